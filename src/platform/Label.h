@@ -1,0 +1,50 @@
+#pragma once
+
+#include "PointerWidget.h"
+
+namespace av {
+
+// A text label: caption, colours, font, alignment, opaque or transparent background, optional
+// single-line border. Text wraps at word boundaries within its width.
+class Label : public PointerWidget {
+    Q_OBJECT
+public:
+    enum class Align { Left, Right, Center };
+
+    explicit Label(QWidget* parent = nullptr);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+
+    void setAlignment(Align align);
+    Align alignment() const { return m_align; }
+
+    bool isOpaque() const { return m_opaque; }
+    void setOpaque(bool opaque);
+
+    bool hasBorder() const { return m_border; }
+    void setBorder(bool border);
+
+    void setLabelForeColor(const QColor& color);
+    void setLabelBackColor(const QColor& color);
+    QColor labelForeColor() const { return m_fore; }
+    QColor labelBackColor() const { return m_back; }
+
+    // A label that carries a command is shown to assistive technology as a button.
+    bool isCommand() const { return m_command; }
+    void setCommand(bool command) { m_command = command; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_caption;
+    Align m_align = Align::Left;
+    bool m_opaque = true;
+    bool m_border = false;
+    bool m_command = false;
+    QColor m_fore = Qt::black;
+    QColor m_back = QColor(192, 192, 192);
+};
+
+} // namespace av

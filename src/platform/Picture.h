@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QSizeF>
+#include <memory>
+
+class QPainter;
+class QRectF;
+
+namespace av {
+
+// A loaded picture: a raster image or a vector metafile, drawn at its own size.
+class Picture {
+public:
+    virtual ~Picture() = default;
+    // Natural size in twips.
+    virtual QSizeF sizeTwips() const = 0;
+    // Draws the picture scaled into target (in the painter's coordinates).
+    virtual void draw(QPainter& painter, const QRectF& target) const = 0;
+};
+
+using PicturePtr = std::shared_ptr<const Picture>;
+
+class RasterPicture : public Picture {
+public:
+    explicit RasterPicture(QImage image) : m_image(std::move(image)) {}
+    QSizeF sizeTwips() const override;
+    void draw(QPainter& painter, const QRectF& target) const override;
+    const QImage& image() const { return m_image; }
+
+private:
+    QImage m_image;
+};
+
+} // namespace av

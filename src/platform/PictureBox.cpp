@@ -1,0 +1,53 @@
+#include "PictureBox.h"
+
+#include <QPainter>
+
+namespace av {
+
+PictureBox::PictureBox(Kind kind, QWidget* parent) : PointerWidget(parent), m_kind(kind) {
+    if (kind == Kind::PictureBox) {
+        setBackColor(QColor(192, 192, 192));
+        m_border = true;
+    }
+}
+
+void PictureBox::setPicture(PicturePtr picture) {
+    m_picture = std::move(picture);
+    if (m_kind == Kind::Image && !m_stretch) {
+        const QSizeF size = m_picture ? m_picture->sizeTwips() : QSizeF(Width(), Height());
+        setBounds(Left(), Top(), static_cast<float>(size.width()),
+                  static_cast<float>(size.height()));
+    }
+    update();
+}
+
+void PictureBox::setBorder(bool border) {
+    m_border = border;
+    update();
+}
+
+void PictureBox::setStretch(bool stretch) {
+    m_stretch = stretch;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int inset = m_border ? 1 : 0;
+    if (m_picture) {
+        painter.save();
+        painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
+        const QSizeF size = m_picture->sizeTwips();
+        const QRectF target = m_stretch ? QRectF(rect())
+                                        : QRectF(inset, inset, size.width() / TwipsPerPixel,
+                                                 size.height() / TwipsPerPixel);
+        m_picture->draw(painter, target);
+        painter.restore();
+    }
+    if (m_border) {
+        painter.setPen(QPen(QColor(64, 64, 64), 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+} // namespace av

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Picture.h"
+#include "PointerWidget.h"
+
+namespace av {
+
+// A picture at its own size. An image takes the picture's size and shows the window through
+// where it has no picture; a picture box keeps its size, fills its back colour and clips.
+class PictureBox : public PointerWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Image, PictureBox };
+
+    explicit PictureBox(Kind kind, QWidget* parent = nullptr);
+
+    Kind kind() const { return m_kind; }
+    const PicturePtr& picture() const { return m_picture; }
+    void setPicture(PicturePtr picture);
+
+    bool hasBorder() const { return m_border; }
+    void setBorder(bool border);
+
+    // An image drawn stretched to its box instead of taking the picture's size.
+    void setStretch(bool stretch);
+
+    // What assistive technology reads for the picture.
+    void setDescription(const QString& text) { setAccessibleName(text); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind m_kind;
+    PicturePtr m_picture;
+    bool m_border = false;
+    bool m_stretch = false;
+};
+
+class Image : public PictureBox {
+    Q_OBJECT
+public:
+    explicit Image(QWidget* parent = nullptr) : PictureBox(Kind::Image, parent) {}
+};
+
+class PicturePanel : public PictureBox {
+    Q_OBJECT
+public:
+    explicit PicturePanel(QWidget* parent = nullptr) : PictureBox(Kind::PictureBox, parent) {}
+};
+
+} // namespace av

@@ -1,0 +1,103 @@
+#include "QtServices.h"
+
+#include "ProgramFolder.h"
+#include "RuntimeError.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QUrl>
+#include <chrono>
+
+namespace av {
+
+MessageBoxService::Answer QtMessageBoxService::show(const QString& text, const QString& title,
+                                                    Buttons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, title, text,
+                    buttons == Buttons::Ok ? QMessageBox::Ok
+                                           : QMessageBox::Ok | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+QtSoundService::QtSoundService(const ProgramFolder& folder) : m_folder(folder) {}
+
+void QtSoundService::play(const QString& path) {
+    QString full;
+    try {
+        full = m_folder.resolve(path);
+    } catch (const RuntimeError&) {
+        return;
+    }
+    if (!QFile::exists(full)) return;
+    QSoundEffect*& effect = m_effects[full];
+    if (!effect) {
+        effect = new QSoundEffect(this);
+        effect->setSource(QUrl::fromLocalFile(full));
+    }
+    if (m_playing && m_playing != effect) m_playing->stop();
+    m_playing = effect;
+    effect->stop();
+    effect->play();
+}
+
+FilePictureService::FilePictureService(const ProgramFolder& folder) : m_folder(folder) {}
+
+bool looksLikeMetafile(const QByteArray& bytes) {
+    if (bytes.size() < 4) return false;
+    const auto b = [&](int i) { return static_cast<unsigned char>(bytes[i]); };
+    const bool placeable = b(0) == 0xD7 && b(1) == 0xCD && b(2) == 0xC6 && b(3) == 0x9A;
+    const bool plain = (b(0) == 1 || b(0) == 2) && b(1) == 0 && b(2) == 9 && b(3) == 0;
+    return placeable || plain;
+}
+
+PicturePtr FilePictureService::load(const QString& path) {
+    QFile file(m_folder.resolve(path));
+    if (!file.open(QIODevice::ReadOnly)) throw RuntimeError(RuntimeError::FileNotFound, path);
+    const QByteArray bytes = file.readAll();
+    if (looksLikeMetafile(bytes)) {
+        PicturePtr picture = m_metafile ? m_metafile(bytes) : nullptr;
+        if (!picture) throw RuntimeError(RuntimeError::InvalidPicture, path);
+        return picture;
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    QImage image = reader.read();
+    if (image.isNull()) throw RuntimeError(RuntimeError::InvalidPicture, path);
+    return std::make_shared<RasterPicture>(std::move(image));
+}
+
+ClockRandomService::ClockRandomService()
+    : m_engine(static_cast<std::mt19937::result_type>(
+          std::chrono::system_clock::now().time_since_epoch().count())) {}
+
+float ClockRandomService::next() {
+    // 24 random bits make every float in [0, 1) equally likely and never 1 itself.
+    return static_cast<float>(m_engine() >> 8) * (1.0f / 16777216.0f);
+}
+
+QSizeF QtDisplayService::screenSizeTwips() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize px = screen ? screen->geometry().size() : QSize(1024, 768);
+    return QSizeF(px.width() * TwipsPerPixel, px.height() * TwipsPerPixel);
+}
+
+void QtDisplayService::setHourglass(bool busy) {
+    if (busy == m_busy) return;
+    m_busy = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtDisplayService::quit() { QCoreApplication::quit(); }
+
+} // namespace av

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Picture.h"
+
+#include <QSizeF>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace av {
+
+class ProgramFolder;
+
+class MessageBoxService {
+public:
+    enum class Buttons { Ok, OkCancel };
+    enum class Answer { Ok, Cancel };
+    virtual ~MessageBoxService() = default;
+    // Modal; returns when the user has answered.
+    virtual Answer show(const QString& text, const QString& title, Buttons buttons) = 0;
+};
+
+class SoundService {
+public:
+    virtual ~SoundService() = default;
+    // Starts the wave file and returns at once; a file that cannot be played plays nothing.
+    virtual void play(const QString& path) = 0;
+};
+
+class PictureService {
+public:
+    virtual ~PictureService() = default;
+    // Throws RuntimeError when the file is missing or is no picture it can read.
+    virtual PicturePtr load(const QString& path) = 0;
+};
+
+class RandomService {
+public:
+    virtual ~RandomService() = default;
+    // Uniform in [0, 1).
+    virtual float next() = 0;
+};
+
+// The screen the windows are centred on, and its pointer.
+class DisplayService {
+public:
+    virtual ~DisplayService() = default;
+    virtual QSizeF screenSizeTwips() const = 0;
+    virtual void setHourglass(bool busy) = 0;
+    // Ends the run: called once every window is closed.
+    virtual void quit() = 0;
+};
+
+class PrinterService;
+
+// Every outside service a screen may use; the application owns the implementations.
+struct Services {
+    ProgramFolder& folder;
+    MessageBoxService& messages;
+    SoundService& sound;
+    PictureService& pictures;
+    RandomService& random;
+    DisplayService& display;
+    PrinterService* printer = nullptr;
+};
+
+} // namespace av

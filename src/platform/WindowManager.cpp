@@ -1,0 +1,69 @@
+#include "WindowManager.h"
+
+#include "RuntimeError.h"
+
+namespace av {
+
+WindowManager::~WindowManager() {
+    // Owned windows first, the backdrop that owns them last.
+    for (auto it = m_windows.begin(); it != m_windows.end(); ++it)
+        if (it.key() != m_backdropName) delete it.value().data();
+    if (Window* backdrop = loaded(m_backdropName)) delete backdrop;
+}
+
+void WindowManager::define(const QString& name, Factory factory) {
+    m_factories.insert(name, std::move(factory));
+}
+
+Window* WindowManager::loaded(const QString& name) const {
+    const auto it = m_windows.constFind(name);
+    return it == m_windows.cend() ? nullptr : it.value().data();
+}
+
+bool WindowManager::isLoaded(const QString& name) const { return loaded(name) != nullptr; }
+
+Window& WindowManager::touch(const QString& name) {
+    if (Window* window = loaded(name)) return *window;
+    const auto factory = m_factories.constFind(name);
+    if (factory == m_factories.cend())
+        throw RuntimeError(RuntimeError::ObjectMissing, QStringLiteral("no window ") + name);
+    Window* window = (*factory)();
+    window->m_manager = this;
+    m_windows.insert(name, window);
+    adopt(window);
+    window->Form_Load();
+    return *window;
+}
+
+void WindowManager::adopt(Window* window) {
+    auto reparent = [](Window* child, QWidget* owner) {
+        const bool visible = child->isVisible();
+        child->setParent(owner, child->windowFlags());
+        if (visible) child->show();
+    };
+    if (window->name() == m_backdropName) {
+        for (const auto& other : std::as_const(m_windows))
+            if (other && other != window) reparent(other, window);
+    } else if (Window* backdrop = loaded(m_backdropName)) {
+        reparent(window, backdrop);
+    }
+}
+
+void WindowManager::unload(const QString& name) {
+    QPointer<Window> window = m_windows.take(name);
+    if (!window) return;
+    if (name == m_backdropName)
+        for (const auto& other : std::as_const(m_windows))
+            if (other) other->setParent(nullptr, other->windowFlags());
+    window->prepareUnload();
+    window->deleteLater();
+}
+
+void WindowManager::closeAll() {
+    const QStringList names = m_windows.keys();
+    for (const QString& name : names)
+        if (name != m_backdropName) unload(name);
+    unload(m_backdropName);
+}
+
+} // namespace av

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Window.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+namespace av {
+
+// The program's windows by name, one instance each. Touching a window that is not loaded
+// creates it and runs its Form_Load; unloading destroys it, and the next touch makes it anew.
+class WindowManager : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<Window*()>;
+
+    WindowManager() = default;
+    ~WindowManager() override;
+
+    void define(const QString& name, Factory factory);
+    bool isDefined(const QString& name) const { return m_factories.contains(name); }
+
+    // Every other window stays above the backdrop: it is made the windows' owner.
+    void setBackdropName(const QString& name) { m_backdropName = name; }
+
+    bool isLoaded(const QString& name) const;
+    Window& touch(const QString& name);
+    void show(const QString& name) { touch(name).showWindow(); }
+
+    template <class W>
+    W& get() {
+        return dynamic_cast<W&>(touch(QString::fromLatin1(W::Name)));
+    }
+    template <class W>
+    W* find() const {
+        return dynamic_cast<W*>(loaded(QString::fromLatin1(W::Name)));
+    }
+    Window* loaded(const QString& name) const;
+
+    // The window disappears now and is deleted once the running handler has returned, so a
+    // handler may unload its own window and carry on.
+    void unload(const QString& name);
+
+    // Closes every window at once; no further handler runs.
+    void closeAll();
+
+private:
+    void adopt(Window* window);
+
+    QHash<QString, Factory> m_factories;
+    QHash<QString, QPointer<Window>> m_windows;
+    QString m_backdropName;
+};
+
+} // namespace av

@@ -1,0 +1,25 @@
+#include "Program.h"
+
+#include "platform/Accessibility.h"
+#include "platform/Fonts.h"
+#include "shell/ShellWindows.h"
+#include "shell/Titlefrm.h"
+
+namespace av {
+
+Program::Program(const QString& folder)
+    : m_folder(folder), m_sound(m_folder), m_pictures(m_folder) {
+    fonts::registerFaces();
+    installAccessibility();
+    m_app = std::make_unique<App>(
+        Services{m_folder, m_messages, m_sound, m_pictures, m_random, m_display});
+    registerAllWindows(*m_app);
+}
+
+Program::~Program() = default;
+
+void Program::start() { m_app->windows.show(QString::fromLatin1(Titlefrm::Name)); }
+
+void registerAllWindows(App& app) { registerShellWindows(app); }
+
+} // namespace av

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "shell/App.h"
+
+#include "platform/ProgramFolder.h"
+#include "platform/QtServices.h"
+
+#include <memory>
+
+namespace av {
+
+// The whole program: Qt's services, the application state and every window, wired together.
+class Program {
+public:
+    explicit Program(const QString& folder);
+    ~Program();
+
+    App& app() { return *m_app; }
+    // Creates and shows the title screen, as a start of the program does.
+    void start();
+
+private:
+    ProgramFolder m_folder;
+    QtMessageBoxService m_messages;
+    QtSoundService m_sound;
+    FilePictureService m_pictures;
+    ClockRandomService m_random;
+    QtDisplayService m_display;
+    std::unique_ptr<App> m_app;
+};
+
+// Registers every window of the program with the application.
+void registerAllWindows(App& app);
+
+} // namespace av

@@ -1,0 +1,17 @@
+#include "App.h"
+
+namespace av {
+
+App::App(Services s) : services(s), file1(s.folder) {}
+
+void App::playsound(const QString& path) {
+    if (state.soundOn == 1) services.sound.play(path);
+}
+
+void App::endProgram() {
+    file1.abandon();
+    windows.closeAll();
+    services.display.quit();
+}
+
+} // namespace av

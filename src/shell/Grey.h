@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Screen.h"
+
+namespace av {
+
+// The blue backdrop behind every screen, loaded for the whole run.
+class Grey : public Screen {
+    Q_OBJECT
+public:
+    static constexpr const char* Name = "Grey";
+
+    explicit Grey(App& app);
+    void Form_Load() override;
+    // The backdrop cannot be closed on its own; the program ends from the title screen.
+    void closeButtonPressed() override {}
+};
+
+} // namespace av

@@ -1,0 +1,53 @@
+#include "Screen.h"
+
+#include "platform/PictureBox.h"
+#include "platform/RuntimeError.h"
+
+namespace av {
+
+void Screen::loadPicture(PictureBox& box, const QString& path) {
+    box.setPicture(m_app.services.pictures.load(path));
+}
+
+void Screen::loadPictureOrClear(PictureBox& box, const QString& path) {
+    try {
+        loadPicture(box, path);
+    } catch (const RuntimeError&) {
+        box.setPicture(nullptr);
+    }
+}
+
+namespace {
+template <class Step>
+void skipOnFailure(Step step) {
+    try {
+        step();
+    } catch (const RuntimeError&) {
+    }
+}
+} // namespace
+
+void setframe(Window& window, App& app) {
+    window.setBackColor(QColor(0, 78, 152));
+    window.setCaption(QStringLiteral("Ancient Velmora"));
+    // From here on each step that fails is passed over, so the window gets all it can.
+    skipOnFailure([&] {
+        auto* picture = qobject_cast<PictureBox*>(window.widget(QStringLiteral("Picture1")));
+        if (!picture) throw RuntimeError(RuntimeError::ObjectMissing, QStringLiteral("Picture1"));
+        picture->setBackColor(QColor(49, 135, 214));
+    });
+    skipOnFailure([&] { window.setOuterSize(12000, 9000); });
+    DisplayService& display = app.services.display;
+    QSizeF screen;
+    skipOnFailure([&] { screen = display.screenSizeTwips(); });
+    skipOnFailure([&] { display.setHourglass(true); });
+    skipOnFailure([&] {
+        const float w = static_cast<float>(screen.width());
+        const float h = static_cast<float>(screen.height());
+        window.setTop(h / 2 - window.Height() / 2);
+        window.setLeft(w / 2 - window.Width() / 2);
+    });
+    skipOnFailure([&] { display.setHourglass(false); });
+}
+
+} // namespace av

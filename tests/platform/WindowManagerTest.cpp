@@ -1,0 +1,125 @@
+#include "platform/Label.h"
+#include "platform/RuntimeError.h"
+#include "platform/Timer.h"
+#include "platform/WindowManager.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace av;
+
+namespace {
+
+int g_loads = 0;
+
+class Probe : public Window {
+public:
+    explicit Probe(const QString& name) : Window(name), label(add<Label>(QStringLiteral("Label1"))) {}
+    void Form_Load() override {
+        ++g_loads;
+        label.setCaption(QStringLiteral("loaded"));
+    }
+    Label& label;
+};
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+class WindowManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_loads = 0;
+        for (const char* name : {"Grey", "intro0", "words"})
+            windows.define(QString::fromLatin1(name),
+                           [n = QString::fromLatin1(name)] { return new Probe(n); });
+        windows.setBackdropName(QStringLiteral("Grey"));
+    }
+    WindowManager windows;
+};
+
+TEST_F(WindowManagerTest, FirstTouchCreatesAndLoadsOnce) {
+    EXPECT_FALSE(windows.isLoaded(QStringLiteral("intro0")));
+    Window& w = windows.touch(QStringLiteral("intro0"));
+    EXPECT_EQ(&windows.touch(QStringLiteral("intro0")), &w);
+    EXPECT_EQ(g_loads, 1);
+    EXPECT_FALSE(w.isVisible()) << "touching does not show";
+    windows.show(QStringLiteral("intro0"));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(g_loads, 1);
+    EXPECT_THROW(windows.touch(QStringLiteral("nowhere")), RuntimeError);
+}
+
+TEST_F(WindowManagerTest, UnloadDiscardsStateAndTheNextTouchStartsAfresh) {
+    auto& first = static_cast<Probe&>(windows.touch(QStringLiteral("words")));
+    first.label.setCaption(QStringLiteral("changed"));
+    QPointer<Window> old(&first);
+    windows.unload(QStringLiteral("words"));
+    EXPECT_FALSE(windows.isLoaded(QStringLiteral("words")));
+    settle();
+    EXPECT_TRUE(old.isNull());
+    auto& second = static_cast<Probe&>(windows.touch(QStringLiteral("words")));
+    EXPECT_EQ(second.label.caption(), QStringLiteral("loaded"));
+    EXPECT_EQ(g_loads, 2);
+}
+
+TEST_F(WindowManagerTest, AHandlerMayUnloadItsOwnWindowAndCarryOn) {
+    auto& w = static_cast<Probe&>(windows.touch(QStringLiteral("words")));
+    QPointer<Window> guard(&w);
+    QString after;
+    QObject::connect(&w.label, &Label::clicked, &w, [&] {
+        w.unload();
+        // Still safe to use: deletion waits until the handler has returned.
+        after = w.label.caption();
+    });
+    w.label.click();
+    EXPECT_EQ(after, QStringLiteral("loaded"));
+    EXPECT_FALSE(guard.isNull());
+    settle();
+    EXPECT_TRUE(guard.isNull());
+}
+
+TEST_F(WindowManagerTest, ScreensAreOwnedByTheBackdropWhicheverCameFirst) {
+    Window& menu = windows.touch(QStringLiteral("intro0"));
+    EXPECT_EQ(menu.parentWidget(), nullptr);
+    Window& grey = windows.touch(QStringLiteral("Grey"));
+    EXPECT_EQ(menu.parentWidget(), &grey);
+    EXPECT_TRUE(menu.isWindow());
+    Window& words = windows.touch(QStringLiteral("words"));
+    EXPECT_EQ(words.parentWidget(), &grey);
+}
+
+TEST_F(WindowManagerTest, UnloadStopsTheWindowsTimersAtOnce) {
+    Window& w = windows.touch(QStringLiteral("words"));
+    auto* timer = new Timer(&w);
+    int ticks = 0;
+    QObject::connect(timer, &Timer::tick, [&] { ++ticks; });
+    timer->setInterval(1);
+    timer->setEnabled(true);
+    windows.unload(QStringLiteral("words"));
+    QTest::qWait(20);
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST_F(WindowManagerTest, CloseButtonRunsTheWindowsOwnExit) {
+    Window& w = windows.touch(QStringLiteral("words"));
+    w.showWindow();
+    w.close();
+    EXPECT_FALSE(windows.isLoaded(QStringLiteral("words")));
+    settle();
+}
+
+TEST_F(WindowManagerTest, TwipGeometryKeepsExactValuesAndFrameSize) {
+    Window& w = windows.touch(QStringLiteral("words"));
+    w.setOuterSize(12000, 9000);
+    w.setLeft(1680.5f);
+    EXPECT_FLOAT_EQ(w.Left(), 1680.5f);
+    EXPECT_FLOAT_EQ(w.clientWidth(), 11880);
+    EXPECT_FLOAT_EQ(w.clientHeight(), 8610);
+    EXPECT_EQ(w.size(), QSize(792, 574));
+}
+
+} // namespace
