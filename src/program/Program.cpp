@@ -2,7 +2,12 @@
 
 #include "platform/Accessibility.h"
 #include "platform/Fonts.h"
+#include "activities/ActivityWindows.h"
+#include "menu/MenuWindows.h"
+#include "pages/PageWindows.h"
+#include "quiz/QuizWindows.h"
 #include "shell/ShellWindows.h"
+#include "worksheets/WorksheetWindows.h"
 #include "shell/Titlefrm.h"
 
 namespace av {
@@ -20,6 +25,13 @@ Program::~Program() = default;
 
 void Program::start() { m_app->windows.show(QString::fromLatin1(Titlefrm::Name)); }
 
-void registerAllWindows(App& app) { registerShellWindows(app); }
+void registerAllWindows(App& app) {
+    registerShellWindows(app);
+    registerMenuWindows(app);
+    registerQuizWindows(app);
+    registerActivityWindows(app);
+    registerPageWindows(app);
+    registerWorksheetWindows(app);
+}
 
 } // namespace av

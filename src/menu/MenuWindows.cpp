@@ -1,0 +1,9 @@
+#include "MenuWindows.h"
+
+#include "shell/App.h"
+
+namespace av {
+
+void registerMenuWindows(App&) {}
+
+} // namespace av

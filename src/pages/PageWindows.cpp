@@ -1,0 +1,9 @@
+#include "PageWindows.h"
+
+#include "shell/App.h"
+
+namespace av {
+
+void registerPageWindows(App&) {}
+
+} // namespace av
