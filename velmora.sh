@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Sets up a Debian machine, builds Ancient Velmora, and runs it or its tests.
+#   ./velmora.sh run    install what is missing, build, start the program
+#   ./velmora.sh test   install what is missing, build, run every test, then again sanitized
+set -euo pipefail
+cd "$(dirname "$0")"
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+install_missing() {
+    local wanted missing=()
+    mapfile -t wanted < <(grep -v -E '^\s*(#|$)' scripts/packages.txt)
+    for pkg in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() { # build folder, extra cmake options...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+run_tests() { # build folder
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$jobs" --timeout 300
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build build
+    exec ./build/ancient-velmora
+    ;;
+test)
+    install_missing
+    build build
+    run_tests build
+    echo "== The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer"
+    build build-sanitize -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+        LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        run_tests build-sanitize
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
