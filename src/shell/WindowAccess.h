@@ -3,6 +3,7 @@
 #include "App.h"
 
 #include "platform/RuntimeError.h"
+#include "platform/Timer.h"
 
 namespace av {
 
@@ -15,6 +16,15 @@ T& widgetOf(App& app, const QString& window, const QString& name, int index = -1
     if (!widget)
         throw RuntimeError(RuntimeError::ObjectMissing, window + QLatin1Char('.') + name);
     return *widget;
+}
+
+// A timer of another window. Timers are no widgets: each window makes them children of itself
+// named after their design name ("Timer1").
+inline Timer& timerOf(App& app, const QString& window, const QString& name) {
+    auto* timer = app.windows.touch(window).findChild<Timer*>(name);
+    if (!timer)
+        throw RuntimeError(RuntimeError::ObjectMissing, window + QLatin1Char('.') + name);
+    return *timer;
 }
 
 } // namespace av
