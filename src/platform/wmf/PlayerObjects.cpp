@@ -140,9 +140,14 @@ bool Player::objects(const Record& r)
         const char* dib = nullptr;
         if (r.holds(U_SIZE_WMRDIBCREATEPATTERNBRUSH + 4) &&
             U_WMRDIBCREATEPATTERNBRUSH_get(r.data, &style, &usage, &bitmap16, &dib)) {
-            spec.pattern = style == U_BS_PATTERN
-                               ? decodeBitmap16(bitmap16, r.end())
-                               : decodeDib(dib, r.end(), usage == 1 ? &m_dc.palette.entries : nullptr);
+            // Writers also put DIBs behind BS_PATTERN; a DIB starts with its header size.
+            const char* bits = dib ? dib : bitmap16;
+            if (!bits) bits = r.end();
+            const bool isDib = r.end() - bits >= 4 && Record{bits, 4, 0}.u16(0) >= 12 &&
+                               Record{bits, 4, 0}.u16(2) == 0;
+            spec.pattern = style == U_BS_PATTERN && !isDib
+                               ? decodeBitmap16(bits, r.end())
+                               : decodeDib(bits, r.end(), usage == 1 ? &m_dc.palette.entries : nullptr);
             spec.kind = spec.pattern.isNull() ? BrushSpec::Solid : BrushSpec::Pattern;
             spec.color = Qt::black;
         }

@@ -130,6 +130,7 @@ void Player::drawText(QPointF reference, const char* bytes, int length, const st
     const double y = vertical == U_TA_BASELINE ? 0 : vertical == U_TA_BOTTOM ? -descent : ascent;
 
     m_painter.save();
+    m_painter.setBackgroundMode(Qt::TransparentMode); // the box below is the background
     if ((options & U_ETO_OPAQUE) && box.isValid()) m_painter.fillRect(box, m_dc.backColor);
     if ((options & U_ETO_CLIPPED) && box.isValid()) m_painter.setClipRect(box, Qt::IntersectClip);
     m_painter.translate(map(logicalAt.x(), logicalAt.y()));
