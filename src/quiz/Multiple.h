@@ -1,0 +1,50 @@
+#pragma once
+
+#include "shell/Screen.h"
+
+#include "platform/Buttons.h"
+#include "platform/Group.h"
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+
+namespace av {
+
+// The quiz: the ten questions of the loaded set, one at a time, each with four choices.
+// Leaving a question forwards records whether its correct choice was selected; leaving the
+// tenth scores the quiz and hands over to the results screen.
+class Multiple : public Screen {
+    Q_OBJECT
+  public:
+    static constexpr const char* Name = "multiple";
+    // Option1(NoChoice) lies under the picture: selecting it shows a question with no answer.
+    static constexpr int NoChoice = 5;
+
+    explicit Multiple(App& app);
+
+    void Form_Load() override;
+    void showquest();
+    void label3_Click(int index);
+    void label3_MouseMove(int index);
+    void Option1_Click(int index);
+    // Prints the loaded worksheet; not offered yet (its link stays hidden).
+    void Printpage();
+    void closeButtonPressed() override { label3_Click(2); }
+
+    Label& Label1;
+    Label& Label5;
+    Label& Label6;
+    PicturePanel& Picture1;
+    Label& Label4;
+    Label& Label2;
+    Group<OptionButton> Option1;
+    Group<Label> label3;
+
+  protected:
+    void Form_MouseMove(const MouseArgs& args) override;
+
+  private:
+    void recordMark();
+    void checkScore();
+};
+
+} // namespace av

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "shell/Screen.h"
+
+#include "platform/Group.h"
+#include "platform/Label.h"
+
+namespace av {
+
+// The questions of the last quiz answered wrongly, one row each. The quiz writes the rows;
+// this screen only shows them.
+class Wrong : public Screen {
+    Q_OBJECT
+  public:
+    static constexpr const char* Name = "Wrong";
+    static constexpr int Rows = 10;
+
+    explicit Wrong(App& app);
+
+    void Form_Load() override;
+    void label3_Click(int index);
+    void closeButtonPressed() override { label3_Click(1); }
+
+    Label& Label6;
+    Label& Label4;
+    Group<Label> Label2;
+    Label& Label5;
+    Group<Label> label3;
+};
+
+} // namespace av
