@@ -145,12 +145,23 @@ void paintMasons(QPainter& p) {
     paintBlock(p, QPointF(352, 372), 62, 40, 18);
     paintWorker(p, QPointF(446, 372), 48, Pose::Kneeling, false);
     paintWorker(p, QPointF(328, 376), 50, Pose::Standing, true);
-    p.setPen(outlinePen(2.2, QColor(120, 76, 36)));
-    p.drawLine(QPointF(336, 344), QPointF(356, 322)); // cubit rod held against the top edge
-    p.setPen(outlinePen(2.2, QColor(90, 60, 30)));
-    p.drawPolyline(QPolygonF({QPointF(382, 318), QPointF(382, 332), QPointF(400, 332)}));
-    p.setPen(outlinePen(1.4, QColor(120, 120, 120)));
-    p.drawLine(QPointF(430, 338), QPointF(420, 346)); // chisel
+    // cubit rod with its marks, held along the face
+    p.setPen(outlinePen(1));
+    p.setBrush(QColor(150, 96, 44));
+    p.drawRect(QRectF(332, 350, 70, 5));
+    for (qreal x = 340; x < 400; x += 8)
+        p.drawLine(QPointF(x, 350), QPointF(x, 353));
+    // set square on the top edge
+    p.setPen(outlinePen(2.4, QColor(110, 70, 30)));
+    p.drawPolyline(QPolygonF({QPointF(368, 316), QPointF(368, 330), QPointF(388, 330)}));
+    // chisel against the block and a wooden mallet raised to strike it
+    p.setPen(outlinePen(1.8, QColor(110, 110, 110)));
+    p.drawLine(QPointF(432, 352), QPointF(416, 348));
+    p.setPen(outlinePen(2, QColor(110, 70, 30)));
+    p.drawLine(QPointF(436, 334), QPointF(440, 322));
+    p.setPen(outlinePen(1));
+    p.setBrush(QColor(150, 96, 44));
+    p.drawEllipse(QPointF(441, 318), 5, 6);
     p.setBrush(palette::stoneLit);
     p.setPen(Qt::NoPen);
     for (const QPointF chip : {QPointF(420, 372), QPointF(432, 376), QPointF(414, 378)})
