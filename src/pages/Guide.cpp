@@ -1,0 +1,32 @@
+#include "Guide.h"
+
+namespace av {
+
+Guide::Guide(App& app) : PageWindow(app, QString::fromLatin1(Name), QPointF(120, -240)) {
+    Label1.setCaption(pageCaption(1, PageTotal));
+}
+
+void Guide::Form_Load() {
+    setframe(*this, app());
+}
+
+void Guide::pageTurned(Link) {
+    showpage(state().currentPage);
+}
+
+// Arriving at page 3 or 4 leaves "Previous Page" as it is: the way there passes page 2, which
+// enabled it.
+void Guide::showpage(int page) {
+    const QString number = QString::number(page);
+    loadPage(QStringLiteral("wmf\\guide") + number + QStringLiteral(".wmf"),
+             QStringLiteral("wmf2\\guide") + number + QStringLiteral(".wmf"));
+    Label& previous = label3[PreviousLink];
+    Label& next = label3[NextLink];
+    if (page == 1) previous.setEnabled(false);
+    if (page == 2) previous.setEnabled(true);
+    if (page >= 2 && page <= 4) next.setEnabled(true);
+    if (page == PageTotal) next.setEnabled(false);
+    Label1.setCaption(pageCaption(page, PageTotal));
+}
+
+} // namespace av

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "PageWindow.h"
+
+namespace av {
+
+// The teachers' guide: five fixed pages read one at a time.
+class Guide : public PageWindow {
+    Q_OBJECT
+  public:
+    static constexpr const char* Name = "guide";
+    static constexpr int PageTotal = 5;
+
+    explicit Guide(App& app);
+
+    void Form_Load() override;
+
+  private:
+    void pageTurned(Link link) override;
+    void showpage(int page);
+};
+
+} // namespace av

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "PageWindow.h"
+
+#include "platform/Timer.h"
+
+namespace av {
+
+// The page viewer: key facts and teacher's notes of a topic, three pages a set, and the
+// acknowledgments page with the publisher's turning logo. Openers set the page count, the
+// page-set key and the first page before showing it.
+class PageViewer : public PageWindow {
+    Q_OBJECT
+  public:
+    static constexpr const char* Name = "teacher";
+
+    explicit PageViewer(App& app);
+
+    void Form_Load() override;
+    void Timer1_Timer();
+
+    PicturePanel& Picture1;
+    PicturePanel& Picture2;
+    Timer& Timer1;
+
+  private:
+    void pageTurned(Link link) override;
+    void refresh();
+};
+
+// Page n of the set with the given key: "wmf\key pyramidsb.wmf" and its "wmf2\" twin.
+QString screenPagePath(const QString& key, int page);
+QString printPagePath(const QString& key, int page);
+// The logo animation frame: "logo\marl0007.gif".
+QString logoFramePath(int frame);
+
+} // namespace av

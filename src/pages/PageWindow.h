@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Group.h"
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+#include "shell/Screen.h"
+
+namespace av {
+
+// What the page viewer and the teachers' guide share: a page shown at its own size, its
+// invisible print copy, the page caption and the four command links (Print, Exit, Next Page,
+// Previous Page).
+class PageWindow : public Screen {
+    Q_OBJECT
+  public:
+    enum Link { PrintLink = 0, ExitLink = 1, NextLink = 2, PreviousLink = 3 };
+
+    void label3_Click(int index);
+    void label3_MouseMove(int index);
+    void closeButtonPressed() override { label3_Click(ExitLink); }
+
+    // Sends the print copy to the printer at (1000, 1000) twips. The printer service does not
+    // exist yet, so for now this does nothing at all; it never reports a print that did not
+    // happen.
+    void Printpage();
+
+    Image& Image1;
+    Image& Image2;
+    Label& Label1;
+    Group<Label> label3;
+
+  protected:
+    PageWindow(App& app, const QString& name, QPointF printCopyAt);
+    void Form_MouseMove(const MouseArgs&) override;
+    // The current page number has just moved on or back by one through the given link.
+    virtual void pageTurned(Link link) = 0;
+    // Loads a page's screen copy, then its print copy; a missing page shows as an empty one.
+    void loadPage(const QString& screenCopy, const QString& printCopy);
+};
+
+// "Page" + number(n) + " of" + number(total): "Page 2 of 3".
+QString pageCaption(int page, int total);
+
+} // namespace av

@@ -1,0 +1,115 @@
+#include "PageOpeners.h"
+
+#include "pages/PageWindows.h"
+
+#include <gtest/gtest.h>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+class GuideTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        registerPageWindows(t.app());
+        openGuide(t);
+    }
+
+    Guide& guide() { return t.windows().get<Guide>(); }
+    Label& link(int index) { return guide().label3[index]; }
+    void press(int index) {
+        ASSERT_TRUE(link(index).isEnabled()) << "link " << index << " is greyed";
+        link(index).click();
+    }
+    QString caption() { return guide().Label1.caption(); }
+    bool nextOn() { return link(PageWindow::NextLink).isEnabled(); }
+    bool previousOn() { return link(PageWindow::PreviousLink).isEnabled(); }
+
+    TestApp t;
+};
+
+TEST_F(GuideTest, OpensOnPageOneInItsDesignState) {
+    Guide& g = guide();
+    EXPECT_EQ(g.caption(), QStringLiteral("Ancient Velmora"));
+    EXPECT_EQ(caption(), QStringLiteral("Page 1 of 5"));
+    EXPECT_FALSE(previousOn());
+    EXPECT_TRUE(nextOn());
+    EXPECT_EQ(g.Image1.Left(), 120);
+    EXPECT_EQ(g.Image2.Top(), -240);
+    EXPECT_TRUE(g.Image2.isHidden());
+    EXPECT_EQ(t.pictures.loaded,
+              (QStringList{QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf")}));
+}
+
+TEST_F(GuideTest, PagesToTheEndAndBack) {
+    const QStringList expected = {QStringLiteral("Page 2 of 5"), QStringLiteral("Page 3 of 5"),
+                                  QStringLiteral("Page 4 of 5"), QStringLiteral("Page 5 of 5")};
+    for (const QString& want : expected) {
+        press(PageWindow::NextLink);
+        EXPECT_EQ(caption(), want);
+        EXPECT_TRUE(previousOn()) << want.toStdString();
+    }
+    EXPECT_FALSE(nextOn());
+    EXPECT_EQ(t.state().currentPage, 5);
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\guide5.wmf"));
+
+    press(PageWindow::PreviousLink);
+    EXPECT_EQ(caption(), QStringLiteral("Page 4 of 5"));
+    EXPECT_TRUE(nextOn());
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\guide4.wmf"));
+    EXPECT_EQ(t.pictures.loaded.at(t.pictures.loaded.size() - 2),
+              QStringLiteral("wmf\\guide4.wmf"));
+    for (int i = 0; i < 3; ++i)
+        press(PageWindow::PreviousLink);
+    EXPECT_EQ(caption(), QStringLiteral("Page 1 of 5"));
+    EXPECT_FALSE(previousOn());
+    EXPECT_TRUE(nextOn());
+    EXPECT_TRUE(t.sound.played.isEmpty());
+}
+
+TEST_F(GuideTest, ExitAndReopenStartsAgainAtPageOne) {
+    press(PageWindow::NextLink);
+    press(PageWindow::NextLink);
+    press(PageWindow::ExitLink);
+    processDeferredDeletes();
+    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("guide")));
+    openGuide(t);
+    EXPECT_EQ(caption(), QStringLiteral("Page 1 of 5"));
+    EXPECT_FALSE(previousOn());
+    press(PageWindow::NextLink);
+    EXPECT_EQ(caption(), QStringLiteral("Page 2 of 5"));
+}
+
+TEST_F(GuideTest, MissingPageIsShownEmpty) {
+    t.pictures.setMissing(QStringLiteral("wmf\\guide2.wmf"));
+    press(PageWindow::NextLink);
+    EXPECT_EQ(guide().Image1.picture(), nullptr);
+    EXPECT_NE(guide().Image2.picture(), nullptr);
+    press(PageWindow::NextLink);
+    EXPECT_NE(guide().Image1.picture(), nullptr);
+    EXPECT_EQ(caption(), QStringLiteral("Page 3 of 5"));
+}
+
+// The page number is one variable: a click in one window carries on from the other's.
+TEST_F(GuideTest, SharesThePageNumberWithTheViewer) {
+    openPageSet(t, QStringLiteral("key words"), 3);
+    EXPECT_EQ(t.state().currentPage, 1);
+    press(PageWindow::NextLink);
+    EXPECT_EQ(caption(), QStringLiteral("Page 2 of 5"));
+    PageViewer& viewer = t.windows().get<PageViewer>();
+    viewer.label3[PageWindow::NextLink].click();
+    EXPECT_EQ(viewer.Label1.caption(), QStringLiteral("Page 3 of 3"));
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\key wordsc.wmf"));
+    EXPECT_FALSE(viewer.label3[PageWindow::NextLink].isEnabled());
+}
+
+TEST_F(GuideTest, LinksLoseTheirBoxesOverTheBackgroundAndRegainThemUnderThePointer) {
+    moveOverBackground(guide());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(link(i).isOpaque()) << i;
+    emit link(PageWindow::NextLink).mouseMove(MouseArgs{});
+    EXPECT_TRUE(link(PageWindow::NextLink).isOpaque());
+}
+
+} // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "TestApp.h"
+
+#include "pages/Guide.h"
+#include "pages/PageViewer.h"
+
+namespace av::test {
+
+// What the topic screens and the main menu do to open the page windows, touching them by name
+// as those screens do.
+void openPageSet(TestApp& t, const QString& key, int pageCount);
+void openAcknowledgments(TestApp& t);
+void openGuide(TestApp& t);
+
+// Moves the pointer over a bare part of the window's background.
+void moveOverBackground(Window& window);
+
+// The paths the fake picture service was asked for since the mark.
+QStringList loadedSince(const TestApp& t, int mark);
+
+} // namespace av::test

@@ -1,0 +1,206 @@
+#include "PageOpeners.h"
+
+#include "pages/PageWindows.h"
+#include "shell/LinkLabels.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+class PageViewerTest : public ::testing::Test {
+  protected:
+    void SetUp() override { registerPageWindows(t.app()); }
+
+    PageViewer& viewer() { return t.windows().get<PageViewer>(); }
+    Label& link(int index) { return viewer().label3[index]; }
+    // Clicks a link as the pointer would: a disabled link takes no clicks.
+    void press(int index) {
+        ASSERT_TRUE(link(index).isEnabled()) << "link " << index << " is greyed";
+        link(index).click();
+    }
+    void exitViewer() {
+        press(PageWindow::ExitLink);
+        processDeferredDeletes();
+        ASSERT_FALSE(t.windows().isLoaded(QStringLiteral("teacher")));
+    }
+    QString caption() { return viewer().Label1.caption(); }
+    bool nextOn() { return link(PageWindow::NextLink).isEnabled(); }
+    bool previousOn() { return link(PageWindow::PreviousLink).isEnabled(); }
+
+    TestApp t;
+};
+
+TEST_F(PageViewerTest, ThreePageSetPagesForwardAndBack) {
+    openPageSet(t, QStringLiteral("key pyramids"), 3);
+    EXPECT_EQ(caption(), QStringLiteral("Page 1 of 3"));
+    EXPECT_TRUE(nextOn());
+    EXPECT_FALSE(previousOn());
+
+    int mark = int(t.pictures.loaded.size());
+    press(PageWindow::NextLink);
+    EXPECT_EQ(caption(), QStringLiteral("Page 2 of 3"));
+    EXPECT_TRUE(nextOn());
+    EXPECT_TRUE(previousOn());
+    EXPECT_EQ(loadedSince(t, mark), (QStringList{QStringLiteral("wmf\\key pyramidsb.wmf"),
+                                                 QStringLiteral("wmf2\\key pyramidsb.wmf")}));
+
+    press(PageWindow::NextLink);
+    EXPECT_EQ(caption(), QStringLiteral("Page 3 of 3"));
+    EXPECT_FALSE(nextOn());
+    EXPECT_TRUE(previousOn());
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\key pyramidsc.wmf"));
+
+    press(PageWindow::PreviousLink);
+    press(PageWindow::PreviousLink);
+    EXPECT_EQ(caption(), QStringLiteral("Page 1 of 3"));
+    EXPECT_EQ(t.state().currentPage, 1);
+    EXPECT_FALSE(previousOn());
+    EXPECT_TRUE(nextOn());
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\key pyramidsa.wmf"));
+}
+
+TEST_F(PageViewerTest, OpensInItsDesignStateWithTheCommonFrame) {
+    openPageSet(t, QStringLiteral("words"), 3);
+    PageViewer& w = viewer();
+    EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
+    EXPECT_EQ(w.backColor(), QColor(0, 78, 152));
+    EXPECT_EQ(w.Image1.Left(), 120);
+    EXPECT_EQ(w.Image1.Top(), 0);
+    EXPECT_TRUE(w.Image2.isHidden()) << "the print copy is never shown";
+    EXPECT_TRUE(w.Picture1.isHidden());
+    EXPECT_TRUE(w.Picture2.isHidden());
+    EXPECT_FALSE(w.Timer1.isEnabled());
+    EXPECT_EQ(w.Timer1.interval(), 25);
+    EXPECT_EQ(w.Picture1.backColor(), QColor(49, 135, 214)) << "the frame colours Picture1";
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(link(i).isHidden());
+    EXPECT_EQ(link(0).caption(), QStringLiteral("Print"));
+    EXPECT_TRUE(t.sound.played.isEmpty());
+}
+
+TEST_F(PageViewerTest, SinglePageSetHidesCaptionAndPaging) {
+    openPageSet(t, QStringLiteral("key words"), 1);
+    EXPECT_TRUE(viewer().Label1.isHidden());
+    EXPECT_TRUE(link(PageWindow::NextLink).isHidden());
+    EXPECT_TRUE(link(PageWindow::PreviousLink).isHidden());
+    EXPECT_FALSE(link(PageWindow::PrintLink).isHidden());
+    EXPECT_FALSE(link(PageWindow::ExitLink).isHidden());
+    press(PageWindow::PrintLink);
+    EXPECT_TRUE(t.messages.shown.empty());
+    exitViewer();
+}
+
+TEST_F(PageViewerTest, SecondSetWhileLoadedKeepsPageNumberAndCaption) {
+    openPageSet(t, QStringLiteral("key pyramids"), 3);
+    press(PageWindow::NextLink);
+    openPageSet(t, QStringLiteral("pyramids"), 3);
+    EXPECT_EQ(t.state().currentPage, 2) << "the load step does not run again";
+    EXPECT_EQ(caption(), QStringLiteral("Page 2 of 3"));
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\pyramidsa.wmf"));
+    press(PageWindow::NextLink);
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\pyramidsc.wmf"));
+    EXPECT_FALSE(nextOn());
+}
+
+TEST_F(PageViewerTest, MissingPageShowsEmptyAndPagingGoesOn) {
+    openPageSet(t, QStringLiteral("key words"), 3);
+    EXPECT_NE(viewer().Image1.picture(), nullptr);
+    t.pictures.setMissing(QStringLiteral("wmf\\key wordsb.wmf"));
+    t.pictures.setMissing(QStringLiteral("wmf2\\key wordsb.wmf"));
+    press(PageWindow::NextLink);
+    EXPECT_EQ(viewer().Image1.picture(), nullptr);
+    EXPECT_EQ(viewer().Image2.picture(), nullptr);
+    EXPECT_EQ(caption(), QStringLiteral("Page 2 of 3"));
+    press(PageWindow::NextLink);
+    EXPECT_NE(viewer().Image1.picture(), nullptr);
+    EXPECT_EQ(caption(), QStringLiteral("Page 3 of 3"));
+}
+
+TEST_F(PageViewerTest, AcknowledgmentsHidePagingAndStartTheLogo) {
+    t.state().pageCount = 3;
+    openAcknowledgments(t);
+    PageViewer& w = viewer();
+    EXPECT_TRUE(w.Label1.isHidden());
+    EXPECT_TRUE(link(PageWindow::NextLink).isHidden());
+    EXPECT_TRUE(link(PageWindow::PreviousLink).isHidden());
+    EXPECT_EQ(w.backColor(), QColor(49, 130, 212));
+    EXPECT_TRUE(w.Timer1.isEnabled());
+    EXPECT_TRUE(w.Picture1.isHidden()) << "the logo waits for the first tick";
+    EXPECT_NE(w.Picture2.picture(), nullptr);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!w.Picture1.isHidden(), 2000);
+    EXPECT_FALSE(w.Picture2.isHidden());
+    EXPECT_GE(t.state().logoFrame, 1);
+    EXPECT_TRUE(t.pictures.loaded.contains(QStringLiteral("logo\\marl0001.gif")));
+    EXPECT_NE(w.Picture1.picture(), nullptr);
+}
+
+TEST_F(PageViewerTest, LogoCarriesOnFromItsLastFrameAndWraps) {
+    openAcknowledgments(t);
+    viewer().Timer1.setEnabled(false); // ticks by hand from here
+    for (int i = 0; i < 3; ++i)
+        viewer().Timer1_Timer();
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0003.gif"));
+    exitViewer();
+
+    openAcknowledgments(t);
+    viewer().Timer1.setEnabled(false);
+    viewer().Timer1_Timer();
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0004.gif"));
+
+    t.state().logoFrame = 18;
+    viewer().Timer1_Timer();
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0019.gif"));
+    viewer().Timer1_Timer();
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0000.gif"));
+    EXPECT_EQ(t.state().logoFrame, 0);
+}
+
+TEST_F(PageViewerTest, KeyFactsAfterAcknowledgmentsShowNoLogo) {
+    openAcknowledgments(t);
+    viewer().Timer1_Timer();
+    exitViewer();
+
+    openPageSet(t, QStringLiteral("key pyramids"), 3);
+    PageViewer& w = viewer();
+    EXPECT_FALSE(w.Timer1.isEnabled());
+    EXPECT_TRUE(w.Picture1.isHidden());
+    EXPECT_TRUE(w.Picture2.isHidden());
+    EXPECT_EQ(w.Picture2.picture(), nullptr);
+    EXPECT_EQ(w.backColor(), QColor(0, 78, 152));
+    EXPECT_FALSE(w.Label1.isHidden());
+    EXPECT_EQ(caption(), QStringLiteral("Page 1 of 3"));
+    const int mark = int(t.pictures.loaded.size());
+    QTest::qWait(80);
+    EXPECT_TRUE(loadedSince(t, mark).isEmpty()) << "no animation runs";
+}
+
+TEST_F(PageViewerTest, MissingLogoFramesLeaveTheBoxesEmpty) {
+    t.pictures.setMissing(QStringLiteral("logo\\marlowind2.bmp"));
+    t.pictures.setMissing(QStringLiteral("logo\\marl0001.gif"));
+    openAcknowledgments(t);
+    viewer().Timer1_Timer();
+    EXPECT_EQ(viewer().Picture1.picture(), nullptr);
+    EXPECT_EQ(viewer().Picture2.picture(), nullptr);
+    EXPECT_FALSE(viewer().Picture1.isHidden());
+    viewer().Timer1_Timer();
+    EXPECT_NE(viewer().Picture1.picture(), nullptr);
+}
+
+TEST_F(PageViewerTest, LinksFollowTheHoverConvention) {
+    openPageSet(t, QStringLiteral("words"), 3);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(link(i).isOpaque());
+    moveOverBackground(viewer());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(link(i).isOpaque()) << i;
+    emit link(PageWindow::PrintLink).mouseMove(MouseArgs{});
+    EXPECT_TRUE(link(PageWindow::PrintLink).isOpaque());
+    EXPECT_FALSE(link(PageWindow::ExitLink).isOpaque());
+}
+
+} // namespace
