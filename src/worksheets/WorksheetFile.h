@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace av {
+
+class ProgramFolder;
+
+// Where a worksheet's question file lives: "multiple/" + title + ".txt". A title that cannot
+// be a plain file name inside "multiple" (a path separator, a character file systems refuse,
+// a control character) fails with a RuntimeError, so no title reaches another folder.
+QString worksheetPath(const QString& title);
+
+// The same path for writing, refused also when the file would replace one that is not this
+// worksheet's: the register, a shipped topic quiz, a device name, or another worksheet's file
+// whose name differs only in case (file names are matched without regard to case).
+QString worksheetPathForSaving(const ProgramFolder& folder, const QString& title);
+
+} // namespace av

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "shell/Screen.h"
+
+#include "platform/Buttons.h"
+#include "platform/Group.h"
+#include "platform/Label.h"
+
+namespace av {
+
+// The worksheet catalogue: the register's titles 24 to a page, each taken as a quiz, edited in
+// the wizard or deleted, as the two mode boxes say.
+class Worksheets : public Screen {
+    Q_OBJECT
+  public:
+    static constexpr const char* Name = "worksheets";
+    static constexpr int Entries = 24;
+    static constexpr int LastPage = 40;
+
+    explicit Worksheets(App& app);
+
+    void Form_Load() override;
+    void closeButtonPressed() override { Label2_Click(0); }
+
+    void Label2_Click(int index);
+    void Label2_MouseMove(int index);
+    void label3_Click(int index);
+    void Check1_Click();
+    void Check2_Click();
+
+    // Shows page cataloguePage with its caption and paging labels.
+    void workpage();
+    // Fills the wizard from the loaded question set and shows it.
+    void editworksheet();
+
+    Label& Label1;
+    CheckBox& Check1;
+    CheckBox& Check2;
+    Label& Label4;
+    Group<Label> Label2;
+    Group<Label> label3;
+
+  protected:
+    void Form_MouseMove(const MouseArgs&) override;
+
+  private:
+    void connectHandlers();
+    void openWorksheet(const QString& name);
+    void deleteWorksheet(const QString& name);
+    void refreshPage();
+    void takeWorksheet();
+    void showEntries(int first, int last);
+};
+
+} // namespace av

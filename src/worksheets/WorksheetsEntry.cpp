@@ -1,0 +1,113 @@
+#include "Register.h"
+#include "Wizard.h"
+#include "WorksheetFile.h"
+#include "Worksheets.h"
+
+#include "quiz/QuestionFile.h"
+#include "shell/WindowAccess.h"
+
+#include "platform/PictureBox.h"
+#include "platform/RuntimeError.h"
+
+namespace av {
+namespace {
+
+const QString Title = QStringLiteral("Ancient Velmora");
+
+// The number of the correct choice, 1 to 4; anything else would tick a box of another
+// question, so it is refused as a damaged file.
+int correctChoice(const QString& field) {
+    bool ok = false;
+    const int d = field.trimmed().toInt(&ok);
+    if (!ok || d < 1 || d > Wizard::Choices)
+        throw RuntimeError(RuntimeError::SubscriptOutOfRange, QStringLiteral("correct ") + field);
+    return d;
+}
+
+} // namespace
+
+void Worksheets::Label2_Click(int index) {
+    try {
+        playsound(ClickSound);
+        if (index == 0) {
+            app().windows.show(QStringLiteral("intro0"));
+            unload();
+            return;
+        }
+        const QString name = Label2[index].caption();
+        openWorksheet(name);
+        if (Check1.isChecked())
+            editworksheet();
+        else if (Check2.isChecked())
+            deleteWorksheet(name);
+        else
+            takeWorksheet();
+    } catch (const RuntimeError&) {
+        app().file1.abandon();
+        app().services.messages.show(QStringLiteral("This worksheet seems to be corrupted."), Title,
+                                     MessageBoxService::Buttons::Ok);
+    }
+}
+
+// Every mode starts from the worksheet freshly loaded, so a missing or short file stops each.
+void Worksheets::openWorksheet(const QString& name) {
+    SequentialFile& file = app().file1;
+    file.openInput(worksheetPath(name));
+    loadquest(file, state().questionSet);
+    file.close();
+}
+
+void Worksheets::editworksheet() {
+    const QuestionSet& set = state().questionSet;
+    // Checked before the wizard is touched, so a damaged file never leaves it half filled.
+    std::array<int, Wizard::Questions> correct{};
+    for (int q = 0; q < Wizard::Questions; ++q)
+        correct[q] = correctChoice(set.correct[q + 1]);
+    Wizard& wizard = app().windows.get<Wizard>();
+    wizard.Text1.setText(set.title);
+    for (int q = 0; q < Wizard::Questions; ++q) {
+        const int first = Wizard::Choices * q;
+        wizard.Text2[q].setText(set.question[q + 1]);
+        wizard.Text3[first].setText(set.choice1[q + 1]);
+        wizard.Text3[first + 1].setText(set.choice2[q + 1]);
+        wizard.Text3[first + 2].setText(set.choice3[q + 1]);
+        wizard.Text3[first + 3].setText(set.choice4[q + 1]);
+        wizard.Check1[first + correct[q] - 1].setChecked(true);
+    }
+    wizard.showWindow();
+}
+
+void Worksheets::deleteWorksheet(const QString& name) {
+    const auto answer = app().services.messages.show(
+        QStringLiteral("Are you sure that you want to delete the worksheet ") + name +
+            QLatin1Char('?'),
+        QString(), MessageBoxService::Buttons::OkCancel);
+    if (answer != MessageBoxService::Answer::Ok) return;
+    state().deleteName = name;
+    delworksheet(app().file1, state());
+    refreshPage();
+}
+
+// The page keeps its number, caption and paging labels; only its entries move up.
+void Worksheets::refreshPage() {
+    const int base = Entries * state().cataloguePage;
+    for (int j = 1; j <= Entries; ++j) {
+        Label2[j].hide();
+        Label2[j].setCaption(state().registerNames[static_cast<size_t>(base + j)]);
+    }
+    for (int j = 1; j <= Entries && base + j <= state().registerCount; ++j)
+        Label2[j].show();
+}
+
+// The quiz gets the main menu's picture; reading it loads the menu unseen when it is gone.
+void Worksheets::takeWorksheet() {
+    App& a = app();
+    PictureBox& picture =
+        widgetOf<PictureBox>(a, QStringLiteral("multiple"), QStringLiteral("Picture1"));
+    picture.setPicture(
+        widgetOf<PictureBox>(a, QStringLiteral("intro0"), QStringLiteral("Image1")).picture());
+    widgetOf<Label>(a, QStringLiteral("multiple"), QStringLiteral("Label5")).setCaption(Title);
+    a.windows.show(QStringLiteral("multiple"));
+}
+
+} // namespace av
