@@ -27,7 +27,14 @@ double cellToEm(const QFont& font)
 QFont Player::font(double* emDevice) const
 {
     const FontSpec& spec = m_dc.font;
-    QFont font(m_faces(spec.face));
+    // Qt reads commas and quotes as family-list syntax, and an empty family list
+    // crashes QPicture's font streaming; keep the name a plain single family.
+    QString family = m_faces(spec.face);
+    family.replace(QLatin1Char(','), QLatin1Char(' ')).remove(QLatin1Char('"')).remove(QLatin1Char('\''));
+    family = family.simplified();
+    if (family.isEmpty()) family = m_faces(QStringLiteral("Arial")).simplified();
+    if (family.isEmpty()) family = QStringLiteral("Sans Serif");
+    QFont font(family);
     font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight > 0 ? spec.weight : 400, 1, 1000)));
     font.setItalic(spec.italic);
     font.setUnderline(spec.underline);

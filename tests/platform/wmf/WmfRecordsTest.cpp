@@ -200,6 +200,19 @@ TEST(WmfDamage, MissingEndAndTrailingJunkAreTolerated)
     EXPECT_EQ(render(overlong).pixel(25, 25), kWhite);
 }
 
+TEST(WmfDamage, FaceNamesThatAreNoFamilyStillMeasure)
+{
+    // No window and no placeable header: the picture is measured by recording it,
+    // which once crashed on a face name Qt reads as an empty family list.
+    for (const QByteArray& face : {QByteArray(), QByteArray(","), QByteArray("\"'")}) {
+        WmfWriter w;
+        w.font(-20, face).select(0).extTextOut(10, 10, "Hi");
+        const auto picture = Metafile::load(w.finish(1));
+        ASSERT_NE(picture, nullptr);
+        EXPECT_GT(picture->sizeTwips().width(), 0);
+    }
+}
+
 TEST(WmfPlaceable, BoundsAndUnitsGiveTheSize)
 {
     const auto picture = Metafile::load(redOnWindow().finish(2, QRect(0, 0, 720, 360), 720));
