@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Picture.h"
+#include "PrinterService.h"
 
 #include <QSizeF>
 #include <QString>
@@ -51,8 +52,6 @@ public:
     virtual void quit() = 0;
 };
 
-class PrinterService;
-
 // Every outside service a screen may use; the application owns the implementations.
 struct Services {
     ProgramFolder& folder;
@@ -61,7 +60,7 @@ struct Services {
     PictureService& pictures;
     RandomService& random;
     DisplayService& display;
-    PrinterService* printer = nullptr;
+    PrinterService& printer;
 };
 
 } // namespace av

@@ -17,7 +17,7 @@ Program::Program(const QString& folder)
     fonts::registerFaces();
     installAccessibility();
     m_app = std::make_unique<App>(
-        Services{m_folder, m_messages, m_sound, m_pictures, m_random, m_display});
+        Services{m_folder, m_messages, m_sound, m_pictures, m_random, m_display, m_printer});
     registerAllWindows(*m_app);
 }
 

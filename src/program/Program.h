@@ -3,6 +3,7 @@
 #include "shell/App.h"
 
 #include "platform/ProgramFolder.h"
+#include "platform/QtPrinter.h"
 #include "platform/QtServices.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ private:
     FilePictureService m_pictures;
     ClockRandomService m_random;
     QtDisplayService m_display;
+    QtPrinter m_printer;
     std::unique_ptr<App> m_app;
 };
 

@@ -10,7 +10,7 @@ namespace av::test {
 
 TestApp::TestApp() : m_folder(m_dir.path()) {
     m_app = std::make_unique<App>(
-        Services{m_folder, messages, sound, pictures, random, display});
+        Services{m_folder, messages, sound, pictures, random, display, printer});
 }
 
 TestApp::~TestApp() {

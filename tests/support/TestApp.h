@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingPrinter.h"
 #include "TestDoubles.h"
 
 #include "platform/ProgramFolder.h"
@@ -29,6 +30,7 @@ public:
     FakePictures pictures;
     ScriptedRandom random;
     FakeDisplay display;
+    RecordingPrinter printer;
 
 private:
     QTemporaryDir m_dir;
