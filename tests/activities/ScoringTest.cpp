@@ -1,0 +1,192 @@
+#include "ActivityFixture.h"
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+using ScoringTest = ActivityTest;
+
+bool checkShown(ActivityWindow& w) {
+    return w.label3[ActivityWindow::CheckScore].isVisible();
+}
+
+// Every activity completed by pointer, each label into its own box, then scored.
+TEST_F(ScoringTest, EveryActivityCanBeCompletedAndScoredInFull) {
+    for (const auto& [name, n] : {std::pair{"wordslab", 4}, std::pair{"pyramidslab", 4},
+                                  std::pair{"wordsord", 5}, std::pair{"pyramidsord", 6}}) {
+        SCOPED_TRACE(name);
+        ActivityWindow& w = open(QString::fromLatin1(name));
+        EXPECT_EQ(t.state().scoreState.total, n);
+        for (int i = 0; i < n; ++i) {
+            EXPECT_FALSE(checkShown(w)) << "before label " << i;
+            dragInto(w, i, i);
+            EXPECT_FLOAT_EQ(w.Label2[i].Left(), w.Label1[i].Left());
+            EXPECT_FLOAT_EQ(w.Label2[i].Top(), w.Label1[i].Top());
+        }
+        EXPECT_TRUE(checkShown(w));
+        EXPECT_EQ(thuds(), n);
+        clickButton(w, ActivityWindow::CheckScore);
+        EXPECT_EQ(results.score, n);
+        EXPECT_EQ(results.total, n);
+        EXPECT_TRUE(t.windows().touch(QStringLiteral("Welldone")).isVisible());
+        EXPECT_TRUE(w.isVisible()) << "the activity stays open beneath the results";
+        EXPECT_EQ(t.sound.played.last(), ClickSound);
+
+        t.windows().unload(QStringLiteral("Welldone"));
+        clickButton(w, ActivityWindow::Exit);
+        processDeferredDeletes();
+        t.sound.played.clear();
+        results = {};
+    }
+}
+
+TEST_F(ScoringTest, ExchangedLabelsStillCompleteButScoreOnlyTheirOwnBoxes) {
+    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    dragInto(w, 0, 3);
+    dragInto(w, 3, 0);
+    dragInto(w, 1, 1);
+    dragInto(w, 2, 2);
+    EXPECT_TRUE(checkShown(w));
+    w.label3_Click(ActivityWindow::CheckScore);
+    EXPECT_EQ(t.state().scoreState.score, 2);
+    EXPECT_EQ(t.state().scoreState.total, 4);
+
+    ActivityWindow& p = open(QStringLiteral("pyramidsord"));
+    // Steps 1 and 2 are labels 1 and 3; swap them, the rest right.
+    const int boxFor[] = {0, 3, 2, 1, 4, 5};
+    for (int i = 0; i < 6; ++i)
+        dragInto(p, i, boxFor[i]);
+    EXPECT_TRUE(checkShown(p));
+    p.label3_Click(ActivityWindow::CheckScore);
+    EXPECT_EQ(t.state().scoreState.score, 4);
+    EXPECT_EQ(t.state().scoreState.total, 6);
+}
+
+TEST_F(ScoringTest, TwoLabelsInOneBoxCountTowardsCompletion) {
+    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    dragInto(w, 0, 0);
+    dragInto(w, 3, 0);
+    dragInto(w, 1, 1);
+    EXPECT_FALSE(checkShown(w));
+    dragInto(w, 2, 2);
+    EXPECT_TRUE(checkShown(w)) << "box 3 is empty, yet four label-box pairs match";
+    w.label3_Click(ActivityWindow::CheckScore);
+    EXPECT_EQ(t.state().scoreState.score, 3);
+}
+
+TEST_F(ScoringTest, DraggingOutAfterCompletionKeepsCheckScore) {
+    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    for (int i = 0; i < 4; ++i)
+        dragInto(w, i, i);
+    w.label3_Click(ActivityWindow::CheckScore);
+    ASSERT_EQ(results.score, 4);
+    drag(w, 2, QPoint(100, 150));
+    EXPECT_TRUE(checkShown(w));
+    // A second click rescores while the results screen is still loaded; it is shown again,
+    // not loaded again.
+    clickButton(w, ActivityWindow::CheckScore);
+    EXPECT_EQ(t.state().scoreState.score, 3);
+    EXPECT_EQ(results.loads, 1);
+    EXPECT_EQ(clicks(), 2);
+}
+
+TEST_F(ScoringTest, StartAgainSendsEveryLabelHomeAndHidesCheckScore) {
+    ActivityWindow& w = open(QStringLiteral("wordsord"));
+    for (int i = 0; i < 5; ++i)
+        dragInto(w, i, i);
+    ASSERT_TRUE(checkShown(w));
+    t.state().scoreState.score = 9;
+    clickButton(w, ActivityWindow::StartAgain);
+    const auto& items = w.description().items;
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_FLOAT_EQ(w.Label2[i].Left(), items[size_t(i)].start.left);
+        EXPECT_FLOAT_EQ(w.Label2[i].Top(), items[size_t(i)].start.top);
+    }
+    EXPECT_FALSE(checkShown(w));
+    EXPECT_EQ(t.state().scoreState.score, 0);
+    EXPECT_EQ(t.sound.played.last(), ClickSound);
+}
+
+TEST_F(ScoringTest, ExitDiscardsTheWindowAndTheNextOpeningIsFresh) {
+    ActivityWindow& w = open(QStringLiteral("pyramidslab"));
+    for (int i = 0; i < 4; ++i)
+        dragInto(w, i, i);
+    t.state().scoreState.score = 4;
+    clickButton(w, ActivityWindow::Exit);
+    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("pyramidslab")));
+    EXPECT_EQ(t.state().scoreState.score, 0);
+    EXPECT_EQ(t.sound.played.last(), ClickSound);
+    processDeferredDeletes();
+
+    ActivityWindow& again = open(QStringLiteral("pyramidslab"));
+    EXPECT_NE(again.Label2[0].caption(), QString());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FLOAT_EQ(again.Label2[i].Left(), again.Label4[i].Left());
+    EXPECT_FALSE(checkShown(again));
+}
+
+TEST_F(ScoringTest, TheCaptionBarCloseIsExit) {
+    ActivityWindow& w = open(QStringLiteral("wordsord"));
+    w.close();
+    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("wordsord")));
+    EXPECT_EQ(t.sound.played, QStringList{ClickSound});
+    processDeferredDeletes();
+}
+
+TEST_F(ScoringTest, SoundOffSilencesDropsAndClicks) {
+    t.state().soundOn = 0;
+    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    for (int i = 0; i < 4; ++i)
+        dragInto(w, i, i);
+    ASSERT_TRUE(checkShown(w));
+    clickButton(w, ActivityWindow::CheckScore);
+    clickButton(w, ActivityWindow::StartAgain);
+    clickButton(w, ActivityWindow::Exit);
+    EXPECT_TRUE(t.sound.played.isEmpty());
+    processDeferredDeletes();
+}
+
+TEST_F(ScoringTest, EachWindowKeepsItsOwnItemCount) {
+    ActivityWindow& words = open(QStringLiteral("wordslab"));
+    ActivityWindow& pyramids = open(QStringLiteral("pyramidsord"));
+    EXPECT_EQ(t.state().scoreState.total, 6);
+    // The four-item window addresses four labels although the total now says six.
+    for (int i = 0; i < 4; ++i)
+        dragInto(words, i, i);
+    EXPECT_TRUE(checkShown(words));
+    words.label3_Click(ActivityWindow::StartAgain);
+    for (int i = 0; i < 4; ++i)
+        dragInto(words, i, i);
+    words.label3_Click(ActivityWindow::CheckScore);
+    EXPECT_EQ(results.score, 4);
+    EXPECT_EQ(results.total, 4) << "the results screen hears this window's own total";
+    t.windows().unload(QStringLiteral("Welldone"));
+    processDeferredDeletes();
+
+    // And the six-item window is not complete after four, whatever the total says now.
+    for (int i = 0; i < 4; ++i)
+        dragInto(pyramids, i, i);
+    EXPECT_EQ(t.state().scoreState.total, 4);
+    EXPECT_FALSE(checkShown(pyramids));
+    dragInto(pyramids, 4, 4);
+    dragInto(pyramids, 5, 5);
+    EXPECT_TRUE(checkShown(pyramids));
+    pyramids.label3_Click(ActivityWindow::CheckScore);
+    EXPECT_EQ(results.score, 6);
+    EXPECT_EQ(results.total, 6);
+}
+
+TEST_F(ScoringTest, HoverLightsTheButtonUnderThePointerAndTheBackgroundClearsThem) {
+    ActivityWindow& w = open(QStringLiteral("wordsord"));
+    for (const auto& [index, label] : w.label3)
+        EXPECT_TRUE(label->isOpaque());
+    QTest::mouseMove(w.windowHandle(), QPoint(400, 20)); // over the bare background
+    for (const auto& [index, label] : w.label3)
+        EXPECT_FALSE(label->isOpaque()) << index;
+    QTest::mouseMove(w.windowHandle(), centreOf(w.label3[ActivityWindow::StartAgain]));
+    EXPECT_TRUE(w.label3[ActivityWindow::StartAgain].isOpaque());
+    EXPECT_FALSE(w.label3[ActivityWindow::Exit].isOpaque());
+}
+
+} // namespace
