@@ -1,0 +1,168 @@
+#include "StandIns.h"
+
+#include "menu/MenuWindows.h"
+#include "menu/TopicScreen.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+using namespace av;
+using namespace av::test;
+
+namespace av {
+// Failures name the topic rather than dumping the record's bytes.
+void PrintTo(const TopicRecord& topic, std::ostream* out) {
+    *out << topic.window.toStdString();
+}
+} // namespace av
+
+namespace {
+
+class TopicScreenTest : public ::testing::TestWithParam<TopicRecord> {
+  protected:
+    void SetUp() override {
+        registerMenuWindows(t.app());
+        defineStandIns(t, journal);
+        qApp->installEventFilter(&journal);
+        t.state().soundOn = 1;
+    }
+    void TearDown() override { qApp->removeEventFilter(&journal); }
+
+    const TopicRecord& topic() const { return GetParam(); }
+    TopicScreen& open() {
+        t.windows().show(topic().window);
+        journal.events.clear();
+        t.pictures.loaded.clear();
+        return static_cast<TopicScreen&>(t.windows().touch(topic().window));
+    }
+    QString shown(const QString& window) const {
+        return window + QStringLiteral(" shown after 0 sounds");
+    }
+    void writeQuestions(const QString& title, int lines = 72) {
+        QString path = topic().questionFile;
+        t.writeFile(path.replace(QLatin1Char('\\'), QLatin1Char('/')), questionFile(title, lines));
+    }
+
+    TestApp t;
+    Journal journal{t.sound.played};
+};
+
+TEST_P(TopicScreenTest, ShowsItsTitleAndSixLinks) {
+    TopicScreen& s = open();
+    EXPECT_EQ(s.name(), topic().window);
+    EXPECT_EQ(s.Label1.caption(), topic().title);
+    const QStringList captions{QStringLiteral("Multiple Choice"),
+                               QStringLiteral("Labelling Activity"),
+                               QStringLiteral("Exit"),
+                               QStringLiteral("Ordering Activity"),
+                               QStringLiteral("Key Facts"),
+                               QStringLiteral("Teacher's Notes")};
+    ASSERT_EQ(s.label3.size(), 6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(s.label3[i].caption(), captions[i]);
+    s.Form_MouseMove(MouseArgs{});
+    for (const auto& [i, label] : s.label3)
+        EXPECT_FALSE(label->isOpaque()) << i;
+    emit s.label3[4].mouseMove(MouseArgs{});
+    EXPECT_TRUE(s.label3[4].isOpaque());
+}
+
+TEST_P(TopicScreenTest, CentresItsPictureEvenWhenWiderThanTheWindow) {
+    t.pictures.setSize(topic().picture, {6000, 4500});
+    TopicScreen& s = open();
+    EXPECT_FLOAT_EQ(s.Image1.Width(), 6000);
+    EXPECT_FLOAT_EQ(s.Image1.Left(), 3000);
+    EXPECT_FLOAT_EQ(s.Image1.Top(), 840);
+    s.unload();
+    processDeferredDeletes();
+
+    t.pictures.setSize(topic().picture, {15000, 3000});
+    EXPECT_FLOAT_EQ(open().Image1.Left(), -1500);
+}
+
+TEST_P(TopicScreenTest, MissingPictureLeavesAnEmptyCentredFrameAndAWorkingScreen) {
+    t.pictures.setMissing(topic().picture);
+    TopicScreen& s = open();
+    EXPECT_EQ(s.Image1.picture(), nullptr);
+    EXPECT_FLOAT_EQ(s.Image1.Left(), 3600);
+    s.label3[2].click();
+    EXPECT_TRUE(t.windows().isLoaded(QStringLiteral("intro0")));
+    EXPECT_FALSE(t.windows().isLoaded(topic().window));
+    EXPECT_EQ(t.sound.played.last(), ClickSound);
+}
+
+TEST_P(TopicScreenTest, PageLinksSetCountAndKeyBeforeTheViewerLoads) {
+    for (const int link : {4, 5}) {
+        const QString key = link == 4 ? topic().keyFactsKey : topic().notesKey;
+        t.state().pageCount = 0;
+        open().label3[link].click();
+        EXPECT_EQ(journal.events,
+                  (QStringList{QStringLiteral("teacher loaded: 3 pages of '%1'").arg(key),
+                               shown(QStringLiteral("teacher"))}))
+            << link;
+        EXPECT_EQ(t.pictures.loaded,
+                  (QStringList{QStringLiteral("wmf\\") + key + QStringLiteral("a.wmf"),
+                               QStringLiteral("wmf2\\") + key + QStringLiteral("a.wmf")}));
+        EXPECT_EQ(t.sound.played, QStringList{ClickSound});
+        t.sound.played.clear();
+        t.windows().unload(QStringLiteral("teacher"));
+        processDeferredDeletes();
+    }
+}
+
+TEST_P(TopicScreenTest, ActivitiesTakeTheirHeadingFromTheTitleLabel) {
+    TopicScreen& s = open();
+    s.Label1.setCaption(QStringLiteral("Heading on screen"));
+    t.state().questionSet.title = QStringLiteral("Quiz title");
+    const std::pair<int, QString> links[] = {{1, topic().labellingWindow},
+                                             {3, topic().orderingWindow}};
+    for (const auto& [link, window] : links) {
+        journal.events.clear();
+        t.sound.played.clear();
+        s.label3[link].click();
+        auto* activity = t.windows().loaded(window);
+        ASSERT_NE(activity, nullptr) << window.toStdString();
+        EXPECT_EQ(static_cast<ActivityStandIn*>(activity)->Label6.caption(),
+                  QStringLiteral("Heading on screen"));
+        EXPECT_EQ(journal.events, (QStringList{window + QStringLiteral(" loaded"), shown(window)}));
+        EXPECT_EQ(t.sound.played, QStringList{ClickSound});
+    }
+}
+
+TEST_P(TopicScreenTest, MultipleChoiceLoadsTheQuestionsBeforeTheQuizOpens) {
+    writeQuestions(QStringLiteral("Quiz about ") + topic().title);
+    open().label3[0].click();
+    EXPECT_FALSE(t.app().file1.isOpen());
+    EXPECT_EQ(t.state().questionSet.question[10], QStringLiteral("Question 10"));
+    EXPECT_EQ(journal.events,
+              (QStringList{QStringLiteral("multiple loaded: Quiz about ") + topic().title,
+                           shown(QStringLiteral("multiple"))}));
+    auto& quiz = static_cast<QuizStandIn&>(t.windows().touch(QStringLiteral("multiple")));
+    EXPECT_EQ(t.pictures.loaded, QStringList{topic().quizPicture});
+    EXPECT_NE(quiz.Picture1.picture(), nullptr);
+    EXPECT_EQ(quiz.Label5.caption(), QStringLiteral("Ancient Velmora"));
+    EXPECT_EQ(t.sound.played, QStringList{ClickSound});
+    EXPECT_TRUE(t.messages.shown.empty());
+}
+
+TEST_P(TopicScreenTest, MissingOrShortQuestionFileSaysSoAndKeepsTheQuizShut) {
+    for (const int lines : {0, 30}) {
+        if (lines > 0) writeQuestions(QStringLiteral("Cut short"), lines);
+        open().label3[0].click();
+        ASSERT_EQ(t.messages.shown.size(), 1u) << lines;
+        EXPECT_EQ(t.messages.shown[0].text,
+                  QStringLiteral("This worksheet seems to be corrupted."));
+        EXPECT_EQ(t.messages.shown[0].title, QStringLiteral("Ancient Velmora"));
+        EXPECT_FALSE(t.app().file1.isOpen());
+        EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("multiple")));
+        EXPECT_TRUE(t.sound.played.isEmpty());
+        EXPECT_TRUE(t.windows().isLoaded(topic().window));
+        t.messages.shown.clear();
+    }
+    EXPECT_EQ(t.state().questionSet.title, QStringLiteral("Cut short")) << "read before the end";
+}
+
+INSTANTIATE_TEST_SUITE_P(Topics, TopicScreenTest, ::testing::Values(pyramidsTopic(), wordsTopic()),
+                         [](const auto& info) { return info.param.window.toStdString(); });
+
+} // namespace
