@@ -1,0 +1,48 @@
+#pragma once
+
+#include "TestApp.h"
+
+#include "quiz/Multiple.h"
+#include "quiz/Welldone.h"
+#include "quiz/Wrong.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace av::test {
+
+// Ten questions whose correct choices run 1, 2, 3, 4, 1, 2, ... with sound switched on.
+class QuizFixture : public ::testing::Test {
+  protected:
+    QuizFixture();
+
+    static int correctChoice(int n) { return (n - 1) % 4 + 1; }
+    static int wrongChoice(int n) { return correctChoice(n) % 4 + 1; }
+    static QString questionText(int n) {
+        return QStringLiteral("Which river is number %1?").arg(n);
+    }
+
+    // Opens the quiz as a topic screen does: picture, topic caption, show.
+    Multiple& openQuiz();
+    // Chooses an option (0 chooses nothing) and presses Next or Check Score.
+    void answer(Multiple& quiz, int choice);
+    // A whole quiz from question 1, wrong on the given questions and right on the others.
+    void takeQuiz(const std::set<int>& wrong);
+    // The results screen as an activity shows it: score set, then shown, nothing else changed.
+    Welldone& showResults(int score, int total);
+
+    Welldone& results() { return t.windows().get<Welldone>(); }
+    Wrong& wrongAnswers() { return t.windows().get<Wrong>(); }
+    bool loaded(const char* name);
+    // Lets the results screen's three timers run out.
+    void runTimerChain();
+
+    TestApp t;
+};
+
+// Visible as the window will show it, whether or not the window is on screen yet.
+inline bool shown(const QWidget& widget) {
+    return widget.isVisibleTo(widget.window());
+}
+
+} // namespace av::test

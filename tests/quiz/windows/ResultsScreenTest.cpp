@@ -1,0 +1,223 @@
+#include "QuizFixture.h"
+
+#include <QTest>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+const QString Click = QStringLiteral("wav\\click.wav");
+const QString Hint =
+    QStringLiteral("Click the button above to check which questions you answered incorrectly.");
+
+class ResultsScreenTest : public QuizFixture {};
+
+struct MessageCase {
+    int score;
+    int total;
+    const char* message;
+    const char* link; // caption of label3(0)
+    bool fullMarks;
+};
+
+class ResultsMessageTest : public QuizFixture, public ::testing::WithParamInterface<MessageCase> {};
+
+TEST_P(ResultsMessageTest, ActivityRoadShowsTheMessageForItsScore) {
+    const MessageCase& c = GetParam();
+    Welldone& w = showResults(c.score, c.total);
+    EXPECT_EQ(w.Label1.caption(), QString::fromLatin1(c.message));
+    EXPECT_EQ(w.label3[0].caption(), QString::fromLatin1(c.link));
+    // Without the quiz's settings only full marks offers a link besides Exit.
+    EXPECT_EQ(shown(w.label3[0]), c.fullMarks);
+    EXPECT_EQ(shown(w.Text1), c.fullMarks);
+    EXPECT_EQ(shown(w.Label2), c.fullMarks);
+    EXPECT_EQ(shown(w.Label6), !c.fullMarks);
+    EXPECT_FALSE(shown(w.Label5));
+    EXPECT_EQ(w.Label5.caption(), c.fullMarks ? QString() : Hint);
+    EXPECT_TRUE(shown(w.label3[1]));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scores, ResultsMessageTest,
+    ::testing::Values(
+        MessageCase{10, 10, "Excellent work. You have scored 10 out of 10.", "Print Certificate",
+                    true},
+        MessageCase{9, 10, "Good work. You have scored 9 out of 10.", "Check Wrong Answers", false},
+        MessageCase{8, 10, "Good work. You have scored 8 out of 10.", "Check Wrong Answers", false},
+        MessageCase{7, 10, "You have scored 7 out of 10.", "Check Wrong Answers", false},
+        MessageCase{0, 10, "You have scored 0 out of 10.", "Check Wrong Answers", false},
+        MessageCase{4, 4, "Excellent work. You have scored 4 out of 4.", "Print Certificate", true},
+        MessageCase{3, 4, "Good work. You have scored 3 out of 4.", "Check Wrong Answers", false},
+        MessageCase{2, 4, "Good work. You have scored 2 out of 4.", "Check Wrong Answers", false},
+        MessageCase{1, 4, "You have scored 1 out of 4.", "Check Wrong Answers", false}),
+    [](const auto& info) {
+        return "score" + std::to_string(info.param.score) + "of" + std::to_string(info.param.total);
+    });
+
+TEST_F(ResultsScreenTest, LayoutAndNameBox) {
+    Welldone& w = showResults(10, 10);
+    EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
+    EXPECT_EQ(w.Picture1.backColor(), QColor(49, 135, 214));
+    EXPECT_EQ(QRectF(w.Picture1.Left(), w.Picture1.Top(), w.Picture1.Width(), w.Picture1.Height()),
+              QRectF(5880, 1440, 4800, 3600));
+    EXPECT_EQ(w.Picture1.picture(), nullptr) << "empty until the first tick";
+    auto* link = qobject_cast<Label*>(w.widget(QStringLiteral("label3"), 0));
+    ASSERT_EQ(link, &w.label3[0]);
+    EXPECT_FLOAT_EQ(link->Left(), 240);
+    EXPECT_FLOAT_EQ(link->Top(), 1800);
+    EXPECT_EQ(qobject_cast<TextBox*>(w.widget(QStringLiteral("Text1"))), &w.Text1);
+    EXPECT_FLOAT_EQ(w.Text1.Top(), 6600);
+
+    w.Text1.setFocus();
+    QTest::keyClicks(&w.Text1, QStringLiteral("Cleopatra Philopator of the Nile"));
+    EXPECT_EQ(w.Text1.text(), QStringLiteral("Cleopatra Philopator of t"));
+    EXPECT_EQ(w.Text1.text().size(), Welldone::NameLength);
+}
+
+TEST_F(ResultsScreenTest, TimersAreNamedForOtherWindows) {
+    Welldone& w = showResults(5, 10);
+    EXPECT_EQ(w.findChild<Timer*>(QStringLiteral("Timer1")), &w.Timer1);
+    EXPECT_EQ(w.findChild<Timer*>(QStringLiteral("Timer2")), &w.Timer2);
+    EXPECT_EQ(w.findChild<Timer*>(QStringLiteral("Timer3")), &w.Timer3);
+    EXPECT_EQ(w.Timer1.interval(), 1);
+    EXPECT_EQ(w.Timer2.interval(), 10);
+    EXPECT_EQ(w.Timer3.interval(), 1);
+    EXPECT_TRUE(w.Timer1.isEnabled());
+    EXPECT_FALSE(w.Timer2.isEnabled());
+    EXPECT_FALSE(w.Timer3.isEnabled());
+}
+
+TEST_F(ResultsScreenTest, TimerChainShowsPictureFocusesNameAndCelebrates) {
+    t.random.values = {0.75f};
+    Welldone& w = showResults(10, 10);
+    // The pointer has crossed the window background before the chain gets to the links.
+    for (const auto& [i, link] : w.label3)
+        link->setOpaque(false);
+    runTimerChain();
+    EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("images\\sphinxsm.jpg")});
+    EXPECT_NE(w.Picture1.picture(), nullptr);
+    EXPECT_EQ(w.focusWidget(), &w.Text1);
+    EXPECT_TRUE(w.label3[0].isOpaque());
+    EXPECT_TRUE(w.label3[1].isOpaque());
+    EXPECT_EQ(t.sound.played, QStringList{QStringLiteral("wav\\fanf3.wav")});
+    EXPECT_TRUE(t.random.values.empty());
+}
+
+TEST_F(ResultsScreenTest, MissingPictureLeavesItEmptyAndTheChainGoesOn) {
+    t.pictures.setMissing(QStringLiteral("images\\sphinxsm.jpg"));
+    t.random.values = {0.0f};
+    Welldone& w = showResults(9, 10);
+    runTimerChain();
+    EXPECT_EQ(w.Picture1.picture(), nullptr);
+    EXPECT_NE(w.focusWidget(), &w.Text1) << "no name box below full marks";
+    EXPECT_EQ(t.sound.played, QStringList{QStringLiteral("wav\\crowd.wav")});
+}
+
+struct SoundRow {
+    int score;
+    std::vector<const char*> sounds;
+};
+
+class CelebrationTest : public QuizFixture, public ::testing::WithParamInterface<SoundRow> {};
+
+TEST_P(CelebrationTest, EachPositionOfTheRowIsReachable) {
+    const SoundRow& row = GetParam();
+    const int count = int(row.sounds.size());
+    for (int k = 0; k < count; ++k) {
+        // Just inside the k-th share of [0, 1), at both ends.
+        for (float r :
+             {float(k) / float(count), std::nextafter(float(k + 1) / float(count), 0.0f)}) {
+            t.sound.played.clear();
+            t.random.values = {r};
+            Welldone& w = showResults(row.score, 10);
+            w.Timer3_Timer();
+            EXPECT_EQ(t.sound.played, QStringList{QString::fromLatin1(row.sounds[k])})
+                << "score " << row.score << " random " << r;
+            EXPECT_FALSE(w.Timer3.isEnabled());
+            w.unload();
+            processDeferredDeletes();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CelebrationTest,
+    ::testing::Values(SoundRow{10, {"wav\\fanf2.wav", "wav\\fanf3.wav"}},
+                      SoundRow{9, {"wav\\crowd.wav", "wav\\cheer2.wav", "wav\\klaxon.wav"}},
+                      SoundRow{8, {"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"}},
+                      SoundRow{7, {"wav\\drumroll.wav", "wav\\laser2.wav", "wav\\whizz.wav"}},
+                      SoundRow{6, {"wav\\clap3.wav", "wav\\clown.wav"}}),
+    [](const auto& info) { return "score" + std::to_string(info.param.score); });
+
+TEST_F(ResultsScreenTest, NoCelebrationBelowSixOrWithSoundOff) {
+    for (int score : {0, 3, 5, 11}) {
+        Welldone& w = showResults(score, 10);
+        w.Timer3_Timer();
+        w.unload();
+        processDeferredDeletes();
+    }
+    Welldone& activity = showResults(4, 4);
+    activity.Timer3_Timer();
+    activity.unload();
+    processDeferredDeletes();
+    EXPECT_TRUE(t.sound.played.isEmpty());
+
+    t.state().soundOn = 0;
+    showResults(10, 10);
+    runTimerChain();
+    results().label3[0].click();
+    results().label3[1].click();
+    EXPECT_TRUE(t.sound.played.isEmpty());
+}
+
+TEST_F(ResultsScreenTest, SoundFollowsTheLiveScore) {
+    t.random.values = {0.1f};
+    Welldone& w = showResults(5, 10);
+    t.state().scoreState.score = 7;
+    w.Timer3_Timer();
+    EXPECT_EQ(w.Label1.caption(), QStringLiteral("You have scored 5 out of 10."));
+    EXPECT_EQ(t.sound.played, QStringList{QStringLiteral("wav\\drumroll.wav")});
+}
+
+TEST_F(ResultsScreenTest, PrintCertificateIsSilentAndDoesNotPretend) {
+    Welldone& w = showResults(10, 10);
+    w.label3[0].click();
+    EXPECT_TRUE(t.sound.played.isEmpty());
+    EXPECT_TRUE(t.messages.shown.empty());
+    EXPECT_FALSE(loaded(Wrong::Name));
+    EXPECT_TRUE(loaded(Welldone::Name));
+}
+
+TEST_F(ResultsScreenTest, CheckWrongAnswersShowsTheListAndClicks) {
+    takeQuiz({3});
+    t.sound.played.clear();
+    results().label3[0].click();
+    EXPECT_TRUE(wrongAnswers().isVisible());
+    EXPECT_EQ(t.sound.played, QStringList{Click});
+}
+
+TEST_F(ResultsScreenTest, ExitClosesTheWrongAnswersToo) {
+    takeQuiz({3, 4});
+    results().label3[0].click();
+    t.sound.played.clear();
+    results().label3[1].click();
+    EXPECT_FALSE(loaded(Welldone::Name));
+    EXPECT_FALSE(loaded(Wrong::Name));
+    EXPECT_EQ(t.sound.played, QStringList{Click});
+    processDeferredDeletes();
+
+    // Without a list loaded, Exit simply leaves.
+    showResults(2, 4).label3[1].click();
+    EXPECT_FALSE(loaded(Welldone::Name));
+    EXPECT_FALSE(loaded(Wrong::Name));
+}
+
+TEST_F(ResultsScreenTest, CaptionBarCloseRunsExit) {
+    takeQuiz({1});
+    results().closeButtonPressed();
+    EXPECT_FALSE(loaded(Welldone::Name));
+    EXPECT_FALSE(loaded(Wrong::Name));
+}
+
+} // namespace
