@@ -89,7 +89,10 @@ void SequentialFile::writeLine(const QString& text) {
 
 void SequentialFile::close() {
     if (m_mode == Mode::Output) {
-        const bool ok = m_out->commit();
+        // QSaveFile::commit() takes a failure of its own final flush for success and renames
+        // a cut-off file over the old one, so the buffer is flushed and checked first.
+        const bool ok = m_out->flush() && m_out->commit();
+        if (!ok) m_out->cancelWriting();
         m_out.reset();
         m_mode = Mode::Closed;
         if (!ok) throw RuntimeError(RuntimeError::PathAccess, m_path);

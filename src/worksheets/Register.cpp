@@ -4,6 +4,8 @@
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
 
+#include <climits>
+
 namespace av {
 namespace {
 

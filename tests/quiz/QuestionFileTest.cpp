@@ -1,0 +1,236 @@
+#include "FileSizeLimit.h"
+#include "TestApp.h"
+
+#include "platform/RuntimeError.h"
+#include "quiz/QuestionFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+const QString Path = QStringLiteral("multiple/q.txt");
+
+// A well-formed file whose every field names itself ("B q3 c2"), so a field that lands in the
+// wrong slot or keeps an old value shows. `shift` moves the correct digits between sets.
+QStringList taggedLines(const QString& tag, int shift) {
+    QStringList lines{tag + QStringLiteral(" title"), QStringLiteral(" ")};
+    for (int n = 1; n <= 10; ++n) {
+        const QString q = tag + QStringLiteral(" q") + QString::number(n);
+        lines << q;
+        for (int c = 1; c <= 4; ++c)
+            lines << q + QStringLiteral(" c") + QString::number(c);
+        lines << QString::number((n + shift) % 4 + 1) << QStringLiteral(" ");
+    }
+    return lines;
+}
+
+QByteArray joined(const QStringList& lines, const char* end = "\r\n") {
+    QByteArray out;
+    for (const QString& line : lines)
+        out += line.toLatin1() + end;
+    return out;
+}
+
+// The six fields of question n in file order.
+QStringList questionFields(const QuestionSet& s, int n) {
+    return {s.question[n], s.choice1[n], s.choice2[n], s.choice3[n], s.choice4[n], s.correct[n]};
+}
+
+QStringList allFields(const QuestionSet& s) {
+    QStringList out{s.title};
+    for (int n = 1; n <= 10; ++n)
+        out << questionFields(s, n);
+    return out;
+}
+
+// What a complete load of taggedLines(tag, shift) must give, in the order of allFields.
+QStringList expectedFields(const QString& tag, int shift) {
+    QStringList lines = taggedLines(tag, shift);
+    QStringList out{lines[0]};
+    for (int n = 0; n < 10; ++n)
+        out << lines.mid(2 + 7 * n, 6);
+    return out;
+}
+
+class QuestionFileTest : public ::testing::Test {
+  protected:
+    void load(const QByteArray& bytes) {
+        t.writeFile(Path, bytes);
+        SequentialFile& file = t.app().file1;
+        file.openInput(Path);
+        try {
+            loadquest(file, set);
+        } catch (...) {
+            file.close();
+            throw;
+        }
+        file.close();
+    }
+    void write(const QuestionSet& s) {
+        SequentialFile& file = t.app().file1;
+        file.openOutput(Path);
+        writeQuestionFile(file, s);
+        file.close();
+    }
+    QStringList folderEntries() const {
+        return QDir(t.folderPath() + QStringLiteral("/multiple")).entryList(QDir::Files);
+    }
+
+    TestApp t;
+    QuestionSet set;
+};
+
+TEST_F(QuestionFileTest, CommasAreStoredAsAmpersandsAndAmpersandsReadBackAsCommas) {
+    EXPECT_EQ(escapeCommas(QStringLiteral("Rome, Greece, Egypt")),
+              QStringLiteral("Rome& Greece& Egypt"));
+    EXPECT_EQ(unescapeCommas(QStringLiteral("salt & pepper&")), QStringLiteral("salt , pepper,"));
+
+    QStringList lines = taggedLines(QStringLiteral("A"), 0);
+    lines[0] = QStringLiteral("Rome& Greece");
+    lines[3] = QStringLiteral("salt & pepper");
+    lines[7] = QStringLiteral("&"); // a digit line is taken as it stands
+    load(joined(lines));
+    EXPECT_EQ(set.title, QStringLiteral("Rome, Greece"));
+    EXPECT_EQ(set.choice1[1], QStringLiteral("salt , pepper"));
+    EXPECT_EQ(set.correct[1], QStringLiteral("&"));
+
+    write(set);
+    const QList<QByteArray> written = t.readFile(Path).split('\n');
+    EXPECT_EQ(written[0], QByteArray("Rome& Greece\r"));
+    EXPECT_EQ(written[3], QByteArray("salt & pepper\r"));
+    EXPECT_EQ(written[7], QByteArray("&\r"));
+}
+
+TEST_F(QuestionFileTest, LeadingBlanksAreDroppedAndExtraLinesIgnored) {
+    QStringList lines = taggedLines(QStringLiteral("A"), 0);
+    lines[0] = QStringLiteral("  \t The Nile");
+    lines[2] = QStringLiteral(" Who built it?");
+    lines[7] = QStringLiteral(" 3");
+    lines << QStringLiteral("line 73") << QStringLiteral("more, and more");
+    load(joined(lines));
+    EXPECT_EQ(set.title, QStringLiteral("The Nile"));
+    EXPECT_EQ(set.question[1], QStringLiteral("Who built it?"));
+    EXPECT_EQ(set.correct[1], QStringLiteral("3"));
+    EXPECT_EQ(set.choice4[10], QStringLiteral("A q10 c4"));
+}
+
+TEST_F(QuestionFileTest, EveryLineEndStyleLoadsTheSame) {
+    const QStringList expected = expectedFields(QStringLiteral("A"), 0);
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        load(joined(taggedLines(QStringLiteral("A"), 0), end));
+        EXPECT_EQ(allFields(set), expected) << "line end " << QByteArray(end).toHex().data();
+        set = QuestionSet{};
+    }
+}
+
+TEST_F(QuestionFileTest, ASecondLoadReplacesEveryField) {
+    load(joined(taggedLines(QStringLiteral("A"), 0)));
+    load(joined(taggedLines(QStringLiteral("B"), 1)));
+    EXPECT_EQ(allFields(set), expectedFields(QStringLiteral("B"), 1));
+}
+
+TEST_F(QuestionFileTest, AShortFileFailsKeepingWhatWasReadBeforeTheEnd) {
+    load(joined(taggedLines(QStringLiteral("A"), 0)));
+    // 27 lines end after choice 3 of question 4.
+    const QByteArray shortFile = joined(taggedLines(QStringLiteral("B"), 1).mid(0, 27));
+    try {
+        load(shortFile);
+        FAIL() << "a short file loaded";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.code(), RuntimeError::InputPastEnd);
+    }
+    const QStringList a = expectedFields(QStringLiteral("A"), 0);
+    const QStringList b = expectedFields(QStringLiteral("B"), 1);
+    // Title, questions 1 to 3 and the first four fields of question 4 are new.
+    const int fresh = 1 + 3 * 6 + 4;
+    EXPECT_EQ(allFields(set).mid(0, fresh), b.mid(0, fresh));
+    EXPECT_EQ(allFields(set).mid(fresh), a.mid(fresh));
+}
+
+TEST_F(QuestionFileTest, WritesSeventyTwoCrLfLinesInWindows1252) {
+    load(joined(taggedLines(QStringLiteral("A"), 2)));
+    set.title = QString::fromUtf8("Caf\u00e9 \u20ac5");
+    write(set);
+    const QByteArray bytes = t.readFile(Path);
+    EXPECT_TRUE(bytes.startsWith("Caf\xe9 \x80"
+                                 "5\r\n \r\nA q1\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 72);
+    EXPECT_EQ(bytes.count('\n'), 72);
+    EXPECT_TRUE(bytes.endsWith("A q10 c4\r\n1\r\n \r\n"));
+    const QByteArray tail = bytes.mid(bytes.indexOf('\n') + 1);
+    EXPECT_EQ(tail, joined(taggedLines(QStringLiteral("A"), 2).mid(1)));
+}
+
+TEST_F(QuestionFileTest, AFailedWriteLeavesTheOldFileWhole) {
+    const QByteArray old = joined(taggedLines(QStringLiteral("A"), 0));
+    t.writeFile(Path, old);
+    QuestionSet other;
+    other.title = QStringLiteral("Other");
+
+    SequentialFile& file = t.app().file1;
+    file.openOutput(Path);
+    writeQuestionFile(file, other);
+    file.abandon(); // the error step of a handler that failed half way
+    EXPECT_EQ(t.readFile(Path), old);
+
+    EXPECT_THROW(
+        {
+            FileSizeLimit full(16);
+            file.openOutput(Path);
+            writeQuestionFile(file, other);
+            file.close();
+        },
+        RuntimeError);
+    file.abandon();
+    EXPECT_EQ(t.readFile(Path), old);
+    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("q.txt")});
+}
+
+class ShippedQuestionFileTest : public QuestionFileTest,
+                                public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ShippedQuestionFileTest, LoadsAndWritesBackByteForByte) {
+    QFile shipped(QStringLiteral(VELMORA_CONTENT_DIR "/") + QString::fromUtf8(GetParam()) +
+                  QStringLiteral(".txt"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray bytes = shipped.readAll();
+    load(bytes);
+    EXPECT_EQ(set.title, QString::fromUtf8(GetParam()));
+    write(set);
+    EXPECT_EQ(t.readFile(Path), bytes);
+}
+
+// The quiz screen shows the choice a digit names, and the shipped sets should not always put
+// the answer in the same place.
+TEST_P(ShippedQuestionFileTest, EveryQuestionIsCompleteAndAnswersUseAllFourPlaces) {
+    QFile shipped(QStringLiteral(VELMORA_CONTENT_DIR "/") + QString::fromUtf8(GetParam()) +
+                  QStringLiteral(".txt"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    load(shipped.readAll());
+    QSet<QString> places;
+    for (int n = 1; n <= 10; ++n) {
+        const QStringList fields = questionFields(set, n);
+        for (const QString& field : fields)
+            EXPECT_FALSE(field.isEmpty()) << "question " << n;
+        EXPECT_TRUE(QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                 QStringLiteral("4")})
+                        .contains(set.correct[n]))
+            << "question " << n;
+        places.insert(set.correct[n]);
+        // The wizard's box lengths, so the texts fit the quiz screen's labels.
+        EXPECT_LE(set.question[n].size(), 60) << "question " << n;
+        for (const QString& choice : fields.mid(1, 4))
+            EXPECT_LE(choice.size(), 30) << choice.toStdString();
+    }
+    EXPECT_EQ(places.size(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Topics, ShippedQuestionFileTest,
+                         ::testing::Values("The Pyramids", "Words and Numbers"));
+
+} // namespace

@@ -1,0 +1,197 @@
+#include "FileSizeLimit.h"
+#include "TestApp.h"
+
+#include "platform/RuntimeError.h"
+#include "worksheets/Register.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+const QString Track = QStringLiteral("multiple/track.txt");
+
+QByteArray registerBytes(const QStringList& lines) {
+    QByteArray out;
+    for (const QString& line : lines)
+        out += line.toLatin1() + "\r\n";
+    return out;
+}
+
+QStringList manyNames(int count) {
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names << QStringLiteral("Sheet ") + QString::number(i);
+    return names;
+}
+
+QByteArray registerOf(const QStringList& names) {
+    return registerBytes(
+        QStringList{QLatin1Char(' ') + QString::number(names.size()) + QLatin1Char(' ')} + names);
+}
+
+class RegisterTest : public ::testing::Test {
+  protected:
+    void SetUp() override { t.writeFile(Track, registerBytes({QStringLiteral(" 0 ")})); }
+
+    void load() { loadRegister(t.app().file1, t.state()); }
+    void add(const QString& title) { trackworksheets(t.app().file1, t.state(), title); }
+    void remove(const QString& name) {
+        t.state().deleteName = name;
+        delworksheet(t.app().file1, t.state());
+    }
+    // The register as every reader sees it: a fresh load from the file.
+    QStringList listed() {
+        load();
+        QStringList names;
+        for (int i = 1; i <= t.state().registerCount; ++i)
+            names << t.state().registerNames[i];
+        return names;
+    }
+    template <typename F> void expectFailure(RuntimeError::Code code, F&& operation) {
+        try {
+            operation();
+            ADD_FAILURE() << "no error raised";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.code(), code);
+        }
+        EXPECT_FALSE(t.app().file1.isOpen()) << "file number 1 left open";
+    }
+
+    TestApp t;
+};
+
+TEST_F(RegisterTest, LoadReadsTheCountedNamesAndIgnoresTheRest) {
+    t.state().registerNames[3] = QStringLiteral("old");
+    t.writeFile(Track,
+                registerBytes({QStringLiteral(" 2 "), QStringLiteral("A"), QStringLiteral("  B"),
+                               QStringLiteral("C"), QStringLiteral("D,E")}));
+    load();
+    EXPECT_EQ(t.state().registerCount, 2);
+    EXPECT_EQ(t.state().registerNames[1], QStringLiteral("A"));
+    EXPECT_EQ(t.state().registerNames[2], QStringLiteral("B"));
+    EXPECT_EQ(t.state().registerNames[3], QStringLiteral("old"));
+    EXPECT_FALSE(t.app().file1.isOpen());
+
+    // The next write keeps only the counted names.
+    add(QStringLiteral("F"));
+    EXPECT_EQ(t.readFile(Track), registerBytes({QStringLiteral(" 3 "), QStringLiteral("A"),
+                                                QStringLiteral("B"), QStringLiteral("F")}));
+}
+
+TEST_F(RegisterTest, FewerNamesThanTheCountFailKeepingWhatWasRead) {
+    t.state().registerNames[3] = QStringLiteral("old");
+    t.writeFile(Track,
+                registerBytes({QStringLiteral(" 3 "), QStringLiteral("A"), QStringLiteral("B")}));
+    expectFailure(RuntimeError::InputPastEnd, [this] { load(); });
+    EXPECT_EQ(t.state().registerCount, 3);
+    EXPECT_EQ(t.state().registerNames[2], QStringLiteral("B"));
+    EXPECT_EQ(t.state().registerNames[3], QStringLiteral("old"));
+    // Neither operation writes over a register it could not read.
+    const QByteArray before = t.readFile(Track);
+    expectFailure(RuntimeError::InputPastEnd, [this] { add(QStringLiteral("C")); });
+    expectFailure(RuntimeError::InputPastEnd, [this] { remove(QStringLiteral("A")); });
+    EXPECT_EQ(t.readFile(Track), before);
+}
+
+TEST_F(RegisterTest, ACountOverAThousandLoadsTheFirstThousandAndFails) {
+    QStringList lines{QStringLiteral(" 1005 ")};
+    lines << manyNames(1005);
+    t.writeFile(Track, registerBytes(lines));
+    expectFailure(RuntimeError::SubscriptOutOfRange, [this] { load(); });
+    EXPECT_EQ(t.state().registerCount, 1005);
+    EXPECT_EQ(t.state().registerNames[1], QStringLiteral("Sheet 1"));
+    EXPECT_EQ(t.state().registerNames[1000], QStringLiteral("Sheet 1000"));
+}
+
+TEST_F(RegisterTest, AppendingWritesTheCountAsANumberLineAndKeepsTheCountThatWasRead) {
+    add(QStringLiteral("Romans"));
+    EXPECT_EQ(t.readFile(Track), QByteArray(" 1 \r\nRomans\r\n"));
+    EXPECT_EQ(t.state().registerCount, 0);
+    EXPECT_EQ(t.state().registerNames[1], QStringLiteral("Romans"));
+
+    add(QStringLiteral("romans")); // names differ by case
+    add(QStringLiteral("Romans "));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Romans"), QStringLiteral("romans"),
+                                     QStringLiteral("Romans ")}));
+}
+
+TEST_F(RegisterTest, AppendingAListedNameLeavesTheFileByteForByte) {
+    // Not as the writer would put it, so any rewrite would show.
+    const QByteArray odd("2\nRomans\n  Greeks\nleft over\n");
+    t.writeFile(Track, odd);
+    add(QStringLiteral("Greeks"));
+    EXPECT_EQ(t.readFile(Track), odd);
+}
+
+TEST_F(RegisterTest, DeletingClosesTheGap) {
+    t.writeFile(Track, registerOf({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+    remove(QStringLiteral("B"));
+    EXPECT_EQ(t.readFile(Track), QByteArray(" 2 \r\nA\r\nC\r\n"));
+    EXPECT_EQ(t.state().registerCount, 2);
+
+    remove(QStringLiteral("a")); // not listed: exact comparison
+    EXPECT_EQ(t.readFile(Track), QByteArray(" 2 \r\nA\r\nC\r\n"));
+    remove(QStringLiteral("C"));
+    remove(QStringLiteral("A"));
+    EXPECT_EQ(t.readFile(Track), QByteArray(" 0 \r\n"));
+}
+
+TEST_F(RegisterTest, NamesTheReadingRuleWouldSplitOrTrimComeBackAsThemselves) {
+    const QStringList awkward{QStringLiteral("Rome, Greece"), QStringLiteral(" Romans"),
+                              QStringLiteral("Egypt "), QStringLiteral("Plain")};
+    for (const QString& name : awkward)
+        add(name);
+    EXPECT_EQ(listed(), awkward);
+    // Only the names that need it are quoted.
+    EXPECT_EQ(t.readFile(Track), QByteArray(" 4 \r\n\"Rome, Greece\"\r\n\" Romans\"\r\n"
+                                            "\"Egypt \"\r\nPlain\r\n"));
+
+    add(QStringLiteral(" Romans")); // found as itself: nothing written
+    remove(QStringLiteral("Egypt "));
+    remove(QStringLiteral("Rome"));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Rome, Greece"), QStringLiteral(" Romans"),
+                                     QStringLiteral("Plain")}));
+    remove(QStringLiteral("Rome, Greece"));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral(" Romans"), QStringLiteral("Plain")}));
+}
+
+TEST_F(RegisterTest, AThousandAndFirstRegistrationFailsWithNothingWritten) {
+    const QByteArray full = registerOf(manyNames(1000));
+    t.writeFile(Track, full);
+    expectFailure(RuntimeError::SubscriptOutOfRange, [this] { add(QStringLiteral("One more")); });
+    EXPECT_EQ(t.readFile(Track), full);
+    // One name fewer and the last slot is still free.
+    t.writeFile(Track, registerOf(manyNames(999)));
+    add(QStringLiteral("Last"));
+    EXPECT_EQ(listed().size(), 1000);
+    EXPECT_EQ(t.state().registerNames[1000], QStringLiteral("Last"));
+}
+
+TEST_F(RegisterTest, AFailedWriteLeavesTheOldRegisterWhole) {
+    const QByteArray old = registerOf({QStringLiteral("A"), QStringLiteral("B")});
+    t.writeFile(Track, old);
+    // The limit ends before a failure is reported, so the report itself is not cut off.
+    expectFailure(RuntimeError::PathAccess, [this] {
+        FileSizeLimit full(4);
+        add(QStringLiteral("Egyptians"));
+    });
+    expectFailure(RuntimeError::PathAccess, [this] {
+        FileSizeLimit full(4);
+        remove(QStringLiteral("A"));
+    });
+    EXPECT_EQ(t.readFile(Track), old);
+    EXPECT_EQ(QDir(t.folderPath() + QStringLiteral("/multiple")).entryList(QDir::Files),
+              QStringList{QStringLiteral("track.txt")});
+}
+
+TEST_F(RegisterTest, AMissingRegisterIsAnErrorAndIsNotCreated) {
+    QFile::remove(t.folderPath() + QLatin1Char('/') + Track);
+    expectFailure(RuntimeError::FileNotFound, [this] { add(QStringLiteral("Romans")); });
+    EXPECT_FALSE(QFile::exists(t.folderPath() + QLatin1Char('/') + Track));
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+#include "WorksheetFixture.h"
+
+#include "quiz/QuestionFile.h"
+#include "worksheets/Register.h"
+#include "worksheets/WorksheetWindows.h"
+
+#include <QDirIterator>
+
+namespace av::test {
+
+QuizStandIn::QuizStandIn(App& app)
+    : Screen(app, QStringLiteral("multiple")),
+      Picture1(add<PicturePanel>(QStringLiteral("Picture1"))),
+      Label5(add<Label>(QStringLiteral("Label5"))), Label6(add<Label>(QStringLiteral("Label6"))) {}
+
+void QuizStandIn::Form_Load() {
+    setframe(*this, app());
+    Label6.setCaption(state().questionSet.title);
+}
+
+MenuStandIn::MenuStandIn(App& app, int& loads)
+    : Screen(app, QStringLiteral("intro0")), Image1(add<Image>(QStringLiteral("Image1"))),
+      m_loads(loads) {}
+
+void MenuStandIn::Form_Load() {
+    setframe(*this, app());
+    loadPicture(Image1, QStringLiteral("Images\\memnonsm.jpg"));
+    state().soundOn = 1;
+    ++m_loads;
+}
+
+WorksheetFixture::WorksheetFixture() {
+    registerWorksheetWindows(t.app());
+    t.windows().define(QStringLiteral("multiple"), [this] { return new QuizStandIn(t.app()); });
+    t.windows().define(QStringLiteral("intro0"),
+                       [this] { return new MenuStandIn(t.app(), menuLoads); });
+    t.writeFile(QStringLiteral("multiple/track.txt"), " 0 \r\n");
+    t.state().soundOn = 1;
+}
+
+void WorksheetFixture::fillWizard(const QString& title) {
+    Wizard& w = wizard();
+    w.Text1.setText(title);
+    for (int q = 0; q < Wizard::Questions; ++q) {
+        w.Text2[q].setText(QStringLiteral("Question text %1").arg(q + 1));
+        for (int c = 0; c < Wizard::Choices; ++c) {
+            const int i = Wizard::Choices * q + c;
+            w.Text3[i].setText(QStringLiteral("Choice %1%2").arg(q + 1).arg(QChar(u'A' + c)));
+            w.Check1[i].setChecked(c == q % Wizard::Choices);
+        }
+    }
+}
+
+void WorksheetFixture::writeWorksheet(const QString& title, const QString& correct) {
+    QuestionSet set;
+    set.title = title;
+    for (int n = 1; n <= 10; ++n) {
+        set.question[n] = QStringLiteral("%1 asks %2").arg(title).arg(n);
+        set.choice1[n] = QStringLiteral("one");
+        set.choice2[n] = QStringLiteral("two");
+        set.choice3[n] = QStringLiteral("three");
+        set.choice4[n] = QStringLiteral("four");
+        set.correct[n] = correct;
+    }
+    const QString text = questionFileLines(set).join(QStringLiteral("\r\n")) +
+                         QStringLiteral("\r\n");
+    t.writeFile(QStringLiteral("multiple/") + title + QStringLiteral(".txt"), text.toLatin1());
+}
+
+void WorksheetFixture::writeRegister(const QStringList& names) {
+    QString text = QStringLiteral(" %1 \r\n").arg(names.size());
+    for (const QString& name : names) text += registerLine(name) + QStringLiteral("\r\n");
+    t.writeFile(QStringLiteral("multiple/track.txt"), text.toLatin1());
+}
+
+QStringList WorksheetFixture::registerNames(int count, const QString& stem) {
+    QStringList names;
+    for (int i = 1; i <= count; ++i) names.append(stem + QString::number(i));
+    return names;
+}
+
+QStringList WorksheetFixture::lines(const QString& relativePath) const {
+    QString text = QString::fromLatin1(t.readFile(relativePath));
+    if (text.endsWith(QStringLiteral("\r\n"))) text.chop(2);
+    return text.split(QStringLiteral("\r\n"));
+}
+
+QStringList WorksheetFixture::allFiles() const {
+    QStringList files;
+    QDirIterator it(t.folderPath(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) files.append(it.next().mid(t.folderPath().size() + 1));
+    files.sort();
+    return files;
+}
+
+} // namespace av::test

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "TestApp.h"
+
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+#include "shell/Screen.h"
+#include "worksheets/Wizard.h"
+#include "worksheets/Worksheets.h"
+
+#include <gtest/gtest.h>
+
+namespace av::test {
+
+// Stands in for the quiz screen: the widgets the catalogue sets, and the title it shows.
+class QuizStandIn : public Screen {
+public:
+    explicit QuizStandIn(App& app);
+    void Form_Load() override;
+    PicturePanel& Picture1;
+    Label& Label5;
+    Label& Label6;
+};
+
+// Stands in for the main menu: its picture, and sound switched on at every load.
+class MenuStandIn : public Screen {
+public:
+    MenuStandIn(App& app, int& loads);
+    void Form_Load() override;
+    Image& Image1;
+
+private:
+    int& m_loads;
+};
+
+class WorksheetFixture : public ::testing::Test {
+protected:
+    WorksheetFixture();
+
+    Wizard& wizard() { return t.windows().get<Wizard>(); }
+    Worksheets& catalogue() { return t.windows().get<Worksheets>(); }
+    bool loaded(const char* name) { return t.windows().isLoaded(QString::fromLatin1(name)); }
+
+    // Types a complete worksheet: question n answered by choice (n - 1) % 4 + 1.
+    void fillWizard(const QString& title);
+    void save() { wizard().label3_Click(1); }
+    // A complete question set titled title, written straight to its file.
+    void writeWorksheet(const QString& title, const QString& correct = QStringLiteral("2"));
+    // A register of the given names, each written as the register writes it.
+    void writeRegister(const QStringList& names);
+    QStringList registerNames(int count, const QString& stem = QStringLiteral("Sheet"));
+    QStringList lines(const QString& relativePath) const;
+    // Every file in the program folder, relative to it.
+    QStringList allFiles() const;
+
+    TestApp t;
+    int menuLoads = 0;
+    const QString problem = QStringLiteral("There was a problem saving your worksheet");
+    const QString corrupted = QStringLiteral("This worksheet seems to be corrupted.");
+    const QString saved = QStringLiteral("Your worksheet has been saved.");
+    const QString click = QStringLiteral("wav\\click.wav");
+};
+
+} // namespace av::test
