@@ -1,9 +1,8 @@
+#include "program/GuardedApplication.h"
 #include "program/Program.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    av::GuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ancient Velmora"));
     av::Program program(QCoreApplication::applicationDirPath());
     program.start();
