@@ -11,7 +11,7 @@ namespace av::wmf {
 namespace {
 
 constexpr std::size_t kMaxObjects = 0xFFFF;
-constexpr int kMaxRegionRects = 2000;
+constexpr int kMaxRegionRects = 500;
 
 PenSpec readPen(const Record& r)
 {
@@ -100,8 +100,9 @@ QPainterPath Player::regionPath(const Record& r) const
         }
         at += 8 + 2 * static_cast<std::size_t>(count);
     }
+    // Winding fill unites the bands; simplifying them is slow on damaged regions.
     path.setFillRule(Qt::WindingFill);
-    return path.simplified();
+    return path;
 }
 
 bool Player::objects(const Record& r)
