@@ -30,8 +30,10 @@ class Worksheets : public Screen {
 
     // Shows page cataloguePage with its caption and paging labels.
     void workpage();
-    // Fills the wizard from the loaded question set and shows it.
-    void editworksheet();
+    // Fills the wizard from the loaded question set and shows it. The title box gets the name
+    // the worksheet is filed under: its file's first line loses leading blanks and turns "&"
+    // into ",", and saving under that would file a second worksheet.
+    void editworksheet(const QString& name);
 
     Label& Label1;
     CheckBox& Check1;

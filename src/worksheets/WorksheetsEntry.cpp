@@ -37,7 +37,7 @@ void Worksheets::Label2_Click(int index) {
         const QString name = Label2[index].caption();
         openWorksheet(name);
         if (Check1.isChecked())
-            editworksheet();
+            editworksheet(name);
         else if (Check2.isChecked())
             deleteWorksheet(name);
         else
@@ -57,14 +57,14 @@ void Worksheets::openWorksheet(const QString& name) {
     file.close();
 }
 
-void Worksheets::editworksheet() {
+void Worksheets::editworksheet(const QString& name) {
     const QuestionSet& set = state().questionSet;
     // Checked before the wizard is touched, so a damaged file never leaves it half filled.
     std::array<int, Wizard::Questions> correct{};
     for (int q = 0; q < Wizard::Questions; ++q)
         correct[q] = correctChoice(set.correct[q + 1]);
     Wizard& wizard = app().windows.get<Wizard>();
-    wizard.Text1.setText(set.title);
+    wizard.Text1.setText(name);
     for (int q = 0; q < Wizard::Questions; ++q) {
         const int first = Wizard::Choices * q;
         wizard.Text2[q].setText(set.question[q + 1]);

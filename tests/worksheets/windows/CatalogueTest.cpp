@@ -8,14 +8,7 @@ using namespace av::test;
 namespace {
 
 class CatalogueTest : public WorksheetFixture {
-protected:
-    // Captions of the entries on show, in entry order.
-    QStringList shown() {
-        QStringList out;
-        for (int j = 1; j <= 24; ++j)
-            if (!catalogue().Label2[j].isHidden()) out.append(catalogue().Label2[j].caption());
-        return out;
-    }
+  protected:
     bool previousShown() { return !catalogue().label3[0].isHidden(); }
     bool nextShown() { return !catalogue().label3[1].isHidden(); }
     QString pageCaption() { return catalogue().Label4.caption(); }
@@ -43,7 +36,8 @@ TEST_F(CatalogueTest, HasItsControls) {
     EXPECT_FLOAT_EQ(w.Label2[13].Left(), 6120);
     EXPECT_FLOAT_EQ(w.Label2[13].Top(), 720);
     EXPECT_FLOAT_EQ(w.Label2[24].Width(), 5715);
-    for (int j = 1; j <= 24; ++j) EXPECT_DOUBLE_EQ(w.Label2[j].fontSpec().size, 12);
+    for (int j = 1; j <= 24; ++j)
+        EXPECT_DOUBLE_EQ(w.Label2[j].fontSpec().size, 12);
     EXPECT_EQ(w.widget(QStringLiteral("Label2"), 24), &w.Label2[24]);
 }
 
@@ -141,8 +135,10 @@ TEST_F(CatalogueTest, EntriesAndExitFollowTheHoverConvention) {
     writeRegister(registerNames(3));
     Worksheets& w = catalogue();
     w.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QTest::mouseMove(&w, QPoint(400, 300));
-    for (int j = 0; j <= 24; ++j) EXPECT_FALSE(w.Label2[j].isOpaque()) << j;
+    for (int j = 0; j <= 24; ++j)
+        EXPECT_FALSE(w.Label2[j].isOpaque()) << j;
     EXPECT_TRUE(w.label3[1].isOpaque()) << "the paging labels are not reset";
     emit w.Label2[2].mouseMove(MouseArgs{});
     EXPECT_TRUE(w.Label2[2].isOpaque());

@@ -11,7 +11,7 @@ using namespace av::test;
 namespace {
 
 class WizardTest : public WorksheetFixture {
-protected:
+  protected:
     // The message shown when Save is pressed on the wizard as it stands.
     QString saveMessage() {
         t.messages.shown.clear();
@@ -30,8 +30,10 @@ TEST_F(WizardTest, HasEveryControlOfItsTable) {
     ASSERT_EQ(w.Text3.size(), 40);
     ASSERT_EQ(w.Check1.size(), 40);
     ASSERT_EQ(w.Label1.size(), 52);
-    for (const auto& [q, box] : w.Text2) EXPECT_EQ(box->maxLength(), 60);
-    for (const auto& [i, box] : w.Text3) EXPECT_EQ(box->maxLength(), 30);
+    for (const auto& [q, box] : w.Text2)
+        EXPECT_EQ(box->maxLength(), 60);
+    for (const auto& [i, box] : w.Text3)
+        EXPECT_EQ(box->maxLength(), 30);
     for (const auto& [i, check] : w.Check1) {
         EXPECT_TRUE(check->text().isEmpty());
         EXPECT_FALSE(check->isChecked());
@@ -81,9 +83,11 @@ TEST_F(WizardTest, TabFollowsTheEnterOrderThenTheTicks) {
     std::vector<QWidget*> expected{&w.Text1};
     for (int q = 0; q < 10; ++q) {
         expected.push_back(&w.Text2[q]);
-        for (int c = 0; c < 4; ++c) expected.push_back(&w.Text3[4 * q + c]);
+        for (int c = 0; c < 4; ++c)
+            expected.push_back(&w.Text3[4 * q + c]);
     }
-    for (int i = 0; i < 40; ++i) expected.push_back(&w.Check1[i]);
+    for (int i = 0; i < 40; ++i)
+        expected.push_back(&w.Check1[i]);
     std::vector<QWidget*> chain{&w.Text1};
     for (QWidget* x = w.Text1.nextInFocusChain(); x != &w.Text1 && chain.size() < expected.size();
          x = x->nextInFocusChain())
@@ -120,7 +124,8 @@ TEST_F(WizardTest, GenworkReportsTheFirstGapInItsFixedOrder) {
     fillWizard(QStringLiteral("Gaps"));
     w.Check1[0].setChecked(false);
     w.Text2[1].setText(QString());
-    EXPECT_EQ(saveMessage(), QStringLiteral("You have not ticked the correct answer for Question 1"));
+    EXPECT_EQ(saveMessage(),
+              QStringLiteral("You have not ticked the correct answer for Question 1"));
 
     w.Check1[0].setChecked(true);
     EXPECT_EQ(saveMessage(), QStringLiteral("You have not completed Question 2"));
@@ -233,6 +238,7 @@ TEST_F(WizardTest, ExitDiscardsTheEntries) {
 TEST_F(WizardTest, LinksFollowTheHoverConvention) {
     Wizard& w = wizard();
     w.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QTest::mouseMove(&w, QPoint(790, 5));
     EXPECT_FALSE(w.label3[0].isOpaque());
     EXPECT_FALSE(w.label3[1].isOpaque());

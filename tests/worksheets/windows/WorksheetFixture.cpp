@@ -62,20 +62,22 @@ void WorksheetFixture::writeWorksheet(const QString& title, const QString& corre
         set.choice4[n] = QStringLiteral("four");
         set.correct[n] = correct;
     }
-    const QString text = questionFileLines(set).join(QStringLiteral("\r\n")) +
-                         QStringLiteral("\r\n");
+    const QString text =
+        questionFileLines(set).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     t.writeFile(QStringLiteral("multiple/") + title + QStringLiteral(".txt"), text.toLatin1());
 }
 
 void WorksheetFixture::writeRegister(const QStringList& names) {
     QString text = QStringLiteral(" %1 \r\n").arg(names.size());
-    for (const QString& name : names) text += registerLine(name) + QStringLiteral("\r\n");
+    for (const QString& name : names)
+        text += registerLine(name) + QStringLiteral("\r\n");
     t.writeFile(QStringLiteral("multiple/track.txt"), text.toLatin1());
 }
 
 QStringList WorksheetFixture::registerNames(int count, const QString& stem) {
     QStringList names;
-    for (int i = 1; i <= count; ++i) names.append(stem + QString::number(i));
+    for (int i = 1; i <= count; ++i)
+        names.append(stem + QString::number(i));
     return names;
 }
 
@@ -85,10 +87,18 @@ QStringList WorksheetFixture::lines(const QString& relativePath) const {
     return text.split(QStringLiteral("\r\n"));
 }
 
+QStringList WorksheetFixture::shown() {
+    QStringList out;
+    for (int j = 1; j <= Worksheets::Entries; ++j)
+        if (!catalogue().Label2[j].isHidden()) out.append(catalogue().Label2[j].caption());
+    return out;
+}
+
 QStringList WorksheetFixture::allFiles() const {
     QStringList files;
     QDirIterator it(t.folderPath(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) files.append(it.next().mid(t.folderPath().size() + 1));
+    while (it.hasNext())
+        files.append(it.next().mid(t.folderPath().size() + 1));
     files.sort();
     return files;
 }

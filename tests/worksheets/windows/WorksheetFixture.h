@@ -14,7 +14,7 @@ namespace av::test {
 
 // Stands in for the quiz screen: the widgets the catalogue sets, and the title it shows.
 class QuizStandIn : public Screen {
-public:
+  public:
     explicit QuizStandIn(App& app);
     void Form_Load() override;
     PicturePanel& Picture1;
@@ -24,17 +24,17 @@ public:
 
 // Stands in for the main menu: its picture, and sound switched on at every load.
 class MenuStandIn : public Screen {
-public:
+  public:
     MenuStandIn(App& app, int& loads);
     void Form_Load() override;
     Image& Image1;
 
-private:
+  private:
     int& m_loads;
 };
 
 class WorksheetFixture : public ::testing::Test {
-protected:
+  protected:
     WorksheetFixture();
 
     Wizard& wizard() { return t.windows().get<Wizard>(); }
@@ -50,6 +50,8 @@ protected:
     void writeRegister(const QStringList& names);
     QStringList registerNames(int count, const QString& stem = QStringLiteral("Sheet"));
     QStringList lines(const QString& relativePath) const;
+    // Captions of the catalogue's entries on show, in entry order.
+    QStringList shown();
     // Every file in the program folder, relative to it.
     QStringList allFiles() const;
 

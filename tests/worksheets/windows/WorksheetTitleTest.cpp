@@ -10,7 +10,7 @@ using namespace av::test;
 namespace {
 
 class WorksheetTitleTest : public WorksheetFixture {
-protected:
+  protected:
     // Saves a complete worksheet under title and returns the messages shown.
     QStringList saveAs(const QString& title) {
         t.messages.shown.clear();
@@ -36,9 +36,9 @@ TEST_F(WorksheetTitleTest, TitlesNoFileSystemAllowsAreRefusedAtTheOpen) {
 TEST_F(WorksheetTitleTest, DotTitlesStayPlainFilesInsideMultiple) {
     EXPECT_EQ(saveAs(QStringLiteral("..")), QStringList{saved});
     EXPECT_EQ(saveAs(QStringLiteral(".")), QStringList{saved});
-    EXPECT_EQ(allFiles(), (QStringList{QStringLiteral("multiple/...txt"),
-                                       QStringLiteral("multiple/..txt"),
-                                       QStringLiteral("multiple/track.txt")}));
+    EXPECT_EQ(allFiles(),
+              (QStringList{QStringLiteral("multiple/...txt"), QStringLiteral("multiple/..txt"),
+                           QStringLiteral("multiple/track.txt")}));
     EXPECT_EQ(t.readFile(QStringLiteral("multiple/track.txt")), QByteArray(" 2 \r\n..\r\n.\r\n"));
     EXPECT_EQ(lines(QStringLiteral("multiple/...txt"))[0], QStringLiteral(".."));
 }
@@ -49,8 +49,8 @@ TEST_F(WorksheetTitleTest, FilesThatAreNotThisWorksheetsAreNeverReplaced) {
     EXPECT_EQ(saveAs(QStringLiteral("Romans")), QStringList{saved});
     const QByteArray romans = t.readFile(QStringLiteral("multiple/Romans.txt"));
     const QByteArray track = t.readFile(QStringLiteral("multiple/track.txt"));
-    for (const char* title : {"track", "TRACK", "The Pyramids", "the pyramids",
-                              "Words and Numbers", "ROMANS", "NUL", "con.txt", "LPT1"}) {
+    for (const char* title : {"track", "TRACK", "The Pyramids", "the pyramids", "Words and Numbers",
+                              "ROMANS", "NUL", "con.txt", "LPT1"}) {
         SCOPED_TRACE(title);
         EXPECT_EQ(saveAs(QString::fromLatin1(title)), QStringList{problem});
     }
@@ -74,8 +74,8 @@ TEST(WorksheetPathTest, KeepsEveryTitleInsideMultiple) {
     EXPECT_EQ(worksheetPath(QStringLiteral("Rome, Greece")),
               QStringLiteral("multiple/Rome, Greece.txt"));
     EXPECT_EQ(worksheetPath(QStringLiteral("..")), QStringLiteral("multiple/...txt"));
-    for (const QString& bad : {QStringLiteral("a\tb"), QStringLiteral("a\nb"),
-                               QString(QChar(0x7f)), QStringLiteral("a/b")})
+    for (const QString& bad : {QStringLiteral("a\tb"), QStringLiteral("a\nb"), QString(QChar(0x7f)),
+                               QStringLiteral("a/b")})
         EXPECT_THROW(worksheetPath(bad), RuntimeError);
 }
 
