@@ -123,9 +123,8 @@ void MetafileWriter::append(char* record) {
 }
 
 QByteArray MetafileWriter::finish() {
-    for (int kind = 0; kind < Kinds; ++kind)
-        release(m_selected[kind]);
-    m_selected = {-1, -1, -1};
+    // The objects still selected stay: a player empties its table when the file ends, and GDI
+    // refuses to delete what a drawing state holds.
     append(U_WMREOF_set());
     constexpr quint16 headerWords = 9;
     QByteArray file = placeableHeader(m_size);
