@@ -1,0 +1,158 @@
+// Whole roads through the program with every real window registered: they catch windows that
+// address each other by the wrong name or expect the wrong kind of widget.
+#include "TestApp.h"
+
+#include "activities/ActivityWindow.h"
+#include "menu/MainMenu.h"
+#include "menu/TopicScreen.h"
+#include "pages/PageViewer.h"
+#include "program/Program.h"
+#include "quiz/Multiple.h"
+#include "quiz/Welldone.h"
+#include "shell/Titlefrm.h"
+#include "worksheets/Wizard.h"
+#include "worksheets/Worksheets.h"
+
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+class ProgramFlowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        registerAllWindows(t.app());
+        for (const char* name : {"The Pyramids.txt", "Words and Numbers.txt"}) {
+            QFile file(QStringLiteral(VELMORA_SOURCE_DIR "/content/multiple/") +
+                       QLatin1String(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+            t.writeFile(QStringLiteral("multiple/") + QLatin1String(name), file.readAll());
+        }
+        t.writeFile(QStringLiteral("multiple/track.txt"), " 0 \r\n");
+    }
+
+    template <class W>
+    W& window(const char* name) {
+        auto* w = dynamic_cast<W*>(t.windows().loaded(QString::fromLatin1(name)));
+        if (!w) throw std::runtime_error(std::string("not loaded: ") + name);
+        return *w;
+    }
+    bool shown(const char* name) {
+        Window* w = t.windows().loaded(QString::fromLatin1(name));
+        return w && w->isVisible();
+    }
+    MainMenu& openMenu() {
+        t.windows().show(QStringLiteral("Titlefrm"));
+        t.windows().get<Titlefrm>().Command1.click();
+        processDeferredDeletes();
+        return window<MainMenu>("intro0");
+    }
+
+    TestApp t;
+};
+
+TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
+    MainMenu& menu = openMenu();
+    menu.Label2[5].click();
+    ASSERT_TRUE(shown("pyramids"));
+    window<TopicScreen>("pyramids").label3[0].click();
+    ASSERT_TRUE(shown("multiple"));
+    Multiple& quiz = window<Multiple>("multiple");
+    EXPECT_EQ(quiz.Label6.caption(), QStringLiteral("The Pyramids"));
+    for (int n = 1; n <= 10; ++n) {
+        const int right = t.state().questionSet.correct[n].toInt();
+        ASSERT_GE(right, 1);
+        ASSERT_LE(right, 4);
+        quiz.Option1[right].click();
+        quiz.label3[1].click();
+    }
+    processDeferredDeletes();
+    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("multiple")));
+    ASSERT_TRUE(shown("Welldone"));
+    Welldone& results = window<Welldone>("Welldone");
+    EXPECT_EQ(t.state().scoreState.score, 10);
+    EXPECT_TRUE(results.Text1.isVisible());
+    EXPECT_EQ(t.state().topicTitle, QStringLiteral("Ancient Velmora"));
+    results.label3[1].click();
+    processDeferredDeletes();
+    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("Welldone")));
+    EXPECT_TRUE(shown("pyramids"));
+}
+
+TEST_F(ProgramFlowTest, EveryTopicLinkReachesItsWindow) {
+    MainMenu& menu = openMenu();
+    menu.Label2[6].click();
+    TopicScreen& words = window<TopicScreen>("words");
+    words.label3[1].click();
+    ASSERT_TRUE(shown("wordslab"));
+    auto* heading = qobject_cast<Label*>(
+        window<ActivityWindow>("wordslab").widget(QStringLiteral("Label6")));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->caption(), QStringLiteral("Words and Numbers"));
+    words.label3[3].click();
+    ASSERT_TRUE(shown("wordsord"));
+    words.label3[4].click();
+    ASSERT_TRUE(shown("teacher"));
+    EXPECT_EQ(t.state().pageSetKey, QStringLiteral("key words"));
+    EXPECT_TRUE(t.pictures.loaded.contains(QStringLiteral("wmf\\key wordsa.wmf")));
+    words.label3[2].click();
+    processDeferredDeletes();
+    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("words")));
+    EXPECT_TRUE(shown("intro0"));
+}
+
+TEST_F(ProgramFlowTest, AnActivityScoresOnTheResultsScreen) {
+    openMenu().Label2[5].click();
+    window<TopicScreen>("pyramids").label3[1].click();
+    ActivityWindow& lab = window<ActivityWindow>("pyramidslab");
+    for (int i = 0; i < 4; ++i) {
+        lab.Label2[i].setPosition(lab.Label1[i].Left(), lab.Label1[i].Top());
+        lab.Label2_MouseUp(i, MouseArgs{1, 0, 0, 0});
+    }
+    ASSERT_TRUE(lab.label3[2].isVisibleTo(&lab));
+    lab.label3[2].click();
+    ASSERT_TRUE(shown("Welldone"));
+    EXPECT_EQ(t.state().scoreState.score, 4);
+    EXPECT_EQ(t.state().scoreState.total, 4);
+}
+
+TEST_F(ProgramFlowTest, MenuOpensAcknowledgmentsAndGuide) {
+    MainMenu& menu = openMenu();
+    menu.Label2[19].click();
+    ASSERT_TRUE(shown("teacher"));
+    menu.Label2[20].click();
+    ASSERT_TRUE(shown("guide"));
+    EXPECT_EQ(t.state().currentPage, 1);
+}
+
+TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
+    MainMenu& menu = openMenu();
+    menu.Label2[17].click();
+    Wizard& wizard = window<Wizard>("wizard");
+    wizard.Text1.setText(QStringLiteral("Rome, Greece"));
+    for (int q = 0; q < 10; ++q) {
+        wizard.Text2[q].setText(QStringLiteral("Question %1?").arg(q + 1));
+        for (int c = 0; c < 4; ++c)
+            wizard.Text3[4 * q + c].setText(QStringLiteral("Choice %1").arg(c + 1));
+        wizard.Check1[4 * q + (q % 4)].setChecked(true);
+    }
+    wizard.label3[1].click();
+    EXPECT_EQ(t.messages.texts().last(), QStringLiteral("Your worksheet has been saved."));
+    EXPECT_TRUE(t.readFile(QStringLiteral("multiple/track.txt")).contains("\"Rome, Greece\""));
+
+    menu.Label2[18].click();
+    processDeferredDeletes();
+    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("intro0")));
+    Worksheets& catalogue = window<Worksheets>("worksheets");
+    ASSERT_EQ(catalogue.Label2[1].caption(), QStringLiteral("Rome, Greece"));
+    catalogue.Label2[1].click();
+    ASSERT_TRUE(shown("multiple"));
+    EXPECT_EQ(window<Multiple>("multiple").Label6.caption(), QStringLiteral("Rome, Greece"));
+    EXPECT_EQ(t.state().questionSet.correct[6], QStringLiteral("2"));
+}
+
+} // namespace
