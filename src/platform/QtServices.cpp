@@ -3,6 +3,8 @@
 #include "ProgramFolder.h"
 #include "RuntimeError.h"
 #include "Twips.h"
+#include "Fonts.h"
+#include "wmf/Metafile.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -47,7 +49,10 @@ void QtSoundService::play(const QString& path) {
     effect->play();
 }
 
-FilePictureService::FilePictureService(const ProgramFolder& folder) : m_folder(folder) {}
+FilePictureService::FilePictureService(const ProgramFolder& folder)
+    : m_folder(folder), m_metafile([](const QByteArray& bytes) {
+          return wmf::decodePicture(bytes, &fonts::familyFor);
+      }) {}
 
 bool looksLikeMetafile(const QByteArray& bytes) {
     if (bytes.size() < 4) return false;
