@@ -14,7 +14,7 @@ void link(Canvas& c, const QRectF& r, const QString& text, const QColor& back = 
     c.pen(QColor(200, 200, 200), 1);
     c.brush(back);
     c.rect(r);
-    c.label(QPointF(r.center().x(), r.center().y() + 12), text, 7, Yellow);
+    c.label(QPointF(r.center().x(), r.center().y() + 10), text, 5.5, Yellow);
 }
 
 void window(Canvas& c, const QRectF& r) {
@@ -31,29 +31,29 @@ void menuMap(Canvas& c, Medium) {
     window(c, QRectF(20, 60, 960, 670));
     c.label(QPointF(500, 120), QStringLiteral("Ancient Velmora"), 14, Yellow, true,
             QStringLiteral("Times New Roman"));
-    link(c, QRectF(50, 160, 260, 50), QStringLiteral("Teachers' Guide"), Navy);
+    link(c, QRectF(40, 160, 260, 50), QStringLiteral("Teachers' Guide"), Navy);
     for (int i = 0; i < 6; ++i) {
-        link(c, QRectF(50, 250 + i * 60, 260, 40), i == 0 ? QStringLiteral("(topic)") : QString());
-        link(c, QRectF(330, 250 + i * 60, 260, 40),
+        link(c, QRectF(40, 250 + i * 60, 260, 40), QString());
+        link(c, QRectF(315, 250 + i * 60, 280, 40),
              i == 0   ? QStringLiteral("The Pyramids")
              : i == 1 ? QStringLiteral("Words and Numbers")
                       : QString());
     }
-    link(c, QRectF(50, 640, 260, 50), QStringLiteral("Acknowledgments"), Navy);
+    link(c, QRectF(40, 640, 260, 50), QStringLiteral("Acknowledgments"), Navy);
     c.pen(Ink, 1);
     c.brush(QColor(49, 135, 214));
     c.rect(QRectF(620, 160, 340, 260));
     c.noPen();
     c.brush(StoneLit);
     c.polygon(QPolygonF({QPointF(660, 400), QPointF(790, 220), QPointF(920, 400)}));
-    link(c, QRectF(640, 500, 320, 50), QStringLiteral("Multiple Choice Wizard"), Navy);
-    link(c, QRectF(640, 570, 320, 50), QStringLiteral("Worksheet Catalogue"), Navy);
+    link(c, QRectF(610, 500, 360, 50), QStringLiteral("Multiple Choice Wizard"), Navy);
+    link(c, QRectF(610, 570, 360, 50), QStringLiteral("Worksheet Catalogue"), Navy);
     link(c, QRectF(860, 640, 100, 50), QStringLiteral("Exit"));
 }
 
 void topicMap(Canvas& c, Medium) {
     window(c, QRectF(20, 60, 960, 670));
-    c.label(QPointF(190, 130), QStringLiteral("The Pyramids"), 12, Yellow, true,
+    c.label(QPointF(230, 130), QStringLiteral("The Pyramids"), 10, Yellow, true,
             QStringLiteral("Times New Roman"));
     link(c, QRectF(530, 90, 170, 50), QStringLiteral("Key Facts"));
     link(c, QRectF(720, 90, 250, 50), QStringLiteral("Teacher's Notes"));
@@ -61,10 +61,10 @@ void topicMap(Canvas& c, Medium) {
     c.image(QRectF(250, 170, 500, 380), sunsetSky());
     c.brush(StoneLit);
     c.polygon(QPolygonF({QPointF(330, 550), QPointF(500, 290), QPointF(670, 550)}));
-    link(c, QRectF(40, 650, 260, 50), QStringLiteral("Multiple Choice"));
-    link(c, QRectF(320, 650, 260, 50), QStringLiteral("Labelling Activity"));
-    link(c, QRectF(600, 650, 260, 50), QStringLiteral("Ordering Activity"));
-    link(c, QRectF(875, 650, 95, 50), QStringLiteral("Exit"));
+    link(c, QRectF(30, 650, 270, 50), QStringLiteral("Multiple Choice"));
+    link(c, QRectF(310, 650, 290, 50), QStringLiteral("Labelling Activity"));
+    link(c, QRectF(610, 650, 275, 50), QStringLiteral("Ordering Activity"));
+    link(c, QRectF(893, 650, 80, 50), QStringLiteral("Exit"));
 }
 
 void certificate(Canvas& c, Medium) {
@@ -94,7 +94,7 @@ void certificate(Canvas& c, Medium) {
 
 void wizardForm(Canvas& c, Medium) {
     window(c, QRectF(20, 60, 960, 670));
-    c.label(QPointF(250, 125), QStringLiteral("Multiple Choice Wizard"), 10, Yellow);
+    c.label(QPointF(280, 125), QStringLiteral("Multiple Choice Wizard"), 8, Yellow);
     c.pen(Ink, 1);
     c.brush(Qt::white);
     c.rect(QRectF(560, 90, 400, 45)); // the title box

@@ -24,8 +24,9 @@ void worker(Canvas& c, QPointF feet, double h, double lean) {
     c.pen(Skin, h * 0.08);
     c.line(feet + QPointF(-h * 0.12, 0), hip);
     c.line(feet + QPointF(h * 0.12, 0), hip);
-    c.line(neck, neck + QPointF(h * 0.28, h * 0.12)); // arms reach forward
-    c.pen(QColor(245, 240, 225), h * 0.12);           // a white kilt and body
+    const double forward = lean >= 0 ? 1 : -1; // arms reach the way the worker leans
+    c.line(neck, neck + QPointF(forward * h * 0.3, h * 0.1));
+    c.pen(QColor(245, 240, 225), h * 0.12); // a white kilt and body
     c.line(hip, neck);
     c.noPen();
     c.brush(Skin);

@@ -67,9 +67,9 @@ void stoneBoat(Canvas& c, Medium) {
     c.pen(Ink, 1.5);
     for (double y : {250.0, 330.0, 410.0})
         c.line(QPointF(20, y), QPointF(280 + (y - 250) / 4, y));
-    worker(c, QPointF(380, 470), 120, -8);
-    c.pen(QColor(200, 110, 50), 6); // a copper chisel against the rock
-    c.line(QPointF(402, 385), QPointF(335, 400));
+    worker(c, QPointF(420, 480), 190, -6);
+    c.pen(QColor(200, 110, 50), 7); // a copper chisel against the rock
+    c.line(QPointF(370, 350), QPointF(318, 360));
     // The boat with its block.
     c.pen(Ink, 2);
     c.brush(Wood);
@@ -85,9 +85,9 @@ void stoneBoat(Canvas& c, Medium) {
     c.pen(QColor(230, 240, 255), 3);
     for (double x : {120.0, 300.0, 460.0})
         c.arc(QRectF(x, 640, 80, 40), QPointF(x + 80, 660), QPointF(x, 660));
-    callout(c, QPointF(330, 395), QPointF(200, 80), QStringLiteral("copper chisel"));
-    callout(c, QPointF(110, 420), QPointF(110, 520), QStringLiteral("quarry"));
-    callout(c, QPointF(860, 590), QPointF(860, 680), QStringLiteral("boat on the Nile"));
+    callout(c, QPointF(330, 358), QPointF(220, 80), QStringLiteral("copper chisel"));
+    callout(c, QPointF(110, 420), QPointF(150, 520), QStringLiteral("quarry"));
+    callout(c, QPointF(760, 600), QPointF(740, 700), QStringLiteral("boat on the Nile"));
 }
 
 void rampAndSled(Canvas& c, Medium) {
@@ -123,9 +123,9 @@ void rampAndSled(Canvas& c, Medium) {
 
 void buildingSteps(Canvas& c, Medium) {
     const QString steps[] = {
-        QStringLiteral("Choose a good site"), QStringLiteral("Level the ground"),
-        QStringLiteral("Mark out the base"),  QStringLiteral("Cut the stone"),
-        QStringLiteral("Move the stone"),     QStringLiteral("Build layer by layer")};
+        QStringLiteral("Choose a site"),     QStringLiteral("Level the ground"),
+        QStringLiteral("Mark out the base"), QStringLiteral("Cut the stone"),
+        QStringLiteral("Move the stone"),    QStringLiteral("Build in layers")};
     for (int i = 0; i < 6; ++i) {
         const double x = 40 + (i % 2) * 490, y = 40 + (i / 2) * 240;
         c.pen(StoneShade, 3);
@@ -133,9 +133,9 @@ void buildingSteps(Canvas& c, Medium) {
         c.roundRect(QRectF(x, y, 430, 170), 24);
         c.noPen();
         c.brush(QColor(196, 128, 36));
-        c.ellipse(QPointF(x + 60, y + 85), 40, 40);
-        c.label(QPointF(x + 60, y + 103), QString::number(i + 1), 14, Qt::white);
-        c.label(QPointF(x + 255, y + 96), steps[i], 9, Ink);
+        c.ellipse(QPointF(x + 50, y + 85), 32, 32);
+        c.label(QPointF(x + 50, y + 100), QString::number(i + 1), 12, Qt::white);
+        c.label(QPointF(x + 258, y + 96), steps[i], 8, Ink);
         c.pen(StoneShade, 4);
         if (i % 2 == 0) c.line(QPointF(x + 435, y + 85), QPointF(x + 485, y + 85));
         if (i % 2 == 1 && i < 5)

@@ -210,12 +210,12 @@ void numeralChart(Canvas& c, Medium) {
         c.pen(QColor(40, 150, 160), 3);
         c.brush(QColor(236, 248, 246));
         c.roundRect(QRectF(x, y, 300, 230), 16);
-        const double h = 140, w = signWidth(i, h);
-        numeralSign(c, i, QRectF(x + 150 - w / 2, y + 20, w, h), Ink);
-        c.label(QPointF(x + 150, y + 205), QString::fromLatin1(values[i]), 12, QColor(10, 90, 100));
+        const double h = 115, w = signWidth(i, h);
+        numeralSign(c, i, QRectF(x + 150 - w / 2, y + 18, w, h), Ink);
+        c.label(QPointF(x + 150, y + 212), QString::fromLatin1(values[i]), 11, QColor(10, 90, 100));
     }
     const double end = writeNumber(c, 1020, 80, 560, 120, Ink);
-    c.label(QPointF(end + 150, 650), QStringLiteral("= 1020"), 16, QColor(10, 90, 100));
+    c.label(QPointF(end + 190, 655), QStringLiteral("= 1020"), 16, QColor(10, 90, 100));
 }
 
 void scribeTools(Canvas& c, Medium) {
