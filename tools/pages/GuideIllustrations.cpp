@@ -88,8 +88,8 @@ void certificate(Canvas& c, Medium) {
     c.brush(QColor(200, 40, 40)); // the seal, with ribbon tails cut as chords
     c.chord(QRectF(740, 520, 140, 140), QPointF(880, 590), QPointF(740, 590));
     c.brush(QColor(220, 60, 60));
-    c.ellipse(QPointF(810, 560), 60, 60);
-    c.label(QPointF(810, 575), QStringLiteral("10/10"), 10, Qt::white);
+    c.ellipse(QPointF(810, 560), 72, 72);
+    c.label(QPointF(810, 574), QStringLiteral("10/10"), 8, Qt::white);
 }
 
 void wizardForm(Canvas& c, Medium) {

@@ -95,6 +95,7 @@ void drawPicture(Sheet& sheet, const PageSource& page, const QRect& box, Medium 
     // Each picture draws in its own state, so what it selects stays with it.
     out.saveDC();
     const QRect inner = page.picture == PublisherPanel ? box : box.adjusted(45, 45, -45, -45);
+    out.intersectClip(inner);
     if (!drawIllustration(page.picture, sheet, inner, medium))
         problems << QStringLiteral("no picture called \"%1\"").arg(page.picture);
     out.restoreDC();

@@ -88,7 +88,13 @@ bool TextFlow::room(int height) {
 }
 
 bool TextFlow::paragraph(const QString& text, int indent, const QString& marker) {
-    const std::vector<Line> set = lines(words(text, m_body), column().width() - indent);
+    std::vector<Line> set = lines(words(text, m_body), column().width() - indent);
+    // Short blocks stay whole and long ones leave no single line behind; a move to another
+    // column sets the text again for its width.
+    const std::size_t start = m_column;
+    const int together = int(set.size() <= 3 ? set.size() : 2);
+    if (!room(m_lineHeight * together)) return false;
+    if (m_column != start) set = lines(words(text, m_body), column().width() - indent);
     for (std::size_t i = 0; i < set.size(); ++i) {
         if (!room(m_lineHeight)) return false;
         const QPoint baseline(column().left() + indent, m_y + m_ascent);

@@ -238,14 +238,14 @@ void scribeTools(Canvas& c, Medium) {
 
 void numeralSum(Canvas& c, Medium) {
     const QColor ink(30, 60, 110);
-    double x = writeNumber(c, 17, 60, 120, 160, ink);
-    c.label(QPointF(x + 60, 250), QStringLiteral("+"), 28, Ink);
-    x = writeNumber(c, 9, x + 130, 120, 160, ink);
-    c.label(QPointF(500, 420), QStringLiteral("17 + 9 = 26"), 16, Ink);
-    x = writeNumber(c, 26, 140, 480, 160, ink);
+    double x = writeNumber(c, 17, 50, 130, 100, ink);
+    c.label(QPointF(x + 55, 225), QStringLiteral("+"), 24, Ink);
+    writeNumber(c, 9, x + 110, 130, 100, ink);
+    c.label(QPointF(500, 400), QStringLiteral("17 + 9 = 26"), 16, Ink);
+    x = writeNumber(c, 26, 300, 480, 100, ink);
     c.pen(QColor(200, 40, 40), 4);
     c.noBrush();
-    c.roundRect(QRectF(110, 455, x - 80, 210), 20);
+    c.roundRect(QRectF(260, 450, x - 220, 165), 20);
 }
 
 void numeralAnswers(Canvas& c, Medium) {
