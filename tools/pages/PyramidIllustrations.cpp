@@ -113,9 +113,11 @@ void rampAndSled(Canvas& c, Medium) {
         QPolygonF({QPointF(250, 560), QPointF(370, 487), QPointF(380, 503), QPointF(262, 576)}));
     block(c, QRectF(270, 470, 90, 70));
     c.pen(QColor(120, 90, 40), 3);
-    c.line(QPointF(372, 492), QPointF(520, 402));
-    for (int i = 0; i < 3; ++i)
-        worker(c, QPointF(430 + i * 40, 458 - i * 25), 90, 25);
+    c.line(QPointF(372, 492), QPointF(560, 330));
+    for (int i = 0; i < 3; ++i) { // pullers standing on the ramp's slope
+        const double x = 420 + i * 50;
+        worker(c, QPointF(x, 660 - 0.612 * (x - 60)), 120, 25);
+    }
     c.slantedLabel(QPointF(180, 650), QStringLiteral("ramp of sand"), 9, Ink, 31);
     callout(c, QPointF(300, 545), QPointF(200, 380), QStringLiteral("wooden sled"));
     callout(c, QPointF(760, 430), QPointF(830, 330), QStringLiteral("layer by layer"));

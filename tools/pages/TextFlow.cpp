@@ -87,20 +87,27 @@ bool TextFlow::room(int height) {
     return true;
 }
 
+// Sets a block line by line. Short blocks stay whole and long ones leave no single line
+// behind at either end of a column; what moves on to another column is set for its width.
 bool TextFlow::paragraph(const QString& text, int indent, const QString& marker) {
-    std::vector<Line> set = lines(words(text, m_body), column().width() - indent);
-    // Short blocks stay whole and long ones leave no single line behind; a move to another
-    // column sets the text again for its width.
-    const std::size_t start = m_column;
-    const int together = int(set.size() <= 3 ? set.size() : 2);
-    if (!room(m_lineHeight * together)) return false;
-    if (m_column != start) set = lines(words(text, m_body), column().width() - indent);
-    for (std::size_t i = 0; i < set.size(); ++i) {
+    std::vector<Word> rest = words(text, m_body);
+    const auto linesLeft = [&] { return lines(rest, column().width() - indent); };
+    const std::size_t total = linesLeft().size();
+    if (!room(m_lineHeight * int(total <= 3 ? total : 2))) return false;
+    bool first = true;
+    while (!rest.empty()) {
+        const std::vector<Line> set = linesLeft();
+        const bool lastColumn = m_column + 1 >= m_columns.size();
+        if (set.size() == 2 && !first && !lastColumn && m_y + 2 * m_lineHeight > column().bottom())
+            m_y = column().bottom(); // carry two lines over rather than one
         if (!room(m_lineHeight)) return false;
+        const Line line = linesLeft().front();
         const QPoint baseline(column().left() + indent, m_y + m_ascent);
-        if (i == 0 && !marker.isNull()) drawMarker(marker, QPoint(column().left(), baseline.y()));
-        drawLine(set[i], baseline, m_body, Qt::black);
+        if (first && !marker.isNull()) drawMarker(marker, QPoint(column().left(), baseline.y()));
+        drawLine(line, baseline, m_body, Qt::black);
+        rest.erase(rest.begin(), rest.begin() + long(line.size()));
         m_y += m_lineHeight;
+        first = false;
     }
     m_y += m_lineHeight * 2 / 5;
     return true;
