@@ -29,7 +29,10 @@ QPrinter& QtPrinter::printer() {
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_pdfPath);
         m_printer->setPageSize(QPageSize(QPageSize::A4));
+        // The dots of a common office printer, so pen widths come out as they would on paper.
+        m_printer->setResolution(600);
     }
+    m_printer->setDocName(QStringLiteral("Ancient Velmora"));
     if (!m_printer->isValid()) {
         m_printer.reset();
         fail(QStringLiteral("printer not valid"));
@@ -46,6 +49,8 @@ QPainter& QtPrinter::painter() {
     const double scale = p.resolution() / 1440.0;
     painter->scale(scale, scale);
     painter->setRenderHint(QPainter::Antialiasing);
+    // Nothing reaches the margins: what runs past the printable page is lost, as on paper.
+    painter->setClipRect(QRectF(0, 0, width(), height()));
     m_painter = std::move(painter);
     return *m_painter;
 }
@@ -96,6 +101,7 @@ void QtPrinter::print(const QString& text, bool lineEnd) {
 
 void QtPrinter::line(float x1, float y1, float x2, float y2) {
     QPainter& p = painter();
+    // A line's width is counted in the printer's own dots, not in twips.
     const double twipsPerDot = 1440.0 / printer().resolution();
     p.setPen(QPen(m_color, m_drawWidth * twipsPerDot, Qt::SolidLine, Qt::SquareCap));
     p.drawLine(QPointF(x1, y1), QPointF(x2, y2));

@@ -1,0 +1,62 @@
+#include "WorksheetPrint.h"
+
+#include "PrintText.h"
+
+#include "platform/NumberText.h"
+#include "shell/Printing.h"
+
+namespace av {
+namespace {
+
+using namespace printtext;
+
+void printHeading(PrinterService& p, float w, const QString& topic, const QString& title) {
+    p.setFontSize(16);
+    p.setFontName(QStringLiteral("Times New Roman"));
+    p.setCurrentX(w / 8);
+    blankLine(p);
+    p.setCurrentX(w / 16);
+    p.print(worksheetHeader(), false);
+    blankLine(p);
+    blankLine(p);
+    p.setFontSize(32);
+    centre(p, w, topic);
+    centre(p, w, title);
+    blankLine(p);
+}
+
+// A question on its own line, then its choices two by two; nothing wraps, so a long choice
+// runs under the one beside it.
+void printQuestion(PrinterService& p, float w, const QuestionSet& set, int n) {
+    p.setCurrentX(w / 16);
+    p.print(QStringLiteral("Question") + str(n) + QStringLiteral("    ") + set.question[n], true);
+    p.setCurrentX(w / 3);
+    p.print(QStringLiteral("A. ") + set.choice1[n], false);
+    p.setCurrentX(2 * w / 3);
+    p.print(QStringLiteral("B. ") + set.choice2[n], true);
+    p.setCurrentX(w / 3);
+    p.print(QStringLiteral("C. ") + set.choice3[n], false);
+    p.setCurrentX(2 * w / 3);
+    p.print(QStringLiteral("D. ") + set.choice4[n], true);
+    blankLine(p);
+}
+
+} // namespace
+
+QString worksheetHeader() {
+    return QStringLiteral("Ancient Velmora") + QString(57, QLatin1Char(' ')) +
+           QStringLiteral("Marlowind Publishing Ltd");
+}
+
+void printWorksheet(PrinterService& printer, const QString& topic, const QString& title,
+                    const QuestionSet& set) {
+    printDocument(printer, [&] {
+        const float w = printer.width();
+        printHeading(printer, w, topic, title);
+        printer.setFontSize(12);
+        for (int n = 1; n <= 10; ++n)
+            printQuestion(printer, w, set, n);
+    });
+}
+
+} // namespace av

@@ -1,0 +1,29 @@
+#include "Printing.h"
+
+#include "App.h"
+
+#include "platform/Picture.h"
+#include "platform/RuntimeError.h"
+
+namespace av {
+
+void printPageCopy(PrinterService& printer, const Picture& picture) {
+    printDocument(printer, [&] {
+        printer.print(QString(), true);
+        printer.paintPicture(picture, 1000, 1000);
+    });
+}
+
+bool printOrReport(App& app, const std::function<void(PrinterService&)>& job) {
+    try {
+        job(app.services.printer);
+        return true;
+    } catch (const RuntimeError&) {
+        app.services.messages.show(QStringLiteral("There was a problem printing to your printer."),
+                                   QStringLiteral("Ancient Velmora"),
+                                   MessageBoxService::Buttons::Ok);
+        return false;
+    }
+}
+
+} // namespace av
