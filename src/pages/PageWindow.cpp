@@ -2,6 +2,7 @@
 
 #include "platform/NumberText.h"
 #include "shell/LinkLabels.h"
+#include "shell/Printing.h"
 
 namespace av {
 
@@ -63,7 +64,12 @@ void PageWindow::label3_Click(int index) {
     }
 }
 
-void PageWindow::Printpage() {}
+// A print copy that failed to load prints nothing rather than an empty page.
+void PageWindow::Printpage() {
+    const PicturePtr copy = Image2.picture();
+    if (!copy) return;
+    printOrReport(app(), [&](PrinterService& p) { printPageCopy(p, *copy); });
+}
 
 void PageWindow::loadPage(const QString& screenCopy, const QString& printCopy) {
     loadPictureOrClear(Image1, screenCopy);

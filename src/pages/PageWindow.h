@@ -19,9 +19,8 @@ class PageWindow : public Screen {
     void label3_MouseMove(int index);
     void closeButtonPressed() override { label3_Click(ExitLink); }
 
-    // Sends the print copy to the printer at (1000, 1000) twips. The printer service does not
-    // exist yet, so for now this does nothing at all; it never reports a print that did not
-    // happen.
+    // Sends the print copy to the printer at (1000, 1000) twips, with no message; only a
+    // printer failure is reported.
     void Printpage();
 
     Image& Image1;

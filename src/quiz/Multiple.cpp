@@ -2,11 +2,13 @@
 
 #include "QuizLabels.h"
 #include "Welldone.h"
+#include "WorksheetPrint.h"
 #include "Wrong.h"
 
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 #include "shell/LinkLabels.h"
+#include "shell/Printing.h"
 
 namespace av {
 namespace {
@@ -183,7 +185,14 @@ void Multiple::Option1_Click(int) {
     playsound(TypeKeySound);
 }
 
-// Worksheet printing is not built yet; its link is never shown, and nothing pretends to print.
-void Multiple::Printpage() {}
+void Multiple::Printpage() {
+    const QString topic = Label5.caption();
+    const QString title = Label6.caption();
+    const QuestionSet& set = state().questionSet;
+    if (!printOrReport(app(), [&](PrinterService& p) { printWorksheet(p, topic, title, set); }))
+        return;
+    app().services.messages.show(QStringLiteral("Your worksheet is now printing."),
+                                 QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);
+}
 
 } // namespace av

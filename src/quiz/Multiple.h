@@ -26,7 +26,8 @@ class Multiple : public Screen {
     void label3_Click(int index);
     void label3_MouseMove(int index);
     void Option1_Click(int index);
-    // Prints the loaded worksheet; not offered yet (its link stays hidden).
+    // Prints the loaded worksheet on paper. Its link is offered only to quizzes taken from the
+    // worksheet catalogue, which shows it.
     void Printpage();
     void closeButtonPressed() override { label3_Click(2); }
 

@@ -1,10 +1,12 @@
 #include "Welldone.h"
 
+#include "CertificatePrint.h"
 #include "QuizLabels.h"
 #include "Wrong.h"
 
 #include "platform/NumberText.h"
 #include "shell/LinkLabels.h"
+#include "shell/Printing.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -179,7 +181,15 @@ void Welldone::Form_MouseMove(const MouseArgs&) {
     hoverReset(label3, {{0, 1}});
 }
 
-// Certificate printing is not built yet: nothing is printed and no confirmation is shown.
-void Welldone::Printpage() {}
+// The topic's size on paper depends on its width as this window's own surface measures it.
+void Welldone::Printpage() {
+    const ScoreState& s = state().scoreState;
+    const QString topic = state().topicTitle;
+    const Certificate certificate{topic, surfaceTextWidth(surfaceFont(), topic), Text1.text(),
+                                  s.score, s.total};
+    if (!printOrReport(app(), [&](PrinterService& p) { printCertificate(p, certificate); })) return;
+    app().services.messages.show(QStringLiteral("Your certificate is now printing."),
+                                 QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);
+}
 
 } // namespace av

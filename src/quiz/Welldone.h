@@ -23,7 +23,7 @@ class Welldone : public Screen {
     void Form_Load() override;
     void label3_Click(int index);
     void label3_MouseMove(int index);
-    // Prints the certificate; not built yet, so it prints nothing and reports nothing.
+    // Prints the certificate and says so; a printer failure is reported here.
     void Printpage();
     void Timer1_Timer();
     void Timer2_Timer();

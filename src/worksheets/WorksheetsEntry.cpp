@@ -107,6 +107,8 @@ void Worksheets::takeWorksheet() {
     picture.setPicture(
         widgetOf<PictureBox>(a, QStringLiteral("intro0"), QStringLiteral("Image1")).picture());
     widgetOf<Label>(a, QStringLiteral("multiple"), QStringLiteral("Label5")).setCaption(Title);
+    // A teacher taking a worksheet may also want it on paper ("Print Worksheet").
+    widgetOf<Label>(a, QStringLiteral("multiple"), QStringLiteral("label3"), 3).setVisible(true);
     a.windows.show(QStringLiteral("multiple"));
 }
 

@@ -11,7 +11,10 @@ namespace av::test {
 QuizStandIn::QuizStandIn(App& app)
     : Screen(app, QStringLiteral("multiple")),
       Picture1(add<PicturePanel>(QStringLiteral("Picture1"))),
-      Label5(add<Label>(QStringLiteral("Label5"))), Label6(add<Label>(QStringLiteral("Label6"))) {}
+      Label5(add<Label>(QStringLiteral("Label5"))), Label6(add<Label>(QStringLiteral("Label6"))),
+      PrintLink(add<Label>(QStringLiteral("label3"), 3)) {
+    PrintLink.setVisible(false);
+}
 
 void QuizStandIn::Form_Load() {
     setframe(*this, app());

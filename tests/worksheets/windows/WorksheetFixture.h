@@ -20,6 +20,7 @@ class QuizStandIn : public Screen {
     PicturePanel& Picture1;
     Label& Label5;
     Label& Label6;
+    Label& PrintLink; // label3(3), "Print Worksheet"
 };
 
 // Stands in for the main menu: its picture, and sound switched on at every load.

@@ -1,0 +1,117 @@
+#include "TestApp.h"
+
+#include "pages/Guide.h"
+#include "pages/PageViewer.h"
+#include "pages/PageWindows.h"
+#include "shell/WindowAccess.h"
+
+#include <gtest/gtest.h>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+// Each print copy gets a size of its own, so the printed picture shows which copy it was.
+class PagePrintTest : public ::testing::Test {
+  protected:
+    PagePrintTest() {
+        registerPageWindows(t.app());
+        t.pictures.setSize(QStringLiteral("wmf2\\pyramidsb.wmf"), {9000, 12000});
+        t.pictures.setSize(QStringLiteral("wmf\\pyramidsb.wmf"), {11000, 7500});
+        t.pictures.setSize(QStringLiteral("wmf2\\guide3.wmf"), {9600, 13500});
+    }
+
+    // As an opener does: state first, then the two pictures of page one, then show.
+    void open(const QString& window, const QString& screenCopy, const QString& printCopy) {
+        t.state().currentPage = 1;
+        auto& image1 = widgetOf<Image>(t.app(), window, QStringLiteral("Image1"));
+        image1.setPicture(t.app().services.pictures.load(screenCopy));
+        auto& image2 = widgetOf<Image>(t.app(), window, QStringLiteral("Image2"));
+        image2.setPicture(t.app().services.pictures.load(printCopy));
+        t.windows().show(window);
+    }
+    PageViewer& openTeachersNotes() {
+        t.state().pageSetKey = QStringLiteral("pyramids");
+        t.state().pageCount = 3;
+        open(QStringLiteral("teacher"), QStringLiteral("wmf\\pyramidsa.wmf"),
+             QStringLiteral("wmf2\\pyramidsa.wmf"));
+        return t.windows().get<PageViewer>();
+    }
+    Guide& openGuide() {
+        open(QStringLiteral("guide"), QStringLiteral("wmf\\guide1.wmf"),
+             QStringLiteral("wmf2\\guide1.wmf"));
+        return t.windows().get<Guide>();
+    }
+
+    // One empty line at the top, then the picture at (1000, 1000) at its own size.
+    void expectPrintCopy(const std::vector<PrintOp>& doc, float width, float height) {
+        ASSERT_EQ(doc.size(), 2u);
+        EXPECT_EQ(doc[0].kind, PrintOp::Kind::Text);
+        EXPECT_EQ(doc[0].text, QString());
+        EXPECT_TRUE(doc[0].lineEnd);
+        EXPECT_FLOAT_EQ(doc[0].y, 0);
+        EXPECT_EQ(doc[1].kind, PrintOp::Kind::Picture);
+        EXPECT_FLOAT_EQ(doc[1].x, 1000);
+        EXPECT_FLOAT_EQ(doc[1].y, 1000);
+        EXPECT_FLOAT_EQ(doc[1].x2, 1000 + width);
+        EXPECT_FLOAT_EQ(doc[1].y2, 1000 + height);
+    }
+
+    TestApp t;
+};
+
+TEST_F(PagePrintTest, ViewerPrintsThePrintCopyOfThePageOnShow) {
+    PageViewer& viewer = openTeachersNotes();
+    viewer.label3[PageWindow::NextLink].click();
+    viewer.label3[PageWindow::PrintLink].click();
+    ASSERT_EQ(t.printer.documents.size(), 1u);
+    expectPrintCopy(t.printer.documents[0], 9000, 12000);
+    EXPECT_TRUE(t.messages.shown.empty()) << "pages print without a message";
+    EXPECT_TRUE(t.sound.played.isEmpty());
+    EXPECT_EQ(viewer.Label1.caption(), QStringLiteral("Page 2 of 3"));
+    EXPECT_EQ(t.state().currentPage, 2);
+
+    viewer.label3[PageWindow::PrintLink].click();
+    ASSERT_EQ(t.printer.documents.size(), 2u);
+    expectPrintCopy(t.printer.documents[1], 9000, 12000);
+}
+
+TEST_F(PagePrintTest, GuidePrintsThePrintCopyOfThePageOnShow) {
+    Guide& guide = openGuide();
+    guide.label3[PageWindow::NextLink].click();
+    guide.label3[PageWindow::NextLink].click();
+    guide.label3[PageWindow::PrintLink].click();
+    ASSERT_EQ(t.printer.documents.size(), 1u);
+    expectPrintCopy(t.printer.documents[0], 9600, 13500);
+    EXPECT_TRUE(t.messages.shown.empty());
+}
+
+TEST_F(PagePrintTest, PrinterFailureIsReportedAndTheWindowStaysUsable) {
+    PageViewer& viewer = openTeachersNotes();
+    t.printer.noPrinter = true;
+    viewer.label3[PageWindow::PrintLink].click();
+    EXPECT_EQ(t.messages.texts(),
+              QStringList{QStringLiteral("There was a problem printing to your printer.")});
+
+    t.printer.noPrinter = false;
+    t.printer.failAtOp = 2; // the picture, after the empty line opened the page
+    viewer.label3[PageWindow::PrintLink].click();
+    EXPECT_EQ(t.messages.shown.size(), 2u);
+    EXPECT_TRUE(t.printer.documents.empty());
+    EXPECT_EQ(t.printer.abandoned, 1);
+    viewer.label3[PageWindow::NextLink].click();
+    EXPECT_EQ(viewer.Label1.caption(), QStringLiteral("Page 2 of 3"));
+}
+
+TEST_F(PagePrintTest, MissingPrintCopyPrintsNothing) {
+    t.pictures.setMissing(QStringLiteral("wmf2\\guide2.wmf"));
+    Guide& guide = openGuide();
+    guide.label3[PageWindow::NextLink].click();
+    guide.label3[PageWindow::PrintLink].click();
+    EXPECT_TRUE(t.printer.documents.empty());
+    EXPECT_TRUE(t.printer.current.empty());
+    EXPECT_TRUE(t.messages.shown.empty());
+}
+
+} // namespace

@@ -1,0 +1,111 @@
+#include "PrintedOps.h"
+#include "TestApp.h"
+
+#include "quiz/QuizWindows.h"
+#include "quiz/Welldone.h"
+
+#include <gtest/gtest.h>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+const QString NowPrinting = QStringLiteral("Your certificate is now printing.");
+const QString Problem = QStringLiteral("There was a problem printing to your printer.");
+
+// Texts 8, 15 and 17 of a certificate are the topic, the name and the score line.
+constexpr size_t TopicText = 8, NameText = 15, ScoreText = 17;
+
+class ResultsPrintTest : public ::testing::Test {
+  protected:
+    ResultsPrintTest() {
+        registerQuizWindows(t.app());
+        t.state().soundOn = 1;
+    }
+    Welldone& showResults(int score, int total) {
+        t.state().scoreState = {score, total};
+        Welldone& w = t.windows().get<Welldone>();
+        w.showWindow();
+        return w;
+    }
+    void printCertificate(Welldone& w) {
+        ASSERT_EQ(w.label3[0].caption(), QStringLiteral("Print Certificate"));
+        w.label3[0].click();
+    }
+    std::vector<PrintOp> texts(size_t document = 0) {
+        return opsOf(t.printer.documents.at(document), PrintOp::Kind::Text);
+    }
+
+    TestApp t;
+};
+
+TEST_F(ResultsPrintTest, FullMarksPrintTheCertificateWithTheTypedName) {
+    t.state().topicTitle = QStringLiteral("Ancient Velmora");
+    Welldone& w = showResults(10, 10);
+    w.Text1.setText(QStringLiteral("Cleo Patera"));
+    t.sound.played.clear();
+    printCertificate(w);
+
+    ASSERT_EQ(t.printer.documents.size(), 1u);
+    const auto printed = texts();
+    ASSERT_EQ(printed.size(), 24u);
+    EXPECT_EQ(printed[TopicText].text, QStringLiteral("Ancient Velmora"));
+    EXPECT_DOUBLE_EQ(printed[TopicText].fontSize, 36) << "a short topic keeps the large size";
+    EXPECT_EQ(printed[NameText].text, QStringLiteral("Cleo Patera"));
+    EXPECT_EQ(printed[ScoreText].text, QStringLiteral("You have scored 10 out of 10."));
+    EXPECT_EQ(opsOf(t.printer.documents[0], PrintOp::Kind::Line).size(), 32u);
+
+    ASSERT_EQ(t.messages.texts(), QStringList{NowPrinting});
+    EXPECT_EQ(t.messages.shown[0].title, QStringLiteral("Ancient Velmora"));
+    EXPECT_EQ(t.messages.shown[0].buttons, MessageBoxService::Buttons::Ok);
+    EXPECT_TRUE(t.sound.played.isEmpty()) << "Print Certificate makes no click";
+    EXPECT_TRUE(t.windows().isLoaded(QStringLiteral("Welldone")));
+}
+
+TEST_F(ResultsPrintTest, TopicWiderThanAQuarterPageOnThisScreenPrintsSmaller) {
+    t.state().topicTitle =
+        QStringLiteral("The Great Pyramids of Velmora and the Kings Who Were Buried There");
+    printCertificate(showResults(10, 10));
+    EXPECT_DOUBLE_EQ(texts()[TopicText].fontSize, 28);
+}
+
+TEST_F(ResultsPrintTest, ActivityWithNoQuizYetPrintsAnEmptyTopicAndItsOwnScore) {
+    Welldone& w = showResults(4, 4);
+    printCertificate(w);
+    const auto printed = texts();
+    EXPECT_EQ(printed[TopicText].text, QString());
+    EXPECT_FLOAT_EQ(printed[TopicText].x, t.printer.pageWidth / 2);
+    EXPECT_EQ(printed[NameText].text, QString()) << "no name typed";
+    EXPECT_EQ(printed[ScoreText].text, QStringLiteral("You have scored 4 out of 4."));
+}
+
+TEST_F(ResultsPrintTest, PrintingTwicePrintsTwoIdenticalPagesAndConfirmsTwice) {
+    t.state().topicTitle = QStringLiteral("Ancient Velmora");
+    Welldone& w = showResults(10, 10);
+    w.Text1.setText(QStringLiteral("Ramose"));
+    printCertificate(w);
+    printCertificate(w);
+    ASSERT_EQ(t.printer.documents.size(), 2u);
+    EXPECT_TRUE(sameDocument(t.printer.documents[0], t.printer.documents[1]));
+    EXPECT_EQ(t.messages.texts(), (QStringList{NowPrinting, NowPrinting}));
+}
+
+TEST_F(ResultsPrintTest, PrinterFailuresAreReportedOnceAndNothingClaimsToPrint) {
+    Welldone& w = showResults(10, 10);
+    t.printer.noPrinter = true;
+    printCertificate(w);
+    EXPECT_EQ(t.messages.texts(), QStringList{Problem});
+    EXPECT_EQ(t.messages.shown[0].title, QStringLiteral("Ancient Velmora"));
+
+    t.messages.shown.clear();
+    t.printer.noPrinter = false;
+    t.printer.failAtOp = 12; // halfway down the page
+    printCertificate(w);
+    EXPECT_EQ(t.messages.texts(), QStringList{Problem});
+    EXPECT_TRUE(t.printer.documents.empty());
+    EXPECT_EQ(t.printer.abandoned, 1);
+    EXPECT_TRUE(t.sound.played.filter(QStringLiteral("click")).isEmpty());
+}
+
+} // namespace
