@@ -1,15 +1,16 @@
 #include "Records.h"
 
-#include <QtEndian>
-
 namespace av::pages::test {
 namespace {
 
+// Little-endian fields, read byte by byte; -1 past the end.
 int u16(const QByteArray& b, qsizetype at) {
-    return at + 2 <= b.size() ? qFromLittleEndian<quint16>(b.constData() + at) : -1;
+    if (at < 0 || at + 2 > b.size()) return -1;
+    return (uchar(b.at(at + 1)) << 8) | uchar(b.at(at));
 }
 qint64 u32(const QByteArray& b, qsizetype at) {
-    return at + 4 <= b.size() ? qFromLittleEndian<quint32>(b.constData() + at) : -1;
+    const int low = u16(b, at), high = u16(b, at + 2);
+    return low < 0 || high < 0 ? -1 : (qint64(high) << 16) | low;
 }
 constexpr int PlaceableSize = 22;
 constexpr int MetaHeaderSize = 18;
@@ -17,7 +18,8 @@ constexpr int MetaHeaderSize = 18;
 } // namespace
 
 int MetaRecord::word(int i) const {
-    return 2 * i + 2 <= body.size() ? qFromLittleEndian<qint16>(body.constData() + 2 * i) : 0;
+    const int v = u16(body, 2 * i);
+    return v < 0 ? 0 : qint16(v);
 }
 
 PlaceableHeader readPlaceable(const QByteArray& f) {
