@@ -50,7 +50,7 @@ void paintWind(QPainter& p, const QRectF& b, double phase) {
     p.setPen(QPen(QColor(255, 255, 255, 170), b.width() * 0.022, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     const double wave = b.width() * 0.25;
-    for (const double row : {0.24, 0.34}) {
+    for (const double row : {0.2, 0.5}) {
         QPainterPath path;
         const double y = b.top() + row * b.height();
         for (int i = 0; i <= 60; ++i) {
@@ -64,7 +64,7 @@ void paintWind(QPainter& p, const QRectF& b, double phase) {
 }
 
 void paintPyramid(QPainter& p, const QRectF& b) {
-    const QPointF apex(b.center().x(), b.top() + b.height() * 0.42);
+    const QPointF apex(b.center().x(), b.top() + b.height() * 0.4);
     const double base = b.top() + b.height() * 0.76;
     const QPointF left(b.left() + b.width() * 0.14, base), right(b.left() + b.width() * 0.86, base);
     const QPointF front(b.center().x() + b.width() * 0.1, base);
@@ -88,7 +88,7 @@ void paintEmblem(QPainter& p, const QRectF& box, double phase) {
     QPainterPath clip;
     clip.addEllipse(disc);
     p.setClipPath(clip);
-    paintSun(p, QPointF(disc.center().x(), disc.top() + disc.height() * 0.42), disc.width() * 0.12,
+    paintSun(p, QPointF(disc.center().x(), disc.top() + disc.height() * 0.3), disc.width() * 0.11,
              phase);
     paintWind(p, disc, phase);
     paintPyramid(p, disc);

@@ -76,5 +76,15 @@ int main(int argc, char** argv) {
             paper.save(name + QStringLiteral(".png"));
         }
     }
+    // The logo's twenty frames side by side, to check the loop by eye.
+    QImage strip(10 * 124, 2 * 124, QImage::Format_RGB32);
+    strip.fill(Qt::gray);
+    QPainter p(&strip);
+    for (int i = 0; i < 20; ++i)
+        p.drawImage(
+            QPointF((i % 10) * 124 + 2, (i / 10) * 124 + 2),
+            QImage(root + QStringLiteral("/logo/marl%1.gif").arg(i, 4, 10, QLatin1Char('0'))));
+    p.end();
+    strip.save(out + QStringLiteral("/logo-frames.png"));
     return 0;
 }

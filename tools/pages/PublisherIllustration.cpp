@@ -21,7 +21,7 @@ void emblem(Canvas& c, QPointF centre, double r) {
     c.ellipse(centre, r, r);
     c.noPen();
     c.brush(Gold);
-    const QPointF sun = centre + QPointF(0, -r * 0.18);
+    const QPointF sun = centre + QPointF(0, -r * 0.35);
     for (int i = 0; i < 12; ++i) {
         const double a = i * std::numbers::pi / 6;
         const auto p = [&](double k, double da) {
@@ -32,10 +32,10 @@ void emblem(Canvas& c, QPointF centre, double r) {
     c.brush(QColor(255, 236, 150));
     c.ellipse(sun, r * 0.22, r * 0.22);
     c.brush(QColor(250, 206, 110));
-    c.polygon(QPolygonF({centre + QPointF(0, -r * 0.16), centre + QPointF(-r * 0.72, r * 0.52),
+    c.polygon(QPolygonF({centre + QPointF(0, -r * 0.18), centre + QPointF(-r * 0.72, r * 0.52),
                          centre + QPointF(r * 0.1, r * 0.52)}));
     c.brush(QColor(176, 112, 40));
-    c.polygon(QPolygonF({centre + QPointF(0, -r * 0.16), centre + QPointF(r * 0.1, r * 0.52),
+    c.polygon(QPolygonF({centre + QPointF(0, -r * 0.18), centre + QPointF(r * 0.1, r * 0.52),
                          centre + QPointF(r * 0.72, r * 0.52)}));
     c.pen(Gold, r * 0.08);
     c.noBrush();
