@@ -20,7 +20,7 @@ void loadFirst(const QStringList& files, QString& family) {
     }
 }
 
-bool installed(const QString& family) { return QFontDatabase::families().contains(family); }
+bool installed(const QString& family) { return QFontDatabase::hasFamily(family); }
 
 } // namespace
 
@@ -34,13 +34,14 @@ void registerFaces() {
 }
 
 QString familyFor(const QString& windowsName) {
-    registerFaces();
     static const QString sans = QStringLiteral("Liberation Sans");
     static const QString serif = QStringLiteral("Liberation Serif");
     static const QString fallback = QStringLiteral("DejaVu Sans");
     const QString key = windowsName.toLower();
-    if (key == QLatin1String("tahoma") || key == QLatin1String("ms sans serif"))
+    if (key == QLatin1String("tahoma") || key == QLatin1String("ms sans serif")) {
+        registerFaces(); // loaded on first use: the title screen needs no Tahoma
         return !g_tahoma.isEmpty() ? g_tahoma : (installed(sans) ? sans : fallback);
+    }
     if (key == QLatin1String("times new roman"))
         return installed(serif) ? serif : fallback;
     if (key == QLatin1String("arial")) return installed(sans) ? sans : fallback;

@@ -88,7 +88,8 @@ QColor Window::backColor() const { return palette().color(QPalette::Window); }
 void Window::showWindow() {
     show();
     raise();
-    activateWindow();
+    // A window that takes no focus (the backdrop) must not ask for it.
+    if (!windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus)) activateWindow();
 }
 
 void Window::unload() {

@@ -1,7 +1,6 @@
 #include "Program.h"
 
 #include "platform/Accessibility.h"
-#include "platform/Fonts.h"
 #include "activities/ActivityWindows.h"
 #include "menu/MenuWindows.h"
 #include "pages/PageWindows.h"
@@ -14,7 +13,6 @@ namespace av {
 
 Program::Program(const QString& folder)
     : m_folder(folder), m_sound(m_folder), m_pictures(m_folder) {
-    fonts::registerFaces();
     installAccessibility();
     m_app = std::make_unique<App>(
         Services{m_folder, m_messages, m_sound, m_pictures, m_random, m_display, m_printer});
