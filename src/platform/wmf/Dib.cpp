@@ -102,10 +102,22 @@ QImage unpack(const unsigned char* bits, std::size_t available, int width, int h
     if (stride * height > static_cast<std::int64_t>(available)) return {};
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) return {};
+    // The common depths get loops of their own: pictures are decoded on every draw.
+    QRgb lookup[256];
+    if (depth == 8)
+        for (int i = 0; i < 256; ++i) lookup[i] = i < colors.size() ? colors[i] : qRgb(0, 0, 0);
     for (int y = 0; y < height; ++y) {
         const unsigned char* row = bits + stride * (topDown ? y : height - 1 - y);
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) out[x] = pixelAt(row, x, depth, colors, masks, fields);
+        if (depth == 24) {
+            for (int x = 0; x < width; ++x, row += 3) out[x] = qRgb(row[2], row[1], row[0]);
+        } else if (depth == 32 && !fields) {
+            for (int x = 0; x < width; ++x, row += 4) out[x] = qRgb(row[2], row[1], row[0]);
+        } else if (depth == 8) {
+            for (int x = 0; x < width; ++x) out[x] = lookup[row[x]];
+        } else {
+            for (int x = 0; x < width; ++x) out[x] = pixelAt(row, x, depth, colors, masks, fields);
+        }
     }
     return image;
 }
