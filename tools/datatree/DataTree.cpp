@@ -3,26 +3,17 @@
 #include "Pictures.h"
 #include "Sounds.h"
 #include "Wave.h"
+#include "WriteIfChanged.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace av::datatree {
 
-namespace {
+using tools::writeIfChanged;
 
-bool writeIfChanged(const QString& path, const QByteArray& bytes) {
-    // Leaving identical files untouched keeps their times, so nothing downstream rebuilds.
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return true;
-    existing.close();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(bytes);
-    return file.commit();
-}
+namespace {
 
 QByteArray jpegBytes(const QImage& image) {
     QByteArray bytes;

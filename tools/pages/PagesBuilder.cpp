@@ -2,24 +2,16 @@
 
 #include "Logo.h"
 #include "PageLayout.h"
+#include "WriteIfChanged.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace av::pages {
-namespace {
 
-bool writeIfChanged(const QString& path, const QByteArray& bytes) {
-    // Identical files keep their times, so nothing that depends on them rebuilds.
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return true;
-    existing.close();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(bytes);
-    return file.commit();
-}
+using tools::writeIfChanged;
+
+namespace {
 
 void writePage(const PageSpec& spec, const QString& contentDir, const QDir& root,
                QStringList& problems) {
