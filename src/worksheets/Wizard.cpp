@@ -42,6 +42,7 @@ TextBox& textBox(Window& w, Group<TextBox>* group, const QString& name, int inde
 Wizard::Wizard(App& app)
     : Screen(app, QString::fromLatin1(Name)),
       Text1(textBox(*this, nullptr, QStringLiteral("Text1"), -1, {7560, 120, 4215, 375}, 25)) {
+    Text1.setAccessibleName(QStringLiteral("Worksheet Title"));
     captionLabel(*this, Label1, 0, {240, 60, 6000, 480}, QStringLiteral("Multiple Choice Wizard"),
                  20);
     captionLabel(*this, Label1, 1, {5400, 165, 2040, 330}, QStringLiteral("Worksheet Title"), 12,
@@ -63,17 +64,23 @@ void Wizard::buildQuestion(int q) {
     const float top = QuestionTop + BlockHeight * float(q % 5);
     captionLabel(*this, Label1, 2 + q, {left, top - 300, ChoiceWidth, 285},
                  QStringLiteral("Question") + str(q + 1), 9.75);
-    textBox(*this, &Text2, QStringLiteral("Text2"), q, {left, top, 5655, BoxHeight}, 60);
+    const QString question = QStringLiteral("Question") + str(q + 1);
+    textBox(*this, &Text2, QStringLiteral("Text2"), q, {left, top, 5655, BoxHeight}, 60)
+        .setAccessibleName(question);
     for (int c = 0; c < Choices; ++c) {
         const int i = Choices * q + c;
         const bool second = c % 2 == 1;
         const float boxLeft = left + (second ? 3360 : 480);
         const float boxTop = top + (c < 2 ? 390 : 720);
         const float checkLeft = boxLeft - (second ? 270 : 240);
+        // The tick boxes have no caption on screen; a screen reader still says what each is.
+        const QString choice = question + QStringLiteral(", choice ") + QChar(u'A' + c);
         textBox(*this, &Text3, QStringLiteral("Text3"), i,
-                {boxLeft, boxTop, ChoiceWidth, BoxHeight}, 30);
+                {boxLeft, boxTop, ChoiceWidth, BoxHeight}, 30)
+            .setAccessibleName(choice);
         CheckBox& check = add<CheckBox>(QStringLiteral("Check1"), i);
         check.setBounds(checkLeft, boxTop, 255, 315);
+        check.setAccessibleName(choice + QStringLiteral(" is the correct answer"));
         Check1.add(i, &check);
         captionLabel(*this, Label1, 12 + i, {checkLeft - 270, boxTop + 30, 255, 285},
                      QString(QChar(u'A' + c)) + QLatin1Char('.'), 9.75);

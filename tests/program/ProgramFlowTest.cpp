@@ -13,7 +13,10 @@
 #include "worksheets/Wizard.h"
 #include "worksheets/Worksheets.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -153,6 +156,37 @@ TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     ASSERT_TRUE(shown("multiple"));
     EXPECT_EQ(window<Multiple>("multiple").Label6.caption(), QStringLiteral("Rome, Greece"));
     EXPECT_EQ(t.state().questionSet.correct[6], QStringLiteral("2"));
+}
+
+} // namespace
+
+namespace {
+
+// A pupil or teacher with a screen reader must be able to find and press every command and
+// know what every box and tick is for, on every screen.
+TEST_F(ProgramFlowTest, EveryControlIsNamedForAssistiveTechnology) {
+    openMenu().Label2[5].click();
+    window<TopicScreen>("pyramids").label3[0].click(); // the quiz, with its questions
+    for (const char* name : {"intro0", "pyramids", "words", "multiple", "Welldone", "wordslab",
+                             "pyramidsord", "teacher", "guide", "wizard", "worksheets"}) {
+        Window& w = t.windows().touch(QString::fromLatin1(name));
+        for (Label* label : w.findChildren<Label*>()) {
+            if (!label->isCommand() || label->caption().isEmpty()) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
+            ASSERT_NE(a, nullptr);
+            EXPECT_EQ(a->role(), QAccessible::Button) << name << " " << qPrintable(label->caption());
+            EXPECT_EQ(a->text(QAccessible::Name), label->caption());
+            ASSERT_NE(a->actionInterface(), nullptr);
+        }
+        for (QWidget* box : w.findChildren<QWidget*>()) {
+            if (!qobject_cast<QLineEdit*>(box) && !qobject_cast<QAbstractButton*>(box)) continue;
+            if (box->isHidden()) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box);
+            ASSERT_NE(a, nullptr);
+            EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty())
+                << name << " " << qPrintable(box->objectName());
+        }
+    }
 }
 
 } // namespace
