@@ -1,23 +1,47 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace av {
 
-// The program's own folder, where its data tree and the worksheets live.
+// Where the program reads its data and keeps its worksheets.
+struct FolderPlan {
+    QString data;        // the data tree: pictures, sounds, pages and the shipped quizzes
+    QString worksheets;  // the worksheet folder: the register and the teachers' question files
+    QString readOnly;    // nothing is written under it (the installed tree); empty when portable
+    QStringList shipped; // question files read from the data tree's "multiple", never written
+};
+
+// The program's folders. Paths are relative, as the screens name them; "multiple" is the
+// worksheet folder, which may live apart from the data tree.
 class ProgramFolder {
 public:
+    // Portable: data and worksheets in one folder.
     explicit ProgramFolder(QString root);
+    explicit ProgramFolder(FolderPlan plan);
 
-    const QString& root() const { return m_root; }
+    const QString& root() const { return m_plan.data; }
+    const QString& worksheetFolder() const { return m_plan.worksheets; }
 
     // Paths are written with "\" or "/"; a name that is missing exactly is matched without
     // regard to case ("Images" and "images" are one folder). Names that would step outside the
     // folder ("..", ".") are refused with a RuntimeError.
     QString resolve(const QString& relativePath) const;
+    // The same for a file about to be written: a worksheet folder of its own is created with an
+    // empty register when first needed, and a path under the read-only tree is refused.
+    QString resolveForWriting(const QString& relativePath) const;
 
 private:
-    QString m_root;
+    QString resolveIn(QString path, const QStringList& parts, qsizetype first) const;
+    bool isShipped(const QStringList& parts) const;
+    bool separateWorksheets() const;
+    void prepareWorksheetFolder() const;
+
+    FolderPlan m_plan;
 };
+
+// The register a new worksheet folder starts with: no names.
+inline constexpr char EmptyRegister[] = " 0 \r\n";
 
 } // namespace av

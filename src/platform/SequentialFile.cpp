@@ -36,7 +36,7 @@ void SequentialFile::openInput(const QString& path) {
 
 void SequentialFile::openOutput(const QString& path) {
     if (isOpen()) throw RuntimeError(RuntimeError::FileAlreadyOpen, path);
-    const QString full = m_folder.resolve(path);
+    const QString full = m_folder.resolveForWriting(path);
     auto out = std::make_unique<QSaveFile>(full);
     if (QFileInfo(full).isDir() || !out->open(QIODevice::WriteOnly))
         throw RuntimeError(RuntimeError::PathAccess, path);

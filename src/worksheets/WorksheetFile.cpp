@@ -36,9 +36,9 @@ bool isDeviceName(const QString& title) {
 
 // Files in "multiple" that are not worksheets of the register.
 bool isReservedName(const QString& title) {
-    static const QStringList reserved{QStringLiteral("track"), QStringLiteral("The Pyramids"),
-                                      QStringLiteral("Words and Numbers")};
-    return reserved.contains(title, Qt::CaseInsensitive);
+    const QString file = title + Extension;
+    return file.compare(QStringLiteral("track.txt"), Qt::CaseInsensitive) == 0 ||
+           shippedQuestionFiles().contains(file, Qt::CaseInsensitive);
 }
 
 // Another file whose name matches only without regard to case would be opened instead.
@@ -51,6 +51,12 @@ bool clashesInCase(const ProgramFolder& folder, const QString& title) {
 }
 
 } // namespace
+
+const QStringList& shippedQuestionFiles() {
+    static const QStringList files{QStringLiteral("The Pyramids.txt"),
+                                   QStringLiteral("Words and Numbers.txt")};
+    return files;
+}
 
 QString worksheetPath(const QString& title) {
     for (QChar c : title)

@@ -1,10 +1,13 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 namespace av {
 
 class ProgramFolder;
+
+// The topic quizzes that ship in "multiple"; no worksheet may be saved over them.
+const QStringList& shippedQuestionFiles();
 
 // Where a worksheet's question file lives: "multiple/" + title + ".txt". A title that cannot
 // be a plain file name inside "multiple" (a path separator, a character file systems refuse,

@@ -9,6 +9,14 @@
 namespace av::test {
 
 TestApp::TestApp() : m_folder(m_dir.path()) {
+    makeApp();
+}
+
+TestApp::TestApp(ProgramFolder folder) : m_folder(std::move(folder)) {
+    makeApp();
+}
+
+void TestApp::makeApp() {
     m_app = std::make_unique<App>(
         Services{m_folder, messages, sound, pictures, random, display, printer});
 }
@@ -19,7 +27,7 @@ TestApp::~TestApp() {
 }
 
 void TestApp::writeFile(const QString& relativePath, const QByteArray& bytes) {
-    const QString path = m_dir.path() + QLatin1Char('/') + relativePath;
+    const QString path = m_folder.root() + QLatin1Char('/') + relativePath;
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write test file");
@@ -27,7 +35,7 @@ void TestApp::writeFile(const QString& relativePath, const QByteArray& bytes) {
 }
 
 QByteArray TestApp::readFile(const QString& relativePath) const {
-    QFile file(m_dir.path() + QLatin1Char('/') + relativePath);
+    QFile file(m_folder.root() + QLatin1Char('/') + relativePath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

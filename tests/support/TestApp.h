@@ -15,12 +15,14 @@ namespace av::test {
 class TestApp {
 public:
     TestApp();
+    // Over folders chosen by the test (an installed tree, a shared worksheet folder).
+    explicit TestApp(ProgramFolder folder);
     ~TestApp();
 
     App& app() { return *m_app; }
     WindowManager& windows() { return m_app->windows; }
     AppState& state() { return m_app->state; }
-    QString folderPath() const { return m_dir.path(); }
+    QString folderPath() const { return m_folder.root(); }
     // Writes a file into the program folder, with the folders it needs.
     void writeFile(const QString& relativePath, const QByteArray& bytes);
     QByteArray readFile(const QString& relativePath) const;
@@ -33,6 +35,8 @@ public:
     RecordingPrinter printer;
 
 private:
+    void makeApp();
+
     QTemporaryDir m_dir;
     ProgramFolder m_folder;
     std::unique_ptr<App> m_app;
