@@ -1,10 +1,5 @@
-#include "program/GuardedApplication.h"
-#include "program/Program.h"
+#include "program/Launch.h"
 
 int main(int argc, char* argv[]) {
-    av::GuardedApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ancient Velmora"));
-    av::Program program(QCoreApplication::applicationDirPath());
-    program.start();
-    return QApplication::exec();
+    return av::launch(argc, argv);
 }

@@ -86,6 +86,7 @@ void Window::setBackColor(const QColor& color) {
 QColor Window::backColor() const { return palette().color(QPalette::Window); }
 
 void Window::showWindow() {
+    if (m_manager) m_manager->noteShown(*this);
     show();
     raise();
     // A window that takes no focus (the backdrop) must not ask for it.

@@ -66,4 +66,20 @@ void WindowManager::closeAll() {
     unload(m_backdropName);
 }
 
+void WindowManager::noteShown(Window& window) {
+    if (window.name() != m_backdropName) m_front = &window;
+}
+
+void WindowManager::bringToFront() {
+    Window* backdrop = loaded(m_backdropName);
+    if (backdrop && backdrop->isVisible()) backdrop->raise();
+    Window* front = m_front;
+    if (!front || !front->isVisible()) {
+        front = nullptr;
+        for (const auto& window : std::as_const(m_windows))
+            if (window && window != backdrop && window->isVisible()) front = window;
+    }
+    if (front) front->showWindow();
+}
+
 } // namespace av

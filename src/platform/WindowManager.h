@@ -46,12 +46,19 @@ public:
     // Closes every window at once; no further handler runs.
     void closeAll();
 
+    // Brings the program forward, as a second start asks: the backdrop, then the window shown
+    // last, which takes the focus.
+    void bringToFront();
+    // Called by a window as it is shown.
+    void noteShown(Window& window);
+
 private:
     void adopt(Window* window);
 
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<Window>> m_windows;
     QString m_backdropName;
+    QPointer<Window> m_front;
 };
 
 } // namespace av

@@ -1,18 +1,20 @@
 #include "Program.h"
 
-#include "platform/Accessibility.h"
 #include "activities/ActivityWindows.h"
 #include "menu/MenuWindows.h"
 #include "pages/PageWindows.h"
+#include "platform/Accessibility.h"
 #include "quiz/QuizWindows.h"
 #include "shell/ShellWindows.h"
-#include "worksheets/WorksheetWindows.h"
 #include "shell/Titlefrm.h"
+#include "worksheets/WorksheetWindows.h"
 
 namespace av {
 
-Program::Program(const QString& folder)
-    : m_folder(folder), m_sound(m_folder), m_pictures(m_folder) {
+Program::Program(const QString& folder) : Program(ProgramFolder(folder)) {}
+
+Program::Program(ProgramFolder folder)
+    : m_folder(std::move(folder)), m_sound(m_folder), m_pictures(m_folder) {
     installAccessibility();
     m_app = std::make_unique<App>(
         Services{m_folder, m_messages, m_sound, m_pictures, m_random, m_display, m_printer});
@@ -21,7 +23,13 @@ Program::Program(const QString& folder)
 
 Program::~Program() = default;
 
-void Program::start() { m_app->windows.show(QString::fromLatin1(Titlefrm::Name)); }
+void Program::start() {
+    m_app->windows.show(QString::fromLatin1(Titlefrm::Name));
+}
+
+void Program::bringToFront() {
+    m_app->windows.bringToFront();
+}
 
 void registerAllWindows(App& app) {
     registerShellWindows(app);

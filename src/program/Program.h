@@ -13,12 +13,16 @@ namespace av {
 // The whole program: Qt's services, the application state and every window, wired together.
 class Program {
 public:
+    // Portable: data and worksheets in one folder.
     explicit Program(const QString& folder);
+    explicit Program(ProgramFolder folder);
     ~Program();
 
     App& app() { return *m_app; }
     // Creates and shows the title screen, as a start of the program does.
     void start();
+    // Brings the running program to the front, as a second start asks.
+    void bringToFront();
 
 private:
     ProgramFolder m_folder;

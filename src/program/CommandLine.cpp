@@ -1,0 +1,81 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+#include <cstring>
+
+namespace av {
+namespace {
+
+const QString ProgramName = QStringLiteral("ancient-velmora");
+
+QString usageMistake(const QString& what) {
+    return ProgramName + QStringLiteral(": ") + what + QStringLiteral("\nTry '") + ProgramName +
+           QStringLiteral(" --help' for more information.\n");
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Ancient Velmora: a learning program about the ancient land of Velmora, "
+                       "with quizzes, activities and pages for pupils and worksheets for "
+                       "teachers."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption worksheets(
+        QStringLiteral("worksheets"),
+        QStringLiteral("Keep the teachers' worksheets in <folder>, for example a folder the "
+                       "whole school shares."),
+        QStringLiteral("folder"));
+    parser.addOption(worksheets);
+
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.exitCode = 2;
+        line.message = usageMistake(parser.errorText());
+        return line;
+    }
+    if (parser.isSet(help)) {
+        line.exitCode = 0;
+        // The usage line names the program as it is installed, not by the path it was run as.
+        const QString text = parser.helpText();
+        line.message = QStringLiteral("Usage: ") + ProgramName + QStringLiteral(" [options]") +
+                       text.mid(text.indexOf(QLatin1Char('\n')));
+        if (!line.message.endsWith(QLatin1Char('\n'))) line.message += QLatin1Char('\n');
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.exitCode = 0;
+        line.message =
+            ProgramName + QLatin1Char(' ') + QStringLiteral(VELMORA_VERSION) + QLatin1Char('\n');
+        return line;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        line.exitCode = 2;
+        line.message = usageMistake(
+            QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return line;
+    }
+    line.worksheets = parser.value(worksheets);
+    if (parser.isSet(worksheets) && line.worksheets.isEmpty()) {
+        line.exitCode = 2;
+        line.message = usageMistake(QStringLiteral("--worksheets needs a folder."));
+    }
+    return line;
+}
+
+bool mayHoldQtOptions(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] == '-' && argv[i][1] != '-' && std::strlen(argv[i]) > 2) return true;
+    return false;
+}
+
+int finishCommandLine(const CommandLine& line) {
+    const int code = line.exitCode.value_or(0);
+    std::fputs(line.message.toLocal8Bit().constData(), code == 0 ? stdout : stderr);
+    return code;
+}
+
+} // namespace av
