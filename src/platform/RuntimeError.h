@@ -15,6 +15,7 @@ public:
         FileNotFound = 53,
         FileAlreadyOpen = 55,
         InputPastEnd = 62,
+        PermissionDenied = 70,
         PathAccess = 75,
         PathNotFound = 76,
         InvalidPicture = 481,

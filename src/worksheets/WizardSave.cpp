@@ -1,4 +1,5 @@
 #include "Register.h"
+#include "RegisterLock.h"
 #include "Wizard.h"
 #include "WorksheetFile.h"
 
@@ -72,6 +73,8 @@ void Wizard::saveworksheet() {
     SequentialFile& file = app().file1;
     try {
         const QString title = Text1.text();
+        // Taken first: without it nothing at all is written.
+        RegisterLock lock(app().services.folder);
         file.openOutput(worksheetPathForSaving(app().services.folder, title));
         writeQuestionFile(file, worksheet());
         file.close();

@@ -1,4 +1,5 @@
 #include "Register.h"
+#include "RegisterLock.h"
 #include "Wizard.h"
 #include "WorksheetFile.h"
 #include "Worksheets.h"
@@ -42,10 +43,13 @@ void Worksheets::Label2_Click(int index) {
             deleteWorksheet(name);
         else
             takeWorksheet();
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
         app().file1.abandon();
-        app().services.messages.show(QStringLiteral("This worksheet seems to be corrupted."), Title,
-                                     MessageBoxService::Buttons::Ok);
+        // A register another program holds too long is no fault of the worksheet.
+        const QString message = e.code() == RuntimeError::PermissionDenied
+                                    ? QStringLiteral("There was a problem saving your worksheet")
+                                    : QStringLiteral("This worksheet seems to be corrupted.");
+        app().services.messages.show(message, Title, MessageBoxService::Buttons::Ok);
     }
 }
 
@@ -84,7 +88,10 @@ void Worksheets::deleteWorksheet(const QString& name) {
         QString(), MessageBoxService::Buttons::OkCancel);
     if (answer != MessageBoxService::Answer::Ok) return;
     state().deleteName = name;
-    delworksheet(app().file1, state());
+    {
+        RegisterLock lock(app().services.folder);
+        delworksheet(app().file1, state());
+    }
     refreshPage();
 }
 

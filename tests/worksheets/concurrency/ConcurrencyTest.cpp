@@ -1,0 +1,56 @@
+// Two programs saving into one worksheet folder at the same time lose nothing.
+#include "platform/ProgramFolder.h"
+#include "platform/SequentialFile.h"
+#include "quiz/QuestionFile.h"
+#include "shell/AppState.h"
+#include "worksheets/Register.h"
+#include "worksheets/WorksheetFile.h"
+
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace av;
+
+namespace {
+
+TEST(RegisterConcurrency, TwoProgramsSavingFiftyEachAtOnceListAllHundred) {
+    QTemporaryDir dir;
+    const QString shared = dir.filePath(QStringLiteral("school share"));
+    QProcess first;
+    QProcess second;
+    first.start(QStringLiteral(REGISTER_SAVER),
+                {shared, QStringLiteral("First"), QStringLiteral("50")});
+    second.start(QStringLiteral(REGISTER_SAVER),
+                 {shared, QStringLiteral("Second"), QStringLiteral("50")});
+    for (QProcess* p : {&first, &second}) {
+        ASSERT_TRUE(p->waitForFinished(240000));
+        EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+    }
+
+    const ProgramFolder folder(FolderPlan{shared, shared, {}, {}});
+    SequentialFile file(folder);
+    auto state = std::make_unique<AppState>();
+    loadRegister(file, *state);
+    ASSERT_EQ(state->registerCount, 100);
+    QSet<QString> names;
+    for (int i = 1; i <= 100; ++i)
+        names.insert(state->registerNames[static_cast<size_t>(i)]);
+    EXPECT_EQ(names.size(), 100);
+    for (const char* tag : {"First", "Second"})
+        for (int i = 1; i <= 50; ++i) {
+            const QString title = QStringLiteral("%1 sheet %2").arg(QLatin1String(tag)).arg(i);
+            EXPECT_TRUE(names.contains(title)) << qPrintable(title);
+            QuestionSet set;
+            file.openInput(worksheetPath(title));
+            loadquest(file, set);
+            file.close();
+            EXPECT_EQ(set.title, title);
+            EXPECT_EQ(set.question[10], title + QStringLiteral(", question 10"));
+            EXPECT_EQ(set.correct[10], QStringLiteral("1"));
+        }
+}
+
+} // namespace
