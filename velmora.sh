@@ -2,6 +2,7 @@
 # Sets up a Debian machine, builds Ancient Velmora, and runs it or its tests.
 #   ./velmora.sh run    install what is missing, build, start the program
 #   ./velmora.sh test   install what is missing, build, run every test, then again sanitized
+#   ./velmora.sh package  install what is missing, build, make the Debian package; prints its path
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -50,8 +51,15 @@ test)
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         run_tests build-sanitize
     ;;
+package)
+    install_missing
+    build build
+    (cd build && cpack -G DEB) >&2
+    version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' build/CPackConfig.cmake)
+    echo "$PWD/build/ancient-velmora_${version}_$(dpkg --print-architecture).deb"
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

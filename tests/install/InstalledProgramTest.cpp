@@ -1,0 +1,93 @@
+// Run by install_test.sh against a freshly installed tree, from another working folder and with
+// a temporary home: the real windows over the folder rules the installed program uses.
+#include "TestApp.h"
+
+#include "menu/MainMenu.h"
+#include "menu/TopicScreen.h"
+#include "platform/QtServices.h"
+#include "program/FolderRules.h"
+#include "program/Program.h"
+#include "quiz/Multiple.h"
+#include "shell/Titlefrm.h"
+#include "worksheets/Wizard.h"
+#include "worksheets/Worksheets.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace av;
+using namespace av::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class InstalledProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        bin = qEnvironmentVariable("VELMORA_INSTALLED_BIN");
+        if (bin.isEmpty()) GTEST_SKIP() << "VELMORA_INSTALLED_BIN unset: install_test.sh runs this";
+    }
+    template <class W> W& window(const char* name) {
+        auto* w = dynamic_cast<W*>(t->windows().loaded(QString::fromLatin1(name)));
+        if (!w) throw std::runtime_error(std::string("not loaded: ") + name);
+        return *w;
+    }
+    QString bin;
+    std::unique_ptr<TestApp> t;
+};
+
+TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
+    const FolderPlan plan = planFolders(bin, QString(), QProcessEnvironment::systemEnvironment());
+    EXPECT_EQ(plan.data, QDir::cleanPath(bin + u"/../share/ancient-velmora"_s));
+    const QString home = qEnvironmentVariable("HOME");
+    const QString worksheets = home + u"/.local/share/ancient-velmora/multiple"_s;
+    EXPECT_EQ(plan.worksheets, worksheets);
+    t = std::make_unique<TestApp>(ProgramFolder(plan));
+    registerAllWindows(t->app());
+
+    // The real picture service finds the installed pictures and pages.
+    FilePictureService pictures(t->app().services.folder);
+    EXPECT_NO_THROW(pictures.load(u"images\\sphinx2sm.jpg"_s));
+    EXPECT_NO_THROW(pictures.load(u"wmf\\key wordsa.wmf"_s));
+
+    t->windows().show(u"Titlefrm"_s);
+    window<Titlefrm>("Titlefrm").Command1.click();
+    processDeferredDeletes();
+    MainMenu& menu = window<MainMenu>("intro0");
+    menu.Label2[5].click();
+    window<TopicScreen>("pyramids").label3[0].click();
+    EXPECT_EQ(window<Multiple>("multiple").Label6.caption(), u"The Pyramids"_s);
+    EXPECT_EQ(t->state().questionSet.correct[10].size(), 1);
+
+    menu.Label2[17].click();
+    Wizard& wizard = window<Wizard>("wizard");
+    wizard.Text1.setText(u"Romans"_s);
+    for (int q = 0; q < Wizard::Questions; ++q) {
+        wizard.Text2[q].setText(u"Who?"_s);
+        for (int c = 0; c < Wizard::Choices; ++c)
+            wizard.Text3[4 * q + c].setText(u"Them"_s);
+        wizard.Check1[4 * q].setChecked(true);
+    }
+    wizard.label3_Click(1);
+    EXPECT_EQ(t->messages.texts().last(), u"Your worksheet has been saved."_s);
+    EXPECT_TRUE(QFile::exists(worksheets + u"/Romans.txt"_s));
+    QFile track(worksheets + u"/track.txt"_s);
+    ASSERT_TRUE(track.open(QIODevice::ReadOnly));
+    EXPECT_EQ(track.readAll(), QByteArray(" 1 \r\nRomans\r\n"));
+    // A title naming a shipped quiz is refused, here as in the build folder.
+    wizard.Text1.setText(u"The Pyramids"_s);
+    wizard.label3_Click(1);
+    EXPECT_EQ(t->messages.texts().last(), u"There was a problem saving your worksheet"_s);
+
+    // The catalogue lists the new worksheet and opens it as a quiz.
+    wizard.label3_Click(0);
+    menu.Label2[18].click();
+    processDeferredDeletes();
+    Worksheets& catalogue = window<Worksheets>("worksheets");
+    ASSERT_EQ(catalogue.Label2[1].caption(), u"Romans"_s);
+    catalogue.Label2[1].click();
+    EXPECT_EQ(t->state().questionSet.title, u"Romans"_s);
+}
+
+} // namespace
