@@ -8,11 +8,11 @@ set(CPACK_PACKAGE_VENDOR Marlowind)
 set(CPACK_PACKAGE_CONTACT "Marlowind <velmora@marlowind.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learning program about the ancient land of Velmora")
 set(CPACK_PACKAGE_DESCRIPTION
-    "A desktop learning program for primary-school pupils aged 8 to 11 and their teachers.
-Pupils read illustrated key-fact pages, take ten-question quizzes and drag
-labels into boxes in labelling and ordering activities. Teachers read a guide
-and write, edit, delete and print their own worksheets, kept per user or in a
-folder the whole school shares.")
+    "A desktop learning program for primary-school pupils aged 8 to 11 and
+their teachers. Pupils read illustrated key-fact pages, take ten-question
+quizzes and drag labels into boxes in labelling and ordering activities.
+Teachers read a guide and write, edit, delete and print their own worksheets,
+kept per user or in a folder the whole school shares.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})

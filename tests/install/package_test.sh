@@ -21,7 +21,7 @@ for needed in libqt6widgets6 libqt6multimedia6 fonts-liberation2 fonts-wine font
 done
 
 # Errors fail; warnings and notes are shown for reading.
-lintian --fail-on error --no-tag-display-limit "$deb" || fail "lintian found errors"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian found errors"
 
 # Install and remove in a dpkg root of our own.
 root=$tmp/root
@@ -29,7 +29,8 @@ mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$root/var/lib/d
 touch "$root/var/lib/dpkg/status"
 dpkg_root() {
     dpkg --root="$root" --force-not-root --force-bad-path --force-depends \
-        --force-script-chrootless --log=/dev/null "$@" >/dev/null
+        --force-script-chrootless --log=/dev/null "$@" >"$tmp/dpkg.log" 2>&1 ||
+        { cat "$tmp/dpkg.log"; fail "dpkg $*"; }
 }
 dpkg_root --install "$deb"
 [ -x "$root/usr/bin/ancient-velmora" ] || fail "not installed into the root"
@@ -37,7 +38,7 @@ mkdir -p "$root/home/teacher/.local/share/ancient-velmora/multiple" "$root/srv/s
 echo " 1 " >"$root/home/teacher/.local/share/ancient-velmora/multiple/track.txt"
 echo " 1 " >"$root/srv/school/track.txt"
 dpkg_root --remove ancient-velmora
-left=$(find "$root/usr" -type f 2>/dev/null | head)
+left=$(find "$root/usr" -type f 2>/dev/null || true)
 [ -z "$left" ] || fail "files left after removal: $left"
 [ ! -e "$root/usr/share/ancient-velmora" ] || fail "the data folder was left behind"
 [ -f "$root/home/teacher/.local/share/ancient-velmora/multiple/track.txt" ] || fail "a home worksheet went"
