@@ -73,12 +73,15 @@ void Wizard::saveworksheet() {
     SequentialFile& file = app().file1;
     try {
         const QString title = Text1.text();
-        // Taken first: without it nothing at all is written.
-        RegisterLock lock(app().services.folder);
-        file.openOutput(worksheetPathForSaving(app().services.folder, title));
-        writeQuestionFile(file, worksheet());
-        file.close();
-        trackworksheets(file, state(), title);
+        {
+            // Taken first, so without it nothing at all is written; let go before the message,
+            // which may stay open for as long as the teacher likes.
+            RegisterLock lock(app().services.folder);
+            file.openOutput(worksheetPathForSaving(app().services.folder, title));
+            writeQuestionFile(file, worksheet());
+            file.close();
+            trackworksheets(file, state(), title);
+        }
         say(QStringLiteral("Your worksheet has been saved."));
     } catch (const RuntimeError&) {
         // An unfinished question file never replaces the one before it.

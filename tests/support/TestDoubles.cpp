@@ -9,6 +9,7 @@ namespace av::test {
 MessageBoxService::Answer RecordingMessageBox::show(const QString& text, const QString& title,
                                                     Buttons buttons) {
     shown.push_back({text, title, buttons});
+    if (onShow) onShow(text);
     if (answers.empty()) return Answer::Ok;
     const Answer a = answers.front();
     answers.pop_front();

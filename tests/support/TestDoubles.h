@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace av::test {
@@ -24,6 +25,8 @@ public:
 
     std::vector<ShownMessage> shown;
     std::deque<Answer> answers;
+    // Runs as each box is shown, to look at the world the user sees it in.
+    std::function<void(const QString& text)> onShow;
 };
 
 class RecordingSound : public SoundService {

@@ -33,6 +33,27 @@ TEST_F(RegisterLockTest, ALockLeftByACrashedProgramIsTakenOver) {
     EXPECT_FALSE(QFile::exists(lockPath())) << "released after the change";
 }
 
+TEST_F(RegisterLockTest, NoMessageIsShownWhileTheLockIsHeld) {
+    // A message may stay open for minutes; other programs must not wait on it.
+    QStringList heldDuring;
+    t.messages.onShow = [&](const QString& text) {
+        if (QFile::exists(lockPath())) heldDuring.append(text);
+    };
+    fillWizard(QStringLiteral("Romans"));
+    save();
+    QLockFile other(lockPath());
+    ASSERT_TRUE(other.tryLock(0));
+    save();
+    other.unlock();
+    catalogue().Check2.click();
+    catalogue().Label2[1].click();
+    EXPECT_EQ(t.messages.texts(),
+              (QStringList{saved, problem,
+                           QStringLiteral("Are you sure that you want to delete the worksheet "
+                                          "Romans?")}));
+    EXPECT_EQ(heldDuring, QStringList{problem}) << "only the other program's lock was there";
+}
+
 TEST_F(RegisterLockTest, ASaveThatCannotHaveTheLockSaysSoAndWritesNothing) {
     QLockFile other(lockPath()); // another program, alive, in the middle of its change
     ASSERT_TRUE(other.tryLock(0));
