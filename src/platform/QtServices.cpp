@@ -1,9 +1,9 @@
 #include "QtServices.h"
 
+#include "Fonts.h"
 #include "ProgramFolder.h"
 #include "RuntimeError.h"
 #include "Twips.h"
-#include "Fonts.h"
 #include "wmf/Metafile.h"
 
 #include <QApplication>
@@ -12,8 +12,6 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSoundEffect>
-#include <QUrl>
 #include <chrono>
 
 namespace av {
@@ -26,27 +24,6 @@ MessageBoxService::Answer QtMessageBoxService::show(const QString& text, const Q
                     QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
-}
-
-QtSoundService::QtSoundService(const ProgramFolder& folder) : m_folder(folder) {}
-
-void QtSoundService::play(const QString& path) {
-    QString full;
-    try {
-        full = m_folder.resolve(path);
-    } catch (const RuntimeError&) {
-        return;
-    }
-    if (!QFile::exists(full)) return;
-    QSoundEffect*& effect = m_effects[full];
-    if (!effect) {
-        effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(full));
-    }
-    if (m_playing && m_playing != effect) m_playing->stop();
-    m_playing = effect;
-    effect->stop();
-    effect->play();
 }
 
 FilePictureService::FilePictureService(const ProgramFolder& folder)
@@ -103,6 +80,8 @@ void QtDisplayService::setHourglass(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-void QtDisplayService::quit() { QCoreApplication::quit(); }
+void QtDisplayService::quit() {
+    QCoreApplication::quit();
+}
 
 } // namespace av

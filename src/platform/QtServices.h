@@ -2,30 +2,13 @@
 
 #include "Services.h"
 
-#include <QHash>
-#include <QObject>
 #include <random>
-
-class QSoundEffect;
 
 namespace av {
 
 class QtMessageBoxService : public MessageBoxService {
 public:
     Answer show(const QString& text, const QString& title, Buttons buttons) override;
-};
-
-// One sound at a time: a new sound cuts the one playing, as a single loudspeaker voice would.
-class QtSoundService : public QObject, public SoundService {
-    Q_OBJECT
-public:
-    explicit QtSoundService(const ProgramFolder& folder);
-    void play(const QString& path) override;
-
-private:
-    const ProgramFolder& m_folder;
-    QHash<QString, QSoundEffect*> m_effects;
-    QSoundEffect* m_playing = nullptr;
 };
 
 class FilePictureService : public PictureService {

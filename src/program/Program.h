@@ -5,6 +5,9 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtServices.h"
+#include "platform/SdlSoundService.h"
+
+#include <QTimer>
 
 #include <memory>
 
@@ -19,7 +22,8 @@ public:
     ~Program();
 
     App& app() { return *m_app; }
-    // Creates and shows the title screen, as a start of the program does.
+    // Creates and shows the title screen, as a start of the program does, then opens the sound
+    // card in the background.
     void start();
     // Brings the running program to the front, as a second start asks.
     void bringToFront();
@@ -27,12 +31,13 @@ public:
 private:
     ProgramFolder m_folder;
     QtMessageBoxService m_messages;
-    QtSoundService m_sound;
+    SdlSoundService m_sound;
     FilePictureService m_pictures;
     ClockRandomService m_random;
     QtDisplayService m_display;
     QtPrinter m_printer;
     std::unique_ptr<App> m_app;
+    QTimer m_openSound;
 };
 
 // Registers every window of the program with the application.
