@@ -48,6 +48,23 @@ const SdlApi* loadSdl() {
     return api;
 }
 
+extern "C" void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a sound server SDL falls back to ALSA, whose library reports every failure on stderr;
+// the program promises silence instead. SDL loads the same library, so the handler holds for it.
+void quietenAlsa() {
+    static const bool quiet = [] {
+        void* library = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (!library) return false;
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        int (*setHandler)(Handler) = nullptr;
+        if (!resolve(library, "snd_lib_error_set_handler", setHandler)) return false;
+        setHandler(&ignoreAlsaError);
+        return true;
+    }();
+    (void)quiet;
+}
+
 } // namespace
 
 SdlAudioOutput::SdlAudioOutput() = default;
@@ -63,6 +80,7 @@ bool SdlAudioOutput::open() {
     m_api->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     m_api->setHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Ancient Velmora");
     m_api->setHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sounds");
+    quietenAlsa();
     if (m_api->initSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec wanted{};
     wanted.freq = WaveRate;
