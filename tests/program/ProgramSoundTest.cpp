@@ -1,0 +1,88 @@
+// The whole program over the real sound engine and a PulseAudio server of the test's own: the
+// sounds of a pupil's first minutes reach the loudspeaker, each one whole.
+#include "Listening.h"
+#include "PulseCapture.h"
+#include "TestApp.h"
+
+#include "activities/ActivityWindow.h"
+#include "menu/MainMenu.h"
+#include "menu/TopicScreen.h"
+#include "program/Program.h"
+#include "quiz/Multiple.h"
+#include "shell/Titlefrm.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace av;
+using namespace av::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+void pump(std::chrono::milliseconds span) {
+    const auto until = std::chrono::steady_clock::now() + span;
+    while (std::chrono::steady_clock::now() < until) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(5ms);
+    }
+}
+
+double length(const Signal& s) {
+    const std::optional<std::size_t> first = firstSound(s);
+    return first ? double(*lastSound(s) - *first) / s.rate : 0.0;
+}
+
+class ProgramSoundTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!capture.failure().isEmpty())
+            GTEST_SKIP() << "no sound server of our own: " << capture.failure().toStdString();
+        program = std::make_unique<Program>(QStringLiteral(VELMORA_PROGRAM_DIR));
+        program->start();
+        pump(300ms); // the title screen is up; the card opens behind it
+    }
+
+    // What arrives after `act`, measured against the shipped file it should be.
+    template <class F> void expectHeard(F act, const char* sound) {
+        SCOPED_TRACE(sound);
+        const std::optional<Signal> file =
+            readPlainWave(QStringLiteral(VELMORA_PROGRAM_DIR "/wav/") + QLatin1String(sound));
+        ASSERT_TRUE(file);
+        const std::size_t mark = capture.frames();
+        act();
+        processDeferredDeletes();
+        pump(std::chrono::milliseconds(int(file->seconds() * 1000) + 300));
+        const Signal heard{capture.since(mark), PulseCapture::Rate};
+        ASSERT_TRUE(firstSound(heard)) << "nothing was heard";
+        EXPECT_NEAR(length(heard), length(*file), 0.03);
+    }
+
+    template <class W> W& window(const char* name) {
+        auto* w = dynamic_cast<W*>(program->app().windows.loaded(QString::fromLatin1(name)));
+        if (!w) throw std::runtime_error(std::string("not loaded: ") + name);
+        return *w;
+    }
+
+    PulseCapture capture; // first: it points the sound library at its server
+    std::unique_ptr<Program> program;
+};
+
+TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
+    expectHeard([&] { program->app().windows.get<Titlefrm>().Command1.click(); }, "click.wav");
+    expectHeard([&] { window<MainMenu>("intro0").Label2[5].click(); }, "click.wav");
+    expectHeard([&] { window<TopicScreen>("pyramids").label3[0].click(); }, "click.wav");
+    expectHeard([&] { window<Multiple>("multiple").Option1[2].click(); }, "typekey.wav");
+    expectHeard([&] { window<Multiple>("multiple").label3[2].click(); }, "click.wav");
+    expectHeard([&] { window<TopicScreen>("pyramids").label3[1].click(); }, "click.wav");
+    ActivityWindow& lab = window<ActivityWindow>("pyramidslab");
+    expectHeard(
+        [&] {
+            lab.Label2[0].setPosition(lab.Label1[0].Left(), lab.Label1[0].Top());
+            lab.Label2_MouseUp(0, MouseArgs{1, 0, 0, 0});
+        },
+        "thud3.wav");
+}
+
+} // namespace
