@@ -9,6 +9,7 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 namespace av::test {
 
@@ -19,7 +20,8 @@ extern const char* const ShippedSounds[16];
 Signal reference(const QString& name);
 bool silent(const Signal& s, std::size_t from, std::size_t to);
 // Every 20 ms of the file that carries sound arrives at about its own level, from the first
-// sample to the last, and nothing follows it.
+// sample to the last, and nothing follows it; what is wrong, or empty.
+std::string wholeness(const Signal& heard, const Signal& file);
 void expectWhole(const Signal& heard, const Signal& file);
 
 // A private sound server, a program folder holding the shipped sounds, and the engine over it.
