@@ -12,6 +12,7 @@
 #include "shell/Titlefrm.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -29,6 +30,11 @@ void pump(std::chrono::milliseconds span) {
     }
 }
 
+bool mapped(const char* library) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
 double length(const Signal& s) {
     const std::optional<std::size_t> first = firstSound(s);
     return first ? double(*lastSound(s) - *first) / s.rate : 0.0;
@@ -40,8 +46,6 @@ protected:
         if (!capture.failure().isEmpty())
             GTEST_SKIP() << "no sound server of our own: " << capture.failure().toStdString();
         program = std::make_unique<Program>(QStringLiteral(VELMORA_PROGRAM_DIR));
-        program->start();
-        pump(300ms); // the title screen is up; the card opens behind it
     }
 
     // What arrives after `act`, measured against the shipped file it should be.
@@ -69,7 +73,17 @@ protected:
     std::unique_ptr<Program> program;
 };
 
+TEST_F(ProgramSoundTest, TheSoundLibraryIsLoadedOnlyOnceTheTitleScreenIsUp) {
+    ASSERT_FALSE(mapped("libSDL2")) << "loaded before the program started";
+    program->start();
+    EXPECT_FALSE(mapped("libSDL2"));
+    pump(300ms);
+    EXPECT_TRUE(mapped("libSDL2"));
+}
+
 TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
+    program->start();
+    pump(300ms); // the title screen is up; the card opens behind it
     expectHeard([&] { program->app().windows.get<Titlefrm>().Command1.click(); }, "click.wav");
     expectHeard([&] { window<MainMenu>("intro0").Label2[5].click(); }, "click.wav");
     expectHeard([&] { window<TopicScreen>("pyramids").label3[0].click(); }, "click.wav");
