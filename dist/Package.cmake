@@ -24,6 +24,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://marlowind.org/ancient-velmora/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, fonts-wine, fonts-dejavu-core, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+    "fonts-liberation2, fonts-wine, fonts-dejavu-core, libsdl2-2.0-0")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

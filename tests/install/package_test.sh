@@ -16,7 +16,7 @@ deb=${debs[0]}
 [ -f "$deb" ] || fail "no package with the Debian file name: $(ls "$tmp/out")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6multimedia6 fonts-liberation2 fonts-wine fonts-dejavu-core; do
+for needed in libqt6widgets6 libsdl2-2.0-0 fonts-liberation2 fonts-wine fonts-dejavu-core; do
     [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
