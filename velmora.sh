@@ -31,7 +31,11 @@ build() { # build folder, extra cmake options...
 }
 
 run_tests() { # build folder
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$jobs" --timeout 300
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$jobs" --timeout 300 \
+        --label-exclude alone
+    echo "== Tests that listen to the sound server, one at a time"
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure --timeout 300 \
+        --label-regex alone
 }
 
 case "${1:-}" in
