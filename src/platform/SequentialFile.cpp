@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace av {
 
@@ -18,9 +19,31 @@ long long fieldToInteger(const QString& field) {
     return n;
 }
 
+namespace {
+
+// A modern editor saves in UTF-8 and may put a byte-order mark in front; files this program
+// writes are Windows-1252, which as UTF-8 is almost never valid once it holds accents.
+QString decodeText(const QByteArray& bytes) {
+    static const QByteArray mark("\xEF\xBB\xBF");
+    const bool marked = bytes.startsWith(mark);
+    const QByteArray body = marked ? bytes.mid(mark.size()) : bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(body);
+    if (!utf8.hasError()) return text;
+    return cp1252::decode(body);
+}
+
+} // namespace
+
 SequentialFile::SequentialFile(const ProgramFolder& folder) : m_folder(folder) {}
 
-SequentialFile::~SequentialFile() { abandon(); }
+bool SequentialFile::exists(const QString& path) const {
+    return QFileInfo::exists(m_folder.resolve(path));
+}
+
+SequentialFile::~SequentialFile() {
+    abandon();
+}
 
 void SequentialFile::openInput(const QString& path) {
     if (isOpen()) throw RuntimeError(RuntimeError::FileAlreadyOpen, path);
@@ -28,7 +51,7 @@ void SequentialFile::openInput(const QString& path) {
     QFile file(full);
     if (!QFileInfo(full).isFile() || !file.open(QIODevice::ReadOnly))
         throw RuntimeError(RuntimeError::FileNotFound, path);
-    m_text = cp1252::decode(file.readAll());
+    m_text = decodeText(file.readAll());
     m_pos = 0;
     m_path = path;
     m_mode = Mode::Input;
@@ -45,9 +68,13 @@ void SequentialFile::openOutput(const QString& path) {
     m_mode = Mode::Output;
 }
 
-bool SequentialFile::atEnd() const { return m_mode != Mode::Input || m_pos >= m_text.size(); }
+bool SequentialFile::atEnd() const {
+    return m_mode != Mode::Input || m_pos >= m_text.size();
+}
 
-static bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+static bool isLineEnd(QChar c) {
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
 
 void SequentialFile::skipLineEnd() {
     if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('\r')) ++m_pos;
@@ -67,10 +94,12 @@ QString SequentialFile::readField() {
         field = m_text.mid(m_pos + 1, end - m_pos - 1);
         m_pos = close < 0 ? n : close + 1;
         // Anything between the closing quote and the delimiter is passed over.
-        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos])) ++m_pos;
+        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
+            ++m_pos;
     } else {
         const qsizetype start = m_pos;
-        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos])) ++m_pos;
+        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
+            ++m_pos;
         field = m_text.mid(start, m_pos - start);
     }
     if (m_pos < n && m_text[m_pos] == QLatin1Char(','))
@@ -85,6 +114,11 @@ void SequentialFile::writeLine(const QString& text) {
     QByteArray bytes = cp1252::encode(text);
     bytes.append("\r\n", 2);
     if (m_out->write(bytes) != bytes.size()) throw RuntimeError(RuntimeError::PathAccess, m_path);
+}
+
+void SequentialFile::flush() {
+    if (m_mode != Mode::Output) throw RuntimeError(RuntimeError::BadFileName, m_path);
+    if (!m_out->flush()) throw RuntimeError(RuntimeError::PathAccess, m_path);
 }
 
 void SequentialFile::close() {

@@ -11,12 +11,12 @@ namespace {
 
 // Closes the file on the way out, throwing away unfinished output after a failure.
 class FileGuard {
-public:
+  public:
     explicit FileGuard(SequentialFile& file) : m_file(file) {}
     ~FileGuard() { m_file.abandon(); }
     void close() { m_file.close(); }
 
-private:
+  private:
     SequentialFile& m_file;
 };
 
@@ -26,19 +26,25 @@ void checkSlot(long long i) {
                            QStringLiteral("register slot %1").arg(i));
 }
 
-void writeRegister(SequentialFile& file, const AppState& state, int count) {
+} // namespace
+
+void writeRegister(SequentialFile& file, const QStringList& names) {
     FileGuard guard(file);
     file.openOutput(RegisterPath);
-    file.writeLine(printedNumber(count));
-    for (int i = 1; i <= count; ++i) file.writeLine(registerLine(state.registerNames[i]));
+    file.writeLine(printedNumber(static_cast<int>(names.size())));
+    for (const QString& name : names)
+        file.writeLine(registerLine(name));
     guard.close();
 }
 
-} // namespace
+bool isRegistered(const AppState& state, const QString& title) {
+    for (int i = 1; i <= state.registerCount && i < RegisterSlots; ++i)
+        if (state.registerNames[static_cast<size_t>(i)] == title) return true;
+    return false;
+}
 
 QString registerLine(const QString& name) {
-    const bool needsQuotes = name.contains(QLatin1Char(',')) ||
-                             name.startsWith(QLatin1Char(' ')) ||
+    const bool needsQuotes = name.contains(QLatin1Char(',')) || name.startsWith(QLatin1Char(' ')) ||
                              name.endsWith(QLatin1Char(' ')) ||
                              name.startsWith(QLatin1Char('\t')) || name.endsWith(QLatin1Char('\t'));
     return needsQuotes ? QLatin1Char('"') + name + QLatin1Char('"') : name;
@@ -58,14 +64,21 @@ void loadRegister(SequentialFile& file, AppState& state) {
     guard.close();
 }
 
-void trackworksheets(SequentialFile& file, AppState& state, const QString& title) {
-    loadRegister(file, state);
+bool trackworksheets(SequentialFile& file, AppState& state, const QString& title) {
+    // A register that is not there yet starts empty: this is the first worksheet.
+    if (file.exists(RegisterPath))
+        loadRegister(file, state);
+    else
+        state.registerCount = 0;
     const int count = state.registerCount;
-    for (int i = 1; i <= count; ++i)
-        if (state.registerNames[i] == title) return;
+    if (isRegistered(state, title)) return false;
     checkSlot(static_cast<long long>(count) + 1);
     state.registerNames[count + 1] = title;
-    writeRegister(file, state, count + 1);
+    QStringList names;
+    for (int i = 1; i <= count + 1; ++i)
+        names.append(state.registerNames[i]);
+    writeRegister(file, names);
+    return true;
 }
 
 void delworksheet(SequentialFile& file, AppState& state) {
@@ -74,10 +87,14 @@ void delworksheet(SequentialFile& file, AppState& state) {
     for (int i = 1; i <= state.registerCount; ++i)
         if (state.registerNames[i] == state.deleteName) position = i;
     if (position == 0) return; // shifting from slot 0 would lose the first name
+    QStringList names;
+    for (int i = 1; i <= state.registerCount; ++i)
+        if (i != position) names.append(state.registerNames[i]);
+    // The shared copy changes only once the file has, so a failed delete leaves both as they were.
+    writeRegister(file, names);
     for (int i = position; i <= state.registerCount - 1; ++i)
         state.registerNames[i] = state.registerNames[i + 1];
     state.registerCount -= 1;
-    writeRegister(file, state, state.registerCount);
 }
 
 } // namespace av

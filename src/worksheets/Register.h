@@ -2,6 +2,8 @@
 
 #include "shell/AppState.h"
 
+#include <QStringList>
+
 namespace av {
 
 class SequentialFile;
@@ -16,12 +18,20 @@ inline const QString RegisterPath = QStringLiteral("multiple\\track.txt");
 // ignored. A name slot above 1000 fails.
 void loadRegister(SequentialFile& file, AppState& state);
 
-// Adds a title unless it is listed already (then nothing is written). The file is replaced
-// whole or not at all; registerCount keeps the value that was read.
-void trackworksheets(SequentialFile& file, AppState& state, const QString& title);
+// Adds a title unless it is listed already (then nothing is written, and false is returned). A
+// register that does not exist yet is created. The file is replaced whole or not at all;
+// registerCount keeps the value that was read.
+bool trackworksheets(SequentialFile& file, AppState& state, const QString& title);
 
-// Removes deleteName and closes the gap. A name that is not listed leaves the file as it was.
+// Removes deleteName and closes the gap. A name that is not listed leaves the file as it was; a
+// failed write leaves the file and the shared copy as they were.
 void delworksheet(SequentialFile& file, AppState& state);
+
+// Replaces the register with these names, whole or not at all.
+void writeRegister(SequentialFile& file, const QStringList& names);
+
+// Whether the shared copy lists the title, compared exactly.
+bool isRegistered(const AppState& state, const QString& title);
 
 // A name as it is written on its line: quoted when the reading rule would not give it back
 // whole (a comma, or a blank at either end); every other name exactly as typed.

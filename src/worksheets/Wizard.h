@@ -32,8 +32,11 @@ class Wizard : public Screen {
 
     // Checks the worksheet is complete, then saves it; stops at the first gap with a message.
     void genwork();
-    // Writes the question file and registers the title; any failure shows the problem message.
+    // Writes the question file and registers the title; any failure shows the problem message
+    // and leaves every file as it was.
     void saveworksheet();
+    // The wizard now holds the worksheet filed under title, which saving replaces unasked.
+    void holdWorksheet(const QString& title) { m_heldTitle = title; }
 
     Group<Label> Label1;
     Group<Label> label3;
@@ -52,6 +55,10 @@ class Wizard : public Screen {
     QString missingPart(int n) const;
     QuestionSet worksheet() const;
     void say(const QString& text);
+    bool mayReplace(const QString& title);
+    void writeAndRegister(const QString& title);
+
+    QString m_heldTitle;
 };
 
 } // namespace av

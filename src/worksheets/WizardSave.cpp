@@ -1,5 +1,6 @@
 #include "Register.h"
 #include "RegisterLock.h"
+#include "RegisterRecovery.h"
 #include "Wizard.h"
 #include "WorksheetFile.h"
 
@@ -37,7 +38,8 @@ QString Wizard::missingPart(int n) const {
 }
 
 void Wizard::genwork() {
-    if (Text1.text().isEmpty()) {
+    // Blanks alone would file a worksheet with a name nobody can see in the catalogue.
+    if (Text1.text().trimmed().isEmpty()) {
         say(QStringLiteral("You have not chosen a title for your worksheet"));
         return;
     }
@@ -69,22 +71,54 @@ QuestionSet Wizard::worksheet() const {
     return set;
 }
 
+// Asked only over a worksheet this wizard does not hold already.
+bool Wizard::mayReplace(const QString& title) {
+    if (title == m_heldTitle || !isRegistered(state(), title)) return true;
+    const auto answer = app().services.messages.show(
+        QStringLiteral("There is already a worksheet called ") + title +
+            QStringLiteral(". Do you want to replace it?"),
+        QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::OkCancel);
+    return answer == MessageBoxService::Answer::Ok;
+}
+
+// The question file goes under a temporary name and takes its own only once the register lists
+// it; a failure on the way removes the temporary file and puts the register back.
+void Wizard::writeAndRegister(const QString& title) {
+    const ProgramFolder& folder = app().services.folder;
+    SequentialFile sheet(folder);
+    sheet.openOutput(worksheetPathForSaving(folder, title));
+    writeQuestionFile(sheet, worksheet());
+    sheet.flush();
+    const std::optional<QByteArray> before = registerSnapshot(folder);
+    bool registered = false; // a failed registration has left the register as it was
+    try {
+        registered = trackworksheets(app().file1, state(), title);
+        sheet.close();
+    } catch (const RuntimeError&) {
+        app().file1.abandon();
+        if (registered) restoreRegister(folder, before);
+        throw;
+    }
+}
+
 void Wizard::saveworksheet() {
     SequentialFile& file = app().file1;
     try {
         const QString title = Text1.text();
+        worksheetPathForSaving(app().services.folder, title);
+        const QString keptAs = recoverRegister(file, app().services.folder, state());
+        if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
+        if (!file.exists(RegisterPath)) state().registerCount = 0; // made on this first save
+        if (!mayReplace(title)) return;
         {
             // Taken first, so without it nothing at all is written; let go before the message,
             // which may stay open for as long as the teacher likes.
             RegisterLock lock(app().services.folder);
-            file.openOutput(worksheetPathForSaving(app().services.folder, title));
-            writeQuestionFile(file, worksheet());
-            file.close();
-            trackworksheets(file, state(), title);
+            writeAndRegister(title);
         }
+        m_heldTitle = title;
         say(QStringLiteral("Your worksheet has been saved."));
     } catch (const RuntimeError&) {
-        // An unfinished question file never replaces the one before it.
         file.abandon();
         say(QStringLiteral("There was a problem saving your worksheet"));
     }

@@ -5,7 +5,7 @@
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 
-#include "Register.h"
+#include "RegisterRecovery.h"
 
 namespace av {
 namespace {
@@ -82,7 +82,10 @@ void Worksheets::connectHandlers() {
 void Worksheets::Form_Load() {
     AppState& s = state();
     orSkip([&] { setframe(*this, app()); });
-    orSkip([&] { loadRegister(app().file1, s); });
+    orSkip([&] {
+        const QString keptAs = recoverRegister(app().file1, app().services.folder, s);
+        if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
+    });
     Check1.setBackColor(QColor(0, 78, 152));
     Check2.setBackColor(QColor(0, 78, 152));
     s.cataloguePage = 0;

@@ -52,6 +52,7 @@ class Worksheets : public Screen {
     void refreshPage();
     void takeWorksheet();
     void showEntries(int first, int last);
+    void say(const QString& text);
 };
 
 } // namespace av

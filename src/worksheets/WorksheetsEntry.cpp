@@ -1,5 +1,6 @@
 #include "Register.h"
 #include "RegisterLock.h"
+#include "RegisterRecovery.h"
 #include "Wizard.h"
 #include "WorksheetFile.h"
 #include "Worksheets.h"
@@ -36,20 +37,20 @@ void Worksheets::Label2_Click(int index) {
             return;
         }
         const QString name = Label2[index].caption();
+        // Deleting touches only the register, so a worksheet whose file is gone or damaged can
+        // still be taken off the list.
+        if (Check2.isChecked() && !Check1.isChecked()) {
+            deleteWorksheet(name);
+            return;
+        }
         openWorksheet(name);
         if (Check1.isChecked())
             editworksheet(name);
-        else if (Check2.isChecked())
-            deleteWorksheet(name);
         else
             takeWorksheet();
-    } catch (const RuntimeError& e) {
+    } catch (const RuntimeError&) {
         app().file1.abandon();
-        // A register another program holds too long is no fault of the worksheet.
-        const QString message = e.code() == RuntimeError::PermissionDenied
-                                    ? QStringLiteral("There was a problem saving your worksheet")
-                                    : QStringLiteral("This worksheet seems to be corrupted.");
-        app().services.messages.show(message, Title, MessageBoxService::Buttons::Ok);
+        say(QStringLiteral("This worksheet seems to be corrupted."));
     }
 }
 
@@ -69,6 +70,7 @@ void Worksheets::editworksheet(const QString& name) {
         correct[q] = correctChoice(set.correct[q + 1]);
     Wizard& wizard = app().windows.get<Wizard>();
     wizard.Text1.setText(name);
+    wizard.holdWorksheet(name);
     for (int q = 0; q < Wizard::Questions; ++q) {
         const int first = Wizard::Choices * q;
         wizard.Text2[q].setText(set.question[q + 1]);
@@ -87,12 +89,23 @@ void Worksheets::deleteWorksheet(const QString& name) {
             QLatin1Char('?'),
         QString(), MessageBoxService::Buttons::OkCancel);
     if (answer != MessageBoxService::Answer::Ok) return;
-    state().deleteName = name;
-    {
+    SequentialFile& file = app().file1;
+    try {
+        const QString keptAs = recoverRegister(file, app().services.folder, state());
+        if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
+        state().deleteName = name;
         RegisterLock lock(app().services.folder);
-        delworksheet(app().file1, state());
+        delworksheet(file, state());
+    } catch (const RuntimeError&) {
+        file.abandon();
+        say(QStringLiteral("There was a problem deleting your worksheet."));
+        return;
     }
     refreshPage();
+}
+
+void Worksheets::say(const QString& text) {
+    app().services.messages.show(text, Title, MessageBoxService::Buttons::Ok);
 }
 
 // The page keeps its number, caption and paging labels; only its entries move up.

@@ -75,7 +75,8 @@ TEST_F(RegisterLockTest, ADeleteThatCannotHaveTheLockSaysSoAndKeepsTheRegister) 
     ASSERT_TRUE(other.tryLock(0));
     catalogue().Check2.click();
     catalogue().Label2[1].click();
-    EXPECT_EQ(t.messages.texts().last(), problem);
+    EXPECT_EQ(t.messages.texts().last(),
+              QStringLiteral("There was a problem deleting your worksheet."));
     EXPECT_EQ(t.readFile(QStringLiteral("multiple/track.txt")), QByteArray(" 1 \r\nA\r\n"));
 }
 

@@ -1,0 +1,140 @@
+#include "RegisterRecovery.h"
+
+#include "Register.h"
+#include "RegisterLock.h"
+#include "WorksheetFile.h"
+
+#include "quiz/QuestionFile.h"
+
+#include "platform/Cp1252.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
+#include "platform/SequentialFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace av {
+namespace {
+
+const QString Folder = QStringLiteral("multiple");
+const QString Extension = QStringLiteral(".txt");
+// Not ending in ".txt", so no later recovery takes it for a worksheet.
+const QString KeptName = QStringLiteral("track.txt.unreadable");
+
+bool canRegister(const QString& name) {
+    static const QStringList notWorksheets{QStringLiteral("track"), QStringLiteral("The Pyramids"),
+                                           QStringLiteral("Words and Numbers")};
+    if (name.isEmpty() || notWorksheets.contains(name, Qt::CaseInsensitive)) return false;
+    for (QChar c : name)
+        if (!cp1252::canEncode(c)) return false;
+    try {
+        worksheetPath(name);
+    } catch (const RuntimeError&) {
+        return false;
+    }
+    return true;
+}
+
+// Only a file the catalogue can open is listed again.
+bool loads(SequentialFile& file, const QString& name) {
+    try {
+        file.openInput(worksheetPath(name));
+        QuestionSet set;
+        loadquest(file, set);
+        file.close();
+        return true;
+    } catch (const RuntimeError&) {
+        file.abandon();
+        return false;
+    }
+}
+
+QStringList worksheetsOldestFirst(SequentialFile& file, const ProgramFolder& folder) {
+    QFileInfoList files =
+        QDir(folder.resolve(Folder)).entryInfoList({QLatin1Char('*') + Extension}, QDir::Files);
+    std::stable_sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        const QDateTime ta = a.lastModified(), tb = b.lastModified();
+        return ta != tb ? ta < tb : a.fileName() < b.fileName();
+    });
+    QStringList names;
+    for (const QFileInfo& info : files) {
+        if (names.size() == RegisterSlots - 1) break;
+        QString name = info.fileName();
+        if (!name.endsWith(Extension)) continue;
+        name.chop(Extension.size());
+        if (canRegister(name) && loads(file, name)) names.append(name);
+    }
+    return names;
+}
+
+QString freeName(const QDir& dir) {
+    for (int n = 1;; ++n) {
+        const QString name = n == 1 ? KeptName : KeptName + QString::number(n);
+        if (!QFileInfo(dir.filePath(name)).exists() && !QFileInfo(dir.filePath(name)).isSymLink())
+            return name;
+    }
+}
+
+bool readable(SequentialFile& file, AppState& state) {
+    try {
+        loadRegister(file, state);
+        return state.registerCount >= 0;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
+} // namespace
+
+QString recoverRegister(SequentialFile& file, const ProgramFolder& folder, AppState& state) {
+    if (!file.exists(RegisterPath) || readable(file, state)) return {};
+    // Another program may be mending it too; under the lock the first one's work is seen.
+    RegisterLock lock(folder);
+    if (!file.exists(RegisterPath) || readable(file, state)) return {};
+    const QStringList names = worksheetsOldestFirst(file, folder);
+    const QDir dir(folder.resolve(Folder));
+    const QString track = folder.resolve(RegisterPath);
+    const QString keptAs = freeName(dir);
+    if (!QDir().rename(track, dir.filePath(keptAs)))
+        throw RuntimeError(RuntimeError::PathAccess, RegisterPath);
+    try {
+        writeRegister(file, names);
+    } catch (const RuntimeError&) {
+        QDir().rename(dir.filePath(keptAs), track);
+        throw;
+    }
+    state.registerCount = static_cast<int>(names.size());
+    for (int i = 1; i <= state.registerCount; ++i)
+        state.registerNames[static_cast<size_t>(i)] = names[i - 1];
+    return keptAs;
+}
+
+QString rebuiltMessage(const QString& keptAs) {
+    return QStringLiteral("The list of saved worksheets could not be read, so it has been made "
+                          "again from the worksheets in the folder. The old list was kept as "
+                          "\"multiple/") +
+           keptAs + QStringLiteral("\".");
+}
+
+std::optional<QByteArray> registerSnapshot(const ProgramFolder& folder) {
+    QFile file(folder.resolve(RegisterPath));
+    if (!file.exists()) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) throw RuntimeError(RuntimeError::PathAccess, RegisterPath);
+    return file.readAll();
+}
+
+void restoreRegister(const ProgramFolder& folder, const std::optional<QByteArray>& snapshot) {
+    const QString path = folder.resolve(RegisterPath);
+    if (!snapshot) {
+        QFile::remove(path);
+        return;
+    }
+    QSaveFile out(path);
+    if (out.open(QIODevice::WriteOnly) && out.write(*snapshot) == snapshot->size()) out.commit();
+}
+
+} // namespace av
