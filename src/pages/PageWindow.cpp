@@ -64,10 +64,14 @@ void PageWindow::label3_Click(int index) {
     }
 }
 
-// A print copy that failed to load prints nothing rather than an empty page.
+// A print copy that could not be read, or only in part, prints nothing rather than an empty or
+// cut-off page, and the teacher is told.
 void PageWindow::Printpage() {
     const PicturePtr copy = Image2.picture();
-    if (!copy) return;
+    if (!copy || !copy->isWhole()) {
+        showPrintingProblem(app());
+        return;
+    }
     printOrReport(app(), [&](PrinterService& p) { printPageCopy(p, *copy); });
 }
 

@@ -19,8 +19,8 @@ class PageWindow : public Screen {
     void label3_MouseMove(int index);
     void closeButtonPressed() override { label3_Click(ExitLink); }
 
-    // Sends the print copy to the printer at (1000, 1000) twips, with no message; only a
-    // printer failure is reported.
+    // Sends the print copy to the printer at (1000, 1000) twips, with no message; a printer
+    // failure, or a print copy that cannot be read, is reported.
     void Printpage();
 
     Image& Image1;

@@ -11,24 +11,26 @@ namespace av {
 
 // A loaded picture: a raster image or a vector metafile, drawn at its own size.
 class Picture {
-public:
+  public:
     virtual ~Picture() = default;
     // Natural size in twips.
     virtual QSizeF sizeTwips() const = 0;
     // Draws the picture scaled into target (in the painter's coordinates).
     virtual void draw(QPainter& painter, const QRectF& target) const = 0;
+    // False when part of the file could not be read, so what is drawn is not the whole picture.
+    virtual bool isWhole() const { return true; }
 };
 
 using PicturePtr = std::shared_ptr<const Picture>;
 
 class RasterPicture : public Picture {
-public:
+  public:
     explicit RasterPicture(QImage image) : m_image(std::move(image)) {}
     QSizeF sizeTwips() const override;
     void draw(QPainter& painter, const QRectF& target) const override;
     const QImage& image() const { return m_image; }
 
-private:
+  private:
     QImage m_image;
 };
 

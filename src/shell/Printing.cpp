@@ -14,14 +14,17 @@ void printPageCopy(PrinterService& printer, const Picture& picture) {
     });
 }
 
+void showPrintingProblem(App& app) {
+    app.services.messages.show(QStringLiteral("There was a problem printing to your printer."),
+                               QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);
+}
+
 bool printOrReport(App& app, const std::function<void(PrinterService&)>& job) {
     try {
         job(app.services.printer);
         return true;
     } catch (const RuntimeError&) {
-        app.services.messages.show(QStringLiteral("There was a problem printing to your printer."),
-                                   QStringLiteral("Ancient Velmora"),
-                                   MessageBoxService::Buttons::Ok);
+        showPrintingProblem(app);
         return false;
     }
 }

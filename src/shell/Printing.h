@@ -29,4 +29,7 @@ void printPageCopy(PrinterService& printer, const Picture& picture);
 // printing message and gives false; any other failure goes on to the caller.
 bool printOrReport(App& app, const std::function<void(PrinterService&)>& job);
 
+// The program's printing message, also for a printout that cannot be made at all.
+void showPrintingProblem(App& app);
+
 } // namespace av

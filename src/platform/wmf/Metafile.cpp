@@ -17,80 +17,115 @@ struct Setup {
     int mapMode = U_MM_TEXT;
 };
 
-bool isDrawing(int type)
-{
+bool isDrawing(int type) {
     switch (type) {
-    case U_WMR_LINETO: case U_WMR_ARC: case U_WMR_ELLIPSE: case U_WMR_FLOODFILL: case U_WMR_PIE:
-    case U_WMR_RECTANGLE: case U_WMR_ROUNDRECT: case U_WMR_PATBLT: case U_WMR_SETPIXEL:
-    case U_WMR_TEXTOUT: case U_WMR_BITBLT: case U_WMR_STRETCHBLT: case U_WMR_POLYGON:
-    case U_WMR_POLYLINE: case U_WMR_FILLREGION: case U_WMR_FRAMEREGION: case U_WMR_INVERTREGION:
-    case U_WMR_PAINTREGION: case U_WMR_CHORD: case U_WMR_EXTTEXTOUT: case U_WMR_SETDIBTODEV:
-    case U_WMR_POLYPOLYGON: case U_WMR_DIBBITBLT: case U_WMR_DIBSTRETCHBLT: case U_WMR_STRETCHDIB:
-    case U_WMR_EXTFLOODFILL: return true;
-    default: return false;
+    case U_WMR_LINETO:
+    case U_WMR_ARC:
+    case U_WMR_ELLIPSE:
+    case U_WMR_FLOODFILL:
+    case U_WMR_PIE:
+    case U_WMR_RECTANGLE:
+    case U_WMR_ROUNDRECT:
+    case U_WMR_PATBLT:
+    case U_WMR_SETPIXEL:
+    case U_WMR_TEXTOUT:
+    case U_WMR_BITBLT:
+    case U_WMR_STRETCHBLT:
+    case U_WMR_POLYGON:
+    case U_WMR_POLYLINE:
+    case U_WMR_FILLREGION:
+    case U_WMR_FRAMEREGION:
+    case U_WMR_INVERTREGION:
+    case U_WMR_PAINTREGION:
+    case U_WMR_CHORD:
+    case U_WMR_EXTTEXTOUT:
+    case U_WMR_SETDIBTODEV:
+    case U_WMR_POLYPOLYGON:
+    case U_WMR_DIBBITBLT:
+    case U_WMR_DIBSTRETCHBLT:
+    case U_WMR_STRETCHDIB:
+    case U_WMR_EXTFLOODFILL:
+        return true;
+    default:
+        return false;
     }
 }
 
-Setup readSetup(const QByteArray& bytes, const FileHeader& header)
-{
+Setup readSetup(const QByteArray& bytes, const FileHeader& header) {
     Setup setup;
-    RecordReader reader(bytes.constData(), static_cast<std::size_t>(bytes.size()), header.firstRecord);
+    RecordReader reader(bytes.constData(), static_cast<std::size_t>(bytes.size()),
+                        header.firstRecord);
     Record r;
     while (reader.next(r) && !isDrawing(r.type)) {
         if (!r.holds(8)) continue;
         const QPointF point(r.i16(8), r.i16(6));
         const bool extent = point.x() != 0 && point.y() != 0;
         switch (r.type) {
-        case U_WMR_SETMAPMODE: setup.mapMode = r.u16(6); break;
-        case U_WMR_SETWINDOWORG: setup.windowOrg = point; break;
-        case U_WMR_SETVIEWPORTORG: setup.viewportOrg = point; break;
+        case U_WMR_SETMAPMODE:
+            setup.mapMode = r.u16(6);
+            break;
+        case U_WMR_SETWINDOWORG:
+            setup.windowOrg = point;
+            break;
+        case U_WMR_SETVIEWPORTORG:
+            setup.viewportOrg = point;
+            break;
         case U_WMR_SETWINDOWEXT:
             if (extent) setup.windowExt = point;
             break;
         case U_WMR_SETVIEWPORTEXT:
             if (extent) setup.viewportExt = point;
             break;
-        default: break;
+        default:
+            break;
         }
     }
     return setup;
 }
 
-double metricUnitTwips(int mapMode)
-{
+double metricUnitTwips(int mapMode) {
     switch (mapMode) {
-    case U_MM_LOMETRIC: return kTwipsPerInch / 254;
-    case U_MM_HIMETRIC: return kTwipsPerInch / 2540;
-    case U_MM_LOENGLISH: return 14.4;
-    case U_MM_HIENGLISH: return 1.44;
-    case U_MM_TWIPS: return 1;
-    default: return 0;
+    case U_MM_LOMETRIC:
+        return kTwipsPerInch / 254;
+    case U_MM_HIMETRIC:
+        return kTwipsPerInch / 2540;
+    case U_MM_LOENGLISH:
+        return 14.4;
+    case U_MM_HIENGLISH:
+        return 1.44;
+    case U_MM_TWIPS:
+        return 1;
+    default:
+        return 0;
     }
 }
 
-QRectF rectOf(QPointF origin, QPointF extent)
-{
+QRectF rectOf(QPointF origin, QPointF extent) {
     return QRectF(origin.x(), origin.y(), extent.x(), extent.y());
 }
 
 } // namespace
 
 Metafile::Metafile(QByteArray bytes, const FileHeader& header, FaceMapper faces)
-    : m_bytes(std::move(bytes)), m_header(header), m_faces(faces ? std::move(faces) : defaultFace)
-{
+    : m_bytes(std::move(bytes)), m_header(header), m_faces(faces ? std::move(faces) : defaultFace) {
 }
 
-std::shared_ptr<const Metafile> Metafile::load(const QByteArray& bytes, FaceMapper faces)
-{
+std::shared_ptr<const Metafile> Metafile::load(const QByteArray& bytes, FaceMapper faces) {
     FileHeader header;
-    if (!readHeader(bytes.constData(), static_cast<std::size_t>(bytes.size()), header)) return nullptr;
+    if (!readHeader(bytes.constData(), static_cast<std::size_t>(bytes.size()), header))
+        return nullptr;
     std::shared_ptr<Metafile> metafile(new Metafile(bytes, header, std::move(faces)));
     if (!metafile->setUpFrame()) return nullptr;
+    RecordReader reader(bytes.constData(), static_cast<std::size_t>(bytes.size()),
+                        header.firstRecord);
+    Record record;
+    while (reader.next(record)) {
+    }
+    metafile->m_whole = !reader.damaged();
     return metafile;
 }
 
-bool Metafile::setUpFrame()
-{
+bool Metafile::setUpFrame() {
     const Setup setup = readSetup(m_bytes, m_header);
     const QRectF bounds = QRectF(m_header.bounds);
     QRectF window;
@@ -100,7 +135,8 @@ bool Metafile::setUpFrame()
         window = bounds;
     }
     if (setup.viewportExt)
-        m_frame.device = rectOf(setup.viewportOrg.value_or(QPointF()), *setup.viewportExt).normalized();
+        m_frame.device =
+            rectOf(setup.viewportOrg.value_or(QPointF()), *setup.viewportExt).normalized();
     else
         m_frame.device = window.normalized();
 
@@ -117,7 +153,8 @@ bool Metafile::setUpFrame()
             player.play(m_bytes.constData(), static_cast<std::size_t>(m_bytes.size()), m_header);
         }
         const QRect drawn = picture.boundingRect();
-        m_frame.device = drawn.isEmpty() ? QRectF(0, 0, 96, 96) : QRectF(drawn.united(QRect(0, 0, 1, 1)));
+        m_frame.device =
+            drawn.isEmpty() ? QRectF(0, 0, 96, 96) : QRectF(drawn.united(QRect(0, 0, 1, 1)));
         window = m_frame.device;
     }
     const QRectF initial = m_header.placeable && !bounds.isEmpty() ? bounds : window.normalized();
@@ -142,20 +179,17 @@ bool Metafile::setUpFrame()
     return true;
 }
 
-void Metafile::draw(QPainter& painter, const QRectF& target) const
-{
+void Metafile::draw(QPainter& painter, const QRectF& target) const {
     if (!painter.isActive() || target.isEmpty()) return;
     Player player(painter, m_frame, target, m_faces);
     player.play(m_bytes.constData(), static_cast<std::size_t>(m_bytes.size()), m_header);
 }
 
-PicturePtr decodePicture(const QByteArray& bytes)
-{
+PicturePtr decodePicture(const QByteArray& bytes) {
     return Metafile::load(bytes);
 }
 
-PicturePtr decodePicture(const QByteArray& bytes, FaceMapper faces)
-{
+PicturePtr decodePicture(const QByteArray& bytes, FaceMapper faces) {
     return Metafile::load(bytes, std::move(faces));
 }
 

@@ -13,19 +13,20 @@ namespace av::wmf {
 // A Windows metafile, kept as its bytes and played as vector drawing each time
 // it is drawn, so it stays sharp at any scale and on a printer.
 class Metafile final : public Picture {
-public:
+  public:
     // nullptr when the bytes are no metafile we can play. faces maps Windows face
     // names to installed families (defaultFace when empty).
     static std::shared_ptr<const Metafile> load(const QByteArray& bytes, FaceMapper faces = {});
 
     QSizeF sizeTwips() const override { return m_twips; }
     void draw(QPainter& painter, const QRectF& target) const override;
+    bool isWhole() const override { return m_whole; }
 
     bool isPlaceable() const { return m_header.placeable; }
     // The picture's extent in the device units its records are mapped to.
     QRectF deviceFrame() const { return m_frame.device; }
 
-private:
+  private:
     Metafile(QByteArray bytes, const FileHeader& header, FaceMapper faces);
     bool setUpFrame();
 
@@ -34,6 +35,7 @@ private:
     FaceMapper m_faces;
     Frame m_frame;
     QSizeF m_twips;
+    bool m_whole = true;
 };
 
 // The pictures service's entry point for metafiles.

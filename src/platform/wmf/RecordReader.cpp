@@ -5,8 +5,7 @@
 
 namespace av::wmf {
 
-bool readHeader(const char* data, std::size_t size, FileHeader& header)
-{
+bool readHeader(const char* data, std::size_t size, FileHeader& header) {
     if (!data || size < U_SIZE_WMRHEADER) return false;
     U_WMRPLACEABLE placeable{};
     U_WMRHEADER meta{};
@@ -25,29 +24,25 @@ bool readHeader(const char* data, std::size_t size, FileHeader& header)
     return header.firstRecord <= size;
 }
 
-std::int16_t Record::i16(std::size_t offset) const
-{
+std::int16_t Record::i16(std::size_t offset) const {
     std::int16_t value = 0;
     if (offset + 2 <= size) std::memcpy(&value, data + offset, 2);
     return value;
 }
 
-std::uint16_t Record::u16(std::size_t offset) const
-{
+std::uint16_t Record::u16(std::size_t offset) const {
     return static_cast<std::uint16_t>(i16(offset));
 }
 
 RecordReader::RecordReader(const char* data, std::size_t size, std::size_t first)
-    : m_pos(data + first), m_end(data + size)
-{
-}
+    : m_pos(data + first), m_end(data + size) {}
 
-bool RecordReader::next(Record& record)
-{
+bool RecordReader::next(Record& record) {
     if (m_done || m_end - m_pos < U_SIZE_METARECORD) return false;
     const std::size_t size = U_WMRRECSAFE_get(m_pos, m_end);
     if (size == 0) {
         m_done = true;
+        m_damaged = true;
         return false;
     }
     record.data = m_pos;

@@ -9,7 +9,7 @@ namespace av::wmf {
 // What the file's headers say, before any record is read.
 struct FileHeader {
     bool placeable = false;
-    QRect bounds;       // placeable bounding box, in the file's logical units
+    QRect bounds; // placeable bounding box, in the file's logical units
     int unitsPerInch = 0;
     int objectCount = 0;
     std::size_t firstRecord = 0; // byte offset of the first record
@@ -33,14 +33,18 @@ struct Record {
 // Walks the records in order. Stops at the end record, at the end of the data,
 // or at a record whose size would run past the end.
 class RecordReader {
-public:
+  public:
     RecordReader(const char* data, std::size_t size, std::size_t first);
     bool next(Record& record);
+    // Stopped at a record that cannot be read (no size, or a size past the end) rather than at
+    // the end record or the end of the data.
+    bool damaged() const { return m_damaged; }
 
-private:
+  private:
     const char* m_pos;
     const char* m_end;
     bool m_done = false;
+    bool m_damaged = false;
 };
 
 } // namespace av::wmf

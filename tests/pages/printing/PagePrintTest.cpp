@@ -5,6 +5,10 @@
 #include "pages/PageWindows.h"
 #include "shell/WindowAccess.h"
 
+#include "platform/QtServices.h"
+#include "platform/RuntimeError.h"
+
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace av;
@@ -59,6 +63,7 @@ class PagePrintTest : public ::testing::Test {
     }
 
     TestApp t;
+    const QString printingProblem = QStringLiteral("There was a problem printing to your printer.");
 };
 
 TEST_F(PagePrintTest, ViewerPrintsThePrintCopyOfThePageOnShow) {
@@ -104,14 +109,59 @@ TEST_F(PagePrintTest, PrinterFailureIsReportedAndTheWindowStaysUsable) {
     EXPECT_EQ(viewer.Label1.caption(), QStringLiteral("Page 2 of 3"));
 }
 
-TEST_F(PagePrintTest, MissingPrintCopyPrintsNothing) {
+TEST_F(PagePrintTest, MissingPrintCopyPrintsNothingAndSaysSo) {
     t.pictures.setMissing(QStringLiteral("wmf2\\guide2.wmf"));
     Guide& guide = openGuide();
     guide.label3[PageWindow::NextLink].click();
     guide.label3[PageWindow::PrintLink].click();
     EXPECT_TRUE(t.printer.documents.empty());
     EXPECT_TRUE(t.printer.current.empty());
-    EXPECT_TRUE(t.messages.shown.empty());
+    EXPECT_EQ(t.messages.texts(), QStringList{printingProblem});
+}
+
+// A placeable metafile whose second record claims no size at all.
+QByteArray zeroSizeRecordFile() {
+    QByteArray bytes;
+    auto word = [&](int w) { bytes.append(char(w & 0xff)).append(char((w >> 8) & 0xff)); };
+    for (int w : {0xCDD7, 0x9AC6, 0, 0, 0, 1000, 1000, 1440, 0, 0, 0})
+        word(w);
+    for (int w : {1, 9, 0x300, 30, 0, 0, 7, 0, 0})
+        word(w);
+    for (int w : {5, 0, 0x020B, 0, 0})
+        word(w); // SETWINDOWORG 0, 0
+    for (int w : {0, 0, 0x0418, 0, 0})
+        word(w); // no size
+    for (int w : {3, 0, 0})
+        word(w); // the end
+    return bytes;
+}
+
+TEST_F(PagePrintTest, DamagedPrintFilesAreReportedThroughTheRealPictureService) {
+    PageViewer& viewer = openTeachersNotes();
+    FilePictureService files(t.app().services.folder);
+    QByteArray noise(4096, 0);
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + 13) % 251);
+    t.writeFile(QStringLiteral("wmf2/noise.wmf"), noise);
+    t.writeFile(QStringLiteral("wmf2/zero.wmf"), zeroSizeRecordFile());
+    ASSERT_TRUE(QDir(t.folderPath()).mkpath(QStringLiteral("wmf2/folder.wmf")));
+    const PicturePtr zero = files.load(QStringLiteral("wmf2\\zero.wmf"));
+    ASSERT_TRUE(zero) << "its header reads; only the drawing is cut short";
+    EXPECT_FALSE(zero->isWhole());
+    for (const char* name : {"noise", "zero", "folder"}) {
+        SCOPED_TRACE(name);
+        t.messages.shown.clear();
+        const QString path = QStringLiteral("wmf2\\%1.wmf").arg(QLatin1String(name));
+        try {
+            viewer.Image2.setPicture(files.load(path));
+        } catch (const RuntimeError&) {
+            viewer.Image2.setPicture(nullptr); // as the viewer's own page loading does
+        }
+        viewer.label3[PageWindow::PrintLink].click();
+        EXPECT_EQ(t.messages.texts(), QStringList{printingProblem});
+        EXPECT_TRUE(t.printer.documents.empty());
+        EXPECT_TRUE(t.printer.current.empty());
+    }
 }
 
 } // namespace
