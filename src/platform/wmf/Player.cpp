@@ -12,9 +12,15 @@ namespace {
 
 constexpr std::size_t kMaxSavedStates = 1024;
 constexpr int kMaxClipElements = 4000; // keeps damaged files from making clipping quadratic
+// Raster work per page, in outline pixels, and the outline above which antialiasing is dropped.
+// A screen page of ordinary drawings spends well under a tenth of the budget.
+constexpr double kWorkBudget = 12e6;
+constexpr double kSmoothOutline = 6000;
+constexpr double kAntialiasedCost = 8; // antialiased outlines cost this many plain ones
+// Past this, the rest of a page's records are passed over.
+constexpr qint64 kPageMilliseconds = 600;
 
-QTransform frameToTarget(const QRectF& frame, const QRectF& target)
-{
+QTransform frameToTarget(const QRectF& frame, const QRectF& target) {
     return QTransform::fromTranslate(-frame.left(), -frame.top()) *
            QTransform::fromScale(target.width() / frame.width(), target.height() / frame.height()) *
            QTransform::fromTranslate(target.left(), target.top());
@@ -23,8 +29,7 @@ QTransform frameToTarget(const QRectF& frame, const QRectF& target)
 } // namespace
 
 Player::Player(QPainter& painter, const Frame& frame, const QRectF& target, FaceMapper faces)
-    : m_painter(painter), m_frame(frame), m_faces(std::move(faces))
-{
+    : m_painter(painter), m_frame(frame), m_faces(std::move(faces)) {
     if (!m_faces) m_faces = defaultFace;
     m_painter.save();
     m_painter.setWorldTransform(frameToTarget(frame.device, target), true);
@@ -34,7 +39,10 @@ Player::Player(QPainter& painter, const Frame& frame, const QRectF& target, Face
     if (const QPaintEngine* engine = m_painter.paintEngine()) {
         m_rasterOps = engine->hasFeature(QPaintEngine::RasterOpModes);
         m_blendModes = engine->hasFeature(QPaintEngine::BlendModes);
+        m_bounded = engine->type() == QPaintEngine::Raster;
     }
+    m_toPixels = m_painter.combinedTransform();
+    m_clock.start();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_dc.windowOrg = frame.windowOrg;
@@ -43,27 +51,57 @@ Player::Player(QPainter& painter, const Frame& frame, const QRectF& target, Face
     m_dc.viewportExt = QPointF(frame.device.width(), frame.device.height());
 }
 
-Player::~Player()
-{
+Player::~Player() {
     m_painter.restore();
 }
 
-void Player::play(const char* data, std::size_t size, const FileHeader& header)
-{
+void Player::play(const char* data, std::size_t size, const FileHeader& header) {
     m_objects.assign(static_cast<std::size_t>(std::clamp(header.objectCount, 0, 0xFFFF)), {});
     RecordReader reader(data, size, header.firstRecord);
     Record record;
-    while (reader.next(record)) dispatch(record);
+    while (reader.next(record) && !outOfTime())
+        dispatch(record);
 }
 
-void Player::dispatch(const Record& r)
-{
+bool Player::outOfTime() const {
+    return m_bounded && m_clock.elapsed() > kPageMilliseconds;
+}
+
+double Player::outlineLength(const QPolygonF& device) const {
+    double length = 0;
+    for (qsizetype i = 1; i < device.size(); ++i) {
+        const QPointF d = m_toPixels.map(device[i]) - m_toPixels.map(device[i - 1]);
+        length += std::abs(d.x()) + std::abs(d.y());
+    }
+    return length + static_cast<double>(device.size());
+}
+
+double Player::outlineLength(const QPainterPath& device) const {
+    double length = 0;
+    for (int i = 1; i < device.elementCount(); ++i) {
+        const QPointF d = m_toPixels.map(QPointF(device.elementAt(i))) -
+                          m_toPixels.map(QPointF(device.elementAt(i - 1)));
+        length += std::abs(d.x()) + std::abs(d.y());
+    }
+    return length + device.elementCount();
+}
+
+bool Player::affordOutline(double pixels) {
+    const bool smooth = pixels <= kSmoothOutline;
+    m_painter.setRenderHint(QPainter::Antialiasing, smooth);
+    if (!m_bounded) return true;
+    const double cost = smooth ? pixels * kAntialiasedCost : pixels;
+    if (m_work + cost > kWorkBudget) return false;
+    m_work += cost;
+    return true;
+}
+
+void Player::dispatch(const Record& r) {
     state(r) || mapping(r) || objects(r) || clipping(r) || shapes(r) || arcs(r) || text(r) ||
         bitmaps(r) || regions(r);
 }
 
-bool Player::state(const Record& r)
-{
+bool Player::state(const Record& r) {
     switch (r.type) {
     case U_WMR_SETBKCOLOR:
         if (r.holds(U_SIZE_WMRSETBKCOLOR)) m_dc.backColor = color(r.data + 6);
@@ -71,12 +109,24 @@ bool Player::state(const Record& r)
     case U_WMR_SETTEXTCOLOR:
         if (r.holds(U_SIZE_WMRSETTEXTCOLOR)) m_dc.textColor = color(r.data + 6);
         return true;
-    case U_WMR_SETBKMODE: m_dc.backMode = r.u16(6); return true;
-    case U_WMR_SETROP2: m_dc.rop2 = r.u16(6); return true;
-    case U_WMR_SETPOLYFILLMODE: m_dc.polyFillMode = r.u16(6); return true;
-    case U_WMR_SETSTRETCHBLTMODE: m_dc.stretchMode = r.u16(6); return true;
-    case U_WMR_SETTEXTALIGN: m_dc.textAlign = r.u16(6); return true;
-    case U_WMR_SETTEXTCHAREXTRA: m_dc.charExtra = r.i16(6); return true;
+    case U_WMR_SETBKMODE:
+        m_dc.backMode = r.u16(6);
+        return true;
+    case U_WMR_SETROP2:
+        m_dc.rop2 = r.u16(6);
+        return true;
+    case U_WMR_SETPOLYFILLMODE:
+        m_dc.polyFillMode = r.u16(6);
+        return true;
+    case U_WMR_SETSTRETCHBLTMODE:
+        m_dc.stretchMode = r.u16(6);
+        return true;
+    case U_WMR_SETTEXTALIGN:
+        m_dc.textAlign = r.u16(6);
+        return true;
+    case U_WMR_SETTEXTCHAREXTRA:
+        m_dc.charExtra = r.i16(6);
+        return true;
     case U_WMR_MOVETO:
         if (r.holds(U_SIZE_WMRMOVETO)) m_dc.position = QPointF(r.i16(8), r.i16(6));
         return true;
@@ -87,19 +137,20 @@ bool Player::state(const Record& r)
         if (!r.holds(U_SIZE_WMRRESTOREDC)) return true;
         const int which = r.i16(6);
         // Negative counts back from the newest save, positive names a save by number.
-        const long long keep = which < 0 ? static_cast<long long>(m_saved.size()) + which : which - 1;
+        const long long keep =
+            which < 0 ? static_cast<long long>(m_saved.size()) + which : which - 1;
         if (which == 0 || keep < 0 || keep >= static_cast<long long>(m_saved.size())) return true;
         m_dc = m_saved[static_cast<std::size_t>(keep)];
         m_saved.resize(static_cast<std::size_t>(keep));
         m_clipDirty = true;
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 
-bool Player::mapping(const Record& r)
-{
+bool Player::mapping(const Record& r) {
     if (!r.holds(8)) return r.type == U_WMR_SETMAPMODE;
     const QPointF point(r.i16(8), r.i16(6));
     auto setExtent = [&](QPointF& extent) {
@@ -112,30 +163,58 @@ bool Player::mapping(const Record& r)
         extent = QPointF(extent.x() * xNum / xDenom, extent.y() * yNum / yDenom);
     };
     switch (r.type) {
-    case U_WMR_SETMAPMODE: m_dc.mapMode = r.u16(6); return true;
-    case U_WMR_SETWINDOWORG: m_dc.windowOrg = point; return true;
-    case U_WMR_SETWINDOWEXT: setExtent(m_dc.windowExt); return true;
-    case U_WMR_SETVIEWPORTORG: m_dc.viewportOrg = point; return true;
-    case U_WMR_SETVIEWPORTEXT: setExtent(m_dc.viewportExt); return true;
-    case U_WMR_OFFSETWINDOWORG: m_dc.windowOrg += point; return true;
-    case U_WMR_OFFSETVIEWPORTORG: m_dc.viewportOrg += point; return true;
-    case U_WMR_SCALEWINDOWEXT: scale(m_dc.windowExt); return true;
-    case U_WMR_SCALEVIEWPORTEXT: scale(m_dc.viewportExt); return true;
-    default: return false;
+    case U_WMR_SETMAPMODE:
+        m_dc.mapMode = r.u16(6);
+        return true;
+    case U_WMR_SETWINDOWORG:
+        m_dc.windowOrg = point;
+        return true;
+    case U_WMR_SETWINDOWEXT:
+        setExtent(m_dc.windowExt);
+        return true;
+    case U_WMR_SETVIEWPORTORG:
+        m_dc.viewportOrg = point;
+        return true;
+    case U_WMR_SETVIEWPORTEXT:
+        setExtent(m_dc.viewportExt);
+        return true;
+    case U_WMR_OFFSETWINDOWORG:
+        m_dc.windowOrg += point;
+        return true;
+    case U_WMR_OFFSETVIEWPORTORG:
+        m_dc.viewportOrg += point;
+        return true;
+    case U_WMR_SCALEWINDOWEXT:
+        scale(m_dc.windowExt);
+        return true;
+    case U_WMR_SCALEVIEWPORTEXT:
+        scale(m_dc.viewportExt);
+        return true;
+    default:
+        return false;
     }
 }
 
-QTransform Player::logicalToDevice() const
-{
+QTransform Player::logicalToDevice() const {
     double sx = 1;
     double sy = 1;
     double unitTwips = 0; // the fixed-scale modes measure logical units physically, y upwards
     switch (m_dc.mapMode) {
-    case U_MM_LOMETRIC: unitTwips = 1440.0 / 254.0; break;
-    case U_MM_HIMETRIC: unitTwips = 1440.0 / 2540.0; break;
-    case U_MM_LOENGLISH: unitTwips = 14.4; break;
-    case U_MM_HIENGLISH: unitTwips = 1.44; break;
-    case U_MM_TWIPS: unitTwips = 1; break;
+    case U_MM_LOMETRIC:
+        unitTwips = 1440.0 / 254.0;
+        break;
+    case U_MM_HIMETRIC:
+        unitTwips = 1440.0 / 2540.0;
+        break;
+    case U_MM_LOENGLISH:
+        unitTwips = 14.4;
+        break;
+    case U_MM_HIENGLISH:
+        unitTwips = 1.44;
+        break;
+    case U_MM_TWIPS:
+        unitTwips = 1;
+        break;
     default:
         // MM_TEXT scales like MM_ANISOTROPIC here: our device is the caller's target, not
         // pixels, and pictures that never set a mode still mean their window to fill it.
@@ -155,29 +234,24 @@ QTransform Player::logicalToDevice() const
                       m_dc.viewportOrg.y() - m_dc.windowOrg.y() * sy);
 }
 
-QPointF Player::map(double x, double y) const
-{
+QPointF Player::map(double x, double y) const {
     return logicalToDevice().map(QPointF(x, y));
 }
 
-QRectF Player::mapRect(double left, double top, double right, double bottom) const
-{
+QRectF Player::mapRect(double left, double top, double right, double bottom) const {
     const QTransform t = logicalToDevice();
     return QRectF(t.map(QPointF(left, top)), t.map(QPointF(right, bottom))).normalized();
 }
 
-double Player::scaleX() const
-{
+double Player::scaleX() const {
     return std::abs(logicalToDevice().m11());
 }
 
-double Player::scaleY() const
-{
+double Player::scaleY() const {
     return std::abs(logicalToDevice().m22());
 }
 
-QColor Player::color(const char* colorRef) const
-{
+QColor Player::color(const char* colorRef) const {
     const auto* c = reinterpret_cast<const unsigned char*>(colorRef);
     if (c[3] == 0x01) { // an index into the selected palette
         const int index = c[0] | (c[1] << 8);
@@ -187,8 +261,7 @@ QColor Player::color(const char* colorRef) const
     return QColor(c[0], c[1], c[2]);
 }
 
-bool Player::clipping(const Record& r)
-{
+bool Player::clipping(const Record& r) {
     switch (r.type) {
     case U_WMR_INTERSECTCLIPRECT:
     case U_WMR_EXCLUDECLIPRECT: {
@@ -217,46 +290,36 @@ bool Player::clipping(const Record& r)
         setClip(region ? std::optional(logicalToDevice().map(region->path)) : std::nullopt);
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 
-void Player::setClip(std::optional<QPainterPath> clip)
-{
+void Player::setClip(std::optional<QPainterPath> clip) {
     m_dc.clip = std::move(clip);
     m_clipDirty = true;
 }
 
-void Player::applyClip()
-{
+void Player::applyClip() {
     if (!m_clipDirty) return;
     m_clipDirty = false;
     m_painter.setClipPath(m_outerClip);
     if (m_dc.clip) m_painter.setClipPath(*m_dc.clip, Qt::IntersectClip);
 }
 
-bool Player::beginDraw()
-{
+bool Player::beginDraw() {
     applyClip();
     if (m_dc.rop2 == 11) return false; // R2_NOP
     // The binary raster operations R2_BLACK..R2_WHITE, in Windows order.
     static const QPainter::CompositionMode modes[16] = {
-        QPainter::RasterOp_ClearDestination,
-        QPainter::RasterOp_NotSourceAndNotDestination,
-        QPainter::RasterOp_NotSourceAndDestination,
-        QPainter::RasterOp_NotSource,
-        QPainter::RasterOp_SourceAndNotDestination,
-        QPainter::RasterOp_NotDestination,
-        QPainter::RasterOp_SourceXorDestination,
-        QPainter::RasterOp_NotSourceOrNotDestination,
-        QPainter::RasterOp_SourceAndDestination,
-        QPainter::RasterOp_NotSourceXorDestination,
-        QPainter::CompositionMode_DestinationOver,
-        QPainter::RasterOp_NotSourceOrDestination,
-        QPainter::CompositionMode_SourceOver,
-        QPainter::RasterOp_SourceOrNotDestination,
-        QPainter::RasterOp_SourceOrDestination,
-        QPainter::RasterOp_SetDestination,
+        QPainter::RasterOp_ClearDestination,        QPainter::RasterOp_NotSourceAndNotDestination,
+        QPainter::RasterOp_NotSourceAndDestination, QPainter::RasterOp_NotSource,
+        QPainter::RasterOp_SourceAndNotDestination, QPainter::RasterOp_NotDestination,
+        QPainter::RasterOp_SourceXorDestination,    QPainter::RasterOp_NotSourceOrNotDestination,
+        QPainter::RasterOp_SourceAndDestination,    QPainter::RasterOp_NotSourceXorDestination,
+        QPainter::CompositionMode_DestinationOver,  QPainter::RasterOp_NotSourceOrDestination,
+        QPainter::CompositionMode_SourceOver,       QPainter::RasterOp_SourceOrNotDestination,
+        QPainter::RasterOp_SourceOrDestination,     QPainter::RasterOp_SetDestination,
     };
     if (m_rasterOps && m_dc.rop2 >= 1 && m_dc.rop2 <= 16 && m_dc.rop2 != 13)
         m_painter.setCompositionMode(modes[m_dc.rop2 - 1]);
@@ -265,8 +328,7 @@ bool Player::beginDraw()
     return true;
 }
 
-void Player::endDraw()
-{
+void Player::endDraw() {
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

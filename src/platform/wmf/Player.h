@@ -4,6 +4,7 @@
 #include "wmf/FaceMap.h"
 #include "wmf/RecordReader.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QRectF>
 #include <QTransform>
@@ -13,15 +14,15 @@ namespace av::wmf {
 
 // Where the picture's device space lies and how the drawing state starts.
 struct Frame {
-    QRectF device;            // device units, mapped onto the caller's target
-    QPointF windowOrg;        // initial window, logical units
+    QRectF device;     // device units, mapped onto the caller's target
+    QPointF windowOrg; // initial window, logical units
     QPointF windowExt{1, 1};
     double twipsPerDevice = 1; // physical size of one device unit
 };
 
 // Plays a metafile's records onto a painter. One Player per playback.
 class Player {
-public:
+  public:
     Player(QPainter& painter, const Frame& frame, const QRectF& target, FaceMapper faces);
     ~Player();
     Player(const Player&) = delete;
@@ -29,7 +30,7 @@ public:
 
     void play(const char* data, std::size_t size, const FileHeader& header);
 
-private:
+  private:
     void dispatch(const Record& r);
     bool state(const Record& r);
     bool mapping(const Record& r);
@@ -64,6 +65,13 @@ private:
     void setClip(std::optional<QPainterPath> clip);
     void drawShape(const QPainterPath& path, bool fill);
     void drawPolygon(const QPolygonF& polygon, bool closed);
+    // Work bounds on raster output: the outline's length in output pixels is what filling and
+    // stroking cost. False when the page has spent its share and the shape is left out; a long
+    // outline is drawn without antialiasing, which on self-crossing shapes costs far more.
+    bool affordOutline(double pixels);
+    double outlineLength(const QPolygonF& device) const;
+    double outlineLength(const QPainterPath& device) const;
+    bool outOfTime() const;
 
     // Text and bitmaps.
     void drawText(QPointF reference, const char* bytes, int length, const std::int16_t* dx,
@@ -84,6 +92,10 @@ private:
     double m_pixelsPerDevice = 1; // output pixels per device unit, for hairlines
     bool m_rasterOps = false;
     bool m_blendModes = false;
+    bool m_bounded = false; // drawing onto pixels, where work is capped
+    QTransform m_toPixels;
+    double m_work = 0;
+    QElapsedTimer m_clock;
 };
 
 } // namespace av::wmf

@@ -8,8 +8,7 @@ namespace av::wmf {
 
 namespace {
 
-QPolygonF readPoints(const char* data, int count)
-{
+QPolygonF readPoints(const char* data, int count) {
     QPolygonF polygon;
     polygon.reserve(count);
     for (int i = 0; i < count; ++i) {
@@ -21,8 +20,7 @@ QPolygonF readPoints(const char* data, int count)
 }
 
 // Windows gives arc ends as radials from the centre; Qt wants parametric angles.
-double radialAngle(const QRectF& box, QPointF point)
-{
+double radialAngle(const QRectF& box, QPointF point) {
     const QPointF d = point - box.center();
     if (d.isNull()) return 0;
     return std::atan2(-d.y() * box.width(), d.x() * box.height()) * 180.0 / M_PI;
@@ -30,32 +28,29 @@ double radialAngle(const QRectF& box, QPointF point)
 
 } // namespace
 
-void Player::drawShape(const QPainterPath& path, bool fill)
-{
-    if (!beginDraw()) return;
+void Player::drawShape(const QPainterPath& path, bool fill) {
+    if (!affordOutline(outlineLength(path)) || !beginDraw()) return;
     m_painter.setPen(pen());
     m_painter.setBrush(fill ? brush() : QBrush(Qt::NoBrush));
     m_painter.drawPath(path);
     endDraw();
 }
 
-void Player::drawPolygon(const QPolygonF& logical, bool closed)
-{
-    if (!beginDraw()) return;
+void Player::drawPolygon(const QPolygonF& logical, bool closed) {
     const QPolygonF polygon = logicalToDevice().map(logical);
+    if (!affordOutline(outlineLength(polygon)) || !beginDraw()) return;
     m_painter.setPen(pen());
     if (closed) {
         m_painter.setBrush(brush());
-        m_painter.drawPolygon(polygon, m_dc.polyFillMode == U_WINDING ? Qt::WindingFill
-                                                                       : Qt::OddEvenFill);
+        m_painter.drawPolygon(polygon,
+                              m_dc.polyFillMode == U_WINDING ? Qt::WindingFill : Qt::OddEvenFill);
     } else {
         m_painter.drawPolyline(polygon);
     }
     endDraw();
 }
 
-bool Player::shapes(const Record& r)
-{
+bool Player::shapes(const Record& r) {
     switch (r.type) {
     case U_WMR_LINETO: {
         if (!r.holds(U_SIZE_WMRLINETO)) return true;
@@ -104,7 +99,8 @@ bool Player::shapes(const Record& r)
         if (!r.holds(U_SIZE_WMRROUNDRECT)) return true;
         QPainterPath path;
         const QRectF box = mapRect(r.i16(16), r.i16(14), r.i16(12), r.i16(10));
-        path.addRoundedRect(box, std::abs(r.i16(8)) * scaleX() / 2, std::abs(r.i16(6)) * scaleY() / 2);
+        path.addRoundedRect(box, std::abs(r.i16(8)) * scaleX() / 2,
+                            std::abs(r.i16(6)) * scaleY() / 2);
         drawShape(path, true);
         return true;
     }
@@ -116,19 +112,20 @@ bool Player::shapes(const Record& r)
         endDraw();
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 
-bool Player::arcs(const Record& r)
-{
+bool Player::arcs(const Record& r) {
     if (r.type != U_WMR_ARC && r.type != U_WMR_CHORD && r.type != U_WMR_PIE) return false;
     if (!r.holds(U_SIZE_WMRARC)) return true;
     const QRectF box = mapRect(r.i16(20), r.i16(18), r.i16(16), r.i16(14));
     const double start = radialAngle(box, map(r.i16(12), r.i16(10)));
     const double end = radialAngle(box, map(r.i16(8), r.i16(6)));
     double sweep = end - start;
-    while (sweep <= 0) sweep += 360; // Windows arcs run counter-clockwise; equal ends close it
+    while (sweep <= 0)
+        sweep += 360; // Windows arcs run counter-clockwise; equal ends close it
     QPainterPath path;
     if (r.type == U_WMR_PIE) {
         path.moveTo(box.center());
@@ -143,8 +140,7 @@ bool Player::arcs(const Record& r)
     return true;
 }
 
-bool Player::regions(const Record& r)
-{
+bool Player::regions(const Record& r) {
     auto regionAt = [&](int index) -> const RegionSpec* {
         const GdiObject* o = object(index);
         return o ? std::get_if<RegionSpec>(o) : nullptr;
@@ -159,8 +155,9 @@ bool Player::regions(const Record& r)
     case U_WMR_FRAMEREGION:
     case U_WMR_INVERTREGION: {
         const RegionSpec* region = r.holds(8) ? regionAt(r.u16(6)) : nullptr;
-        if (!region || !beginDraw()) return true;
+        if (!region) return true;
         const QPainterPath path = logicalToDevice().map(region->path);
+        if (!affordOutline(outlineLength(path)) || !beginDraw()) return true;
         if (r.type == U_WMR_INVERTREGION) {
             if (m_blendModes) {
                 m_painter.setCompositionMode(QPainter::CompositionMode_Difference);
@@ -182,7 +179,8 @@ bool Player::regions(const Record& r)
         endDraw();
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 
