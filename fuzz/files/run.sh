@@ -4,10 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-60}
 build=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -DVELMORA_FUZZ=ON -DVELMORA_TESTS=OFF \
-    -DVELMORA_BENCH=OFF >/dev/null
-cmake --build "$build" -j2 --target velmora_files_fuzzer
-mkdir -p "$build/corpus-files" "$build/artifacts"
+fuzz/build.sh velmora_files_fuzzer
+mkdir -p "$build/corpus-files"
 # A memory file system keeps the writes' fsync from setting the pace.
 TMPDIR=/dev/shm "$build/fuzz/files/velmora_files_fuzzer" -max_len=8192 \
     -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$build/artifacts/" \

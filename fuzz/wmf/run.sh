@@ -6,10 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-60}
 build=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -DVELMORA_FUZZ=ON -DVELMORA_TESTS=OFF \
-    -DVELMORA_BENCH=OFF >/dev/null
-cmake --build "$build" -j2 --target wmf_fuzz
-mkdir -p "$build/corpus-wmf" "$build/artifacts"
+fuzz/build.sh wmf_fuzz
+mkdir -p "$build/corpus-wmf"
 seeds=()
 [ -d ../shared/wmf-corpus ] && seeds+=(../shared/wmf-corpus)
 "$build/fuzz/wmf/wmf_fuzz" -max_len=1048576 -timeout=1 -max_total_time="$seconds" \

@@ -77,13 +77,11 @@ double Player::outlineLength(const QPolygonF& device) const {
 }
 
 double Player::outlineLength(const QPainterPath& device) const {
-    double length = 0;
-    for (int i = 1; i < device.elementCount(); ++i) {
-        const QPointF d = m_toPixels.map(QPointF(device.elementAt(i))) -
-                          m_toPixels.map(QPointF(device.elementAt(i - 1)));
-        length += std::abs(d.x()) + std::abs(d.y());
-    }
-    return length + device.elementCount();
+    QPolygonF corners;
+    corners.reserve(device.elementCount());
+    for (int i = 0; i < device.elementCount(); ++i)
+        corners.append(device.elementAt(i));
+    return outlineLength(corners);
 }
 
 bool Player::affordOutline(double pixels) {

@@ -1,7 +1,9 @@
 #include "SlowPages.h"
 
 #include "WmfWriter.h"
+#include "wmf/Metafile.h"
 
+#include <QPainter>
 #include <QRect>
 #include <cstdint>
 
@@ -31,6 +33,16 @@ QByteArray crossedPolygonPage(int polygons, int points) {
         w.bytes(0x0324, payload); // POLYGON
     }
     return w.finish(2, QRect(0, 0, width, height), 1440);
+}
+
+QImage renderOnWhite(const QByteArray& bytes, QSize size) {
+    const auto picture = Metafile::load(bytes);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (!picture) return image;
+    QPainter painter(&image);
+    picture->draw(painter, QRectF(QPointF(0, 0), size));
+    return image;
 }
 
 } // namespace av::wmf::test

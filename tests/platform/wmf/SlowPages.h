@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 
 namespace av::wmf::test {
 
@@ -8,5 +9,9 @@ namespace av::wmf::test {
 // whole page: the kind of file that took the player most of a minute a page. 50 polygons of
 // 2000 points make about 400 KB.
 QByteArray crossedPolygonPage(int polygons, int points);
+
+// The metafile drawn over the whole of a white image of that size; only white when it does not
+// load.
+QImage renderOnWhite(const QByteArray& bytes, QSize size);
 
 } // namespace av::wmf::test

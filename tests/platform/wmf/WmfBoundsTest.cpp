@@ -11,18 +11,9 @@
 
 namespace {
 
-using av::wmf::Metafile;
 using av::wmf::test::WmfWriter;
 
-QImage renderAt(const QByteArray& bytes, QSize size) {
-    const auto picture = Metafile::load(bytes);
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    if (!picture) return image;
-    QPainter painter(&image);
-    picture->draw(painter, QRectF(QPointF(0, 0), size));
-    return image;
-}
+using av::wmf::test::renderOnWhite;
 
 QSet<QRgb> colours(const QImage& image) {
     QSet<QRgb> seen;
@@ -43,7 +34,7 @@ double inkShare(const QImage& image) {
 TEST(WmfBounds, TheCrossedPolygonPageDrawsWithoutAntialiasing) {
     const QByteArray page = av::wmf::test::crossedPolygonPage(50, 2000);
     EXPECT_GT(page.size(), 390000);
-    const QImage image = renderAt(page, QSize(733, 500)); // its size on the screen
+    const QImage image = renderOnWhite(page, QSize(733, 500)); // its size on the screen
     EXPECT_GT(inkShare(image), 0.2) << "the polygons are drawn";
     // Only the page, the pen and the brush: no blended edge pixels.
     EXPECT_EQ(colours(image), (QSet<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(40, 120, 200)}));
@@ -53,13 +44,14 @@ TEST(WmfBounds, ShortOutlinesKeepTheirAntialiasing) {
     WmfWriter w;
     w.window(0, 0, 100, 100).pen(5, 0, 0).brush(0, qRgb(255, 0, 0)).select(0).select(1);
     w.record(0x0324, {3, 10, 10, 90, 30, 40, 90}); // a triangle
-    const QImage image = renderAt(w.finish(2), QSize(100, 100));
+    const QImage image = renderOnWhite(w.finish(2), QSize(100, 100));
     EXPECT_GT(colours(image).size(), 2) << "its slanted edges are smoothed";
 }
 
 TEST(WmfBounds, PagesWellOverAMegabyteStillFinishAndStartTheirDrawing) {
     // 500 such polygons did not finish in ten minutes; the page stops adding work instead.
-    const QImage image = renderAt(av::wmf::test::crossedPolygonPage(500, 2000), QSize(733, 500));
+    const QImage image =
+        renderOnWhite(av::wmf::test::crossedPolygonPage(500, 2000), QSize(733, 500));
     EXPECT_GT(inkShare(image), 0.2);
 }
 

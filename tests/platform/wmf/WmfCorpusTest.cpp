@@ -10,25 +10,21 @@ namespace {
 
 using av::wmf::Metafile;
 
-QString corpusDir()
-{
+QString corpusDir() {
     return QString::fromUtf8(VELMORA_WMF_CORPUS);
 }
 
-QStringList corpusFiles()
-{
+QStringList corpusFiles() {
     return QDir(corpusDir()).entryList({QStringLiteral("*.wmf")}, QDir::Files, QDir::Name);
 }
 
-QByteArray readAll(const QString& path)
-{
+QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Draws at the picture's own size on a 96 dpi screen, at most 800 pixels a side.
-QImage render(const av::Picture& picture, QSize size = QSize())
-{
+QImage render(const av::Picture& picture, QSize size = QSize()) {
     if (!size.isValid()) {
         QSizeF pixels = picture.sizeTwips() / 15.0;
         pixels.scale(pixels.boundedTo(QSizeF(800, 800)), Qt::KeepAspectRatio);
@@ -41,8 +37,7 @@ QImage render(const av::Picture& picture, QSize size = QSize())
     return image;
 }
 
-int inkPixels(const QImage& image)
-{
+int inkPixels(const QImage& image) {
     int ink = 0;
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -53,8 +48,7 @@ int inkPixels(const QImage& image)
 }
 
 // Mean grey-level difference of two pictures shrunk to a coarse grid, 0..255.
-double coarseDifference(const QImage& a, const QImage& b)
-{
+double coarseDifference(const QImage& a, const QImage& b) {
     const QSize grid(24, 24);
     const QImage small1 = a.convertToFormat(QImage::Format_Grayscale8)
                               .scaled(grid, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -68,15 +62,13 @@ double coarseDifference(const QImage& a, const QImage& b)
 }
 
 class WmfCorpus : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         if (corpusFiles().isEmpty()) GTEST_SKIP() << "no metafile corpus at " << VELMORA_WMF_CORPUS;
     }
 };
 
-TEST_F(WmfCorpus, EveryFileLoadsAndDrawsInk)
-{
+TEST_F(WmfCorpus, EveryFileLoadsAndDrawsInk) {
     const QString saveTo = qEnvironmentVariable("VELMORA_WMF_RENDER_DIR");
     for (const QString& name : corpusFiles()) {
         SCOPED_TRACE(name.toStdString());
@@ -85,7 +77,9 @@ TEST_F(WmfCorpus, EveryFileLoadsAndDrawsInk)
         EXPECT_GT(picture->sizeTwips().width(), 0);
         EXPECT_GT(picture->sizeTwips().height(), 0);
         const QImage image = render(*picture);
-        if (!saveTo.isEmpty()) image.save(saveTo + QLatin1Char('/') + QFileInfo(name).baseName() + QStringLiteral(".png"));
+        if (!saveTo.isEmpty())
+            image.save(saveTo + QLatin1Char('/') + QFileInfo(name).baseName() +
+                       QStringLiteral(".png"));
         // This one fills white shapes on white, so there is nothing dark to find.
         if (name != QLatin1String("poi-empty-polygon-close.wmf")) {
             EXPECT_GT(inkPixels(image), 20);
@@ -93,17 +87,16 @@ TEST_F(WmfCorpus, EveryFileLoadsAndDrawsInk)
     }
 }
 
-TEST_F(WmfCorpus, LooksLikeTheReferenceWhereThatIsRight)
-{
+TEST_F(WmfCorpus, LooksLikeTheReferenceWhereThatIsRight) {
     // libwmf is wrong on the chord fill and blank on the equation picture; CJK text
     // is missing from its renderings of the charset files. It frames fulltest and
     // testException2 by their drawn content rather than their window, picks its own
     // page for text (which has no window), and draws the wide dashed pens solid.
     const QStringList untrusted = {
-        QStringLiteral("wmfjs-chord"),      QStringLiteral("poi-64716_image3"),
-        QStringLiteral("poi-60677"),        QStringLiteral("tika-testWMF_charset"),
-        QStringLiteral("libwmf-fulltest"),  QStringLiteral("poi-testException2-doc-2"),
-        QStringLiteral("libwmf-text"),      QStringLiteral("wmfjs-dash-dot")};
+        QStringLiteral("wmfjs-chord"),     QStringLiteral("poi-64716_image3"),
+        QStringLiteral("poi-60677"),       QStringLiteral("tika-testWMF_charset"),
+        QStringLiteral("libwmf-fulltest"), QStringLiteral("poi-testException2-doc-2"),
+        QStringLiteral("libwmf-text"),     QStringLiteral("wmfjs-dash-dot")};
     const QDir references(corpusDir() + QStringLiteral("/reference"));
     int compared = 0;
     for (const QString& png : references.entryList({QStringLiteral("*.png")}, QDir::Files)) {
@@ -111,7 +104,8 @@ TEST_F(WmfCorpus, LooksLikeTheReferenceWhereThatIsRight)
         if (untrusted.contains(base)) continue;
         SCOPED_TRACE(base.toStdString());
         const QImage reference(references.filePath(png));
-        const auto picture = Metafile::load(readAll(corpusDir() + QLatin1Char('/') + base + QStringLiteral(".wmf")));
+        const auto picture =
+            Metafile::load(readAll(corpusDir() + QLatin1Char('/') + base + QStringLiteral(".wmf")));
         ASSERT_NE(picture, nullptr);
         // Fonts and anti-aliasing differ, so only ask for much closer than a blank page.
         QImage blank(reference.size(), QImage::Format_RGB32);
@@ -123,10 +117,10 @@ TEST_F(WmfCorpus, LooksLikeTheReferenceWhereThatIsRight)
     EXPECT_GT(compared, 10);
 }
 
-TEST_F(WmfCorpus, SizesComeFromThePlaceableHeaderOrTheWindow)
-{
+TEST_F(WmfCorpus, SizesComeFromThePlaceableHeaderOrTheWindow) {
     auto sizeOf = [](const char* name) {
-        return Metafile::load(readAll(corpusDir() + QLatin1Char('/') + QLatin1String(name)))->sizeTwips();
+        return Metafile::load(readAll(corpusDir() + QLatin1Char('/') + QLatin1String(name)))
+            ->sizeTwips();
     };
     // 2400 units at 1200 a inch: two inches.
     EXPECT_EQ(sizeOf("wmfjs-arc.wmf"), QSizeF(2880, 2880));
@@ -138,17 +132,18 @@ TEST_F(WmfCorpus, SizesComeFromThePlaceableHeaderOrTheWindow)
     EXPECT_EQ(sizeOf("libwmf-p0000016.wmf"), QSizeF(8192, 608));
 }
 
-TEST_F(WmfCorpus, DamagedCopiesNeitherCrashNorHang)
-{
+TEST_F(WmfCorpus, DamagedCopiesNeitherCrashNorHang) {
     for (const QString& name : corpusFiles()) {
         SCOPED_TRACE(name.toStdString());
         const QByteArray bytes = readAll(corpusDir() + QLatin1Char('/') + name);
-        for (int cut : {19, 40, int(bytes.size() / 3), int(bytes.size() / 2), int(bytes.size() - 7)}) {
+        for (int cut :
+             {19, 40, int(bytes.size() / 3), int(bytes.size() / 2), int(bytes.size() - 7)}) {
             const auto picture = Metafile::load(bytes.left(cut));
             if (picture) render(*picture, QSize(64, 64));
         }
         QByteArray scrambled = bytes;
-        for (int i = 40; i < scrambled.size(); i += 97) scrambled[i] = static_cast<char>(scrambled[i] ^ 0x5A);
+        for (int i = 40; i < scrambled.size(); i += 97)
+            scrambled[i] = static_cast<char>(scrambled[i] ^ 0x5A);
         if (const auto picture = Metafile::load(scrambled)) render(*picture, QSize(64, 64));
     }
 }

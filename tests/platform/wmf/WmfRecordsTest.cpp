@@ -1,3 +1,4 @@
+#include "SlowPages.h"
 #include "WmfWriter.h"
 #include "wmf/Metafile.h"
 
@@ -15,27 +16,18 @@ const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kBlue = qRgb(0, 0, 255);
 const QRgb kWhite = qRgb(255, 255, 255);
 
-QImage render(const QByteArray& bytes, QSize size = QSize(100, 100))
-{
-    const auto picture = Metafile::load(bytes);
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    if (!picture) return image;
-    QPainter painter(&image);
-    picture->draw(painter, QRectF(QPointF(0, 0), size));
-    return image;
+QImage render(const QByteArray& bytes, QSize size = QSize(100, 100)) {
+    return av::wmf::test::renderOnWhite(bytes, size);
 }
 
 // A 100 x 100 window with a null pen and a red brush selected (objects 0 and 1).
-WmfWriter redOnWindow()
-{
+WmfWriter redOnWindow() {
     WmfWriter w;
     w.window(0, 0, 100, 100).pen(5, 0, 0).brush(0, kRed).select(0).select(1);
     return w;
 }
 
-int inkInRect(const QImage& image, const QRect& area)
-{
+int inkInRect(const QImage& image, const QRect& area) {
     int ink = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
@@ -43,15 +35,19 @@ int inkInRect(const QImage& image, const QRect& area)
     return ink;
 }
 
-TEST(WmfMapping, TheWindowFillsTheTargetEitherWayUp)
-{
+TEST(WmfMapping, TheWindowFillsTheTargetEitherWayUp) {
     const QImage plain = render(redOnWindow().rectangle(0, 0, 50, 50).finish(2));
     EXPECT_EQ(plain.pixel(25, 25), kRed);
     EXPECT_EQ(plain.pixel(75, 75), kWhite);
 
     // A negative window height puts logical y upwards: the square lands bottom left.
     WmfWriter flipped;
-    flipped.window(0, 100, 100, -100).pen(5, 0, 0).brush(0, kRed).select(0).select(1).rectangle(0, 0, 50, 50);
+    flipped.window(0, 100, 100, -100)
+        .pen(5, 0, 0)
+        .brush(0, kRed)
+        .select(0)
+        .select(1)
+        .rectangle(0, 0, 50, 50);
     const QImage up = render(flipped.finish(2));
     EXPECT_EQ(up.pixel(25, 75), kRed);
     EXPECT_EQ(up.pixel(25, 25), kWhite);
@@ -64,17 +60,19 @@ TEST(WmfMapping, TheWindowFillsTheTargetEitherWayUp)
     EXPECT_EQ(small.pixel(60, 60), kWhite);
 }
 
-TEST(WmfState, SaveAndRestoreBringBackTheBrushAndWindow)
-{
+TEST(WmfState, SaveAndRestoreBringBackTheBrushAndWindow) {
     WmfWriter w = redOnWindow();
-    w.brush(0, kBlue).record(0x001E, {}).select(2).record(0x020C, {1000, 1000}).record(0x0127, {-1});
+    w.brush(0, kBlue)
+        .record(0x001E, {})
+        .select(2)
+        .record(0x020C, {1000, 1000})
+        .record(0x0127, {-1});
     w.rectangle(0, 0, 50, 50);
     const QImage image = render(w.finish(3));
     EXPECT_EQ(image.pixel(40, 40), kRed);
 }
 
-TEST(WmfObjects, FreedSlotsAreReusedAndBadIndicesIgnored)
-{
+TEST(WmfObjects, FreedSlotsAreReusedAndBadIndicesIgnored) {
     WmfWriter w = redOnWindow();
     // Slot 1 (red) is freed, so the blue brush takes it; indices 7 and 9 do not exist.
     w.remove(1).brush(0, kBlue).select(7).remove(9).select(1).rectangle(0, 0, 50, 50);
@@ -82,15 +80,18 @@ TEST(WmfObjects, FreedSlotsAreReusedAndBadIndicesIgnored)
     EXPECT_EQ(image.pixel(25, 25), kBlue);
 }
 
-TEST(WmfObjects, NullPenAndNullBrushDrawNothing)
-{
+TEST(WmfObjects, NullPenAndNullBrushDrawNothing) {
     WmfWriter w;
-    w.window(0, 0, 100, 100).pen(5, 0, 0).brush(1, kRed).select(0).select(1).rectangle(0, 0, 100, 100);
+    w.window(0, 0, 100, 100)
+        .pen(5, 0, 0)
+        .brush(1, kRed)
+        .select(0)
+        .select(1)
+        .rectangle(0, 0, 100, 100);
     EXPECT_EQ(inkInRect(render(w.finish(2)), QRect(0, 0, 100, 100)), 0);
 }
 
-TEST(WmfClipping, IntersectAndExcludeLimitTheFill)
-{
+TEST(WmfClipping, IntersectAndExcludeLimitTheFill) {
     WmfWriter w = redOnWindow();
     w.record(0x0416, {50, 50, 0, 0});   // intersect with (0,0)-(50,50)
     w.record(0x0415, {30, 30, 10, 10}); // but not (10,10)-(30,30)
@@ -101,8 +102,7 @@ TEST(WmfClipping, IntersectAndExcludeLimitTheFill)
     EXPECT_EQ(image.pixel(75, 75), kWhite);
 }
 
-TEST(WmfShapes, PolyPolygonFollowsTheFillMode)
-{
+TEST(WmfShapes, PolyPolygonFollowsTheFillMode) {
     auto twoSquares = [](int mode) {
         WmfWriter w = redOnWindow();
         w.record(0x0106, {mode});
@@ -114,8 +114,7 @@ TEST(WmfShapes, PolyPolygonFollowsTheFillMode)
     EXPECT_EQ(twoSquares(1).pixel(20, 20), kRed);
 }
 
-TEST(WmfShapes, PieRunsCounterClockwiseFromTheFirstRadial)
-{
+TEST(WmfShapes, PieRunsCounterClockwiseFromTheFirstRadial) {
     WmfWriter w = redOnWindow();
     // From the east radial to the north one: the upper right quarter.
     w.record(0x081A, {0, 50, 50, 100, 100, 100, 0, 0});
@@ -125,8 +124,7 @@ TEST(WmfShapes, PieRunsCounterClockwiseFromTheFirstRadial)
     EXPECT_EQ(image.pixel(70, 70), kWhite);
 }
 
-TEST(WmfShapes, WidePensScaleWithTheWindow)
-{
+TEST(WmfShapes, WidePensScaleWithTheWindow) {
     WmfWriter w;
     w.window(0, 0, 100, 100).pen(0x0200, 10, 0).select(0); // flat caps, 10 units
     w.record(0x0214, {50, 10}).record(0x0213, {50, 90});
@@ -135,8 +133,7 @@ TEST(WmfShapes, WidePensScaleWithTheWindow)
     EXPECT_GT(qGray(image.pixel(50, 40)), 200);
 }
 
-TEST(WmfText, AlignmentPlacesTextAroundTheReferencePoint)
-{
+TEST(WmfText, AlignmentPlacesTextAroundTheReferencePoint) {
     auto textAt = [](int align) {
         WmfWriter w;
         w.window(0, 0, 200, 100).font(-30, "Arial").select(0).record(0x012E, {align});
@@ -153,8 +150,7 @@ TEST(WmfText, AlignmentPlacesTextAroundTheReferencePoint)
     EXPECT_EQ(inkInRect(rightBaseline, QRect(102, 0, 98, 100)), 0);
 }
 
-TEST(WmfText, EscapementRotatesTheLine)
-{
+TEST(WmfText, EscapementRotatesTheLine) {
     WmfWriter w;
     w.window(0, 0, 200, 200).font(-20, "Arial", 900).select(0).record(0x0102, {1});
     w.extTextOut(100, 190, "HHHHHHHH");
@@ -164,8 +160,7 @@ TEST(WmfText, EscapementRotatesTheLine)
     EXPECT_EQ(inkInRect(image, QRect(0, 0, 95, 200)), 0);
 }
 
-TEST(WmfBitmaps, StretchedDibKeepsItsPixelsInPlace)
-{
+TEST(WmfBitmaps, StretchedDibKeepsItsPixelsInPlace) {
     // 2 x 2, 24 bits, bottom-up: bottom row blue, red; top row red, blue.
     QByteArray dib(40, '\0');
     qToLittleEndian<quint32>(40, dib.data());
@@ -173,7 +168,8 @@ TEST(WmfBitmaps, StretchedDibKeepsItsPixelsInPlace)
     qToLittleEndian<qint32>(2, dib.data() + 8);
     qToLittleEndian<quint16>(1, dib.data() + 12);
     qToLittleEndian<quint16>(24, dib.data() + 14);
-    dib += QByteArray::fromHex("ff00000000ff0000" "0000ffff00000000");
+    dib += QByteArray::fromHex("ff00000000ff0000"
+                               "0000ffff00000000");
     QByteArray record;
     for (int v : {0x0020, 0x00CC, 2, 2, 0, 0, 100, 100, 0, 0}) {
         record.append(static_cast<char>(v & 0xFF));
@@ -188,11 +184,11 @@ TEST(WmfBitmaps, StretchedDibKeepsItsPixelsInPlace)
     EXPECT_EQ(image.pixel(75, 75), kRed);
 }
 
-TEST(WmfDamage, MissingEndAndTrailingJunkAreTolerated)
-{
+TEST(WmfDamage, MissingEndAndTrailingJunkAreTolerated) {
     const QByteArray noEnd = redOnWindow().rectangle(0, 0, 50, 50).finish(2, QRect(), 1440, false);
     EXPECT_EQ(render(noEnd).pixel(25, 25), kRed);
-    const QByteArray junk = redOnWindow().rectangle(0, 0, 50, 50).finish(2) + QByteArray(37, '\x7f');
+    const QByteArray junk =
+        redOnWindow().rectangle(0, 0, 50, 50).finish(2) + QByteArray(37, '\x7f');
     EXPECT_EQ(render(junk).pixel(25, 25), kRed);
     // A record claiming to be longer than the file ends playback there.
     QByteArray overlong = redOnWindow().finish(2, QRect(), 1440, false);
@@ -200,8 +196,7 @@ TEST(WmfDamage, MissingEndAndTrailingJunkAreTolerated)
     EXPECT_EQ(render(overlong).pixel(25, 25), kWhite);
 }
 
-TEST(WmfDamage, FaceNamesThatAreNoFamilyStillMeasure)
-{
+TEST(WmfDamage, FaceNamesThatAreNoFamilyStillMeasure) {
     // No window and no placeable header: the picture is measured by recording it,
     // which once crashed on a face name Qt reads as an empty family list.
     for (const QByteArray& face : {QByteArray(), QByteArray(","), QByteArray("\"'")}) {
@@ -213,8 +208,7 @@ TEST(WmfDamage, FaceNamesThatAreNoFamilyStillMeasure)
     }
 }
 
-TEST(WmfPlaceable, BoundsAndUnitsGiveTheSize)
-{
+TEST(WmfPlaceable, BoundsAndUnitsGiveTheSize) {
     const auto picture = Metafile::load(redOnWindow().finish(2, QRect(0, 0, 720, 360), 720));
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->sizeTwips(), QSizeF(1440, 720));
