@@ -21,6 +21,19 @@ void PictureBox::setPicture(PicturePtr picture) {
     update();
 }
 
+void PictureBox::loadPicture(PictureService& pictures, const QString& path) {
+    setPicture(pictures.loadFitting(path, decodeBox(), m_kind == Kind::PictureBox));
+}
+
+QSize PictureBox::decodeBox() const {
+    if (m_kind == Kind::PictureBox || m_stretch) return size();
+    const QWidget* top = window();
+    if (top == this) return {};
+    const QPoint at = mapTo(top, QPoint(0, 0));
+    const QSize room(top->width() - at.x(), top->height() - at.y());
+    return room.isEmpty() ? QSize() : room;
+}
+
 void PictureBox::setBorder(bool border) {
     m_border = border;
     update();

@@ -2,6 +2,7 @@
 
 #include "Picture.h"
 #include "PointerWidget.h"
+#include "Services.h"
 
 namespace av {
 
@@ -9,7 +10,7 @@ namespace av {
 // where it has no picture; a picture box keeps its size, fills its back colour and clips.
 class PictureBox : public PointerWidget {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Image, PictureBox };
 
     explicit PictureBox(Kind kind, QWidget* parent = nullptr);
@@ -17,6 +18,9 @@ public:
     Kind kind() const { return m_kind; }
     const PicturePtr& picture() const { return m_picture; }
     void setPicture(PicturePtr picture);
+    // Loads a picture file for this box: decoded no larger than the box can show (an image, the
+    // room up to its window's edges; a picture box, its own size, cropped as it clips).
+    void loadPicture(PictureService& pictures, const QString& path);
 
     bool hasBorder() const { return m_border; }
     void setBorder(bool border);
@@ -27,10 +31,12 @@ public:
     // What assistive technology reads for the picture.
     void setDescription(const QString& text) { setAccessibleName(text); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
+    QSize decodeBox() const;
+
     Kind m_kind;
     PicturePtr m_picture;
     bool m_border = false;
@@ -39,13 +45,13 @@ private:
 
 class Image : public PictureBox {
     Q_OBJECT
-public:
+  public:
     explicit Image(QWidget* parent = nullptr) : PictureBox(Kind::Image, parent) {}
 };
 
 class PicturePanel : public PictureBox {
     Q_OBJECT
-public:
+  public:
     explicit PicturePanel(QWidget* parent = nullptr) : PictureBox(Kind::PictureBox, parent) {}
 };
 

@@ -39,7 +39,7 @@ bool looksLikeMetafile(const QByteArray& bytes) {
     return placeable || plain;
 }
 
-PicturePtr FilePictureService::load(const QString& path) {
+PicturePtr FilePictureService::loadFitting(const QString& path, QSize box, bool crop) {
     QFile file(m_folder.resolve(path));
     if (!file.open(QIODevice::ReadOnly)) throw RuntimeError(RuntimeError::FileNotFound, path);
     const QByteArray bytes = file.readAll();
@@ -51,6 +51,15 @@ PicturePtr FilePictureService::load(const QString& path) {
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer);
+    // The header gives the size before any pixel is decoded; a JPEG is then decoded scaled.
+    const QSize full = reader.size();
+    if (box.isValid() && !box.isEmpty() && full.isValid() &&
+        (full.width() > box.width() || full.height() > box.height())) {
+        if (crop)
+            reader.setClipRect(QRect(QPoint(0, 0), full.boundedTo(box)));
+        else
+            reader.setScaledSize(full.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    }
     QImage image = reader.read();
     if (image.isNull()) throw RuntimeError(RuntimeError::InvalidPicture, path);
     return std::make_shared<RasterPicture>(std::move(image));

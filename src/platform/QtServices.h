@@ -7,39 +7,40 @@
 namespace av {
 
 class QtMessageBoxService : public MessageBoxService {
-public:
+  public:
     Answer show(const QString& text, const QString& title, Buttons buttons) override;
 };
 
 class FilePictureService : public PictureService {
-public:
+  public:
     using MetafileDecoder = std::function<PicturePtr(const QByteArray&)>;
 
     explicit FilePictureService(const ProgramFolder& folder);
-    PicturePtr load(const QString& path) override;
+    PicturePtr load(const QString& path) override { return loadFitting(path, QSize(), false); }
+    PicturePtr loadFitting(const QString& path, QSize box, bool crop) override;
     void setMetafileDecoder(MetafileDecoder decoder) { m_metafile = std::move(decoder); }
 
-private:
+  private:
     const ProgramFolder& m_folder;
     MetafileDecoder m_metafile;
 };
 
 class ClockRandomService : public RandomService {
-public:
+  public:
     ClockRandomService();
     float next() override;
 
-private:
+  private:
     std::mt19937 m_engine;
 };
 
 class QtDisplayService : public DisplayService {
-public:
+  public:
     QSizeF screenSizeTwips() const override;
     void setHourglass(bool busy) override;
     void quit() override;
 
-private:
+  private:
     bool m_busy = false;
 };
 

@@ -3,6 +3,7 @@
 #include "Picture.h"
 #include "PrinterService.h"
 
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <functional>
@@ -13,7 +14,7 @@ namespace av {
 class ProgramFolder;
 
 class MessageBoxService {
-public:
+  public:
     enum class Buttons { Ok, OkCancel };
     enum class Answer { Ok, Cancel };
     virtual ~MessageBoxService() = default;
@@ -22,21 +23,29 @@ public:
 };
 
 class SoundService {
-public:
+  public:
     virtual ~SoundService() = default;
     // Starts the wave file and returns at once; a file that cannot be played plays nothing.
     virtual void play(const QString& path) = 0;
 };
 
 class PictureService {
-public:
+  public:
     virtual ~PictureService() = default;
     // Throws RuntimeError when the file is missing or is no picture it can read.
     virtual PicturePtr load(const QString& path) = 0;
+    // The same for a box of `box` pixels: a raster picture larger than the box is decoded at
+    // the box's size, scaled down to fit or, with crop, only its top-left part, so an oversized
+    // file costs no more memory than the box shows. An empty box sets no limit.
+    virtual PicturePtr loadFitting(const QString& path, QSize box, bool crop) {
+        Q_UNUSED(box);
+        Q_UNUSED(crop);
+        return load(path);
+    }
 };
 
 class RandomService {
-public:
+  public:
     virtual ~RandomService() = default;
     // Uniform in [0, 1).
     virtual float next() = 0;
@@ -44,7 +53,7 @@ public:
 
 // The screen the windows are centred on, and its pointer.
 class DisplayService {
-public:
+  public:
     virtual ~DisplayService() = default;
     virtual QSizeF screenSizeTwips() const = 0;
     virtual void setHourglass(bool busy) = 0;

@@ -6,7 +6,7 @@
 namespace av {
 
 void Screen::loadPicture(PictureBox& box, const QString& path) {
-    box.setPicture(m_app.services.pictures.load(path));
+    box.loadPicture(m_app.services.pictures, path);
 }
 
 void Screen::loadPictureOrClear(PictureBox& box, const QString& path) {
@@ -18,8 +18,7 @@ void Screen::loadPictureOrClear(PictureBox& box, const QString& path) {
 }
 
 namespace {
-template <class Step>
-void skipOnFailure(Step step) {
+template <class Step> void skipOnFailure(Step step) {
     try {
         step();
     } catch (const RuntimeError&) {

@@ -1,3 +1,4 @@
+#include "platform/PictureBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
 #include "platform/RuntimeError.h"
@@ -56,6 +57,52 @@ TEST(FilePictureService, MissingOrDamagedFilesAreTrappableFailures) {
     EXPECT_EQ(failure(pictures, QStringLiteral("nothing.jpg")), RuntimeError::FileNotFound);
     EXPECT_EQ(failure(pictures, QStringLiteral("junk.jpg")), RuntimeError::InvalidPicture);
     EXPECT_EQ(failure(pictures, QStringLiteral("bad.wmf")), RuntimeError::InvalidPicture);
+}
+
+} // namespace
+
+namespace {
+
+// A photo of the given size whose colour changes across it, so JPEG has real work to do.
+void writePhoto(const QString& path, QSize size) {
+    QImage photo(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = qRgb(x * 255 / size.width(), y * 255 / size.height(), (x ^ y) & 0xFF);
+    }
+    ASSERT_TRUE(photo.save(path, "JPEG", 85));
+}
+
+const QImage& pixelsOf(const PictureBox& box) {
+    return dynamic_cast<const RasterPicture&>(*box.picture()).image();
+}
+
+TEST(FilePictureService, OversizedPhotosAreDecodedAtTheSizeOfTheirBox) {
+    QTemporaryDir dir;
+    writePhoto(dir.path() + QStringLiteral("/photo.jpg"), QSize(3000, 2000));
+    writePhoto(dir.path() + QStringLiteral("/small.jpg"), QSize(250, 118));
+    ProgramFolder folder(dir.path());
+    FilePictureService pictures(folder);
+    QWidget window;
+    window.resize(800, 600);
+
+    // An image takes the picture's size, but no more than the room to its window's edges.
+    Image image(&window);
+    image.move(8, 0);
+    image.loadPicture(pictures, QStringLiteral("photo.jpg"));
+    EXPECT_EQ(pixelsOf(image).size(), QSize(792, 528));
+    EXPECT_TRUE(window.rect().contains(image.geometry())) << "never drawn outside the window";
+    image.loadPicture(pictures, QStringLiteral("small.jpg"));
+    EXPECT_EQ(pixelsOf(image).size(), QSize(250, 118)) << "pictures that fit are as they were";
+
+    // A picture box shows the top-left of a picture at its own size; only that is decoded.
+    PicturePanel panel(&window);
+    panel.resize(120, 90);
+    panel.loadPicture(pictures, QStringLiteral("photo.jpg"));
+    EXPECT_EQ(pixelsOf(panel).size(), QSize(120, 90));
+    const QColor corner = pixelsOf(panel).pixelColor(0, 0);
+    EXPECT_LT(corner.red() + corner.green(), 40) << "the photo's own top-left corner";
 }
 
 } // namespace
