@@ -8,6 +8,8 @@ seconds=${1:-60}
 build=build-fuzz
 fuzz/build.sh wmf_fuzz
 mkdir -p "$build/corpus-wmf"
+# Fonts that fontconfig loads once and keeps are not leaks of the player.
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:${LSAN_OPTIONS:-}"
 seeds=()
 [ -d ../shared/wmf-corpus ] && seeds+=(../shared/wmf-corpus)
 "$build/fuzz/wmf/wmf_fuzz" -max_len=1048576 -timeout=1 -max_total_time="$seconds" \
