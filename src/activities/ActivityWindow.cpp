@@ -43,6 +43,7 @@ ActivityWindow::ActivityWindow(App& app, const ActivityDescription& description)
     buildTexts();
     buildButtons();
     arrangeStacking();
+    setUpPickUp();
 }
 
 void ActivityWindow::buildPictures() {

@@ -30,6 +30,16 @@ class ActivityWindow : public Screen {
     void label3_MouseMove(int index);
     void Form_MouseMove(const MouseArgs& args) override;
 
+    // A label picked up without dragging, by Enter or Space or by a click that did not move,
+    // and put down in a place: place j < N is target box j, place N the label's own starting
+    // place. Putting down runs the drop step there as if the label had been dragged.
+    void pickUp(int index);
+    void putDown(int place);
+    // Ends the pick-up and leaves the label where it was, silently.
+    void cancelPickUp();
+    // The label picked up, -1 when there is none.
+    int heldLabel() const { return m_held; }
+
     const ActivityDescription& description() const { return m_description; }
     // The number of labels and boxes this window addresses, whatever the shared total says.
     int itemCount() const { return m_count; }
@@ -44,7 +54,16 @@ class ActivityWindow : public Screen {
     Group<Line> Line1;
     Label& Label6; // heading
 
+  protected:
+    void escapePressed() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
   private:
+    void setUpPickUp();
+    void endPickUp();
+    Label& place(int place) const;
+    QString placeName(int index) const;
     void buildPictures();
     void buildItems();
     void buildTexts();
@@ -57,6 +76,7 @@ class ActivityWindow : public Screen {
 
     const ActivityDescription& m_description;
     const int m_count;
+    int m_held = -1;
 };
 
 } // namespace av

@@ -10,7 +10,7 @@ namespace av {
 namespace {
 
 class LabelAccessible : public QAccessibleWidget {
-public:
+  public:
     explicit LabelAccessible(Label* label) : QAccessibleWidget(label) {}
 
     Label* label() const { return static_cast<Label*>(widget()); }
@@ -21,14 +21,15 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return label()->caption();
+        // A box without text is named for what it is ("Box 2", "Starting place").
+        if (t == QAccessible::Name)
+            return label()->caption().isEmpty() ? label()->accessibleName() : label()->caption();
         return QAccessibleWidget::text(t);
     }
 
     QStringList actionNames() const override {
-        return label()->isCommand() && label()->isEnabled()
-                   ? QStringList{pressAction()}
-                   : QStringList{};
+        return label()->isCommand() && label()->isEnabled() ? QStringList{pressAction()}
+                                                            : QStringList{};
     }
 
     void doAction(const QString& action) override {
@@ -38,7 +39,7 @@ public:
 };
 
 class PictureAccessible : public QAccessibleWidget {
-public:
+  public:
     explicit PictureAccessible(PictureBox* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
 };
 
@@ -55,6 +56,16 @@ void installAccessibility() {
     if (installed) return;
     installed = true;
     QAccessible::installFactory(&factory);
+}
+
+void announce(QWidget& widget, const QString& text) {
+    widget.setAccessibleDescription(text);
+    QAccessibleEvent changed(&widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent said(&widget, text);
+    QAccessible::updateAccessibility(&said);
+#endif
 }
 
 } // namespace av

@@ -1,5 +1,7 @@
 #include "Label.h"
 
+#include "FocusOrder.h"
+
 #include <QAccessible>
 #include <QPainter>
 
@@ -26,6 +28,21 @@ void Label::setOpaque(bool opaque) {
     update();
 }
 
+void Label::setCommand(bool command) {
+    m_command = command;
+    setFocusPolicy(command ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Label::keyActivated() {
+    if (m_command) click();
+}
+
+void Label::setLifted(bool lifted) {
+    if (lifted == m_lifted) return;
+    m_lifted = lifted;
+    update();
+}
+
 void Label::setBorder(bool border) {
     m_border = border;
     update();
@@ -44,7 +61,9 @@ void Label::setLabelBackColor(const QColor& color) {
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QRect box = rect();
-    if (m_opaque) painter.fillRect(box, m_back);
+    // The keyboard's focus gives the same highlight as the pointer.
+    const bool focused = showsFocus();
+    if (m_opaque || (focused && m_command)) painter.fillRect(box, m_back);
     if (m_border) {
         painter.setPen(QPen(Qt::black, 1));
         painter.drawRect(box.adjusted(0, 0, -1, -1));
@@ -55,8 +74,14 @@ void Label::paintEvent(QPaintEvent*) {
              : m_align == Align::Right ? Qt::AlignRight
                                        : Qt::AlignHCenter;
     painter.setFont(font());
-    painter.setPen(isEnabled() ? m_fore : palette().color(QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(isEnabled() ? m_fore
+                               : palette().color(QPalette::Disabled, QPalette::WindowText));
     painter.drawText(box, flags, m_caption);
+    if (m_lifted) {
+        painter.setPen(QPen(m_fore, 4));
+        painter.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
+    }
+    if (focused) drawFocusOutline(painter, rect());
 }
 
 } // namespace av

@@ -8,7 +8,7 @@ namespace av {
 // single-line border. Text wraps at word boundaries within its width.
 class Label : public PointerWidget {
     Q_OBJECT
-public:
+  public:
     enum class Align { Left, Right, Center };
 
     explicit Label(QWidget* parent = nullptr);
@@ -30,19 +30,26 @@ public:
     QColor labelForeColor() const { return m_fore; }
     QColor labelBackColor() const { return m_back; }
 
-    // A label that carries a command is shown to assistive technology as a button.
+    // A label that carries a command is shown to assistive technology as a button, takes
+    // the Tab key, and clicks on Enter or Space.
     bool isCommand() const { return m_command; }
-    void setCommand(bool command) { m_command = command; }
+    void setCommand(bool command);
 
-protected:
+    // A label picked up to be put down elsewhere is drawn with a heavy border.
+    bool isLifted() const { return m_lifted; }
+    void setLifted(bool lifted);
+
+  protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyActivated() override;
 
-private:
+  private:
     QString m_caption;
     Align m_align = Align::Left;
     bool m_opaque = true;
     bool m_border = false;
     bool m_command = false;
+    bool m_lifted = false;
     QColor m_fore = Qt::black;
     QColor m_back = QColor(192, 192, 192);
 };

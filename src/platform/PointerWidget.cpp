@@ -1,8 +1,15 @@
 #include "PointerWidget.h"
 
+#include "Window.h"
+
+#include <QKeyEvent>
 #include <QPointer>
 
 namespace av {
+namespace {
+// How far the pointer may wander between press and release for the two to count as a tap.
+constexpr qreal TapSlop = 4;
+} // namespace
 
 PointerWidget::PointerWidget(QWidget* parent) : Control<QWidget>(parent) {
     setMouseTracking(true);
@@ -11,6 +18,7 @@ PointerWidget::PointerWidget(QWidget* parent) : Control<QWidget>(parent) {
 void PointerWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
     m_pressedInside = event->button() == Qt::LeftButton;
+    m_pressedAt = event->globalPosition();
     emit mouseDown(mouseArgs(*event));
 }
 
@@ -26,8 +34,40 @@ void PointerWidget::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = m_pressedInside && event->button() == Qt::LeftButton;
     m_pressedInside = false;
     const bool inside = rect().contains(event->position().toPoint());
+    const bool still = (event->globalPosition() - m_pressedAt).manhattanLength() <= TapSlop;
     emit mouseUp(mouseArgs(*event));
     if (self && wasPressed && inside && isEnabled()) emit clicked();
+    if (self && wasPressed && still && isEnabled()) emit tapped();
+}
+
+void PointerWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool activation = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (!activation || event->isAutoRepeat() ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (auto* w = qobject_cast<Window*>(window())) w->markKeyboardInUse();
+    QPointer<PointerWidget> self(this);
+    emit activated();
+    if (self && isEnabled()) keyActivated();
+}
+
+void PointerWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PointerWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+bool PointerWidget::showsFocus() const {
+    const auto* w = qobject_cast<const Window*>(window());
+    return hasFocus() && w && w->showsFocus();
 }
 
 } // namespace av

@@ -1,14 +1,17 @@
 #include "TextBox.h"
 
+#include "Buttons.h"
 #include "Cp1252.h"
+#include "FocusOrder.h"
 
+#include <QPainter>
 #include <QValidator>
 
 namespace av {
 namespace {
 
 class CodePageValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         for (QChar c : input)
@@ -34,6 +37,18 @@ void TextBox::setText(const QString& text) {
     QString kept = text;
     validator()->fixup(kept);
     QLineEdit::setText(kept.left(maxLength()));
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!hasFocus() || !keyboardInUse(*this)) return;
+    QPainter painter(this);
+    drawFocusOutline(painter, rect());
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    markKeyboardInUse(*this);
+    QLineEdit::keyPressEvent(event);
 }
 
 } // namespace av

@@ -1,9 +1,11 @@
 #include "Window.h"
 
+#include "FocusOrder.h"
 #include "Timer.h"
 #include "WindowManager.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 namespace av {
 namespace {
@@ -29,7 +31,9 @@ Window::Window(const QString& name, Border border) : m_name(name), m_border(bord
 
 Window::~Window() = default;
 
-void Window::closeButtonPressed() { unload(); }
+void Window::closeButtonPressed() {
+    unload();
+}
 
 QSize Window::frameExtra() const {
     if (m_border == Border::None) return QSize(0, 0);
@@ -83,7 +87,9 @@ void Window::setBackColor(const QColor& color) {
     setPalette(p);
 }
 
-QColor Window::backColor() const { return palette().color(QPalette::Window); }
+QColor Window::backColor() const {
+    return palette().color(QPalette::Window);
+}
 
 void Window::showWindow() {
     if (m_manager) m_manager->noteShown(*this);
@@ -101,18 +107,21 @@ void Window::unload() {
 }
 
 QWidget* Window::widget(const QString& name, int index) const {
-    const QString key = index < 0 ? name : name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+    const QString key =
+        index < 0 ? name : name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
     return m_widgets.value(key, nullptr);
 }
 
 void Window::registerWidget(const QString& name, QWidget* widget, int index) {
-    const QString key = index < 0 ? name : name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+    const QString key =
+        index < 0 ? name : name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
     m_widgets.insert(key, widget);
     widget->setObjectName(key);
 }
 
 void Window::prepareUnload() {
-    for (Timer* timer : findChildren<Timer*>()) timer->setEnabled(false);
+    for (Timer* timer : findChildren<Timer*>())
+        timer->setEnabled(false);
     m_closing = true;
     hide();
 }
@@ -132,6 +141,64 @@ void Window::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     closeButtonPressed();
+}
+
+QList<QWidget*> Window::tabStops() const {
+    return readingOrder(*this);
+}
+
+void Window::setFocusCycle(const QList<QWidget*>& widgets) {
+    m_cycle.clear();
+    for (QWidget* w : widgets)
+        m_cycle.append(w);
+}
+
+void Window::markKeyboardInUse() {
+    if (showsFocus()) return;
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget* focused = focusWidget()) focused->update();
+}
+
+bool Window::focusNextPrevChild(bool next) {
+    QList<QWidget*> chain;
+    for (const QPointer<QWidget>& w : std::as_const(m_cycle))
+        if (w && w->isVisibleTo(this) && w->isEnabled()) chain.append(w);
+    if (chain.isEmpty() && m_ownTabOrder) {
+        markKeyboardInUse();
+        return QWidget::focusNextPrevChild(next);
+    }
+    if (chain.isEmpty()) chain = tabStops();
+    return moveFocusIn(chain, next);
+}
+
+// From an item outside the chain, or before the keyboard was first used here, the focus
+// starts at the chain's first (or, going back, last) item.
+bool Window::moveFocusIn(const QList<QWidget*>& chain, bool next) {
+    if (chain.isEmpty()) return false;
+    const qsizetype at = showsFocus() ? chain.indexOf(focusWidget()) : -1;
+    const qsizetype n = chain.size();
+    QWidget* target =
+        at < 0 ? (next ? chain.first() : chain.last()) : chain.at((at + (next ? 1 : n - 1)) % n);
+    markKeyboardInUse();
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    target->update();
+    return true;
+}
+
+void Window::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        event->accept();
+        escapePressed();
+        return;
+    }
+    if (hasFocusCycle() &&
+        (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down)) {
+        event->accept();
+        focusNextPrevChild(key == Qt::Key_Right || key == Qt::Key_Down);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace av

@@ -4,6 +4,8 @@
 #include "Twips.h"
 
 #include <QHash>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 
 namespace av {
@@ -14,7 +16,7 @@ class WindowManager;
 // Sizes and positions are the window's outer size and place in twips.
 class Window : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Border { Fixed, Sizable, None };
 
     explicit Window(const QString& name, Border border = Border::Fixed);
@@ -52,8 +54,7 @@ public:
     QWidget* widget(const QString& name, int index = -1) const;
     void registerWidget(const QString& name, QWidget* widget, int index = -1);
 
-    template <class T>
-    T& add(const QString& name, int index = -1, QWidget* parent = nullptr) {
+    template <class T> T& add(const QString& name, int index = -1, QWidget* parent = nullptr) {
         auto* w = new T(parent ? parent : this);
         if constexpr (requires { w->setIndex(index); }) w->setIndex(index);
         registerWidget(name, w, index);
@@ -62,24 +63,42 @@ public:
 
     WindowManager* manager() const { return m_manager; }
 
+    // Tab and Shift+Tab go round the window's commands and boxes in reading order, unless the
+    // screen has set an order of its own.
+    void keepOwnTabOrder() { m_ownTabOrder = true; }
+    QList<QWidget*> tabStops() const;
+    // While set, Tab, Shift+Tab and the arrow keys move only among these widgets; an empty
+    // list ends it.
+    void setFocusCycle(const QList<QWidget*>& widgets);
+    bool hasFocusCycle() const { return !m_cycle.isEmpty(); }
+    // Whether the keyboard is in use here, so the focused item shows its focus.
+    bool showsFocus() const { return testAttribute(Qt::WA_KeyboardFocusChange); }
+    void markKeyboardInUse();
+
     // Stops the window's timers and hides it; the manager deletes it later.
     void prepareUnload();
     void allowClose() { m_closing = true; }
 
-signals:
+  signals:
     void formMouseMove(const av::MouseArgs& args);
 
-protected:
+  protected:
     // The pointer moved over the window's own background, not over a widget.
     virtual void Form_MouseMove(const MouseArgs&) {}
+    // Escape does what the screen's own Exit does, which its close button does too.
+    virtual void escapePressed() { closeButtonPressed(); }
+
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     friend class WindowManager;
     void applyGeometry();
     QSize frameExtra() const;
+    bool moveFocusIn(const QList<QWidget*>& chain, bool next);
 
     QString m_name;
     Border m_border;
@@ -87,6 +106,8 @@ private:
     float m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     QHash<QString, QWidget*> m_widgets;
     bool m_closing = false;
+    bool m_ownTabOrder = false;
+    QList<QPointer<QWidget>> m_cycle;
 };
 
 } // namespace av

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "DisplayScale.h"
+
 #include <QCommandLineParser>
 #include <cstdio>
 #include <cstring>
@@ -30,6 +32,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        "whole school shares."),
         QStringLiteral("folder"));
     parser.addOption(worksheets);
+    const QCommandLineOption scale(
+        QStringLiteral("scale"),
+        QStringLiteral("Draw every screen, picture and page <factor> times larger, from 1 to 3; "
+                       "the same as scale=<factor> in ~/.config/ancient-velmora/settings.ini."),
+        QStringLiteral("factor"));
+    parser.addOption(scale);
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -56,6 +64,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         line.exitCode = 2;
         line.message = usageMistake(
             QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return line;
+    }
+    line.scale = parser.value(scale);
+    if (parser.isSet(scale) && !parseScale(line.scale)) {
+        line.exitCode = 2;
+        line.message = usageMistake(QStringLiteral("--scale needs a number from 1 to 3."));
         return line;
     }
     line.worksheets = parser.value(worksheets);

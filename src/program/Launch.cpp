@@ -1,6 +1,7 @@
 #include "Launch.h"
 
 #include "CommandLine.h"
+#include "DisplayScale.h"
 #include "FolderRules.h"
 #include "GuardedApplication.h"
 #include "Program.h"
@@ -30,6 +31,8 @@ int launch(int argc, char* argv[]) {
         if (early.exitCode == 0 || (early.exitCode && !mayHoldQtOptions(argc, argv)))
             return finishCommandLine(early);
     }
+    // Qt takes its scale only before the application exists.
+    applyDisplayScale(argc, argv);
     GuardedApplication application(argc, argv);
     nameApplication();
     QGuiApplication::setDesktopFileName(AppId);

@@ -5,6 +5,8 @@
 #include "WorksheetPrint.h"
 #include "Wrong.h"
 
+#include "platform/Accessibility.h"
+#include "platform/Keys.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 #include "shell/LinkLabels.h"
@@ -64,6 +66,8 @@ Multiple::Multiple(App& app)
     // The no-choice button must stay beneath the picture that hides it.
     Option1[NoChoice].stackUnder(&Picture1);
     Option1[NoChoice].setAccessibleName(QStringLiteral("No answer chosen"));
+    // It shows a question unanswered; neither Tab nor the arrows lead to it.
+    Option1[NoChoice].setKeyboardReachable(false);
 
     addLink(*this, label3, QStringLiteral("label3"), 0, 2040, 7920, 3765, 495,
             QStringLiteral("<< Previous Question"))
@@ -113,6 +117,7 @@ void Multiple::showquest() {
     if (n == 1) label3[0].setVisible(false);
     if (n == 10) label3[1].setCaption(QStringLiteral("Check Score >>"));
     if (Option1[NoChoice].isVisibleTo(this)) Option1[NoChoice].setFocus();
+    announce(Label2, Label4.caption() + QStringLiteral(". ") + Label2.caption());
 }
 
 void Multiple::label3_Click(int index) {
@@ -179,6 +184,18 @@ void Multiple::label3_MouseMove(int index) {
 
 void Multiple::Form_MouseMove(const MouseArgs&) {
     hoverReset(label3, {{0, 3}});
+}
+
+void Multiple::keyPressEvent(QKeyEvent* event) {
+    const int choice = choiceKey(*event);
+    if (choice == 0) {
+        Screen::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    markKeyboardInUse();
+    Option1[choice].setFocus(Qt::ShortcutFocusReason);
+    Option1[choice].click();
 }
 
 void Multiple::Option1_Click(int) {

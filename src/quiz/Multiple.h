@@ -42,6 +42,8 @@ class Multiple : public Screen {
 
   protected:
     void Form_MouseMove(const MouseArgs& args) override;
+    // The keys 1 to 4 and A to D choose an answer as a click on it does.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void recordMark();

@@ -87,8 +87,10 @@ void Wizard::buildQuestion(int q) {
     }
 }
 
-// Tab follows the Enter moves: title, then each question and its choices; the ticks last.
+// Tab follows the Enter moves: title, then each question and its choices; the ticks, then the
+// two commands, last.
 void Wizard::buildTabOrder() {
+    keepOwnTabOrder();
     QWidget* previous = &Text1;
     auto next = [&previous](QWidget* w) {
         QWidget::setTabOrder(previous, w);
@@ -101,6 +103,8 @@ void Wizard::buildTabOrder() {
     }
     for (int i = 0; i < Questions * Choices; ++i)
         next(&Check1[i]);
+    next(&label3[1]);
+    next(&label3[0]);
 }
 
 void Wizard::connectHandlers() {

@@ -48,3 +48,14 @@ TEST(CommandLine, MistakesEndWithCodeTwoAndAClearMessage) {
 }
 
 } // namespace
+
+TEST(CommandLine, ScaleTakesAFactorFromOneToThree) {
+    EXPECT_EQ(parse({u"--scale"_s, u"2"_s}).scale, u"2"_s);
+    EXPECT_FALSE(parse({u"--scale=1.5"_s}).exitCode);
+    EXPECT_TRUE(parse({u"--help"_s}).message.contains(u"--scale <factor>"_s));
+    for (const QString& bad : {u"0"_s, u"3.5"_s, u"big"_s}) {
+        const CommandLine line = parse({u"--scale"_s, bad});
+        EXPECT_EQ(line.exitCode, 2) << qPrintable(bad);
+        EXPECT_TRUE(line.message.contains(u"--scale needs a number from 1 to 3."_s));
+    }
+}

@@ -1,5 +1,6 @@
 // Whole roads through the program with every real window registered: they catch windows that
 // address each other by the wrong name or expect the wrong kind of widget.
+#include "ShippedQuizzes.h"
 #include "TestApp.h"
 
 #include "activities/ActivityWindow.h"
@@ -29,12 +30,7 @@ class ProgramFlowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         registerAllWindows(t.app());
-        for (const char* name : {"The Pyramids.txt", "Words and Numbers.txt"}) {
-            QFile file(QStringLiteral(VELMORA_SOURCE_DIR "/content/multiple/") +
-                       QLatin1String(name));
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-            t.writeFile(QStringLiteral("multiple/") + QLatin1String(name), file.readAll());
-        }
+        copyShippedQuizzes(t);
         t.writeFile(QStringLiteral("multiple/track.txt"), " 0 \r\n");
     }
 

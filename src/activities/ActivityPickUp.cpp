@@ -1,0 +1,118 @@
+// Doing an activity without dragging: a label is picked up by the keyboard or by a click that
+// does not move, and put down by the keyboard or by a click on a box. Putting down hands over
+// to the same drop step a drag ends with.
+#include "ActivityWindow.h"
+
+#include "platform/Accessibility.h"
+
+#include <QMouseEvent>
+
+namespace av {
+
+void ActivityWindow::setUpPickUp() {
+    for (int i = 0; i < m_count; ++i) {
+        Label2[i].setFocusPolicy(Qt::TabFocus);
+        Label1[i].setAccessibleName(QStringLiteral("Box %1").arg(i + 1));
+        Label4[i].setAccessibleName(QStringLiteral("Starting place"));
+    }
+    // A drag that moved ends any pick-up; a click that did not move picks the label up after
+    // the drop step has run as always.
+    Label2.connectEach(&Label::mouseUp, this, [this](int, const MouseArgs&) { endPickUp(); });
+    Label2.connectEach(&Label::tapped, this, [this](int i) { pickUp(i); });
+    Label2.connectEach(&Label::activated, this, [this](int i) { pickUp(i); });
+    Label1.connectEach(&Label::tapped, this, [this](int j) { putDown(j); });
+    Label1.connectEach(&Label::activated, this, [this](int j) { putDown(j); });
+    const auto home = [this](int j) {
+        if (j == m_held) putDown(m_count);
+    };
+    Label4.connectEach(&Label::tapped, this, home);
+    Label4.connectEach(&Label::activated, this, home);
+    label3.connectEach(&Label::clicked, this, [this](int) { cancelPickUp(); });
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+Label& ActivityWindow::place(int p) const {
+    return p < m_count ? Label1[p] : Label4[m_held];
+}
+
+void ActivityWindow::pickUp(int index) {
+    if (m_held >= 0 && m_held != index) Label2[m_held].setLifted(false);
+    m_held = index;
+    Label2[index].setLifted(true);
+    QList<QWidget*> places;
+    for (int p = 0; p <= m_count; ++p) {
+        place(p).setFocusPolicy(Qt::TabFocus);
+        places.append(&place(p));
+    }
+    setFocusCycle(places);
+    announce(Label2[index], QStringLiteral("Picked up: ") + Label2[index].caption());
+}
+
+void ActivityWindow::putDown(int p) {
+    const int index = m_held;
+    if (index < 0) return;
+    const bool byKeyboard = focusWidget() == &place(p);
+    const float left = place(p).Left();
+    const float top = place(p).Top();
+    endPickUp();
+    Label& label = Label2[index];
+    label.setPosition(left, top);
+    Label2_MouseUp(index, MouseArgs{1, 0, 0, 0});
+    announce(label, label.caption() + QStringLiteral(" placed in ") + placeName(index));
+    if (byKeyboard) label.setFocus(Qt::OtherFocusReason);
+}
+
+// Where the label has come to rest: the drop step may have taken it on to another box.
+QString ActivityWindow::placeName(int index) const {
+    const Label& label = Label2[index];
+    for (int j = 0; j < m_count; ++j)
+        if (label.Left() == Label1[j].Left() && label.Top() == Label1[j].Top())
+            return Label1[j].accessibleName();
+    return Label4[index].accessibleName();
+}
+
+void ActivityWindow::cancelPickUp() {
+    const int index = m_held;
+    if (index < 0) return;
+    bool placeFocused = false;
+    for (int p = 0; p <= m_count; ++p)
+        placeFocused = placeFocused || focusWidget() == &place(p);
+    endPickUp();
+    if (placeFocused) Label2[index].setFocus(Qt::OtherFocusReason);
+}
+
+void ActivityWindow::endPickUp() {
+    if (m_held < 0) return;
+    for (int p = 0; p <= m_count; ++p)
+        place(p).setFocusPolicy(Qt::NoFocus);
+    Label2[m_held].setLifted(false);
+    m_held = -1;
+    setFocusCycle({});
+}
+
+void ActivityWindow::escapePressed() {
+    if (m_held >= 0)
+        cancelPickUp();
+    else
+        Screen::escapePressed();
+}
+
+// A press anywhere but on a draggable label, a target box or the held label's own starting
+// place lets go of the label.
+bool ActivityWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (m_held >= 0 && event->type() == QEvent::MouseButtonPress) {
+        bool keeps = watched == &Label4[m_held];
+        for (int i = 0; i < m_count; ++i)
+            keeps = keeps || watched == &Label2[i] || watched == &Label1[i];
+        if (!keeps) cancelPickUp();
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void ActivityWindow::mousePressEvent(QMouseEvent* event) {
+    cancelPickUp();
+    Screen::mousePressEvent(event);
+}
+
+} // namespace av

@@ -1,0 +1,149 @@
+// Every activity done without dragging: by the keyboard alone, and by click-then-click.
+#include "ActivityFixture.h"
+#include "KeyEvents.h"
+
+#include <QAccessible>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+class PickUpTest : public ActivityTest {
+  protected:
+    Window& ready(ActivityWindow& w) { return activeWindow(t.windows(), qPrintable(w.name())); }
+
+    // Picks label i up with Enter, moves to box j with Tab (or the arrows) and puts it down
+    // with Space.
+    void carry(ActivityWindow& w, int i, int j, bool arrows = false) {
+        ASSERT_TRUE(tabTo(w, w.Label2[i])) << i;
+        key(w, Qt::Key_Return);
+        ASSERT_EQ(w.heldLabel(), i);
+        EXPECT_TRUE(w.Label2[i].isLifted());
+        for (int step = 0; step <= j; ++step)
+            key(w, arrows ? Qt::Key_Right : Qt::Key_Tab);
+        ASSERT_EQ(focused(), &w.Label1[j]);
+        key(w, Qt::Key_Space);
+        EXPECT_EQ(w.heldLabel(), -1);
+        EXPECT_FALSE(w.Label2[i].isLifted());
+        EXPECT_EQ(focused(), &w.Label2[i]);
+    }
+
+    static void tap(ActivityWindow& w, const QWidget& on) {
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, centreOf(on));
+    }
+};
+
+TEST_F(PickUpTest, EveryActivityIsCompletedAndScoredByKeys) {
+    for (const char* name : {"wordslab", "pyramidslab", "wordsord", "pyramidsord"}) {
+        ActivityWindow& w = open(QString::fromLatin1(name));
+        ready(w);
+        const int n = w.itemCount();
+        const int thudsBefore = thuds();
+        for (int i = 0; i < n; ++i) {
+            carry(w, i, i, i % 2 == 1);
+            EXPECT_EQ(w.Label2[i].Left(), w.Label1[i].Left()) << name << i;
+            EXPECT_EQ(w.Label2[i].Top(), w.Label1[i].Top()) << name << i;
+        }
+        EXPECT_EQ(thuds() - thudsBefore, n) << name; // one snap each, as a drag gives
+        ASSERT_TRUE(w.label3[ActivityWindow::CheckScore].isVisible()) << name;
+        ASSERT_TRUE(tabTo(w, w.label3[ActivityWindow::CheckScore])) << name;
+        key(w, Qt::Key_Return);
+        EXPECT_EQ(results.score, n) << name;
+        EXPECT_EQ(results.total, n) << name;
+        t.windows().unload(QStringLiteral("Welldone"));
+        ready(w);
+        ASSERT_TRUE(tabTo(w, w.label3[ActivityWindow::Exit]));
+        key(w, Qt::Key_Space);
+        processDeferredDeletes();
+        EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(name)));
+    }
+}
+
+TEST_F(PickUpTest, APlaceIsTheBoxesInTableOrderThenTheStartingPlace) {
+    ActivityWindow& w = open(QStringLiteral("wordsord"));
+    ready(w);
+    carry(w, 3, 2); // into box 3, which is not its own
+    EXPECT_EQ(w.Label2[3].Top(), w.Label1[2].Top());
+    ASSERT_TRUE(tabTo(w, w.Label2[3]));
+    key(w, Qt::Key_Space);
+    key(w, Qt::Key_Tab, Qt::ShiftModifier); // back from Box 1 is the starting place
+    ASSERT_EQ(focused(), &w.Label4[3]);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(focused());
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Starting place"));
+    for (int j = 0; j < w.itemCount(); ++j) {
+        key(w, Qt::Key_Down);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(focused())->text(QAccessible::Name),
+                  QStringLiteral("Box %1").arg(j + 1));
+    }
+    key(w, Qt::Key_Down);
+    key(w, Qt::Key_Return);
+    EXPECT_EQ(w.Label2[3].Left(), w.Label4[3].Left());
+    EXPECT_EQ(w.Label2[3].Top(), w.Label4[3].Top());
+    EXPECT_EQ(thuds(), 2);
+}
+
+TEST_F(PickUpTest, EscapePutsTheLabelBackSilentlyAndThenLeaves) {
+    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ready(w);
+    const float left = w.Label2[2].Left();
+    ASSERT_TRUE(tabTo(w, w.Label2[2]));
+    key(w, Qt::Key_Space);
+    key(w, Qt::Key_Tab);
+    key(w, Qt::Key_Tab);
+    key(w, Qt::Key_Escape);
+    EXPECT_EQ(w.heldLabel(), -1);
+    EXPECT_EQ(w.Label2[2].Left(), left);
+    EXPECT_EQ(focused(), &w.Label2[2]);
+    EXPECT_TRUE(t.sound.played.isEmpty());
+    key(w, Qt::Key_Escape);
+    processDeferredDeletes();
+    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("wordslab")));
+    EXPECT_EQ(clicks(), 1); // as Exit
+}
+
+TEST_F(PickUpTest, AnActivityIsCompletedByClickThenClick) {
+    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ready(w);
+    for (int i = 0; i < 4; ++i) {
+        const int thudsBefore = thuds();
+        tap(w, w.Label2[i]);
+        // The click still ran the drop step: the label sits in its home box and thuds.
+        EXPECT_EQ(thuds(), thudsBefore + 1);
+        ASSERT_EQ(w.heldLabel(), i);
+        tap(w, w.Label1[i]);
+        EXPECT_EQ(w.heldLabel(), -1);
+        EXPECT_EQ(w.Label2[i].Left(), w.Label1[i].Left());
+        EXPECT_EQ(w.Label2[i].Top(), w.Label1[i].Top());
+        EXPECT_EQ(thuds(), thudsBefore + 2);
+    }
+    clickButton(w, ActivityWindow::CheckScore);
+    EXPECT_EQ(results.score, 4);
+    EXPECT_EQ(results.total, 4);
+}
+
+TEST_F(PickUpTest, AClickElsewhereLetsGoAndAnotherLabelIsPickedUpInstead) {
+    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ready(w);
+    tap(w, w.Label2[1]);
+    tap(w, w.Label1[1]);
+    tap(w, w.Label2[2]);
+    tap(w, w.Label2[3]);
+    EXPECT_EQ(w.heldLabel(), 3);
+    EXPECT_FALSE(w.Label2[2].isLifted());
+    EXPECT_TRUE(w.Label2[3].isLifted());
+    // Another label's starting place is not this one's.
+    tap(w, w.Label4[1]);
+    EXPECT_EQ(w.heldLabel(), -1);
+    tap(w, w.Label2[3]);
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, QPoint(3, 3)); // the window itself
+    EXPECT_EQ(w.heldLabel(), -1);
+    EXPECT_FLOAT_EQ(w.Label2[3].Left(), 4080);
+    // A drag is still a drag: it leaves nothing picked up.
+    tap(w, w.Label2[0]);
+    drag(w, 0, centreOf(w.Label1[2]));
+    EXPECT_EQ(w.heldLabel(), -1);
+    EXPECT_EQ(w.Label2[0].Left(), w.Label1[2].Left());
+}
+
+} // namespace

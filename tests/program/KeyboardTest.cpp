@@ -1,0 +1,294 @@
+// The whole program by keyboard alone: key events through the window system on the real
+// windows, from the title screen to the certificate, round every screen's commands, and out
+// of every screen by Escape.
+#include "KeyEvents.h"
+#include "ShippedQuizzes.h"
+
+#include "activities/ActivityWindow.h"
+#include "menu/MainMenu.h"
+#include "menu/TopicScreen.h"
+#include "pages/PageWindow.h"
+#include "program/Program.h"
+#include "quiz/Multiple.h"
+#include "quiz/Welldone.h"
+#include "quiz/Wrong.h"
+#include "shell/Titlefrm.h"
+#include "worksheets/Wizard.h"
+#include "worksheets/Worksheets.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <set>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+class KeyboardTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        registerAllWindows(t.app());
+        copyShippedQuizzes(t);
+        t.writeFile(QStringLiteral("multiple/track.txt"), " 1 \r\n\"Rome\"\r\n");
+    }
+
+    Window& screen(const char* name) {
+        processDeferredDeletes();
+        return activeWindow(t.windows(), name);
+    }
+    bool shown(const char* name) {
+        processDeferredDeletes();
+        Window* w = t.windows().loaded(QString::fromLatin1(name));
+        return w && w->isVisible();
+    }
+    template <class W> W& as(const char* name) { return dynamic_cast<W&>(screen(name)); }
+
+    // Opens the menu, then one of its entries, by keys.
+    Window& openFromMenu(int entry, const char* name) {
+        t.windows().show(QStringLiteral("Titlefrm"));
+        key(screen("Titlefrm"), Qt::Key_Return); // OK is the default button
+        auto& menu = as<MainMenu>("intro0");
+        EXPECT_TRUE(tabTo(menu, menu.Label2[entry]));
+        key(menu, Qt::Key_Space);
+        return screen(name);
+    }
+
+    Window& openFromTopic(int link, const char* name) {
+        auto& topic = dynamic_cast<TopicScreen&>(openFromMenu(5, "pyramids"));
+        EXPECT_TRUE(tabTo(topic, topic.label3[link]));
+        key(topic, Qt::Key_Return);
+        return screen(name);
+    }
+
+    // Answers the quiz with the number keys (odd questions) and letter keys (even ones),
+    // wrongly where asked, and leaves each question with Next.
+    void answerQuiz(Multiple& quiz, const std::set<int>& wrong = {}) {
+        for (int n = 1; n <= 10; ++n) {
+            const int right = t.state().questionSet.correct[n].toInt();
+            const int choice = wrong.count(n) ? right % 4 + 1 : right;
+            const int typed = int(t.sound.played.count(QStringLiteral("wav\\typekey.wav")));
+            key(quiz, Qt::Key(n % 2 ? Qt::Key_1 + choice - 1 : Qt::Key_A + choice - 1));
+            EXPECT_TRUE(quiz.Option1[choice].isChecked()) << n;
+            EXPECT_EQ(t.sound.played.count(QStringLiteral("wav\\typekey.wav")), typed + 1);
+            ASSERT_TRUE(tabTo(quiz, quiz.label3[1])) << n;
+            key(quiz, Qt::Key_Return);
+        }
+    }
+
+    TestApp t;
+};
+
+TEST_F(KeyboardTest, FromTheTitleScreenToTheCertificateByKeysAlone) {
+    auto& quiz = dynamic_cast<Multiple&>(openFromTopic(0, "multiple"));
+    answerQuiz(quiz);
+    ASSERT_TRUE(shown("Welldone"));
+    auto& results = as<Welldone>("Welldone");
+    EXPECT_EQ(t.state().scoreState.score, 10);
+    ASSERT_TRUE(tabTo(results, results.Text1));
+    for (char c : std::string("Amy"))
+        QTest::keyClick(results.windowHandle(), c);
+    EXPECT_EQ(results.Text1.text(), QStringLiteral("Amy"));
+    ASSERT_TRUE(tabTo(results, results.label3[0]));
+    key(results, Qt::Key_Space);
+    EXPECT_EQ(t.messages.texts().last(), QStringLiteral("Your certificate is now printing."));
+    key(results, Qt::Key_Escape);
+    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("Welldone")));
+    EXPECT_TRUE(shown("pyramids"));
+}
+
+TEST_F(KeyboardTest, ArrowsMoveAmongTheAnswersAndChooseAsAClickDoes) {
+    auto& quiz = dynamic_cast<Multiple&>(openFromTopic(0, "multiple"));
+    ASSERT_TRUE(tabTo(quiz, quiz.Option1[1]));
+    EXPECT_FALSE(quiz.Option1[1].isChecked()); // Tab only brings the focus
+    key(quiz, Qt::Key_Down);
+    EXPECT_EQ(focused(), &quiz.Option1[2]);
+    EXPECT_TRUE(quiz.Option1[2].isChecked());
+    key(quiz, Qt::Key_Up);
+    key(quiz, Qt::Key_Up); // round to the last answer, never to the hidden no-choice button
+    EXPECT_EQ(focused(), &quiz.Option1[4]);
+    EXPECT_TRUE(quiz.Option1[4].isChecked());
+    EXPECT_EQ(t.sound.played.count(QStringLiteral("wav\\typekey.wav")), 3);
+    // Wrong answers by key count as wrong ones by click do.
+    key(quiz, Qt::Key_D);
+    ASSERT_TRUE(tabTo(quiz, quiz.label3[1]));
+    key(quiz, Qt::Key_Return);
+    EXPECT_EQ(t.state().answerMarks[1], t.state().questionSet.correct[1] == QLatin1String("4"));
+}
+
+TEST_F(KeyboardTest, TheSoundOptionsAreOneGroupForTheArrows) {
+    t.windows().show(QStringLiteral("Titlefrm"));
+    key(screen("Titlefrm"), Qt::Key_Return);
+    auto& menu = as<MainMenu>("intro0");
+    ASSERT_TRUE(tabTo(menu, menu.Option1));
+    key(menu, Qt::Key_Down);
+    EXPECT_TRUE(menu.Option2.isChecked());
+    EXPECT_EQ(t.state().soundOn, 0);
+    key(menu, Qt::Key_Right);
+    EXPECT_TRUE(menu.Option1.isChecked());
+    EXPECT_EQ(t.state().soundOn, 1);
+    // Only the chosen option stands in the Tab order.
+    const QList<QWidget*> stops = menu.tabStops();
+    EXPECT_TRUE(stops.contains(&menu.Option1));
+    EXPECT_FALSE(stops.contains(&menu.Option2));
+}
+
+// Every command shown on a screen is reached by Tab in reading order, and the round closes.
+void expectRoundInReadingOrder(Window& w) {
+    const QList<QWidget*> stops = w.tabStops();
+    ASSERT_FALSE(stops.isEmpty()) << qPrintable(w.name());
+    for (Label* label : w.findChildren<Label*>()) {
+        if (label->isCommand() && label->isVisibleTo(&w) && label->isEnabled()) {
+            EXPECT_TRUE(stops.contains(label)) << qPrintable(w.name() + label->caption());
+        }
+    }
+    for (qsizetype i = 1; i < stops.size(); ++i) {
+        const QPoint a = stops[i - 1]->mapTo(&w, QPoint());
+        const QPoint b = stops[i]->mapTo(&w, QPoint());
+        EXPECT_TRUE(a.y() < b.y() || (a.y() == b.y() && a.x() < b.x()))
+            << qPrintable(w.name() + QLatin1Char(' ') + stops[i]->objectName());
+    }
+    // From wherever the focus is, Tab walks the order and comes round to where it began.
+    key(w, Qt::Key_Tab);
+    const qsizetype start = stops.indexOf(focused());
+    ASSERT_GE(start, 0) << qPrintable(w.name());
+    for (qsizetype i = 1; i <= stops.size(); ++i) {
+        key(w, Qt::Key_Tab);
+        EXPECT_EQ(focused(), stops[(start + i) % stops.size()]) << qPrintable(w.name()) << i;
+    }
+    key(w, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), stops[(start + stops.size() - 1) % stops.size()]) << qPrintable(w.name());
+}
+
+TEST_F(KeyboardTest, TabGoesRoundEveryScreenInReadingOrder) {
+    t.windows().show(QStringLiteral("Titlefrm"));
+    Window& title = screen("Titlefrm");
+    expectRoundInReadingOrder(title);
+    EXPECT_EQ(title.tabStops().size(), 2);
+    key(title, Qt::Key_Escape, Qt::NoModifier); // ends the program as its Exit does
+    EXPECT_EQ(t.display.quitCalls, 1);
+
+    auto& quiz = dynamic_cast<Multiple&>(openFromTopic(0, "multiple"));
+    expectRoundInReadingOrder(quiz);
+    answerQuiz(quiz, {2, 5});
+    auto& results = as<Welldone>("Welldone");
+    expectRoundInReadingOrder(results);
+    key(results, Qt::Key_Escape); // back to the topic
+    for (const char* name :
+         {"pyramids", "wordslab", "pyramidsord", "teacher", "guide", "worksheets", "intro0"}) {
+        t.windows().show(QString::fromLatin1(name));
+        expectRoundInReadingOrder(screen(name));
+    }
+}
+
+TEST_F(KeyboardTest, TheWizardKeepsItsOwnOrderAndEndsOnItsCommands) {
+    auto& wizard = dynamic_cast<Wizard&>(openFromMenu(17, "wizard"));
+    ASSERT_TRUE(tabTo(wizard, wizard.Text1));
+    std::vector<QWidget*> round{focused()};
+    for (int i = 0; i < 1 + 50 + 40 + 2; ++i) {
+        key(wizard, Qt::Key_Tab);
+        round.push_back(focused());
+    }
+    const auto at = [&](QWidget* w) {
+        return std::find(round.begin(), round.end(), w) - round.begin();
+    };
+    EXPECT_LT(at(&wizard.Text1), at(&wizard.Text2[0]));
+    EXPECT_LT(at(&wizard.Text2[0]), at(&wizard.Text3[0]));
+    EXPECT_LT(at(&wizard.Text3[39]), at(&wizard.Check1[0]));
+    EXPECT_EQ(at(&wizard.label3[1]), at(&wizard.Check1[39]) + 1);
+    EXPECT_EQ(at(&wizard.label3[0]), at(&wizard.label3[1]) + 1);
+    EXPECT_EQ(round.back(), round.front()); // and round again
+    // Enter on Save Worksheet checks the worksheet as a click does.
+    ASSERT_TRUE(tabTo(wizard, wizard.label3[1]));
+    key(wizard, Qt::Key_Return);
+    EXPECT_EQ(t.messages.texts().last(),
+              QStringLiteral("You have not chosen a title for your worksheet"));
+}
+
+// Escape leaves each screen the way its own Exit does.
+TEST_F(KeyboardTest, EscapeLeavesEveryScreenAsItsExitDoes) {
+    openFromMenu(5, "pyramids");
+    for (const char* name :
+         {"multiple", "wordslab", "pyramidsord", "teacher", "guide", "wizard", "Welldone"}) {
+        t.windows().show(QString::fromLatin1(name));
+        key(screen(name), Qt::Key_Escape);
+        EXPECT_FALSE(shown(name)) << name;
+        EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(name))) << name;
+    }
+    t.windows().show(QStringLiteral("Welldone"));
+    t.windows().show(QStringLiteral("Wrong"));
+    key(screen("Wrong"), Qt::Key_Escape); // its Exit closes the results as well
+    EXPECT_FALSE(shown("Wrong"));
+    EXPECT_FALSE(shown("Welldone"));
+
+    key(screen("pyramids"), Qt::Key_Escape);
+    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("pyramids")));
+    auto& menu = as<MainMenu>("intro0");
+    menu.Label2[18].click(); // the catalogue, which replaces the menu
+    key(screen("worksheets"), Qt::Key_Escape);
+    ASSERT_TRUE(shown("intro0"));
+    key(screen("intro0"), Qt::Key_Escape);
+    ASSERT_TRUE(shown("Titlefrm"));
+    EXPECT_EQ(as<Titlefrm>("Titlefrm").Command1.text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(t.display.quitCalls, 0);
+    key(screen("Titlefrm"), Qt::Key_Escape);
+    EXPECT_EQ(t.display.quitCalls, 1);
+}
+
+// The focused command shows the pointer's highlight and an outline of a light and a dark line.
+TEST_F(KeyboardTest, TheFocusedCommandIsHighlightedAndOutlined) {
+    t.windows().show(QStringLiteral("Titlefrm"));
+    key(screen("Titlefrm"), Qt::Key_Return);
+    auto& menu = as<MainMenu>("intro0");
+    menu.Form_MouseMove(MouseArgs{}); // every entry loses its box
+    Label& guide = menu.Label2[20];
+    ASSERT_FALSE(guide.isOpaque());
+    const QPoint at = guide.mapTo(&menu, QPoint());
+    const QPoint inside(8, guide.height() / 2);
+    QImage before = menu.grab().toImage();
+    EXPECT_EQ(before.pixelColor(at + inside), QColor(0, 78, 152)); // the window shows through
+    ASSERT_TRUE(tabTo(menu, guide));
+    QImage after = menu.grab().toImage();
+    EXPECT_EQ(after.pixelColor(at + inside), QColor(0, 0, 128));
+    EXPECT_EQ(after.pixelColor(at + QPoint(1, 1)), QColor(Qt::white));
+    EXPECT_EQ(after.pixelColor(at + QPoint(3, 3)), QColor(Qt::black));
+    EXPECT_FALSE(guide.isOpaque()); // the pointer's state is the pointer's own
+}
+
+// What a screen reader reads of a widget: its name, whether it has the focus, and the last
+// thing announced at it.
+QAccessibleInterface* reader(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w);
+}
+QString announced(QWidget& w) {
+    return reader(&w)->text(QAccessible::Description);
+}
+
+TEST_F(KeyboardTest, AssistiveTechnologyFollowsFocusPickUpsAndQuestions) {
+    auto& quiz = dynamic_cast<Multiple&>(openFromTopic(0, "multiple"));
+    EXPECT_EQ(announced(quiz.Label2),
+              QStringLiteral("Question 1. ") + t.state().questionSet.question[1]);
+    ASSERT_TRUE(tabTo(quiz, quiz.label3[1]));
+    EXPECT_TRUE(reader(&quiz.label3[1])->state().focused);
+    EXPECT_TRUE(reader(&quiz.label3[1])->state().focusable);
+    key(quiz, Qt::Key_Return);
+    EXPECT_EQ(announced(quiz.Label2),
+              QStringLiteral("Question 2. ") + t.state().questionSet.question[2]);
+    key(quiz, Qt::Key_Escape);
+
+    auto& lab = dynamic_cast<ActivityWindow&>(openFromTopic(1, "pyramidslab"));
+    ASSERT_TRUE(tabTo(lab, lab.Label2[3]));
+    key(lab, Qt::Key_Return);
+    const QString text = lab.Label2[3].caption();
+    EXPECT_EQ(announced(lab.Label2[3]), QStringLiteral("Picked up: ") + text);
+    key(lab, Qt::Key_Tab);
+    key(lab, Qt::Key_Tab);
+    QAccessibleInterface* box = reader(focused());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral("Box 2"));
+    EXPECT_TRUE(box->state().focused);
+    key(lab, Qt::Key_Space);
+    EXPECT_EQ(announced(lab.Label2[3]), text + QStringLiteral(" placed in Box 2"));
+}
+
+} // namespace
