@@ -49,7 +49,12 @@ void PointerWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    if (auto* w = qobject_cast<Window*>(window())) w->markKeyboardInUse();
+    // Until the keyboard is in use here the focus is not shown, and nothing unseen is pressed.
+    auto* w = qobject_cast<Window*>(window());
+    if (w && !w->showsFocus()) {
+        w->markKeyboardInUse();
+        return;
+    }
     QPointer<PointerWidget> self(this);
     emit activated();
     if (self && isEnabled()) keyActivated();

@@ -1,0 +1,135 @@
+// Against the real accessibility bus: what a screen reader hears when a pupil moves the focus
+// by Tab and picks a label up. The program's windows run on X with Qt's AT-SPI bridge; this
+// test listens on the bus as a screen reader does.
+#include "KeyEvents.h"
+
+#include "activities/ActivityWindow.h"
+#include "activities/ActivityWindows.h"
+#include "platform/Accessibility.h"
+#include "platform/Fonts.h"
+
+#include <QAccessible>
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+
+using namespace av;
+using namespace av::test;
+
+namespace {
+
+// Signals from the accessibility bus: the focus moving, and descriptions changing.
+class BusListener : public QObject {
+    Q_OBJECT
+  public:
+    explicit BusListener(QDBusConnection bus) : m_bus(std::move(bus)) {}
+
+    QDBusConnection& bus() { return m_bus; }
+    QStringList focusPaths;
+    QString focusService;
+    QStringList changedPaths;
+
+  public slots:
+    void stateChanged(const QDBusMessage& message) {
+        const QList<QVariant> args = message.arguments();
+        if (args.size() >= 2 && args[0].toString() == QLatin1String("focused") &&
+            args[1].toInt() == 1) {
+            focusPaths.append(message.path());
+            focusService = message.service();
+        }
+    }
+    void propertyChanged(const QDBusMessage& message) {
+        const QList<QVariant> args = message.arguments();
+        if (!args.isEmpty() && args[0].toString() == QLatin1String("accessible-description"))
+            changedPaths.append(message.path());
+    }
+
+  private:
+    QDBusConnection m_bus;
+};
+
+// A property of an accessible object of this very process, asked without blocking the bridge
+// that answers it.
+QString accessibleText(QDBusConnection& bus, const QString& service, const QString& path,
+                       const QString& property) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    call << QStringLiteral("org.a11y.atspi.Accessible") << property;
+    QDBusPendingReply<QDBusVariant> reply = bus.asyncCall(call);
+    if (!QTest::qWaitFor([&] { return reply.isFinished(); }, 5000)) return QString();
+    return reply.isValid() ? reply.value().variant().toString() : QString();
+}
+
+class AtSpiTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QDBusInterface launcher(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                                QStringLiteral("org.a11y.Bus"), QDBusConnection::sessionBus());
+        const QDBusMessage address = launcher.call(QStringLiteral("GetAddress"));
+        if (address.type() != QDBusMessage::ReplyMessage)
+            GTEST_SKIP() << "no accessibility bus: " << qPrintable(address.errorMessage());
+        listener = std::make_unique<BusListener>(QDBusConnection::connectToBus(
+            address.arguments().value(0).toString(), QStringLiteral("listener")));
+        QDBusConnection& bus = listener->bus();
+        ASSERT_TRUE(bus.isConnected());
+        const QString object = QStringLiteral("org.a11y.atspi.Event.Object");
+        bus.connect(QString(), QString(), object, QStringLiteral("StateChanged"), listener.get(),
+                    SLOT(stateChanged(QDBusMessage)));
+        bus.connect(QString(), QString(), object, QStringLiteral("PropertyChange"), listener.get(),
+                    SLOT(propertyChanged(QDBusMessage)));
+        // Tell the registry what a screen reader listens to; the bridge then sends it.
+        QDBusInterface registry(QStringLiteral("org.a11y.atspi.Registry"),
+                                QStringLiteral("/org/a11y/atspi/registry"),
+                                QStringLiteral("org.a11y.atspi.Registry"), bus);
+        for (const char* event : {"object:state-changed:focused", "object:property-change"})
+            registry.call(QStringLiteral("RegisterEvent"), QString::fromLatin1(event));
+        registerActivityWindows(t.app());
+    }
+
+    TestApp t;
+    std::unique_ptr<BusListener> listener;
+};
+
+TEST_F(AtSpiTest, AScreenReaderHearsTheFocusAndThePickUp) {
+    auto& w = dynamic_cast<ActivityWindow&>(t.windows().touch(QStringLiteral("wordslab")));
+    w.showWindow();
+    Window& shown = activeWindow(t.windows(), "wordslab");
+    // The bridge learns of the listeners from the registry a moment later.
+    QTest::qWait(500);
+    // The keys themselves are tested on every screen elsewhere; here the focus is moved as
+    // Tab moves it, and the pick-up is by key.
+    shown.markKeyboardInUse();
+    w.Label2[1].setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(focused(), &w.Label2[1]);
+    const QString caption = w.Label2[1].caption();
+    key(shown, Qt::Key_Return);
+    // The bridge sends its signals a moment later; the last focus and the announcement must
+    // both be about the label picked up.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !listener->changedPaths.isEmpty() && !listener->focusPaths.isEmpty() &&
+                   listener->changedPaths.last() == listener->focusPaths.last();
+        },
+        5000))
+        << "no focus or announcement for the label reached the accessibility bus";
+    const QString path = listener->focusPaths.last();
+    EXPECT_EQ(accessibleText(listener->bus(), listener->focusService, path,
+                             QStringLiteral("Description")),
+              QStringLiteral("Picked up: ") + caption);
+    EXPECT_EQ(accessibleText(listener->bus(), listener->focusService, path, QStringLiteral("Name")),
+              caption);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    fonts::registerFaces();
+    installAccessibility();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+#include "AtSpiTest.moc"
