@@ -38,6 +38,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        "the same as scale=<factor> in ~/.config/ancient-velmora/settings.ini."),
         QStringLiteral("factor"));
     parser.addOption(scale);
+    const QCommandLineOption quitAfterFirstFrame(
+        QStringLiteral("quit-after-first-frame"),
+        QStringLiteral("End once the title screen's first frame is on the display (for timing "
+                       "starts)."));
+    parser.addOption(quitAfterFirstFrame);
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -73,6 +78,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return line;
     }
     line.worksheets = parser.value(worksheets);
+    line.quitAfterFirstFrame = parser.isSet(quitAfterFirstFrame);
     if (parser.isSet(worksheets) && line.worksheets.isEmpty()) {
         line.exitCode = 2;
         line.message = usageMistake(QStringLiteral("--worksheets needs a folder."));

@@ -8,9 +8,10 @@ namespace av {
 
 // What the command line asks for. Options are declared in CommandLine.cpp; add new ones there.
 struct CommandLine {
-    QString worksheets; // --worksheets DIR; empty when not given
-    QString scale;      // --scale FACTOR, 1 to 3; empty when not given (applied before the
-                        // application starts, by applyDisplayScale)
+    QString worksheets;               // --worksheets DIR; empty when not given
+    QString scale;                    // --scale FACTOR, 1 to 3; empty when not given (applied
+                                      // before the application starts, by applyDisplayScale)
+    bool quitAfterFirstFrame = false; // --quit-after-first-frame, for timing starts
 
     // Set when the program ends here: 0 after --help or --version, 2 after a mistake.
     std::optional<int> exitCode;

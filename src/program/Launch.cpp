@@ -47,7 +47,7 @@ int launch(int argc, char* argv[]) {
         ProgramFolder(planFolders(QCoreApplication::applicationDirPath(), line.worksheets, env)));
     QObject::connect(&instance, &SingleInstance::activated, &instance,
                      [&program] { program.bringToFront(); });
-    program.start();
+    program.start(StartOptions{line.quitAfterFirstFrame});
     return QApplication::exec();
 }
 

@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include "FirstFrame.h"
+
 #include "activities/ActivityWindows.h"
 #include "menu/MenuWindows.h"
 #include "pages/PageWindows.h"
@@ -8,6 +10,8 @@
 #include "shell/ShellWindows.h"
 #include "shell/Titlefrm.h"
 #include "worksheets/WorksheetWindows.h"
+
+#include <QCoreApplication>
 
 namespace av {
 
@@ -19,17 +23,35 @@ Program::Program(ProgramFolder folder)
     m_app = std::make_unique<App>(
         Services{m_folder, m_messages, m_sound, m_pictures, m_random, m_display, m_printer});
     registerAllWindows(*m_app);
-    m_openSound.setSingleShot(true);
-    QObject::connect(&m_openSound, &QTimer::timeout, [this] { m_sound.prepare(); });
 }
 
 Program::~Program() = default;
 
-void Program::start() {
-    m_app->windows.show(QString::fromLatin1(Titlefrm::Name));
-    // The sound library and card are opened only once the title screen is up, so none of it
-    // holds up the first frame; the worker thread has them ready before the first click.
-    m_openSound.start(0);
+void Program::start(const StartOptions& options) {
+    // The sound library and card are opened only once the title screen is on the display, so
+    // none of it holds up the first frame; the worker thread has them ready before the first
+    // click.
+    afterFirstFrame([this] { m_sound.prepare(); });
+    if (options.quitAfterFirstFrame) afterFirstFrame([] { QCoreApplication::exit(0); });
+    auto& title = m_app->windows.get<Titlefrm>();
+    auto* frame = new FirstFrame(title);
+    QObject::connect(frame, &FirstFrame::presented, frame, [this] { firstFrameReached(); });
+    title.showWindow();
+}
+
+void Program::afterFirstFrame(std::function<void()> work) {
+    if (m_firstFramePresented)
+        work();
+    else
+        m_afterFirstFrame.push_back(std::move(work));
+}
+
+void Program::firstFrameReached() {
+    m_firstFramePresented = true;
+    auto work = std::move(m_afterFirstFrame);
+    m_afterFirstFrame.clear();
+    for (auto& step : work)
+        step();
 }
 
 void Program::bringToFront() {

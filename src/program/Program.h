@@ -6,29 +6,34 @@
 #include "platform/QtPrinter.h"
 #include "platform/QtServices.h"
 #include "platform/SdlSoundService.h"
+#include "program/StartOptions.h"
 
-#include <QTimer>
-
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace av {
 
 // The whole program: Qt's services, the application state and every window, wired together.
 class Program {
-public:
+  public:
     // Portable: data and worksheets in one folder.
     explicit Program(const QString& folder);
     explicit Program(ProgramFolder folder);
     ~Program();
 
     App& app() { return *m_app; }
-    // Creates and shows the title screen, as a start of the program does, then opens the sound
-    // card in the background.
-    void start();
+    // Creates and shows the title screen, as a start of the program does; once its first frame
+    // is on the display, opens the sound card in the background.
+    void start(const StartOptions& options = {});
+    // Runs work once the title screen's first frame is on the display (at once if it already
+    // is): what the first frame does not need is made ready here, not before.
+    void afterFirstFrame(std::function<void()> work);
+    bool firstFramePresented() const { return m_firstFramePresented; }
     // Brings the running program to the front, as a second start asks.
     void bringToFront();
 
-private:
+  private:
     ProgramFolder m_folder;
     QtMessageBoxService m_messages;
     SdlSoundService m_sound;
@@ -37,7 +42,10 @@ private:
     QtDisplayService m_display;
     QtPrinter m_printer;
     std::unique_ptr<App> m_app;
-    QTimer m_openSound;
+    std::vector<std::function<void()>> m_afterFirstFrame;
+    bool m_firstFramePresented = false;
+
+    void firstFrameReached();
 };
 
 // Registers every window of the program with the application.
