@@ -17,6 +17,7 @@
 #include <memory>
 
 using namespace av::bench;
+using namespace av::xvfb;
 
 namespace {
 

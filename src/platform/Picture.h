@@ -19,6 +19,10 @@ class Picture {
     virtual void draw(QPainter& painter, const QRectF& target) const = 0;
     // False when part of the file could not be read, so what is drawn is not the whole picture.
     virtual bool isWhole() const { return true; }
+    // The same, for a window on the screen, where a picture may repaint from a drawn copy.
+    virtual void drawOnScreen(QPainter& painter, const QRectF& target) const {
+        draw(painter, target);
+    }
 };
 
 using PicturePtr = std::shared_ptr<const Picture>;

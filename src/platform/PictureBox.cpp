@@ -54,7 +54,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
         const QRectF target = m_stretch ? QRectF(rect())
                                         : QRectF(inset, inset, size.width() / TwipsPerPixel,
                                                  size.height() / TwipsPerPixel);
-        m_picture->draw(painter, target);
+        m_picture->drawOnScreen(painter, target);
         painter.restore();
     }
     if (m_border) {

@@ -1,6 +1,7 @@
 #include "QtServices.h"
 
 #include "Fonts.h"
+#include "KeptPicture.h"
 #include "ProgramFolder.h"
 #include "RuntimeError.h"
 #include "Twips.h"
@@ -8,7 +9,9 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
@@ -26,10 +29,11 @@ MessageBoxService::Answer QtMessageBoxService::show(const QString& text, const Q
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-FilePictureService::FilePictureService(const ProgramFolder& folder)
+FilePictureService::FilePictureService(const ProgramFolder& folder, qsizetype drawnBudget)
     : m_folder(folder), m_metafile([](const QByteArray& bytes) {
           return wmf::decodePicture(bytes, &fonts::familyFor);
-      }) {}
+      }),
+      m_drawn(std::make_shared<DrawnCopies>(drawnBudget)) {}
 
 bool looksLikeMetafile(const QByteArray& bytes) {
     if (bytes.size() < 4) return false;
@@ -46,7 +50,12 @@ PicturePtr FilePictureService::loadFitting(const QString& path, QSize box, bool 
     if (looksLikeMetafile(bytes)) {
         PicturePtr picture = m_metafile ? m_metafile(bytes) : nullptr;
         if (!picture) throw RuntimeError(RuntimeError::InvalidPicture, path);
-        return picture;
+        // A file that changes is a new picture, so the key holds its time and size too.
+        const QFileInfo info(file);
+        const QString key = info.absoluteFilePath() + QLatin1Char('|') +
+                            QString::number(info.lastModified().toMSecsSinceEpoch()) +
+                            QLatin1Char('|') + QString::number(bytes.size());
+        return std::make_shared<KeptPicture>(std::move(picture), key, m_drawn);
     }
     QBuffer buffer;
     buffer.setData(bytes);

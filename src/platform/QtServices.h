@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DrawnCopies.h"
 #include "Services.h"
 
 #include <random>
@@ -15,14 +16,20 @@ class FilePictureService : public PictureService {
   public:
     using MetafileDecoder = std::function<PicturePtr(const QByteArray&)>;
 
-    explicit FilePictureService(const ProgramFolder& folder);
+    // Room for the pages of a set or of the guide drawn at their size on a plain screen.
+    static constexpr qsizetype DrawnBudget = 12 * 1024 * 1024;
+
+    explicit FilePictureService(const ProgramFolder& folder, qsizetype drawnBudget = DrawnBudget);
     PicturePtr load(const QString& path) override { return loadFitting(path, QSize(), false); }
     PicturePtr loadFitting(const QString& path, QSize box, bool crop) override;
     void setMetafileDecoder(MetafileDecoder decoder) { m_metafile = std::move(decoder); }
+    // Metafiles drawn on screen, kept by file.
+    const DrawnCopies& drawnCopies() const { return *m_drawn; }
 
   private:
     const ProgramFolder& m_folder;
     MetafileDecoder m_metafile;
+    std::shared_ptr<DrawnCopies> m_drawn;
 };
 
 class ClockRandomService : public RandomService {

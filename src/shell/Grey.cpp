@@ -1,5 +1,7 @@
 #include "Grey.h"
 
+#include "platform/NativeFill.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -18,6 +20,23 @@ void Grey::Form_Load() {
         setTop(toTwips(area.y()));
         setOuterSize(toTwips(area.width()), toTwips(area.height()));
     }
+    // Painted by the program, a full-screen backdrop is a full-screen image to draw and send
+    // before the title screen can show, and it grows with the screen; the window system fills
+    // it for nothing. Qt then keeps no image of it at all.
+    m_filledNatively = fillNatively(*this, backColor());
+    if (m_filledNatively) {
+        setAutoFillBackground(false);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setAttribute(Qt::WA_PaintOnScreen);
+    }
+}
+
+QPaintEngine* Grey::paintEngine() const {
+    return m_filledNatively ? nullptr : Screen::paintEngine();
+}
+
+void Grey::paintEvent(QPaintEvent* event) {
+    if (!m_filledNatively) Screen::paintEvent(event);
 }
 
 } // namespace av

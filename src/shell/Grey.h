@@ -7,13 +7,22 @@ namespace av {
 // The blue backdrop behind every screen, loaded for the whole run.
 class Grey : public Screen {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* Name = "Grey";
 
     explicit Grey(App& app);
     void Form_Load() override;
     // The backdrop cannot be closed on its own; the program ends from the title screen.
     void closeButtonPressed() override {}
+    // Whether the window system fills the backdrop rather than the program painting it.
+    bool filledNatively() const { return m_filledNatively; }
+
+  protected:
+    QPaintEngine* paintEngine() const override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool m_filledNatively = false;
 };
 
 } // namespace av

@@ -7,7 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace av::bench {
+namespace av::xvfb {
 
 Xvfb::Xvfb(QSize screen) {
     int fds[2];
@@ -67,4 +67,4 @@ QString displayOrXvfb(Xvfb*& owned, QSize screen) {
     return owned->display();
 }
 
-} // namespace av::bench
+} // namespace av::xvfb

@@ -4,7 +4,7 @@
 #include <QString>
 #include <sys/types.h>
 
-namespace av::bench {
+namespace av::xvfb {
 
 // A private X server (Xvfb) with one screen of a given size, for timing on a real display.
 // It is stopped when this object goes.
@@ -30,4 +30,4 @@ class Xvfb {
 // (owned is set to it). Empty when there is none.
 QString displayOrXvfb(Xvfb*& owned, QSize screen);
 
-} // namespace av::bench
+} // namespace av::xvfb

@@ -1,0 +1,148 @@
+#include "ScreenWalk.h"
+
+#include "activities/ActivityWindow.h"
+#include "menu/MainMenu.h"
+#include "menu/TopicScreen.h"
+#include "pages/PageWindow.h"
+#include "program/Program.h"
+#include "quiz/Multiple.h"
+#include "quiz/Welldone.h"
+#include "quiz/Wrong.h"
+#include "shell/Titlefrm.h"
+#include "worksheets/Wizard.h"
+#include "worksheets/Worksheets.h"
+
+namespace av::bench {
+namespace {
+
+constexpr int BetweenClicks = 40; // ms, so timers and deferred deletes run as they would
+
+template <class W> W& loaded(Program& program, const QString& name) {
+    return dynamic_cast<W&>(*program.app().windows.loaded(name));
+}
+
+MainMenu& menu(Program& p) {
+    return loaded<MainMenu>(p, QStringLiteral("intro0"));
+}
+
+} // namespace
+
+void ScreenWalk::step(Kind kind, const QString& label, const QString& window,
+                      const std::function<void()>& command) {
+    if (kind == Kind::Step) { // a window left: nothing new need be drawn
+        command();
+        settle(BetweenClicks);
+        return;
+    }
+    const double ms = m_clock.time(command, window);
+    if (ms < 0)
+        ++m_missed;
+    else
+        m_samples.try_emplace(label, Samples{kind, {}}).first->second.ms.push_back(ms);
+    settle(BetweenClicks);
+}
+
+void ScreenWalk::stepFromTitle() {
+    step(Kind::ScreenOpen, QStringLiteral("main menu"), QStringLiteral("intro0"),
+         [&] { loaded<Titlefrm>(m_program, QStringLiteral("Titlefrm")).Command1_Click(); });
+}
+
+void ScreenWalk::run() {
+    topic(5, QStringLiteral("pyramids"));
+    topic(6, QStringLiteral("words"));
+    guide();
+    teacherEntries();
+}
+
+void ScreenWalk::topic(int menuEntry, const QString& name) {
+    step(Kind::ScreenOpen, QStringLiteral("topic screen"), name,
+         [&] { menu(m_program).Label2_Click(menuEntry); });
+    pages(QStringLiteral("key facts"), 4, name, 2);
+    pages(QStringLiteral("teacher's notes"), 5, name, 2);
+    quiz(name);
+    activity(name, name + QStringLiteral("lab"), 1, true);
+    activity(name, name + QStringLiteral("ord"), 3, false);
+    step(Kind::Step, {}, QStringLiteral("intro0"),
+         [&] { loaded<TopicScreen>(m_program, name).label3_Click(2); });
+}
+
+void ScreenWalk::pages(const QString& label, int topicLink, const QString& topicName, int turns) {
+    const QString viewer = QStringLiteral("teacher");
+    auto pagesOf = [&]() -> PageWindow& { return loaded<PageWindow>(m_program, viewer); };
+    step(Kind::ScreenOpen, label, viewer,
+         [&] { loaded<TopicScreen>(m_program, topicName).label3_Click(topicLink); });
+    for (int i = 0; i < turns; ++i)
+        step(Kind::PageTurn, QStringLiteral("page turn, new page"), viewer,
+             [&] { pagesOf().label3_Click(PageWindow::NextLink); });
+    for (int i = 0; i < turns; ++i)
+        step(Kind::PageTurn, QStringLiteral("page turn, page seen"), viewer,
+             [&] { pagesOf().label3_Click(PageWindow::PreviousLink); });
+    step(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), viewer,
+         [&] { pagesOf().Image1.update(); });
+    step(Kind::Step, {}, topicName, [&] { pagesOf().label3_Click(PageWindow::ExitLink); });
+}
+
+void ScreenWalk::quiz(const QString& topicName) {
+    const QString quiz = QStringLiteral("multiple");
+    step(Kind::ScreenOpen, QStringLiteral("quiz"), quiz,
+         [&] { loaded<TopicScreen>(m_program, topicName).label3_Click(0); });
+    for (int q = 1; q < 10; ++q)
+        step(Kind::ScreenOpen, QStringLiteral("quiz, next question"), quiz,
+             [&] { loaded<Multiple>(m_program, quiz).label3_Click(1); });
+    step(Kind::ScreenOpen, QStringLiteral("results"), QStringLiteral("Welldone"),
+         [&] { loaded<Multiple>(m_program, quiz).label3_Click(1); });
+    step(Kind::ScreenOpen, QStringLiteral("wrong answers"), QStringLiteral("Wrong"),
+         [&] { loaded<Welldone>(m_program, QStringLiteral("Welldone")).label3_Click(0); });
+    step(Kind::Step, {}, topicName,
+         [&] { loaded<Wrong>(m_program, QStringLiteral("Wrong")).label3_Click(0); });
+}
+
+void ScreenWalk::activity(const QString& topicName, const QString& window, int link, bool score) {
+    step(Kind::ScreenOpen, QStringLiteral("activity"), window,
+         [&] { loaded<TopicScreen>(m_program, topicName).label3_Click(link); });
+    if (score) {
+        step(Kind::ScreenOpen, QStringLiteral("results"), QStringLiteral("Welldone"), [&] {
+            loaded<ActivityWindow>(m_program, window).label3_Click(ActivityWindow::CheckScore);
+        });
+        step(Kind::Step, {}, window,
+             [&] { loaded<Welldone>(m_program, QStringLiteral("Welldone")).label3_Click(1); });
+    }
+    step(Kind::Step, {}, topicName,
+         [&] { loaded<ActivityWindow>(m_program, window).label3_Click(ActivityWindow::Exit); });
+}
+
+void ScreenWalk::guide() {
+    const QString guide = QStringLiteral("guide");
+    auto guideWindow = [&]() -> PageWindow& { return loaded<PageWindow>(m_program, guide); };
+    step(Kind::ScreenOpen, QStringLiteral("teachers' guide"), guide,
+         [&] { menu(m_program).Label2_Click(20); });
+    for (int i = 0; i < 4; ++i)
+        step(Kind::PageTurn, QStringLiteral("page turn, new page"), guide,
+             [&] { guideWindow().label3_Click(PageWindow::NextLink); });
+    for (int i = 0; i < 4; ++i)
+        step(Kind::PageTurn, QStringLiteral("page turn, page seen"), guide,
+             [&] { guideWindow().label3_Click(PageWindow::PreviousLink); });
+    step(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), guide,
+         [&] { guideWindow().Image1.update(); });
+    step(Kind::Step, {}, QStringLiteral("intro0"),
+         [&] { guideWindow().label3_Click(PageWindow::ExitLink); });
+}
+
+void ScreenWalk::teacherEntries() {
+    const QString viewer = QStringLiteral("teacher");
+    step(Kind::ScreenOpen, QStringLiteral("acknowledgments"), viewer,
+         [&] { menu(m_program).Label2_Click(19); });
+    settle(200); // the logo turns
+    step(Kind::Step, {}, QStringLiteral("intro0"),
+         [&] { loaded<PageWindow>(m_program, viewer).label3_Click(PageWindow::ExitLink); });
+    step(Kind::ScreenOpen, QStringLiteral("worksheet wizard"), QStringLiteral("wizard"),
+         [&] { menu(m_program).Label2_Click(17); });
+    step(Kind::Step, {}, QStringLiteral("intro0"),
+         [&] { loaded<Wizard>(m_program, QStringLiteral("wizard")).label3_Click(0); });
+    step(Kind::ScreenOpen, QStringLiteral("worksheet catalogue"), QStringLiteral("worksheets"),
+         [&] { menu(m_program).Label2_Click(18); });
+    step(Kind::ScreenOpen, QStringLiteral("main menu"), QStringLiteral("intro0"),
+         [&] { loaded<Worksheets>(m_program, QStringLiteral("worksheets")).Label2_Click(0); });
+}
+
+} // namespace av::bench

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "FrameClock.h"
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace av {
+class Program;
+}
+
+namespace av::bench {
+
+// One walk through every screen and page of the program, the way a pupil and a teacher click
+// through it, timing each command to the next frame of the window it opens or changes.
+class ScreenWalk {
+  public:
+    enum class Kind { ScreenOpen, PageTurn, SeenRepaint, Step };
+
+    explicit ScreenWalk(Program& program) : m_program(program) {}
+
+    // The title's "OK", into the main menu; once, before the rounds.
+    void stepFromTitle();
+    // One round: both topics with all their screens and pages, the guide, the teachers' entries.
+    void run();
+
+    struct Samples {
+        Kind kind;
+        std::vector<double> ms;
+    };
+    const std::map<QString, Samples>& samples() const { return m_samples; }
+    int missedFrames() const { return m_missed; }
+
+  private:
+    void step(Kind kind, const QString& label, const QString& window,
+              const std::function<void()>& command);
+    void topic(int menuEntry, const QString& name);
+    void pages(const QString& label, int topicLink, const QString& topicName, int turns);
+    void quiz(const QString& topicName);
+    void activity(const QString& topicName, const QString& window, int link, bool score);
+    void guide();
+    void teacherEntries();
+
+    Program& m_program;
+    FrameClock m_clock;
+    std::map<QString, Samples> m_samples;
+    int m_missed = 0;
+};
+
+} // namespace av::bench

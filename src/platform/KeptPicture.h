@@ -1,0 +1,31 @@
+#pragma once
+
+#include "DrawnCopies.h"
+#include "Picture.h"
+
+#include <memory>
+
+namespace av {
+
+// A picture that is costly to draw (a metafile replays all its records) drawn once for the
+// screen at the size and pixel ratio asked, and repainted from that copy after. Printing and
+// any scaled drawing still play the picture itself.
+class KeptPicture final : public Picture {
+  public:
+    KeptPicture(PicturePtr picture, QString key, std::shared_ptr<DrawnCopies> copies)
+        : m_picture(std::move(picture)), m_key(std::move(key)), m_copies(std::move(copies)) {}
+
+    QSizeF sizeTwips() const override { return m_picture->sizeTwips(); }
+    void draw(QPainter& painter, const QRectF& target) const override;
+    void drawOnScreen(QPainter& painter, const QRectF& target) const override;
+    bool isWhole() const override { return m_picture->isWhole(); }
+
+    const Picture& original() const { return *m_picture; }
+
+  private:
+    PicturePtr m_picture;
+    QString m_key;
+    std::shared_ptr<DrawnCopies> m_copies;
+};
+
+} // namespace av
