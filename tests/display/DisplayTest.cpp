@@ -1,0 +1,178 @@
+#include "DisplayEnvironment.h"
+
+#include "menu/MainMenu.h"
+#include "menu/TopicScreen.h"
+#include "pages/PageWindow.h"
+#include "program/Program.h"
+#include "shell/Grey.h"
+#include "shell/Titlefrm.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace av;
+
+namespace {
+
+const QColor BackdropBlue(48, 133, 214);
+
+void runFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QImage screenShot() {
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+// The share of a window's own pixels that the screen shows where the window stands: a window
+// covered by another shows few of them.
+double shownShare(const QImage& screen, QWidget& window) {
+    const QImage own = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint at = window.mapToGlobal(QPoint(0, 0));
+    int same = 0, all = 0;
+    for (int y = 0; y < own.height(); y += 3)
+        for (int x = 0; x < own.width(); x += 3) {
+            const QPoint p = at + QPoint(x, y);
+            if (!screen.rect().contains(p)) continue;
+            ++all;
+            if (screen.pixel(p) == own.pixel(x, y)) ++same;
+        }
+    return all ? double(same) / all : 0;
+}
+
+class OnTheDisplay : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!test::display::unavailableReason().isEmpty())
+            GTEST_SKIP() << "no X display: " << test::display::unavailableReason().toStdString();
+    }
+    void startAndWait(Program& program) {
+        program.start();
+        QElapsedTimer clock;
+        clock.start();
+        while (!program.firstFramePresented() && clock.elapsed() < 10000)
+            runFor(10);
+        ASSERT_TRUE(program.firstFramePresented());
+        runFor(100);
+    }
+};
+
+TEST_F(OnTheDisplay, TheTitleShowsItsPictureAndTextsOverTheBackdrop) {
+    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    startAndWait(program);
+    auto& windows = program.app().windows;
+    auto& title = windows.get<Titlefrm>();
+    auto* grey = windows.find<Grey>();
+    ASSERT_NE(grey, nullptr);
+    EXPECT_TRUE(grey->filledNatively()) << "on X the window system fills the backdrop";
+
+    const QImage screen = screenShot();
+    EXPECT_EQ(QColor(screen.pixel(4, 4)), BackdropBlue);
+    EXPECT_EQ(QColor(screen.pixel(screen.width() - 5, screen.height() - 5)), BackdropBlue);
+    EXPECT_GT(shownShare(screen, title), 0.99);
+
+    const QRect picture(title.Picture1.mapToGlobal(QPoint(0, 0)), title.Picture1.size());
+    QSet<QRgb> colours;
+    for (int y = picture.top(); y < picture.bottom(); y += 2)
+        for (int x = picture.left(); x < picture.right(); x += 2)
+            colours.insert(screen.pixel(x, y));
+    EXPECT_GT(colours.size(), 100) << "the sphinx picture is on the screen";
+
+    const QRect heading(title.Label4.mapToGlobal(QPoint(0, 0)), title.Label4.size());
+    int ink = 0;
+    for (int y = heading.top(); y < heading.bottom(); ++y)
+        for (int x = heading.left(); x < heading.right(); ++x) {
+            const QColor c(screen.pixel(x, y));
+            if (c.blue() > 150 && c.red() < 60 && c.green() < 60) ++ink;
+        }
+    EXPECT_GT(ink, 500) << "the title's heading is written in dark blue";
+}
+
+// Each screen opened is shown whole above the backdrop, and the backdrop still fills the rest.
+TEST_F(OnTheDisplay, TheBackdropStaysBehindEveryScreen) {
+    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    startAndWait(program);
+    auto& windows = program.app().windows;
+    auto check = [&](const char* name) {
+        runFor(150);
+        Window* window = windows.loaded(QString::fromLatin1(name));
+        ASSERT_NE(window, nullptr) << name;
+        const QImage screen = screenShot();
+        EXPECT_GT(shownShare(screen, *window), 0.99) << name << " is covered";
+        EXPECT_EQ(QColor(screen.pixel(4, 4)), BackdropBlue) << "backdrop gone under " << name;
+    };
+    windows.get<Titlefrm>().Command1_Click();
+    check("intro0");
+    auto& menu = windows.get<MainMenu>();
+    menu.Label2_Click(5);
+    check("pyramids");
+    dynamic_cast<TopicScreen&>(*windows.loaded(QStringLiteral("pyramids"))).label3_Click(4);
+    check("teacher");
+    auto& pages = dynamic_cast<PageWindow&>(*windows.loaded(QStringLiteral("teacher")));
+    pages.label3_Click(PageWindow::NextLink);
+    check("teacher");
+    pages.label3_Click(PageWindow::ExitLink);
+    runFor(50);
+    dynamic_cast<TopicScreen&>(*windows.loaded(QStringLiteral("pyramids"))).label3_Click(0);
+    check("multiple");
+    menu.Label2_Click(20);
+    check("guide");
+    menu.Label2_Click(MainMenu::ExitEntry);
+    check("Titlefrm");
+}
+
+class QuitAfterFirstFrame : public ::testing::TestWithParam<const char*> {};
+
+// The real program, started as a user would, ends by itself with code 0 once its first frame
+// is on the display.
+TEST_P(QuitAfterFirstFrame, TheProgramEndsCleanlyAfterItsFirstFrame) {
+    const QString platform = QString::fromLatin1(GetParam());
+    if (platform == QLatin1String("xcb") && !test::display::unavailableReason().isEmpty())
+        GTEST_SKIP() << "no X display: " << test::display::unavailableReason().toStdString();
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora"),
+                  {QStringLiteral("--quit-after-first-frame")});
+    ASSERT_TRUE(program.waitForFinished(30000)) << "still running after 30 s";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, QuitAfterFirstFrame, ::testing::Values("xcb", "offscreen"));
+
+// In the program's own process: the end comes after the title has painted, not before.
+TEST(QuitAfterFirstFrameInProcess, EndsOnlyAfterTheTitleHasPainted) {
+    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    int paints = 0;
+    bool quitAfterPaint = false;
+    StartOptions options;
+    options.quitAfterFirstFrame = true;
+    program.afterFirstFrame([&] { quitAfterPaint = paints > 0; });
+    program.start(options);
+    struct PaintCounter : QObject {
+        int& count;
+        explicit PaintCounter(int& c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++count;
+            return false;
+        }
+    } counter(paints);
+    program.app().windows.get<Titlefrm>().installEventFilter(&counter);
+    QEventLoop loop;
+    QTimer::singleShot(20000, &loop, [&] { loop.exit(7); });
+    EXPECT_EQ(loop.exec(), 0);
+    EXPECT_TRUE(program.firstFramePresented());
+    EXPECT_TRUE(quitAfterPaint);
+}
+
+} // namespace
