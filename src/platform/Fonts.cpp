@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <dlfcn.h>
 
 namespace av::fonts {
 namespace {
@@ -20,9 +21,20 @@ void loadFirst(const QStringList& files, QString& family) {
     }
 }
 
-bool installed(const QString& family) { return QFontDatabase::hasFamily(family); }
+bool installed(const QString& family) {
+    return QFontDatabase::hasFamily(family);
+}
 
 } // namespace
+
+void loadSystemConfiguration() {
+    // Qt's font database has loaded fontconfig already; the program does not link it itself.
+    void* fontconfig = dlopen("libfontconfig.so.1", RTLD_LAZY | RTLD_NOLOAD);
+    if (!fontconfig) return;
+    using Init = int (*)();
+    if (const auto init = reinterpret_cast<Init>(dlsym(fontconfig, "FcInit"))) init();
+    dlclose(fontconfig);
+}
 
 void registerFaces() {
     static bool done = false;
@@ -42,8 +54,7 @@ QString familyFor(const QString& windowsName) {
         registerFaces(); // loaded on first use: the title screen needs no Tahoma
         return !g_tahoma.isEmpty() ? g_tahoma : (installed(sans) ? sans : fallback);
     }
-    if (key == QLatin1String("times new roman"))
-        return installed(serif) ? serif : fallback;
+    if (key == QLatin1String("times new roman")) return installed(serif) ? serif : fallback;
     if (key == QLatin1String("arial")) return installed(sans) ? sans : fallback;
     return installed(windowsName) ? windowsName : fallback;
 }

@@ -16,6 +16,9 @@ struct FontSpec {
 
 namespace fonts {
 
+// Has fontconfig read its configuration and caches; may run on any thread, and is worth
+// starting on another one at start-up, before the first text needs them.
+void loadSystemConfiguration();
 // Makes the metric-compatible faces available; safe to call more than once.
 void registerFaces();
 // The installed face that stands in for a Windows face.

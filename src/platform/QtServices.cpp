@@ -43,8 +43,59 @@ bool looksLikeMetafile(const QByteArray& bytes) {
     return placeable || plain;
 }
 
+namespace {
+// The header gives the size before any pixel is decoded; a JPEG is then decoded scaled.
+QImage decodeRaster(const QByteArray& bytes, QSize box, bool crop) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    const QSize full = reader.size();
+    if (box.isValid() && !box.isEmpty() && full.isValid() &&
+        (full.width() > box.width() || full.height() > box.height())) {
+        if (crop)
+            reader.setClipRect(QRect(QPoint(0, 0), full.boundedTo(box)));
+        else
+            reader.setScaledSize(full.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    }
+    return reader.read();
+}
+
+// A picture decoded ahead at its own size, fitted to the box it is shown in.
+QImage fitted(QImage image, QSize box, bool crop) {
+    if (!box.isValid() || box.isEmpty() ||
+        (image.width() <= box.width() && image.height() <= box.height()))
+        return image;
+    if (crop) return image.copy(QRect(QPoint(0, 0), image.size().boundedTo(box)));
+    return image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+} // namespace
+
+void FilePictureService::prefetch(const QString& path) {
+    QString full;
+    try {
+        full = m_folder.resolve(path);
+    } catch (const RuntimeError&) {
+        return;
+    }
+    m_prefetched.insert(full, std::async(std::launch::async, [full] {
+                                  QFile file(full);
+                                  if (!file.open(QIODevice::ReadOnly)) return QImage();
+                                  const QByteArray bytes = file.readAll();
+                                  return looksLikeMetafile(bytes)
+                                             ? QImage()
+                                             : decodeRaster(bytes, QSize(), false);
+                              }).share());
+}
+
 PicturePtr FilePictureService::loadFitting(const QString& path, QSize box, bool crop) {
-    QFile file(m_folder.resolve(path));
+    const QString full = m_folder.resolve(path);
+    if (const auto ready = m_prefetched.constFind(full); ready != m_prefetched.cend()) {
+        QImage image = ready->get();
+        m_prefetched.erase(ready);
+        if (!image.isNull())
+            return std::make_shared<RasterPicture>(fitted(std::move(image), box, crop));
+    }
+    QFile file(full);
     if (!file.open(QIODevice::ReadOnly)) throw RuntimeError(RuntimeError::FileNotFound, path);
     const QByteArray bytes = file.readAll();
     if (looksLikeMetafile(bytes)) {
@@ -57,19 +108,7 @@ PicturePtr FilePictureService::loadFitting(const QString& path, QSize box, bool 
                             QLatin1Char('|') + QString::number(bytes.size());
         return std::make_shared<KeptPicture>(std::move(picture), key, m_drawn);
     }
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
-    // The header gives the size before any pixel is decoded; a JPEG is then decoded scaled.
-    const QSize full = reader.size();
-    if (box.isValid() && !box.isEmpty() && full.isValid() &&
-        (full.width() > box.width() || full.height() > box.height())) {
-        if (crop)
-            reader.setClipRect(QRect(QPoint(0, 0), full.boundedTo(box)));
-        else
-            reader.setScaledSize(full.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    }
-    QImage image = reader.read();
+    QImage image = decodeRaster(bytes, box, crop);
     if (image.isNull()) throw RuntimeError(RuntimeError::InvalidPicture, path);
     return std::make_shared<RasterPicture>(std::move(image));
 }

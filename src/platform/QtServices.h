@@ -3,6 +3,9 @@
 #include "DrawnCopies.h"
 #include "Services.h"
 
+#include <QHash>
+#include <QImage>
+#include <future>
 #include <random>
 
 namespace av {
@@ -22,6 +25,9 @@ class FilePictureService : public PictureService {
     explicit FilePictureService(const ProgramFolder& folder, qsizetype drawnBudget = DrawnBudget);
     PicturePtr load(const QString& path) override { return loadFitting(path, QSize(), false); }
     PicturePtr loadFitting(const QString& path, QSize box, bool crop) override;
+    // Starts reading and decoding a raster picture on another thread, so that its load() later
+    // only waits for what is left; a failure shows when it is loaded.
+    void prefetch(const QString& path);
     void setMetafileDecoder(MetafileDecoder decoder) { m_metafile = std::move(decoder); }
     // Metafiles drawn on screen, kept by file.
     const DrawnCopies& drawnCopies() const { return *m_drawn; }
@@ -30,6 +36,7 @@ class FilePictureService : public PictureService {
     const ProgramFolder& m_folder;
     MetafileDecoder m_metafile;
     std::shared_ptr<DrawnCopies> m_drawn;
+    QHash<QString, std::shared_future<QImage>> m_prefetched;
 };
 
 class ClockRandomService : public RandomService {

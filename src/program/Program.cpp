@@ -6,6 +6,7 @@
 #include "menu/MenuWindows.h"
 #include "pages/PageWindows.h"
 #include "platform/Accessibility.h"
+#include "platform/Fonts.h"
 #include "quiz/QuizWindows.h"
 #include "shell/ShellWindows.h"
 #include "shell/Titlefrm.h"
@@ -19,6 +20,10 @@ Program::Program(const QString& folder) : Program(ProgramFolder(folder)) {}
 
 Program::Program(ProgramFolder folder)
     : m_folder(std::move(folder)), m_sound(m_folder), m_pictures(m_folder) {
+    // What the title's first frame needs and no window has to wait for starts now on other
+    // threads: its picture's decoding and fontconfig's reading of its configuration.
+    m_pictures.prefetch(QString::fromLatin1(Titlefrm::PictureFile));
+    m_fontsLoaded = std::async(std::launch::async, &fonts::loadSystemConfiguration);
     installAccessibility();
     m_app = std::make_unique<App>(
         Services{m_folder, m_messages, m_sound, m_pictures, m_random, m_display, m_printer});

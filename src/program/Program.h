@@ -9,6 +9,7 @@
 #include "program/StartOptions.h"
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -42,6 +43,7 @@ class Program {
     QtDisplayService m_display;
     QtPrinter m_printer;
     std::unique_ptr<App> m_app;
+    std::future<void> m_fontsLoaded;
     std::vector<std::function<void()>> m_afterFirstFrame;
     bool m_firstFramePresented = false;
 

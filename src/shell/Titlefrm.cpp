@@ -29,8 +29,7 @@ CommandButton& button(Window& w, Frame& frame, const QString& name, float left,
 } // namespace
 
 Titlefrm::Titlefrm(App& app)
-    : Screen(app, QString::fromLatin1(Name)),
-      Frame1(add<Frame>(QStringLiteral("Frame1"))),
+    : Screen(app, QString::fromLatin1(Name)), Frame1(add<Frame>(QStringLiteral("Frame1"))),
       Label4(textLabel(*this, Frame1, QStringLiteral("Label4"), {60, 300, 5595, 1065},
                        QStringLiteral("Ancient Velmora"),
                        {QStringLiteral("Times New Roman"), 30, true}, QColor(0, 0, 192))),
@@ -46,9 +45,10 @@ Titlefrm::Titlefrm(App& app)
                        {QStringLiteral("Times New Roman"), 12}, QColor(0, 0, 255))),
       Command1(button(*this, Frame1, QStringLiteral("Command1"), 1440, QStringLiteral("OK"))),
       Command2(button(*this, Frame1, QStringLiteral("Command2"), 2880, QStringLiteral("Exit"))),
-      Label2(textLabel(*this, Frame1, QStringLiteral("Label2"), {120, 6420, 5415, 255},
-                       QStringLiteral("Copyright \u00A9 2026 Ancient Velmora. All rights reserved."),
-                       {QStringLiteral("Arial"), 8.25}, QColor(0, 128, 0))) {
+      Label2(
+          textLabel(*this, Frame1, QStringLiteral("Label2"), {120, 6420, 5415, 255},
+                    QStringLiteral("Copyright \u00A9 2026 Ancient Velmora. All rights reserved."),
+                    {QStringLiteral("Arial"), 8.25}, QColor(0, 128, 0))) {
     setCaption(QStringLiteral(" "));
     setBackColor(QColor(192, 192, 192));
     setClientSize(5700, 6570);
@@ -66,7 +66,7 @@ void Titlefrm::Form_Load() {
         setTop(float(screen.height()) / 2 - Height() / 2);
         setLeft(float(screen.width()) / 2 - Width() / 2);
         app().windows.show(QStringLiteral("Grey"));
-        loadPicture(Picture1, QStringLiteral("images\\sphinx2sm.jpg"));
+        loadPicture(Picture1, QString::fromLatin1(PictureFile));
     } catch (const RuntimeError&) {
         setframe(*this, app());
         // The program must still start when its pictures are gone: the screen stays usable.

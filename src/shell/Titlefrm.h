@@ -12,8 +12,9 @@ namespace av {
 // The title screen: the first window, and the one the program ends from.
 class Titlefrm : public Screen {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* Name = "Titlefrm";
+    static constexpr const char* PictureFile = "images\\sphinx2sm.jpg";
 
     explicit Titlefrm(App& app);
 

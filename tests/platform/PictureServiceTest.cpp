@@ -59,6 +59,33 @@ TEST(FilePictureService, MissingOrDamagedFilesAreTrappableFailures) {
     EXPECT_EQ(failure(pictures, QStringLiteral("bad.wmf")), RuntimeError::InvalidPicture);
 }
 
+// A picture decoded ahead on another thread is the same picture a plain load gives, and a
+// prefetch of a file that is missing or no picture fails only when the file is loaded.
+TEST(FilePictureService, PrefetchedPicturesLoadAsAnyOther) {
+    QTemporaryDir dir;
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    ASSERT_TRUE(image.save(dir.path() + QStringLiteral("/title.jpg")));
+    QFile junk(dir.path() + QStringLiteral("/junk.jpg"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("no picture");
+    junk.close();
+    ProgramFolder folder(dir.path());
+    FilePictureService ahead(folder), plain(folder);
+    for (const char* name : {"title.jpg", "junk.jpg", "nothing.jpg"})
+        ahead.prefetch(QString::fromLatin1(name));
+
+    const auto first =
+        std::dynamic_pointer_cast<const RasterPicture>(ahead.load(QStringLiteral("title.jpg")));
+    const auto second =
+        std::dynamic_pointer_cast<const RasterPicture>(plain.load(QStringLiteral("title.jpg")));
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->image(), second->image());
+    EXPECT_NE(ahead.load(QStringLiteral("title.jpg")), nullptr) << "a second load reads again";
+    EXPECT_EQ(failure(ahead, QStringLiteral("junk.jpg")), RuntimeError::InvalidPicture);
+    EXPECT_EQ(failure(ahead, QStringLiteral("nothing.jpg")), RuntimeError::FileNotFound);
+}
+
 } // namespace
 
 namespace {
