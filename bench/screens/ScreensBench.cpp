@@ -30,7 +30,7 @@ double statusMb(const char* field) {
 }
 
 struct Settings {
-    int rounds = 5;
+    int rounds = 3;
     QSize screen{1280, 1024};
 };
 

@@ -10,6 +10,15 @@ void Guide::Form_Load() {
     setframe(*this, app());
 }
 
+QStringList Guide::neighbourPages() const {
+    QStringList pages;
+    const int page = state().currentPage;
+    for (int n : {page + 1, page - 1})
+        if (n >= 1 && n <= PageTotal)
+            pages << QStringLiteral("wmf\\guide") + QString::number(n) + QStringLiteral(".wmf");
+    return pages;
+}
+
 void Guide::pageTurned(Link) {
     showpage(state().currentPage);
 }

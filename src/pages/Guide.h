@@ -17,6 +17,7 @@ class Guide : public PageWindow {
 
   private:
     void pageTurned(Link link) override;
+    QStringList neighbourPages() const override;
     void showpage(int page);
 };
 

@@ -63,6 +63,15 @@ void PageViewer::pageTurned(Link link) {
     refresh();
 }
 
+QStringList PageViewer::neighbourPages() const {
+    QStringList pages;
+    if (label3[NextLink].isHidden()) return pages; // a single page: nothing to turn to
+    const int page = state().currentPage;
+    for (int n : {page + 1, page - 1})
+        if (n >= 1 && n <= state().pageCount) pages << screenPagePath(state().pageSetKey, n);
+    return pages;
+}
+
 void PageViewer::refresh() {
     const int page = state().currentPage;
     if (page == state().pageCount) label3[NextLink].setEnabled(false);

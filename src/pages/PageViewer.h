@@ -25,6 +25,7 @@ class PageViewer : public PageWindow {
 
   private:
     void pageTurned(Link link) override;
+    QStringList neighbourPages() const override;
     void refresh();
 };
 

@@ -35,6 +35,12 @@ class PageWindow : public Screen {
     virtual void pageTurned(Link link) = 0;
     // Loads a page's screen copy, then its print copy; a missing page shows as an empty one.
     void loadPage(const QString& screenCopy, const QString& printCopy);
+    // Draws the screen copies of the pages next to the one on show while the pupil reads, one
+    // at a time between other events, so that turning to them is as quick as a repaint.
+    void prepareNeighbours(const QStringList& screenCopies);
+    void showEvent(QShowEvent* event) override;
+    // The screen copies of the pages one turn away from the page on show.
+    virtual QStringList neighbourPages() const = 0;
 };
 
 // "Page" + number(n) + " of" + number(total): "Page 2 of 3".

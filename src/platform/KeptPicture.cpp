@@ -19,20 +19,31 @@ void KeptPicture::drawOnScreen(QPainter& painter, const QRectF& target) const {
         m_picture->draw(painter, target);
         return;
     }
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    const QSize pixels = (target.size() * ratio).toSize();
+    const QImage copy =
+        copyFor(target.size(), painter.device()->devicePixelRatioF(), painter.renderHints());
+    painter.drawImage(target.topLeft(), copy);
+}
+
+void KeptPicture::prepareOnScreen(const QSizeF& size, qreal ratio) const {
+    if (!size.isEmpty())
+        copyFor(size, ratio, std::nullopt); // a fresh painter's hints, as a widget's paint has
+}
+
+QImage KeptPicture::copyFor(const QSizeF& size, qreal ratio,
+                            std::optional<QPainter::RenderHints> hints) const {
+    const QSize pixels = (size * ratio).toSize();
     QImage copy = m_copies->find(m_key, pixels, ratio);
     if (copy.isNull()) {
         copy = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
         copy.setDevicePixelRatio(ratio);
         copy.fill(Qt::transparent);
         QPainter p(&copy);
-        p.setRenderHints(painter.renderHints());
-        m_picture->draw(p, QRectF(QPointF(0, 0), target.size()));
+        if (hints) p.setRenderHints(*hints);
+        m_picture->draw(p, QRectF(QPointF(0, 0), size));
         p.end();
         m_copies->keep(m_key, copy);
     }
-    painter.drawImage(target.topLeft(), copy);
+    return copy;
 }
 
 } // namespace av

@@ -3,7 +3,9 @@
 #include "DrawnCopies.h"
 #include "Picture.h"
 
+#include <QPainter>
 #include <memory>
+#include <optional>
 
 namespace av {
 
@@ -19,10 +21,14 @@ class KeptPicture final : public Picture {
     void draw(QPainter& painter, const QRectF& target) const override;
     void drawOnScreen(QPainter& painter, const QRectF& target) const override;
     bool isWhole() const override { return m_picture->isWhole(); }
+    void prepareOnScreen(const QSizeF& size, qreal ratio) const override;
 
     const Picture& original() const { return *m_picture; }
 
   private:
+    QImage copyFor(const QSizeF& size, qreal ratio,
+                   std::optional<QPainter::RenderHints> hints) const;
+
     PicturePtr m_picture;
     QString m_key;
     std::shared_ptr<DrawnCopies> m_copies;

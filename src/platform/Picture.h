@@ -23,6 +23,9 @@ class Picture {
     virtual void drawOnScreen(QPainter& painter, const QRectF& target) const {
         draw(painter, target);
     }
+    // Readies drawOnScreen at that size in pixels and pixel ratio ahead of the paint that
+    // needs it; nothing for a picture that is cheap to draw.
+    virtual void prepareOnScreen(const QSizeF& /*size*/, qreal /*ratio*/) const {}
 };
 
 using PicturePtr = std::shared_ptr<const Picture>;
