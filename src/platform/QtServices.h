@@ -19,8 +19,8 @@ class FilePictureService : public PictureService {
   public:
     using MetafileDecoder = std::function<PicturePtr(const QByteArray&)>;
 
-    // Room for the pages of a set or of the guide drawn at their size on a plain screen.
-    static constexpr qsizetype DrawnBudget = 12 * 1024 * 1024;
+    // Room for the page on show and the two one turn away, at their size on a plain screen.
+    static constexpr qsizetype DrawnBudget = 6 * 1024 * 1024;
 
     explicit FilePictureService(const ProgramFolder& folder, qsizetype drawnBudget = DrawnBudget);
     PicturePtr load(const QString& path) override { return loadFitting(path, QSize(), false); }
