@@ -176,7 +176,9 @@ TEST_F(PageViewerTest, KeyFactsAfterAcknowledgmentsShowNoLogo) {
     EXPECT_EQ(caption(), QStringLiteral("Page 1 of 3"));
     const int mark = int(t.pictures.loaded.size());
     QTest::qWait(80);
-    EXPECT_TRUE(loadedSince(t, mark).isEmpty()) << "no animation runs";
+    // The page one turn away is drawn ahead meanwhile; no logo frame may load.
+    EXPECT_TRUE(loadedSince(t, mark).filter(QStringLiteral("logo")).isEmpty())
+        << "no animation runs";
 }
 
 TEST_F(PageViewerTest, MissingLogoFramesLeaveTheBoxesEmpty) {
