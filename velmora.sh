@@ -30,13 +30,20 @@ build() { # build folder, extra cmake options...
     cmake --build "$dir" -j "$jobs"
 }
 
-run_tests() { # build folder
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$jobs" --timeout 300 \
-        --label-exclude alone
+run_tests() { # build folder, extra ctest options...
+    local dir=$1
+    shift
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300 \
+        --label-exclude alone "$@"
     echo "== Tests that listen to the sound server, one at a time"
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure --timeout 300 \
-        --label-regex alone
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure --timeout 300 \
+        --label-regex alone "$@"
 }
+
+# Tests on a real X server run in the plain pass only: under the sanitizers the X libraries
+# themselves trip the checks (xkbcommon reads past its strings, Qt D-Bus leaks at exit).
+on_x_server='OnTheDisplay|QuitAfterFirstFrame|atspi_tests'
+
 
 case "${1:-}" in
 run)
@@ -53,7 +60,7 @@ test)
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
         LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        run_tests build-sanitize
+        run_tests build-sanitize --exclude-regex "$on_x_server"
     ;;
 package)
     install_missing
