@@ -3,7 +3,7 @@
 // process of its own, started on a copy of the data tree, and reports its peak resident size.
 // The photo run fails when its peak reaches 100 MB.
 #include "program/Program.h"
-#include "shell/Titlefrm.h"
+#include "shell/TitleScreen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,7 +30,7 @@ int mainMenu(int argc, char** argv, const QString& dir) {
     QApplication app(argc, argv);
     av::Program program(dir);
     program.start();
-    program.app().windows.get<av::Titlefrm>().Command1_Click();
+    program.app().windows.get<av::TitleScreen>().Command1_Click();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible()) w->repaint();
     QCoreApplication::processEvents();

@@ -5,12 +5,12 @@
 #include "menu/TopicScreen.h"
 #include "pages/PageWindow.h"
 #include "program/Program.h"
-#include "quiz/Multiple.h"
-#include "quiz/Welldone.h"
-#include "quiz/Wrong.h"
-#include "shell/Titlefrm.h"
-#include "worksheets/Wizard.h"
-#include "worksheets/Worksheets.h"
+#include "quiz/QuizScreen.h"
+#include "quiz/ResultsScreen.h"
+#include "quiz/WrongAnswersScreen.h"
+#include "shell/TitleScreen.h"
+#include "worksheets/WorksheetWizard.h"
+#include "worksheets/WorksheetCatalogue.h"
 
 namespace av::bench {
 namespace {
@@ -44,7 +44,7 @@ void ScreenWalk::step(Kind kind, const QString& label, const QString& window,
 
 void ScreenWalk::stepFromTitle() {
     step(Kind::ScreenOpen, QStringLiteral("main menu"), QStringLiteral("intro0"),
-         [&] { loaded<Titlefrm>(m_program, QStringLiteral("Titlefrm")).Command1_Click(); });
+         [&] { loaded<TitleScreen>(m_program, QStringLiteral("Titlefrm")).Command1_Click(); });
 }
 
 void ScreenWalk::run() {
@@ -88,13 +88,13 @@ void ScreenWalk::quiz(const QString& topicName) {
          [&] { loaded<TopicScreen>(m_program, topicName).label3_Click(0); });
     for (int q = 1; q < 10; ++q)
         step(Kind::ScreenOpen, QStringLiteral("quiz, next question"), quiz,
-             [&] { loaded<Multiple>(m_program, quiz).label3_Click(1); });
+             [&] { loaded<QuizScreen>(m_program, quiz).label3_Click(1); });
     step(Kind::ScreenOpen, QStringLiteral("results"), QStringLiteral("Welldone"),
-         [&] { loaded<Multiple>(m_program, quiz).label3_Click(1); });
+         [&] { loaded<QuizScreen>(m_program, quiz).label3_Click(1); });
     step(Kind::ScreenOpen, QStringLiteral("wrong answers"), QStringLiteral("Wrong"),
-         [&] { loaded<Welldone>(m_program, QStringLiteral("Welldone")).label3_Click(0); });
+         [&] { loaded<ResultsScreen>(m_program, QStringLiteral("Welldone")).label3_Click(0); });
     step(Kind::Step, {}, topicName,
-         [&] { loaded<Wrong>(m_program, QStringLiteral("Wrong")).label3_Click(0); });
+         [&] { loaded<WrongAnswersScreen>(m_program, QStringLiteral("Wrong")).label3_Click(0); });
 }
 
 void ScreenWalk::activity(const QString& topicName, const QString& window, int link, bool score) {
@@ -105,7 +105,7 @@ void ScreenWalk::activity(const QString& topicName, const QString& window, int l
             loaded<ActivityWindow>(m_program, window).label3_Click(ActivityWindow::CheckScore);
         });
         step(Kind::Step, {}, window,
-             [&] { loaded<Welldone>(m_program, QStringLiteral("Welldone")).label3_Click(1); });
+             [&] { loaded<ResultsScreen>(m_program, QStringLiteral("Welldone")).label3_Click(1); });
     }
     step(Kind::Step, {}, topicName,
          [&] { loaded<ActivityWindow>(m_program, window).label3_Click(ActivityWindow::Exit); });
@@ -138,11 +138,11 @@ void ScreenWalk::teacherEntries() {
     step(Kind::ScreenOpen, QStringLiteral("worksheet wizard"), QStringLiteral("wizard"),
          [&] { menu(m_program).Label2_Click(17); });
     step(Kind::Step, {}, QStringLiteral("intro0"),
-         [&] { loaded<Wizard>(m_program, QStringLiteral("wizard")).label3_Click(0); });
+         [&] { loaded<WorksheetWizard>(m_program, QStringLiteral("wizard")).label3_Click(0); });
     step(Kind::ScreenOpen, QStringLiteral("worksheet catalogue"), QStringLiteral("worksheets"),
          [&] { menu(m_program).Label2_Click(18); });
     step(Kind::ScreenOpen, QStringLiteral("main menu"), QStringLiteral("intro0"),
-         [&] { loaded<Worksheets>(m_program, QStringLiteral("worksheets")).Label2_Click(0); });
+         [&] { loaded<WorksheetCatalogue>(m_program, QStringLiteral("worksheets")).Label2_Click(0); });
 }
 
 } // namespace av::bench

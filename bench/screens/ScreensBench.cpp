@@ -8,7 +8,7 @@
 #include "Xvfb.h"
 
 #include "program/Program.h"
-#include "shell/Titlefrm.h"
+#include "shell/TitleScreen.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "MainMenu.h"
 
 #include "shell/LinkLabels.h"
-#include "shell/Titlefrm.h"
+#include "shell/TitleScreen.h"
 #include "shell/WindowAccess.h"
 #include "worksheets/Register.h"
 
@@ -173,8 +173,8 @@ void MainMenu::Label2_Click(int index) {
 
 void MainMenu::exitToTitle() {
     // The title's load brings the backdrop forward, so the menu waits behind it.
-    app().windows.get<Titlefrm>().Command1.setText(QStringLiteral("Cancel"));
-    app().windows.show(QString::fromLatin1(Titlefrm::Name));
+    app().windows.get<TitleScreen>().Command1.setText(QStringLiteral("Cancel"));
+    app().windows.show(QString::fromLatin1(TitleScreen::Name));
 }
 
 void MainMenu::openCatalogue() {

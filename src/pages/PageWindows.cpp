@@ -1,6 +1,6 @@
 #include "PageWindows.h"
 
-#include "Guide.h"
+#include "TeachersGuide.h"
 #include "PageViewer.h"
 
 #include "shell/App.h"
@@ -10,7 +10,7 @@ namespace av {
 void registerPageWindows(App& app) {
     app.windows.define(QString::fromLatin1(PageViewer::Name),
                        [&app] { return new PageViewer(app); });
-    app.windows.define(QString::fromLatin1(Guide::Name), [&app] { return new Guide(app); });
+    app.windows.define(QString::fromLatin1(TeachersGuide::Name), [&app] { return new TeachersGuide(app); });
 }
 
 } // namespace av

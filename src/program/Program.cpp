@@ -9,7 +9,7 @@
 #include "platform/Fonts.h"
 #include "quiz/QuizWindows.h"
 #include "shell/ShellWindows.h"
-#include "shell/Titlefrm.h"
+#include "shell/TitleScreen.h"
 #include "worksheets/WorksheetWindows.h"
 
 #include <QCoreApplication>
@@ -22,7 +22,7 @@ Program::Program(ProgramFolder folder)
     : m_folder(std::move(folder)), m_sound(m_folder), m_pictures(m_folder) {
     // What the title's first frame needs and no window has to wait for starts now on other
     // threads: its picture's decoding and fontconfig's reading of its configuration.
-    m_pictures.prefetch(QString::fromLatin1(Titlefrm::PictureFile));
+    m_pictures.prefetch(QString::fromLatin1(TitleScreen::PictureFile));
     m_fontsLoaded = std::async(std::launch::async, &fonts::loadSystemConfiguration);
     installAccessibility();
     m_app = std::make_unique<App>(
@@ -38,7 +38,7 @@ void Program::start(const StartOptions& options) {
     // click.
     afterFirstFrame([this] { m_sound.prepare(); });
     if (options.quitAfterFirstFrame) afterFirstFrame([] { QCoreApplication::exit(0); });
-    auto& title = m_app->windows.get<Titlefrm>();
+    auto& title = m_app->windows.get<TitleScreen>();
     auto* frame = new FirstFrame(title);
     QObject::connect(frame, &FirstFrame::presented, frame, [this] { firstFrameReached(); });
     title.showWindow();

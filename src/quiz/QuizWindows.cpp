@@ -1,17 +1,17 @@
 #include "QuizWindows.h"
 
-#include "Multiple.h"
-#include "Welldone.h"
-#include "Wrong.h"
+#include "QuizScreen.h"
+#include "ResultsScreen.h"
+#include "WrongAnswersScreen.h"
 
 #include "shell/App.h"
 
 namespace av {
 
 void registerQuizWindows(App& app) {
-    app.windows.define(QString::fromLatin1(Multiple::Name), [&app] { return new Multiple(app); });
-    app.windows.define(QString::fromLatin1(Welldone::Name), [&app] { return new Welldone(app); });
-    app.windows.define(QString::fromLatin1(Wrong::Name), [&app] { return new Wrong(app); });
+    app.windows.define(QString::fromLatin1(QuizScreen::Name), [&app] { return new QuizScreen(app); });
+    app.windows.define(QString::fromLatin1(ResultsScreen::Name), [&app] { return new ResultsScreen(app); });
+    app.windows.define(QString::fromLatin1(WrongAnswersScreen::Name), [&app] { return new WrongAnswersScreen(app); });
 }
 
 } // namespace av

@@ -1,16 +1,16 @@
 #include "WorksheetWindows.h"
 
-#include "Wizard.h"
-#include "Worksheets.h"
+#include "WorksheetWizard.h"
+#include "WorksheetCatalogue.h"
 
 #include "shell/App.h"
 
 namespace av {
 
 void registerWorksheetWindows(App& app) {
-    app.windows.define(QString::fromLatin1(Wizard::Name), [&app] { return new Wizard(app); });
-    app.windows.define(QString::fromLatin1(Worksheets::Name),
-                       [&app] { return new Worksheets(app); });
+    app.windows.define(QString::fromLatin1(WorksheetWizard::Name), [&app] { return new WorksheetWizard(app); });
+    app.windows.define(QString::fromLatin1(WorksheetCatalogue::Name),
+                       [&app] { return new WorksheetCatalogue(app); });
 }
 
 } // namespace av

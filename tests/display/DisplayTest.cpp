@@ -4,8 +4,8 @@
 #include "menu/TopicScreen.h"
 #include "pages/PageWindow.h"
 #include "program/Program.h"
-#include "shell/Grey.h"
-#include "shell/Titlefrm.h"
+#include "shell/Backdrop.h"
+#include "shell/TitleScreen.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -69,8 +69,8 @@ TEST_F(OnTheDisplay, TheTitleShowsItsPictureAndTextsOverTheBackdrop) {
     Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
     startAndWait(program);
     auto& windows = program.app().windows;
-    auto& title = windows.get<Titlefrm>();
-    auto* grey = windows.find<Grey>();
+    auto& title = windows.get<TitleScreen>();
+    auto* grey = windows.find<Backdrop>();
     ASSERT_NE(grey, nullptr);
     EXPECT_TRUE(grey->filledNatively()) << "on X the window system fills the backdrop";
 
@@ -109,7 +109,7 @@ TEST_F(OnTheDisplay, TheBackdropStaysBehindEveryScreen) {
         EXPECT_GT(shownShare(screen, *window), 0.99) << name << " is covered";
         EXPECT_EQ(QColor(screen.pixel(4, 4)), BackdropBlue) << "backdrop gone under " << name;
     };
-    windows.get<Titlefrm>().Command1_Click();
+    windows.get<TitleScreen>().Command1_Click();
     check("intro0");
     auto& menu = windows.get<MainMenu>();
     menu.Label2_Click(5);
@@ -167,7 +167,7 @@ TEST(QuitAfterFirstFrameInProcess, EndsOnlyAfterTheTitleHasPainted) {
             return false;
         }
     } counter(paints);
-    program.app().windows.get<Titlefrm>().installEventFilter(&counter);
+    program.app().windows.get<TitleScreen>().installEventFilter(&counter);
     QEventLoop loop;
     QTimer::singleShot(20000, &loop, [&] { loop.exit(7); });
     EXPECT_EQ(loop.exec(), 0);

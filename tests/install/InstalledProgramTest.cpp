@@ -7,10 +7,10 @@
 #include "platform/QtServices.h"
 #include "program/FolderRules.h"
 #include "program/Program.h"
-#include "quiz/Multiple.h"
-#include "shell/Titlefrm.h"
-#include "worksheets/Wizard.h"
-#include "worksheets/Worksheets.h"
+#include "quiz/QuizScreen.h"
+#include "shell/TitleScreen.h"
+#include "worksheets/WorksheetWizard.h"
+#include "worksheets/WorksheetCatalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,20 +52,20 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     EXPECT_NO_THROW(pictures.load(u"wmf\\key wordsa.wmf"_s));
 
     t->windows().show(u"Titlefrm"_s);
-    window<Titlefrm>("Titlefrm").Command1.click();
+    window<TitleScreen>("Titlefrm").Command1.click();
     processDeferredDeletes();
     MainMenu& menu = window<MainMenu>("intro0");
     menu.Label2[5].click();
     window<TopicScreen>("pyramids").label3[0].click();
-    EXPECT_EQ(window<Multiple>("multiple").Label6.caption(), u"The Pyramids"_s);
+    EXPECT_EQ(window<QuizScreen>("multiple").Label6.caption(), u"The Pyramids"_s);
     EXPECT_EQ(t->state().questionSet.correct[10].size(), 1);
 
     menu.Label2[17].click();
-    Wizard& wizard = window<Wizard>("wizard");
+    WorksheetWizard& wizard = window<WorksheetWizard>("wizard");
     wizard.Text1.setText(u"Romans"_s);
-    for (int q = 0; q < Wizard::Questions; ++q) {
+    for (int q = 0; q < WorksheetWizard::Questions; ++q) {
         wizard.Text2[q].setText(u"Who?"_s);
-        for (int c = 0; c < Wizard::Choices; ++c)
+        for (int c = 0; c < WorksheetWizard::Choices; ++c)
             wizard.Text3[4 * q + c].setText(u"Them"_s);
         wizard.Check1[4 * q].setChecked(true);
     }
@@ -84,7 +84,7 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     wizard.label3_Click(0);
     menu.Label2[18].click();
     processDeferredDeletes();
-    Worksheets& catalogue = window<Worksheets>("worksheets");
+    WorksheetCatalogue& catalogue = window<WorksheetCatalogue>("worksheets");
     ASSERT_EQ(catalogue.Label2[1].caption(), u"Romans"_s);
     catalogue.Label2[1].click();
     EXPECT_EQ(t->state().questionSet.title, u"Romans"_s);

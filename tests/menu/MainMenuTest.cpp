@@ -4,7 +4,7 @@
 #include "menu/MenuWindows.h"
 #include "menu/TopicScreen.h"
 #include "shell/ShellWindows.h"
-#include "shell/Titlefrm.h"
+#include "shell/TitleScreen.h"
 
 #include <QApplication>
 #include <QTest>
@@ -29,8 +29,8 @@ class MainMenuTest : public ::testing::Test {
 
     // Opens the menu the pupil's way, from the title screen, and forgets what that took.
     MainMenu& openMenu() {
-        t.windows().show(QString::fromLatin1(Titlefrm::Name));
-        t.windows().get<Titlefrm>().Command1.click();
+        t.windows().show(QString::fromLatin1(TitleScreen::Name));
+        t.windows().get<TitleScreen>().Command1.click();
         processDeferredDeletes();
         t.sound.played.clear();
         t.pictures.loaded.clear();
@@ -51,8 +51,8 @@ class MainMenuTest : public ::testing::Test {
 
 TEST_F(MainMenuTest, LoadsWithItsEntriesSoundOnAndTheRegisterReaderArmed) {
     t.pictures.setSize(QStringLiteral("Images\\memnonsm.jpg"), {3000, 2250});
-    t.windows().show(QString::fromLatin1(Titlefrm::Name));
-    t.windows().get<Titlefrm>().Command1.click();
+    t.windows().show(QString::fromLatin1(TitleScreen::Name));
+    t.windows().get<TitleScreen>().Command1.click();
     MainMenu& m = *t.windows().find<MainMenu>();
     EXPECT_EQ(t.state().soundOn, 1);
     EXPECT_TRUE(m.Option1.isChecked());
@@ -154,7 +154,7 @@ TEST_F(MainMenuTest, SoundStaysOffThroughATopicAndComesBackOnThroughTheCatalogue
 TEST_F(MainMenuTest, ExitThenCancelReturnsToTheSameMenuWithItsSoundSetting) {
     MainMenu& m = openMenu();
     m.Label2[MainMenu::ExitEntry].click();
-    auto* title = t.windows().find<Titlefrm>();
+    auto* title = t.windows().find<TitleScreen>();
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->Command1.text(), QStringLiteral("Cancel"));
     EXPECT_EQ(journal.events, QStringList{QStringLiteral("Titlefrm shown after 0 sounds")});

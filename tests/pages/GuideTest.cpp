@@ -16,7 +16,7 @@ class GuideTest : public ::testing::Test {
         openGuide(t);
     }
 
-    Guide& guide() { return t.windows().get<Guide>(); }
+    TeachersGuide& guide() { return t.windows().get<TeachersGuide>(); }
     Label& link(int index) { return guide().label3[index]; }
     void press(int index) {
         ASSERT_TRUE(link(index).isEnabled()) << "link " << index << " is greyed";
@@ -30,7 +30,7 @@ class GuideTest : public ::testing::Test {
 };
 
 TEST_F(GuideTest, OpensOnPageOneInItsDesignState) {
-    Guide& g = guide();
+    TeachersGuide& g = guide();
     EXPECT_EQ(g.caption(), QStringLiteral("Ancient Velmora"));
     EXPECT_EQ(caption(), QStringLiteral("Page 1 of 5"));
     EXPECT_FALSE(previousOn());

@@ -2,7 +2,7 @@
 
 #include "TestApp.h"
 
-#include "pages/Guide.h"
+#include "pages/TeachersGuide.h"
 #include "pages/PageViewer.h"
 
 namespace av::test {

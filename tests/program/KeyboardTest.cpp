@@ -9,12 +9,12 @@
 #include "menu/TopicScreen.h"
 #include "pages/PageWindow.h"
 #include "program/Program.h"
-#include "quiz/Multiple.h"
-#include "quiz/Welldone.h"
-#include "quiz/Wrong.h"
-#include "shell/Titlefrm.h"
-#include "worksheets/Wizard.h"
-#include "worksheets/Worksheets.h"
+#include "quiz/QuizScreen.h"
+#include "quiz/ResultsScreen.h"
+#include "quiz/WrongAnswersScreen.h"
+#include "shell/TitleScreen.h"
+#include "worksheets/WorksheetWizard.h"
+#include "worksheets/WorksheetCatalogue.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -63,7 +63,7 @@ class KeyboardTest : public ::testing::Test {
 
     // Answers the quiz with the number keys (odd questions) and letter keys (even ones),
     // wrongly where asked, and leaves each question with Next.
-    void answerQuiz(Multiple& quiz, const std::set<int>& wrong = {}) {
+    void answerQuiz(QuizScreen& quiz, const std::set<int>& wrong = {}) {
         for (int n = 1; n <= 10; ++n) {
             const int right = t.state().questionSet.correct[n].toInt();
             const int choice = wrong.count(n) ? right % 4 + 1 : right;
@@ -80,10 +80,10 @@ class KeyboardTest : public ::testing::Test {
 };
 
 TEST_F(KeyboardTest, FromTheTitleScreenToTheCertificateByKeysAlone) {
-    auto& quiz = dynamic_cast<Multiple&>(openFromTopic(0, "multiple"));
+    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(0, "multiple"));
     answerQuiz(quiz);
     ASSERT_TRUE(shown("Welldone"));
-    auto& results = as<Welldone>("Welldone");
+    auto& results = as<ResultsScreen>("Welldone");
     EXPECT_EQ(t.state().scoreState.score, 10);
     ASSERT_TRUE(tabTo(results, results.Text1));
     for (char c : std::string("Amy"))
@@ -98,7 +98,7 @@ TEST_F(KeyboardTest, FromTheTitleScreenToTheCertificateByKeysAlone) {
 }
 
 TEST_F(KeyboardTest, ArrowsMoveAmongTheAnswersAndChooseAsAClickDoes) {
-    auto& quiz = dynamic_cast<Multiple&>(openFromTopic(0, "multiple"));
+    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(0, "multiple"));
     ASSERT_TRUE(tabTo(quiz, quiz.Option1[1]));
     EXPECT_FALSE(quiz.Option1[1].isChecked()); // Tab only brings the focus
     key(quiz, Qt::Key_Down);
@@ -168,10 +168,10 @@ TEST_F(KeyboardTest, TabGoesRoundEveryScreenInReadingOrder) {
     key(title, Qt::Key_Escape, Qt::NoModifier); // ends the program as its Exit does
     EXPECT_EQ(t.display.quitCalls, 1);
 
-    auto& quiz = dynamic_cast<Multiple&>(openFromTopic(0, "multiple"));
+    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(0, "multiple"));
     expectRoundInReadingOrder(quiz);
     answerQuiz(quiz, {2, 5});
-    auto& results = as<Welldone>("Welldone");
+    auto& results = as<ResultsScreen>("Welldone");
     expectRoundInReadingOrder(results);
     key(results, Qt::Key_Escape); // back to the topic
     for (const char* name :
@@ -182,7 +182,7 @@ TEST_F(KeyboardTest, TabGoesRoundEveryScreenInReadingOrder) {
 }
 
 TEST_F(KeyboardTest, TheWizardKeepsItsOwnOrderAndEndsOnItsCommands) {
-    auto& wizard = dynamic_cast<Wizard&>(openFromMenu(17, "wizard"));
+    auto& wizard = dynamic_cast<WorksheetWizard&>(openFromMenu(17, "wizard"));
     ASSERT_TRUE(tabTo(wizard, wizard.Text1));
     std::vector<QWidget*> round{focused()};
     for (int i = 0; i < 1 + 50 + 40 + 2; ++i) {
@@ -229,7 +229,7 @@ TEST_F(KeyboardTest, EscapeLeavesEveryScreenAsItsExitDoes) {
     ASSERT_TRUE(shown("intro0"));
     key(screen("intro0"), Qt::Key_Escape);
     ASSERT_TRUE(shown("Titlefrm"));
-    EXPECT_EQ(as<Titlefrm>("Titlefrm").Command1.text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(as<TitleScreen>("Titlefrm").Command1.text(), QStringLiteral("Cancel"));
     EXPECT_EQ(t.display.quitCalls, 0);
     key(screen("Titlefrm"), Qt::Key_Escape);
     EXPECT_EQ(t.display.quitCalls, 1);
@@ -265,7 +265,7 @@ QString announced(QWidget& w) {
 }
 
 TEST_F(KeyboardTest, AssistiveTechnologyFollowsFocusPickUpsAndQuestions) {
-    auto& quiz = dynamic_cast<Multiple&>(openFromTopic(0, "multiple"));
+    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(0, "multiple"));
     EXPECT_EQ(announced(quiz.Label2),
               QStringLiteral("Question 1. ") + t.state().questionSet.question[1]);
     ASSERT_TRUE(tabTo(quiz, quiz.label3[1]));

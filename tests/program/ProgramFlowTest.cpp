@@ -8,11 +8,11 @@
 #include "menu/TopicScreen.h"
 #include "pages/PageViewer.h"
 #include "program/Program.h"
-#include "quiz/Multiple.h"
-#include "quiz/Welldone.h"
-#include "shell/Titlefrm.h"
-#include "worksheets/Wizard.h"
-#include "worksheets/Worksheets.h"
+#include "quiz/QuizScreen.h"
+#include "quiz/ResultsScreen.h"
+#include "shell/TitleScreen.h"
+#include "worksheets/WorksheetWizard.h"
+#include "worksheets/WorksheetCatalogue.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -46,7 +46,7 @@ protected:
     }
     MainMenu& openMenu() {
         t.windows().show(QStringLiteral("Titlefrm"));
-        t.windows().get<Titlefrm>().Command1.click();
+        t.windows().get<TitleScreen>().Command1.click();
         processDeferredDeletes();
         return window<MainMenu>("intro0");
     }
@@ -60,7 +60,7 @@ TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
     ASSERT_TRUE(shown("pyramids"));
     window<TopicScreen>("pyramids").label3[0].click();
     ASSERT_TRUE(shown("multiple"));
-    Multiple& quiz = window<Multiple>("multiple");
+    QuizScreen& quiz = window<QuizScreen>("multiple");
     EXPECT_EQ(quiz.Label6.caption(), QStringLiteral("The Pyramids"));
     for (int n = 1; n <= 10; ++n) {
         const int right = t.state().questionSet.correct[n].toInt();
@@ -72,7 +72,7 @@ TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
     processDeferredDeletes();
     EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("multiple")));
     ASSERT_TRUE(shown("Welldone"));
-    Welldone& results = window<Welldone>("Welldone");
+    ResultsScreen& results = window<ResultsScreen>("Welldone");
     EXPECT_EQ(t.state().scoreState.score, 10);
     EXPECT_TRUE(results.Text1.isVisible());
     EXPECT_EQ(t.state().topicTitle, QStringLiteral("Ancient Velmora"));
@@ -131,7 +131,7 @@ TEST_F(ProgramFlowTest, MenuOpensAcknowledgmentsAndGuide) {
 TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     MainMenu& menu = openMenu();
     menu.Label2[17].click();
-    Wizard& wizard = window<Wizard>("wizard");
+    WorksheetWizard& wizard = window<WorksheetWizard>("wizard");
     wizard.Text1.setText(QStringLiteral("Rome, Greece"));
     for (int q = 0; q < 10; ++q) {
         wizard.Text2[q].setText(QStringLiteral("Question %1?").arg(q + 1));
@@ -146,11 +146,11 @@ TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     menu.Label2[18].click();
     processDeferredDeletes();
     EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("intro0")));
-    Worksheets& catalogue = window<Worksheets>("worksheets");
+    WorksheetCatalogue& catalogue = window<WorksheetCatalogue>("worksheets");
     ASSERT_EQ(catalogue.Label2[1].caption(), QStringLiteral("Rome, Greece"));
     catalogue.Label2[1].click();
     ASSERT_TRUE(shown("multiple"));
-    EXPECT_EQ(window<Multiple>("multiple").Label6.caption(), QStringLiteral("Rome, Greece"));
+    EXPECT_EQ(window<QuizScreen>("multiple").Label6.caption(), QStringLiteral("Rome, Greece"));
     EXPECT_EQ(t.state().questionSet.correct[6], QStringLiteral("2"));
 }
 

@@ -8,8 +8,8 @@
 #include "menu/MainMenu.h"
 #include "menu/TopicScreen.h"
 #include "program/Program.h"
-#include "quiz/Multiple.h"
-#include "shell/Titlefrm.h"
+#include "quiz/QuizScreen.h"
+#include "shell/TitleScreen.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -84,11 +84,11 @@ TEST_F(ProgramSoundTest, TheSoundLibraryIsLoadedOnlyOnceTheTitleScreenIsUp) {
 TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
     program->start();
     pump(300ms); // the title screen is up; the card opens behind it
-    expectHeard([&] { program->app().windows.get<Titlefrm>().Command1.click(); }, "click.wav");
+    expectHeard([&] { program->app().windows.get<TitleScreen>().Command1.click(); }, "click.wav");
     expectHeard([&] { window<MainMenu>("intro0").Label2[5].click(); }, "click.wav");
     expectHeard([&] { window<TopicScreen>("pyramids").label3[0].click(); }, "click.wav");
-    expectHeard([&] { window<Multiple>("multiple").Option1[2].click(); }, "typekey.wav");
-    expectHeard([&] { window<Multiple>("multiple").label3[2].click(); }, "click.wav");
+    expectHeard([&] { window<QuizScreen>("multiple").Option1[2].click(); }, "typekey.wav");
+    expectHeard([&] { window<QuizScreen>("multiple").label3[2].click(); }, "click.wav");
     expectHeard([&] { window<TopicScreen>("pyramids").label3[1].click(); }, "click.wav");
     ActivityWindow& lab = window<ActivityWindow>("pyramidslab");
     expectHeard(

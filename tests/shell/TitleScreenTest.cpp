@@ -1,10 +1,10 @@
 #include "TestApp.h"
 
 #include "platform/Label.h"
-#include "shell/Grey.h"
+#include "shell/Backdrop.h"
 #include "shell/LinkLabels.h"
 #include "shell/ShellWindows.h"
-#include "shell/Titlefrm.h"
+#include "shell/TitleScreen.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -30,12 +30,12 @@ protected:
         registerShellWindows(t.app());
         t.windows().define(QStringLiteral("intro0"), [this] { return new MenuStandIn(t.app()); });
     }
-    Titlefrm& title() { return t.windows().get<Titlefrm>(); }
+    TitleScreen& title() { return t.windows().get<TitleScreen>(); }
     TestApp t;
 };
 
 TEST_F(TitleScreenTest, StartsCentredOverTheBackdropWithItsPicture) {
-    Titlefrm& w = title();
+    TitleScreen& w = title();
     w.showWindow();
     EXPECT_TRUE(t.windows().isLoaded(QStringLiteral("Grey")));
     Window& grey = t.windows().touch(QStringLiteral("Grey"));
@@ -54,7 +54,7 @@ TEST_F(TitleScreenTest, StartsCentredOverTheBackdropWithItsPicture) {
 
 TEST_F(TitleScreenTest, MissingPictureFallsBackToTheCommonFrame) {
     t.pictures.setMissing(QStringLiteral("images\\sphinx2sm.jpg"));
-    Titlefrm& w = title();
+    TitleScreen& w = title();
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
     EXPECT_FLOAT_EQ(w.Width(), 12000);
     EXPECT_FLOAT_EQ(w.Height(), 9000);
@@ -65,7 +65,7 @@ TEST_F(TitleScreenTest, MissingPictureFallsBackToTheCommonFrame) {
 TEST_F(TitleScreenTest, BothPicturesMissingStillLeavesAUsableScreen) {
     t.pictures.setMissing(QStringLiteral("images\\sphinx2sm.jpg"));
     t.pictures.setMissing(QStringLiteral("images\\sphinxsm.jpg"));
-    Titlefrm& w = title();
+    TitleScreen& w = title();
     EXPECT_EQ(w.Picture1.picture(), nullptr);
     w.Command2_Click();
     EXPECT_EQ(t.display.quitCalls, 1);

@@ -1,6 +1,6 @@
 #include "TestApp.h"
 
-#include "pages/Guide.h"
+#include "pages/TeachersGuide.h"
 #include "pages/PageViewer.h"
 #include "pages/PageWindows.h"
 #include "shell/WindowAccess.h"
@@ -42,10 +42,10 @@ class PagePrintTest : public ::testing::Test {
              QStringLiteral("wmf2\\pyramidsa.wmf"));
         return t.windows().get<PageViewer>();
     }
-    Guide& openGuide() {
+    TeachersGuide& openGuide() {
         open(QStringLiteral("guide"), QStringLiteral("wmf\\guide1.wmf"),
              QStringLiteral("wmf2\\guide1.wmf"));
-        return t.windows().get<Guide>();
+        return t.windows().get<TeachersGuide>();
     }
 
     // One empty line at the top, then the picture at (1000, 1000) at its own size.
@@ -83,7 +83,7 @@ TEST_F(PagePrintTest, ViewerPrintsThePrintCopyOfThePageOnShow) {
 }
 
 TEST_F(PagePrintTest, GuidePrintsThePrintCopyOfThePageOnShow) {
-    Guide& guide = openGuide();
+    TeachersGuide& guide = openGuide();
     guide.label3[PageWindow::NextLink].click();
     guide.label3[PageWindow::NextLink].click();
     guide.label3[PageWindow::PrintLink].click();
@@ -111,7 +111,7 @@ TEST_F(PagePrintTest, PrinterFailureIsReportedAndTheWindowStaysUsable) {
 
 TEST_F(PagePrintTest, MissingPrintCopyPrintsNothingAndSaysSo) {
     t.pictures.setMissing(QStringLiteral("wmf2\\guide2.wmf"));
-    Guide& guide = openGuide();
+    TeachersGuide& guide = openGuide();
     guide.label3[PageWindow::NextLink].click();
     guide.label3[PageWindow::PrintLink].click();
     EXPECT_TRUE(t.printer.documents.empty());

@@ -2,14 +2,14 @@
 #include "TestApp.h"
 
 #include "menu/MenuWindows.h"
-#include "quiz/Multiple.h"
+#include "quiz/QuizScreen.h"
 #include "quiz/QuestionFile.h"
 #include "quiz/QuizWindows.h"
-#include "quiz/Welldone.h"
+#include "quiz/ResultsScreen.h"
 #include "shell/WindowAccess.h"
 #include "worksheets/Register.h"
 #include "worksheets/WorksheetWindows.h"
-#include "worksheets/Worksheets.h"
+#include "worksheets/WorksheetCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -36,32 +36,32 @@ class QuizPrintTest : public ::testing::Test {
                              QStringLiteral("\r\n");
         t.writeFile(path, text.toLatin1());
     }
-    Multiple& takeFromCatalogue(const QString& title) {
+    QuizScreen& takeFromCatalogue(const QString& title) {
         writeQuestions(QStringLiteral("multiple/") + title + QStringLiteral(".txt"), title);
         t.writeFile(
             QStringLiteral("multiple/track.txt"),
             (QStringLiteral(" 1 \r\n") + registerLine(title) + QStringLiteral("\r\n")).toLatin1());
         t.windows().show(QStringLiteral("worksheets"));
-        t.windows().get<Worksheets>().Label2[1].click();
+        t.windows().get<WorksheetCatalogue>().Label2[1].click();
         return quiz();
     }
-    Multiple& takeFromTopic() {
+    QuizScreen& takeFromTopic() {
         writeQuestions(QStringLiteral("multiple/The Pyramids.txt"), QStringLiteral("The Pyramids"));
         t.windows().show(QStringLiteral("pyramids"));
         widgetOf<Label>(t.app(), QStringLiteral("pyramids"), QStringLiteral("label3"), 0).click();
         return quiz();
     }
-    Multiple& quiz() {
+    QuizScreen& quiz() {
         EXPECT_TRUE(t.windows().isLoaded(QStringLiteral("multiple")));
-        return t.windows().get<Multiple>();
+        return t.windows().get<QuizScreen>();
     }
-    static bool offered(Multiple& q) { return q.label3[3].isVisibleTo(&q); }
+    static bool offered(QuizScreen& q) { return q.label3[3].isVisibleTo(&q); }
 
     TestApp t;
 };
 
 TEST_F(QuizPrintTest, CatalogueWorksheetOffersPrintingAndPrintsItsQuestions) {
-    Multiple& q = takeFromCatalogue(QStringLiteral("Rivers"));
+    QuizScreen& q = takeFromCatalogue(QStringLiteral("Rivers"));
     ASSERT_TRUE(offered(q));
     EXPECT_EQ(q.label3[3].caption(), QStringLiteral("Print Worksheet"));
     t.sound.played.clear();
@@ -88,7 +88,7 @@ TEST_F(QuizPrintTest, CatalogueWorksheetOffersPrintingAndPrintsItsQuestions) {
 TEST_F(QuizPrintTest, TopicQuizDoesNotOfferPrintingEvenAfterACatalogueQuiz) {
     EXPECT_FALSE(offered(takeFromTopic()));
 
-    Multiple& fromCatalogue = takeFromCatalogue(QStringLiteral("Rivers"));
+    QuizScreen& fromCatalogue = takeFromCatalogue(QStringLiteral("Rivers"));
     ASSERT_TRUE(offered(fromCatalogue));
     fromCatalogue.label3[2].click(); // Exit
     processDeferredDeletes();
@@ -96,7 +96,7 @@ TEST_F(QuizPrintTest, TopicQuizDoesNotOfferPrintingEvenAfterACatalogueQuiz) {
 }
 
 TEST_F(QuizPrintTest, PrinterFailureIsReportedInsteadOfTheConfirmation) {
-    Multiple& q = takeFromCatalogue(QStringLiteral("Rivers"));
+    QuizScreen& q = takeFromCatalogue(QStringLiteral("Rivers"));
     t.printer.noPrinter = true;
     t.sound.played.clear();
     q.label3[3].click();
@@ -116,13 +116,13 @@ TEST_F(QuizPrintTest, PrinterFailureIsReportedInsteadOfTheConfirmation) {
 // The whole pupil's road: a full-marks topic quiz, a name, and the certificate names the topic
 // caption the quiz left behind.
 TEST_F(QuizPrintTest, FullMarksQuizEndsInACertificateForTheTopic) {
-    Multiple& q = takeFromTopic();
+    QuizScreen& q = takeFromTopic();
     for (int n = 1; n <= 10; ++n) {
         q.Option1[2].setChecked(true);
         q.label3[1].click();
     }
     processDeferredDeletes();
-    Welldone& results = t.windows().get<Welldone>();
+    ResultsScreen& results = t.windows().get<ResultsScreen>();
     ASSERT_EQ(results.label3[0].caption(), QStringLiteral("Print Certificate"));
     results.Text1.setText(QStringLiteral("Nefer"));
     t.messages.shown.clear();

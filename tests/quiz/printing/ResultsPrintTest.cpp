@@ -2,7 +2,7 @@
 #include "TestApp.h"
 
 #include "quiz/QuizWindows.h"
-#include "quiz/Welldone.h"
+#include "quiz/ResultsScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +23,13 @@ class ResultsPrintTest : public ::testing::Test {
         registerQuizWindows(t.app());
         t.state().soundOn = 1;
     }
-    Welldone& showResults(int score, int total) {
+    ResultsScreen& showResults(int score, int total) {
         t.state().scoreState = {score, total};
-        Welldone& w = t.windows().get<Welldone>();
+        ResultsScreen& w = t.windows().get<ResultsScreen>();
         w.showWindow();
         return w;
     }
-    void printCertificate(Welldone& w) {
+    void printCertificate(ResultsScreen& w) {
         ASSERT_EQ(w.label3[0].caption(), QStringLiteral("Print Certificate"));
         w.label3[0].click();
     }
@@ -42,7 +42,7 @@ class ResultsPrintTest : public ::testing::Test {
 
 TEST_F(ResultsPrintTest, FullMarksPrintTheCertificateWithTheTypedName) {
     t.state().topicTitle = QStringLiteral("Ancient Velmora");
-    Welldone& w = showResults(10, 10);
+    ResultsScreen& w = showResults(10, 10);
     w.Text1.setText(QStringLiteral("Cleo Patera"));
     t.sound.played.clear();
     printCertificate(w);
@@ -71,7 +71,7 @@ TEST_F(ResultsPrintTest, TopicWiderThanAQuarterPageOnThisScreenPrintsSmaller) {
 }
 
 TEST_F(ResultsPrintTest, ActivityWithNoQuizYetPrintsAnEmptyTopicAndItsOwnScore) {
-    Welldone& w = showResults(4, 4);
+    ResultsScreen& w = showResults(4, 4);
     printCertificate(w);
     const auto printed = texts();
     EXPECT_EQ(printed[TopicText].text, QString());
@@ -82,7 +82,7 @@ TEST_F(ResultsPrintTest, ActivityWithNoQuizYetPrintsAnEmptyTopicAndItsOwnScore) 
 
 TEST_F(ResultsPrintTest, PrintingTwicePrintsTwoIdenticalPagesAndConfirmsTwice) {
     t.state().topicTitle = QStringLiteral("Ancient Velmora");
-    Welldone& w = showResults(10, 10);
+    ResultsScreen& w = showResults(10, 10);
     w.Text1.setText(QStringLiteral("Ramose"));
     printCertificate(w);
     printCertificate(w);
@@ -92,7 +92,7 @@ TEST_F(ResultsPrintTest, PrintingTwicePrintsTwoIdenticalPagesAndConfirmsTwice) {
 }
 
 TEST_F(ResultsPrintTest, PrinterFailuresAreReportedOnceAndNothingClaimsToPrint) {
-    Welldone& w = showResults(10, 10);
+    ResultsScreen& w = showResults(10, 10);
     t.printer.noPrinter = true;
     printCertificate(w);
     EXPECT_EQ(t.messages.texts(), QStringList{Problem});

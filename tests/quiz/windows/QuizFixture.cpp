@@ -21,28 +21,28 @@ QuizFixture::QuizFixture() {
     }
 }
 
-Multiple& QuizFixture::openQuiz() {
-    Multiple& quiz = t.windows().get<Multiple>();
+QuizScreen& QuizFixture::openQuiz() {
+    QuizScreen& quiz = t.windows().get<QuizScreen>();
     quiz.loadPicture(quiz.Picture1, QStringLiteral("images\\pyramidssm.jpg"));
     quiz.Label5.setCaption(QStringLiteral("Ancient Velmora"));
     quiz.showWindow();
     return quiz;
 }
 
-void QuizFixture::answer(Multiple& quiz, int choice) {
+void QuizFixture::answer(QuizScreen& quiz, int choice) {
     if (choice != 0) quiz.Option1[choice].click();
     quiz.label3[1].click();
 }
 
 void QuizFixture::takeQuiz(const std::set<int>& wrong) {
-    Multiple& quiz = openQuiz();
+    QuizScreen& quiz = openQuiz();
     for (int n = 1; n <= 10; ++n)
         answer(quiz, wrong.count(n) != 0 ? wrongChoice(n) : correctChoice(n));
 }
 
-Welldone& QuizFixture::showResults(int score, int total) {
+ResultsScreen& QuizFixture::showResults(int score, int total) {
     t.state().scoreState = {score, total};
-    t.windows().show(QString::fromLatin1(Welldone::Name));
+    t.windows().show(QString::fromLatin1(ResultsScreen::Name));
     return results();
 }
 
@@ -51,7 +51,7 @@ bool QuizFixture::loaded(const char* name) {
 }
 
 void QuizFixture::runTimerChain() {
-    Welldone& w = results();
+    ResultsScreen& w = results();
     auto running = [&w] {
         return w.Timer1.isEnabled() || w.Timer2.isEnabled() || w.Timer3.isEnabled();
     };

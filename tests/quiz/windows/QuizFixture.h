@@ -2,9 +2,9 @@
 
 #include "TestApp.h"
 
-#include "quiz/Multiple.h"
-#include "quiz/Welldone.h"
-#include "quiz/Wrong.h"
+#include "quiz/QuizScreen.h"
+#include "quiz/ResultsScreen.h"
+#include "quiz/WrongAnswersScreen.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -23,16 +23,16 @@ class QuizFixture : public ::testing::Test {
     }
 
     // Opens the quiz as a topic screen does: picture, topic caption, show.
-    Multiple& openQuiz();
+    QuizScreen& openQuiz();
     // Chooses an option (0 chooses nothing) and presses Next or Check Score.
-    void answer(Multiple& quiz, int choice);
+    void answer(QuizScreen& quiz, int choice);
     // A whole quiz from question 1, wrong on the given questions and right on the others.
     void takeQuiz(const std::set<int>& wrong);
     // The results screen as an activity shows it: score set, then shown, nothing else changed.
-    Welldone& showResults(int score, int total);
+    ResultsScreen& showResults(int score, int total);
 
-    Welldone& results() { return t.windows().get<Welldone>(); }
-    Wrong& wrongAnswers() { return t.windows().get<Wrong>(); }
+    ResultsScreen& results() { return t.windows().get<ResultsScreen>(); }
+    WrongAnswersScreen& wrongAnswers() { return t.windows().get<WrongAnswersScreen>(); }
     bool loaded(const char* name);
     // Lets the results screen's three timers run out.
     void runTimerChain();

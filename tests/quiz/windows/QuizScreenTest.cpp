@@ -16,7 +16,7 @@ const QString TypeKey = QStringLiteral("wav\\typekey.wav");
 
 class QuizScreenTest : public QuizFixture {
   protected:
-    int checkedChoice(Multiple& quiz) {
+    int checkedChoice(QuizScreen& quiz) {
         for (int i = 1; i <= 4; ++i)
             if (quiz.Option1[i].isChecked()) return i;
         return 0;
@@ -34,7 +34,7 @@ TEST_F(QuizScreenTest, LoadResetsTheScoreAndShowsTheFirstQuestion) {
     t.state().scoreState = {3, 4};
     t.state().currentQuestion = 7;
     t.state().answerMarks.fill(1);
-    Multiple& quiz = openQuiz();
+    QuizScreen& quiz = openQuiz();
     EXPECT_EQ(t.state().scoreState.score, 0);
     EXPECT_EQ(t.state().scoreState.total, 10);
     EXPECT_EQ(t.state().currentQuestion, 1);
@@ -50,8 +50,8 @@ TEST_F(QuizScreenTest, LoadResetsTheScoreAndShowsTheFirstQuestion) {
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(quiz.Option1[i].backColor(), QColor(0, 78, 152));
     EXPECT_EQ(checkedChoice(quiz), 0);
-    EXPECT_TRUE(quiz.Option1[Multiple::NoChoice].isChecked());
-    EXPECT_EQ(quiz.focusWidget(), &quiz.Option1[Multiple::NoChoice]);
+    EXPECT_TRUE(quiz.Option1[QuizScreen::NoChoice].isChecked());
+    EXPECT_EQ(quiz.focusWidget(), &quiz.Option1[QuizScreen::NoChoice]);
     EXPECT_FALSE(shown(quiz.label3[0]));
     EXPECT_EQ(quiz.label3[1].caption(), QStringLiteral("Next Question >>"));
     EXPECT_TRUE(shown(quiz.label3[2]));
@@ -60,8 +60,8 @@ TEST_F(QuizScreenTest, LoadResetsTheScoreAndShowsTheFirstQuestion) {
 }
 
 TEST_F(QuizScreenTest, NoChoiceButtonLiesHiddenUnderThePicture) {
-    Multiple& quiz = openQuiz();
-    OptionButton& none = quiz.Option1[Multiple::NoChoice];
+    QuizScreen& quiz = openQuiz();
+    OptionButton& none = quiz.Option1[QuizScreen::NoChoice];
     EXPECT_FLOAT_EQ(none.Left(), 7080);
     EXPECT_FLOAT_EQ(none.Top(), 480);
     EXPECT_TRUE(quiz.Picture1.geometry().contains(none.geometry()));
@@ -70,7 +70,7 @@ TEST_F(QuizScreenTest, NoChoiceButtonLiesHiddenUnderThePicture) {
 }
 
 TEST_F(QuizScreenTest, WidgetsAreFoundByTheirDesignNames) {
-    Multiple& quiz = openQuiz();
+    QuizScreen& quiz = openQuiz();
     struct Place {
         const char* name;
         int index;
@@ -96,7 +96,7 @@ TEST_F(QuizScreenTest, WidgetsAreFoundByTheirDesignNames) {
 }
 
 TEST_F(QuizScreenTest, PreviousAndCheckScoreAppearOnlyWhereTheyBelong) {
-    Multiple& quiz = openQuiz();
+    QuizScreen& quiz = openQuiz();
     for (int n = 1; n <= 10; ++n) {
         EXPECT_EQ(quiz.Label4.caption(),
                   QStringLiteral("Question") + QLatin1Char(' ') + QString::number(n));
@@ -114,7 +114,7 @@ TEST_F(QuizScreenTest, PreviousAndCheckScoreAppearOnlyWhereTheyBelong) {
 }
 
 TEST_F(QuizScreenTest, AQuestionLeftForwardsScoresOnlyItsLastSelection) {
-    Multiple& quiz = openQuiz();
+    QuizScreen& quiz = openQuiz();
     answer(quiz, 0); // question 1 with nothing chosen
     EXPECT_EQ(marks()[1], 0);
     answer(quiz, correctChoice(2));
@@ -149,7 +149,7 @@ TEST_F(QuizScreenTest, AQuestionLeftForwardsScoresOnlyItsLastSelection) {
 }
 
 TEST_F(QuizScreenTest, OnlyThePupilsChoiceMakesTheKeySound) {
-    Multiple& quiz = openQuiz();
+    QuizScreen& quiz = openQuiz();
     quiz.Option1[2].click();
     EXPECT_EQ(t.sound.played, QStringList{TypeKey});
     answer(quiz, 0);
@@ -173,7 +173,7 @@ TEST_F(QuizScreenTest, QuizWithThreeWrongAnswersListsThemInOrder) {
     t.app().file1.close();
 
     takeQuiz({2, 5, 9});
-    EXPECT_FALSE(loaded(Multiple::Name));
+    EXPECT_FALSE(loaded(QuizScreen::Name));
     EXPECT_EQ(t.state().scoreState.score, 7);
     EXPECT_EQ(t.state().scoreState.total, 10);
     EXPECT_EQ(t.state().topicTitle, QStringLiteral("Ancient Velmora"));
@@ -184,7 +184,7 @@ TEST_F(QuizScreenTest, QuizWithThreeWrongAnswersListsThemInOrder) {
     EXPECT_EQ(wrongAnswers().Label6.caption(), QStringLiteral("Rivers, Roads"));
     EXPECT_FALSE(wrongAnswers().isVisible()) << "shown only on request";
 
-    Welldone& w = results();
+    ResultsScreen& w = results();
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.Label1.caption(), QStringLiteral("You have scored 7 out of 10."));
     EXPECT_FALSE(shown(w.Label6));
@@ -200,7 +200,7 @@ TEST_F(QuizScreenTest, AllTenRightFillsNoRow) {
     takeQuiz({});
     EXPECT_EQ(t.state().scoreState.score, 10);
     EXPECT_TRUE(visibleRows().isEmpty());
-    Welldone& w = results();
+    ResultsScreen& w = results();
     EXPECT_EQ(w.Label1.caption(), QStringLiteral("Excellent work. You have scored 10 out of 10."));
     EXPECT_EQ(w.label3[0].caption(), QStringLiteral("Print Certificate"));
     EXPECT_TRUE(shown(w.label3[0]));
@@ -231,7 +231,7 @@ TEST_F(QuizScreenTest, CorrectValueOutsideOneToFourIsNeverRight) {
     set.correct[3] = QStringLiteral("x");
     set.correct[4] = QString();
     set.correct[5] = QStringLiteral("-1");
-    Multiple& quiz = openQuiz();
+    QuizScreen& quiz = openQuiz();
     for (int n = 1; n <= 5; ++n) {
         for (int i = 1; i <= 4; ++i) {
             quiz.Option1[i].click();
@@ -248,18 +248,18 @@ TEST_F(QuizScreenTest, CorrectValueOutsideOneToFourIsNeverRight) {
 }
 
 TEST_F(QuizScreenTest, ExitPassesNothingOnAndStillClicks) {
-    Multiple& quiz = openQuiz();
+    QuizScreen& quiz = openQuiz();
     answer(quiz, correctChoice(1));
     quiz.label3[2].click();
-    EXPECT_FALSE(loaded(Multiple::Name));
-    EXPECT_FALSE(loaded(Welldone::Name));
-    EXPECT_FALSE(loaded(Wrong::Name));
+    EXPECT_FALSE(loaded(QuizScreen::Name));
+    EXPECT_FALSE(loaded(ResultsScreen::Name));
+    EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
     EXPECT_EQ(t.sound.played.last(), Click);
     processDeferredDeletes();
 }
 
 TEST_F(QuizScreenTest, LinksLightUpUnderThePointerAndClearOverTheWindow) {
-    Multiple& quiz = openQuiz();
+    QuizScreen& quiz = openQuiz();
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(&quiz, &move);

@@ -25,7 +25,7 @@ class ResultsMessageTest : public QuizFixture, public ::testing::WithParamInterf
 
 TEST_P(ResultsMessageTest, ActivityRoadShowsTheMessageForItsScore) {
     const MessageCase& c = GetParam();
-    Welldone& w = showResults(c.score, c.total);
+    ResultsScreen& w = showResults(c.score, c.total);
     EXPECT_EQ(w.Label1.caption(), QString::fromLatin1(c.message));
     EXPECT_EQ(w.label3[0].caption(), QString::fromLatin1(c.link));
     // Without the quiz's settings only full marks offers a link besides Exit.
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(ResultsScreenTest, LayoutAndNameBox) {
-    Welldone& w = showResults(10, 10);
+    ResultsScreen& w = showResults(10, 10);
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
     EXPECT_EQ(w.Picture1.backColor(), QColor(49, 135, 214));
     EXPECT_EQ(QRectF(w.Picture1.Left(), w.Picture1.Top(), w.Picture1.Width(), w.Picture1.Height()),
@@ -72,11 +72,11 @@ TEST_F(ResultsScreenTest, LayoutAndNameBox) {
     w.Text1.setFocus();
     QTest::keyClicks(&w.Text1, QStringLiteral("Cleopatra Philopator of the Nile"));
     EXPECT_EQ(w.Text1.text(), QStringLiteral("Cleopatra Philopator of t"));
-    EXPECT_EQ(w.Text1.text().size(), Welldone::NameLength);
+    EXPECT_EQ(w.Text1.text().size(), ResultsScreen::NameLength);
 }
 
 TEST_F(ResultsScreenTest, TimersAreNamedForOtherWindows) {
-    Welldone& w = showResults(5, 10);
+    ResultsScreen& w = showResults(5, 10);
     EXPECT_EQ(w.findChild<Timer*>(QStringLiteral("Timer1")), &w.Timer1);
     EXPECT_EQ(w.findChild<Timer*>(QStringLiteral("Timer2")), &w.Timer2);
     EXPECT_EQ(w.findChild<Timer*>(QStringLiteral("Timer3")), &w.Timer3);
@@ -90,7 +90,7 @@ TEST_F(ResultsScreenTest, TimersAreNamedForOtherWindows) {
 
 TEST_F(ResultsScreenTest, TimerChainShowsPictureFocusesNameAndCelebrates) {
     t.random.values = {0.75f};
-    Welldone& w = showResults(10, 10);
+    ResultsScreen& w = showResults(10, 10);
     // The pointer has crossed the window background before the chain gets to the links.
     for (const auto& [i, link] : w.label3)
         link->setOpaque(false);
@@ -107,7 +107,7 @@ TEST_F(ResultsScreenTest, TimerChainShowsPictureFocusesNameAndCelebrates) {
 TEST_F(ResultsScreenTest, MissingPictureLeavesItEmptyAndTheChainGoesOn) {
     t.pictures.setMissing(QStringLiteral("images\\sphinxsm.jpg"));
     t.random.values = {0.0f};
-    Welldone& w = showResults(9, 10);
+    ResultsScreen& w = showResults(9, 10);
     runTimerChain();
     EXPECT_EQ(w.Picture1.picture(), nullptr);
     EXPECT_NE(w.focusWidget(), &w.Text1) << "no name box below full marks";
@@ -130,7 +130,7 @@ TEST_P(CelebrationTest, EachPositionOfTheRowIsReachable) {
              {float(k) / float(count), std::nextafter(float(k + 1) / float(count), 0.0f)}) {
             t.sound.played.clear();
             t.random.values = {r};
-            Welldone& w = showResults(row.score, 10);
+            ResultsScreen& w = showResults(row.score, 10);
             w.Timer3_Timer();
             EXPECT_EQ(t.sound.played, QStringList{QString::fromLatin1(row.sounds[k])})
                 << "score " << row.score << " random " << r;
@@ -152,12 +152,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ResultsScreenTest, NoCelebrationBelowSixOrWithSoundOff) {
     for (int score : {0, 3, 5, 11}) {
-        Welldone& w = showResults(score, 10);
+        ResultsScreen& w = showResults(score, 10);
         w.Timer3_Timer();
         w.unload();
         processDeferredDeletes();
     }
-    Welldone& activity = showResults(4, 4);
+    ResultsScreen& activity = showResults(4, 4);
     activity.Timer3_Timer();
     activity.unload();
     processDeferredDeletes();
@@ -173,7 +173,7 @@ TEST_F(ResultsScreenTest, NoCelebrationBelowSixOrWithSoundOff) {
 
 TEST_F(ResultsScreenTest, SoundFollowsTheLiveScore) {
     t.random.values = {0.1f};
-    Welldone& w = showResults(5, 10);
+    ResultsScreen& w = showResults(5, 10);
     t.state().scoreState.score = 7;
     w.Timer3_Timer();
     EXPECT_EQ(w.Label1.caption(), QStringLiteral("You have scored 5 out of 10."));
@@ -182,13 +182,13 @@ TEST_F(ResultsScreenTest, SoundFollowsTheLiveScore) {
 
 // The certificate itself is checked with the printing tests.
 TEST_F(ResultsScreenTest, PrintCertificatePrintsWithoutAClick) {
-    Welldone& w = showResults(10, 10);
+    ResultsScreen& w = showResults(10, 10);
     w.label3[0].click();
     EXPECT_TRUE(t.sound.played.isEmpty());
     EXPECT_EQ(t.printer.documents.size(), 1u);
     EXPECT_EQ(t.messages.texts(), QStringList{QStringLiteral("Your certificate is now printing.")});
-    EXPECT_FALSE(loaded(Wrong::Name));
-    EXPECT_TRUE(loaded(Welldone::Name));
+    EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
+    EXPECT_TRUE(loaded(ResultsScreen::Name));
 }
 
 TEST_F(ResultsScreenTest, CheckWrongAnswersShowsTheListAndClicks) {
@@ -204,22 +204,22 @@ TEST_F(ResultsScreenTest, ExitClosesTheWrongAnswersToo) {
     results().label3[0].click();
     t.sound.played.clear();
     results().label3[1].click();
-    EXPECT_FALSE(loaded(Welldone::Name));
-    EXPECT_FALSE(loaded(Wrong::Name));
+    EXPECT_FALSE(loaded(ResultsScreen::Name));
+    EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
     EXPECT_EQ(t.sound.played, QStringList{Click});
     processDeferredDeletes();
 
     // Without a list loaded, Exit simply leaves.
     showResults(2, 4).label3[1].click();
-    EXPECT_FALSE(loaded(Welldone::Name));
-    EXPECT_FALSE(loaded(Wrong::Name));
+    EXPECT_FALSE(loaded(ResultsScreen::Name));
+    EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
 }
 
 TEST_F(ResultsScreenTest, CaptionBarCloseRunsExit) {
     takeQuiz({1});
     results().closeButtonPressed();
-    EXPECT_FALSE(loaded(Welldone::Name));
-    EXPECT_FALSE(loaded(Wrong::Name));
+    EXPECT_FALSE(loaded(ResultsScreen::Name));
+    EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
 }
 
 } // namespace

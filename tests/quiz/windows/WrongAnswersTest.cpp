@@ -12,8 +12,8 @@ class WrongAnswersTest : public QuizFixture {};
 
 TEST_F(WrongAnswersTest, TenWrongAnswersFillEveryRow) {
     takeQuiz({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    Wrong& w = wrongAnswers();
-    for (int k = 0; k < Wrong::Rows; ++k) {
+    WrongAnswersScreen& w = wrongAnswers();
+    for (int k = 0; k < WrongAnswersScreen::Rows; ++k) {
         Label& row = w.Label2[k];
         EXPECT_TRUE(shown(row)) << k;
         EXPECT_FLOAT_EQ(row.Top(), 1680 + 600 * k);
@@ -27,16 +27,16 @@ TEST_F(WrongAnswersTest, TenWrongAnswersFillEveryRow) {
 
 TEST_F(WrongAnswersTest, RowsBeyondTheWrongAnswersStayHidden) {
     takeQuiz({4, 10});
-    Wrong& w = wrongAnswers();
+    WrongAnswersScreen& w = wrongAnswers();
     EXPECT_EQ(w.Label2[0].caption(), QStringLiteral(" 4. ") + questionText(4));
     EXPECT_EQ(w.Label2[1].caption(), QStringLiteral(" 10. ") + questionText(10));
-    for (int k = 2; k < Wrong::Rows; ++k)
+    for (int k = 2; k < WrongAnswersScreen::Rows; ++k)
         EXPECT_FALSE(shown(w.Label2[k])) << k;
 }
 
 TEST_F(WrongAnswersTest, SizableFrameAndOnlyOneLink) {
     takeQuiz({1});
-    Wrong& w = wrongAnswers();
+    WrongAnswersScreen& w = wrongAnswers();
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
     EXPECT_FLOAT_EQ(w.Width(), 12000);
     EXPECT_EQ(w.maximumWidth(), QWIDGETSIZE_MAX) << "the pupil may resize this one";
@@ -50,14 +50,14 @@ TEST_F(WrongAnswersTest, ExitClosesTheResultsSilently) {
     results().label3[0].click();
     t.sound.played.clear();
     wrongAnswers().label3[1].click();
-    EXPECT_FALSE(loaded(Wrong::Name));
-    EXPECT_FALSE(loaded(Welldone::Name));
+    EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
+    EXPECT_FALSE(loaded(ResultsScreen::Name));
     EXPECT_TRUE(t.sound.played.isEmpty());
 }
 
 TEST_F(WrongAnswersTest, ExitLinkKeepsItsDarkBox) {
     takeQuiz({2});
-    Wrong& w = wrongAnswers();
+    WrongAnswersScreen& w = wrongAnswers();
     w.showWindow();
     QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
@@ -69,8 +69,8 @@ TEST_F(WrongAnswersTest, CaptionBarCloseRunsExit) {
     takeQuiz({2});
     results().label3[0].click();
     wrongAnswers().closeButtonPressed();
-    EXPECT_FALSE(loaded(Wrong::Name));
-    EXPECT_FALSE(loaded(Welldone::Name));
+    EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
+    EXPECT_FALSE(loaded(ResultsScreen::Name));
 }
 
 } // namespace

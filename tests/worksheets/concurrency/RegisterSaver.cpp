@@ -2,7 +2,7 @@
 // sharing it: register_saver <folder> <tag> <count>. Exits 1 if any save failed.
 #include "TestApp.h"
 
-#include "worksheets/Wizard.h"
+#include "worksheets/WorksheetWizard.h"
 #include "worksheets/WorksheetWindows.h"
 
 #include <QApplication>
@@ -22,16 +22,16 @@ int main(int argc, char** argv) {
     const int count = QByteArray(argv[3]).toInt();
     test::TestApp t{ProgramFolder(FolderPlan{folder, folder, {}, {}})};
     registerWorksheetWindows(t.app());
-    Wizard& wizard = t.windows().get<Wizard>();
+    WorksheetWizard& wizard = t.windows().get<WorksheetWizard>();
     int failures = 0;
     for (int i = 1; i <= count; ++i) {
         const QString title = QStringLiteral("%1 sheet %2").arg(tag).arg(i);
         wizard.Text1.setText(title);
-        for (int q = 0; q < Wizard::Questions; ++q) {
+        for (int q = 0; q < WorksheetWizard::Questions; ++q) {
             wizard.Text2[q].setText(QStringLiteral("%1, question %2").arg(title).arg(q + 1));
-            for (int c = 0; c < Wizard::Choices; ++c) {
-                wizard.Text3[Wizard::Choices * q + c].setText(QString::number(c + 1));
-                wizard.Check1[Wizard::Choices * q + c].setChecked(c == 0);
+            for (int c = 0; c < WorksheetWizard::Choices; ++c) {
+                wizard.Text3[WorksheetWizard::Choices * q + c].setText(QString::number(c + 1));
+                wizard.Check1[WorksheetWizard::Choices * q + c].setChecked(c == 0);
             }
         }
         wizard.label3_Click(1);

@@ -19,7 +19,7 @@ class CatalogueEntryTest : public WorksheetFixture {
     }
     // Clicks the entry showing title on the current page.
     void clickTitle(const QString& title) {
-        Worksheets& w = catalogue();
+        WorksheetCatalogue& w = catalogue();
         for (int j = 1; j <= 24; ++j)
             if (!w.Label2[j].isHidden() && w.Label2[j].caption() == title) {
                 w.Label2[j].click();
@@ -104,7 +104,7 @@ TEST_F(CatalogueEntryTest, CancelledDeleteChangesNothing) {
 TEST_F(CatalogueEntryTest, DeletingTheOnlyTitleOfTheLastPageKeepsThatPage) {
     QStringList titles = registerNames(25);
     listed(titles);
-    Worksheets& w = catalogue();
+    WorksheetCatalogue& w = catalogue();
     w.label3[1].click();
     w.Check2.click();
     clickTitle(QStringLiteral("Sheet25"));
@@ -121,7 +121,7 @@ TEST_F(CatalogueEntryTest, DeletingTheOnlyTitleOfTheLastPageKeepsThatPage) {
 
 TEST_F(CatalogueEntryTest, DeletingFromPageOneKeepsItsPagingLabels) {
     listed(registerNames(25));
-    Worksheets& w = catalogue();
+    WorksheetCatalogue& w = catalogue();
     w.Check2.click();
     clickTitle(QStringLiteral("Sheet1"));
     EXPECT_EQ(shown(), registerNames(25).mid(1));
@@ -135,7 +135,7 @@ TEST_F(CatalogueEntryTest, AMissingQuestionFileIsCorruptedToTakeOrEdit) {
     listed({QStringLiteral("Gone")});
     QFile::remove(t.folderPath() + QStringLiteral("/multiple/Gone.txt"));
     const QByteArray before = registerFile();
-    Worksheets& w = catalogue();
+    WorksheetCatalogue& w = catalogue();
     for (int mode = 0; mode < 2; ++mode) {
         SCOPED_TRACE(mode);
         w.Check1.setChecked(mode == 1);
@@ -189,7 +189,7 @@ TEST_F(CatalogueEntryTest, TakeEditAndSaveRoundTrip) {
     catalogue().Check1.click();
     clickTitle(QStringLiteral("Round Trip"));
     ASSERT_TRUE(loaded("wizard"));
-    Wizard& w = wizard();
+    WorksheetWizard& w = wizard();
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.Text1.text(), QStringLiteral("Round Trip"));
     EXPECT_EQ(w.Text2[9].text(), QStringLiteral("Question text 10"));

@@ -15,7 +15,7 @@ class CatalogueTest : public WorksheetFixture {
 };
 
 TEST_F(CatalogueTest, HasItsControls) {
-    Worksheets& w = catalogue();
+    WorksheetCatalogue& w = catalogue();
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
     EXPECT_EQ(w.Label1.caption(), QStringLiteral("Worksheets Catalogue"));
     EXPECT_EQ(w.Check1.text(), QStringLiteral("Edit Worksheet"));
@@ -86,7 +86,7 @@ TEST_F(CatalogueTest, TheTwentyFifthTitleOpensPageTwo) {
 
 TEST_F(CatalogueTest, OnlyFortyOnePagesCanBeReached) {
     writeRegister(registerNames(1000));
-    Worksheets& w = catalogue();
+    WorksheetCatalogue& w = catalogue();
     for (int p = 1; p <= 40; ++p) {
         ASSERT_TRUE(nextShown()) << p;
         w.label3[1].click();
@@ -104,7 +104,7 @@ TEST_F(CatalogueTest, OnlyFortyOnePagesCanBeReached) {
 }
 
 TEST_F(CatalogueTest, ModeBoxesExcludeEachOther) {
-    Worksheets& w = catalogue();
+    WorksheetCatalogue& w = catalogue();
     w.Check1.click();
     EXPECT_TRUE(w.Check1.isChecked());
     w.Check2.click();
@@ -133,7 +133,7 @@ TEST_F(CatalogueTest, ExitShowsTheMainMenuAnew) {
 
 TEST_F(CatalogueTest, EntriesAndExitFollowTheHoverConvention) {
     writeRegister(registerNames(3));
-    Worksheets& w = catalogue();
+    WorksheetCatalogue& w = catalogue();
     w.showWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QTest::mouseMove(&w, QPoint(400, 300));

@@ -22,7 +22,7 @@ class WizardTest : public WorksheetFixture {
 };
 
 TEST_F(WizardTest, HasEveryControlOfItsTable) {
-    Wizard& w = wizard();
+    WorksheetWizard& w = wizard();
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
     EXPECT_EQ(w.Text1.maxLength(), 25);
     EXPECT_FLOAT_EQ(w.Text1.Left(), 7560);
@@ -55,7 +55,7 @@ TEST_F(WizardTest, HasEveryControlOfItsTable) {
 }
 
 TEST_F(WizardTest, QuestionBlocksStandInTwoColumnsOfFive) {
-    Wizard& w = wizard();
+    WorksheetWizard& w = wizard();
     EXPECT_FLOAT_EQ(w.Text2[0].Left(), 240);
     EXPECT_FLOAT_EQ(w.Text2[4].Top(), 840 + 4 * 1440);
     EXPECT_FLOAT_EQ(w.Text2[5].Left(), 6120);
@@ -79,7 +79,7 @@ TEST_F(WizardTest, QuestionBlocksStandInTwoColumnsOfFive) {
 }
 
 TEST_F(WizardTest, TabFollowsTheEnterOrderThenTheTicks) {
-    Wizard& w = wizard();
+    WorksheetWizard& w = wizard();
     std::vector<QWidget*> expected{&w.Text1};
     for (int q = 0; q < 10; ++q) {
         expected.push_back(&w.Text2[q]);
@@ -96,7 +96,7 @@ TEST_F(WizardTest, TabFollowsTheEnterOrderThenTheTicks) {
 }
 
 TEST_F(WizardTest, EnterMovesThroughTheTableAndStopsAtTheLastChoice) {
-    Wizard& w = wizard();
+    WorksheetWizard& w = wizard();
     w.showWindow();
     QApplication::setActiveWindow(&w);
     auto enterIn = [&](QWidget& from) {
@@ -120,7 +120,7 @@ TEST_F(WizardTest, GenworkReportsTheFirstGapInItsFixedOrder) {
     EXPECT_EQ(saveMessage(), QStringLiteral("You have not chosen a title for your worksheet"))
         << "all empty reports only the title";
 
-    Wizard& w = wizard();
+    WorksheetWizard& w = wizard();
     fillWizard(QStringLiteral("Gaps"));
     w.Check1[0].setChecked(false);
     w.Text2[1].setText(QString());
@@ -237,7 +237,7 @@ TEST_F(WizardTest, ExitDiscardsTheEntries) {
 }
 
 TEST_F(WizardTest, LinksFollowTheHoverConvention) {
-    Wizard& w = wizard();
+    WorksheetWizard& w = wizard();
     w.showWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QTest::mouseMove(&w, QPoint(790, 5));

@@ -42,14 +42,14 @@ WorksheetFixture::WorksheetFixture() {
 }
 
 void WorksheetFixture::fillWizard(const QString& title) {
-    Wizard& w = wizard();
+    WorksheetWizard& w = wizard();
     w.Text1.setText(title);
-    for (int q = 0; q < Wizard::Questions; ++q) {
+    for (int q = 0; q < WorksheetWizard::Questions; ++q) {
         w.Text2[q].setText(QStringLiteral("Question text %1").arg(q + 1));
-        for (int c = 0; c < Wizard::Choices; ++c) {
-            const int i = Wizard::Choices * q + c;
+        for (int c = 0; c < WorksheetWizard::Choices; ++c) {
+            const int i = WorksheetWizard::Choices * q + c;
             w.Text3[i].setText(QStringLiteral("Choice %1%2").arg(q + 1).arg(QChar(u'A' + c)));
-            w.Check1[i].setChecked(c == q % Wizard::Choices);
+            w.Check1[i].setChecked(c == q % WorksheetWizard::Choices);
         }
     }
 }
@@ -92,7 +92,7 @@ QStringList WorksheetFixture::lines(const QString& relativePath) const {
 
 QStringList WorksheetFixture::shown() {
     QStringList out;
-    for (int j = 1; j <= Worksheets::Entries; ++j)
+    for (int j = 1; j <= WorksheetCatalogue::Entries; ++j)
         if (!catalogue().Label2[j].isHidden()) out.append(catalogue().Label2[j].caption());
     return out;
 }

@@ -5,8 +5,8 @@
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
 #include "shell/Screen.h"
-#include "worksheets/Wizard.h"
-#include "worksheets/Worksheets.h"
+#include "worksheets/WorksheetWizard.h"
+#include "worksheets/WorksheetCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -38,8 +38,8 @@ class WorksheetFixture : public ::testing::Test {
   protected:
     WorksheetFixture();
 
-    Wizard& wizard() { return t.windows().get<Wizard>(); }
-    Worksheets& catalogue() { return t.windows().get<Worksheets>(); }
+    WorksheetWizard& wizard() { return t.windows().get<WorksheetWizard>(); }
+    WorksheetCatalogue& catalogue() { return t.windows().get<WorksheetCatalogue>(); }
     bool loaded(const char* name) { return t.windows().isLoaded(QString::fromLatin1(name)); }
 
     // Types a complete worksheet: question n answered by choice (n - 1) % 4 + 1.

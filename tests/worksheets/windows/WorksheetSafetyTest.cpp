@@ -37,7 +37,7 @@ class WorksheetSafetyTest : public WorksheetFixture {
                                   QFileDevice::FileModificationTime));
     }
     void clickTitle(const QString& title) {
-        for (int j = 1; j <= Worksheets::Entries; ++j)
+        for (int j = 1; j <= WorksheetCatalogue::Entries; ++j)
             if (!catalogue().Label2[j].isHidden() && catalogue().Label2[j].caption() == title) {
                 catalogue().Label2[j].click();
                 return;

@@ -9,13 +9,13 @@ namespace av {
 
 // The questions of the last quiz answered wrongly, one row each. The quiz writes the rows;
 // this screen only shows them.
-class Wrong : public Screen {
+class WrongAnswersScreen : public Screen {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Wrong";
     static constexpr int Rows = 10;
 
-    explicit Wrong(App& app);
+    explicit WrongAnswersScreen(App& app);
 
     void Form_Load() override;
     void label3_Click(int index);

@@ -12,13 +12,13 @@ namespace av {
 
 // The results screen every scored activity ends on. Its load reads the score once, from the
 // program-wide score at that moment; a quiz then adjusts three widgets before showing it.
-class Welldone : public Screen {
+class ResultsScreen : public Screen {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Welldone";
     static constexpr int NameLength = 25;
 
-    explicit Welldone(App& app);
+    explicit ResultsScreen(App& app);
 
     void Form_Load() override;
     void label3_Click(int index);

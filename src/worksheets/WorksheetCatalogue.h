@@ -10,14 +10,14 @@ namespace av {
 
 // The worksheet catalogue: the register's titles 24 to a page, each taken as a quiz, edited in
 // the wizard or deleted, as the two mode boxes say.
-class Worksheets : public Screen {
+class WorksheetCatalogue : public Screen {
     Q_OBJECT
   public:
     static constexpr const char* Name = "worksheets";
     static constexpr int Entries = 24;
     static constexpr int LastPage = 40;
 
-    explicit Worksheets(App& app);
+    explicit WorksheetCatalogue(App& app);
 
     void Form_Load() override;
     void closeButtonPressed() override { Label2_Click(0); }

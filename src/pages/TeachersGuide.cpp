@@ -1,16 +1,16 @@
-#include "Guide.h"
+#include "TeachersGuide.h"
 
 namespace av {
 
-Guide::Guide(App& app) : PageWindow(app, QString::fromLatin1(Name), QPointF(120, -240)) {
+TeachersGuide::TeachersGuide(App& app) : PageWindow(app, QString::fromLatin1(Name), QPointF(120, -240)) {
     Label1.setCaption(pageCaption(1, PageTotal));
 }
 
-void Guide::Form_Load() {
+void TeachersGuide::Form_Load() {
     setframe(*this, app());
 }
 
-QStringList Guide::neighbourPages() const {
+QStringList TeachersGuide::neighbourPages() const {
     QStringList pages;
     const int page = state().currentPage;
     for (int n : {page + 1, page - 1})
@@ -19,13 +19,13 @@ QStringList Guide::neighbourPages() const {
     return pages;
 }
 
-void Guide::pageTurned(Link) {
+void TeachersGuide::pageTurned(Link) {
     showpage(state().currentPage);
 }
 
 // Arriving at page 3 or 4 leaves "Previous Page" as it is: the way there passes page 2, which
 // enabled it.
-void Guide::showpage(int page) {
+void TeachersGuide::showpage(int page) {
     const QString number = QString::number(page);
     loadPage(QStringLiteral("wmf\\guide") + number + QStringLiteral(".wmf"),
              QStringLiteral("wmf2\\guide") + number + QStringLiteral(".wmf"));

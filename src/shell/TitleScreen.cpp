@@ -1,4 +1,4 @@
-#include "Titlefrm.h"
+#include "TitleScreen.h"
 
 #include "platform/RuntimeError.h"
 
@@ -28,7 +28,7 @@ CommandButton& button(Window& w, Frame& frame, const QString& name, float left,
 
 } // namespace
 
-Titlefrm::Titlefrm(App& app)
+TitleScreen::TitleScreen(App& app)
     : Screen(app, QString::fromLatin1(Name)), Frame1(add<Frame>(QStringLiteral("Frame1"))),
       Label4(textLabel(*this, Frame1, QStringLiteral("Label4"), {60, 300, 5595, 1065},
                        QStringLiteral("Ancient Velmora"),
@@ -56,11 +56,11 @@ Titlefrm::Titlefrm(App& app)
     Picture1.setBounds(120, 1200, 5460, 3660);
     Picture1.setDescription(QStringLiteral("The great sphinx of Velmora"));
     Command1.setDefault(true);
-    connect(&Command1, &QPushButton::clicked, this, &Titlefrm::Command1_Click);
-    connect(&Command2, &QPushButton::clicked, this, &Titlefrm::Command2_Click);
+    connect(&Command1, &QPushButton::clicked, this, &TitleScreen::Command1_Click);
+    connect(&Command2, &QPushButton::clicked, this, &TitleScreen::Command2_Click);
 }
 
-void Titlefrm::Form_Load() {
+void TitleScreen::Form_Load() {
     try {
         const QSizeF screen = app().services.display.screenSizeTwips();
         setTop(float(screen.height()) / 2 - Height() / 2);
@@ -74,13 +74,13 @@ void Titlefrm::Form_Load() {
     }
 }
 
-void Titlefrm::Command1_Click() {
+void TitleScreen::Command1_Click() {
     app().windows.show(QStringLiteral("intro0"));
     unload();
     playsound(ClickSound);
 }
 
-void Titlefrm::Command2_Click() {
+void TitleScreen::Command2_Click() {
     playsound(ClickSound);
     app().endProgram();
 }

@@ -1,4 +1,4 @@
-#include "Worksheets.h"
+#include "WorksheetCatalogue.h"
 
 #include "shell/LinkLabels.h"
 
@@ -43,7 +43,7 @@ template <class Step> void orSkip(Step step) {
 
 } // namespace
 
-Worksheets::Worksheets(App& app)
+WorksheetCatalogue::WorksheetCatalogue(App& app)
     : Screen(app, QString::fromLatin1(Name)),
       Label1(plainLabel(*this, QStringLiteral("Label1"), {0, 0, 12000, 780},
                         QStringLiteral("Worksheets Catalogue"), 27.75)),
@@ -70,16 +70,16 @@ Worksheets::Worksheets(App& app)
     connectHandlers();
 }
 
-void Worksheets::connectHandlers() {
+void WorksheetCatalogue::connectHandlers() {
     Label2.connectEach(&Label::clicked, this, [this](int i) { Label2_Click(i); });
     Label2.connectEach(&Label::mouseMove, this,
                        [this](int i, const MouseArgs&) { Label2_MouseMove(i); });
     label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
-    connect(&Check1, &QCheckBox::toggled, this, &Worksheets::Check1_Click);
-    connect(&Check2, &QCheckBox::toggled, this, &Worksheets::Check2_Click);
+    connect(&Check1, &QCheckBox::toggled, this, &WorksheetCatalogue::Check1_Click);
+    connect(&Check2, &QCheckBox::toggled, this, &WorksheetCatalogue::Check2_Click);
 }
 
-void Worksheets::Form_Load() {
+void WorksheetCatalogue::Form_Load() {
     AppState& s = state();
     orSkip([&] { setframe(*this, app()); });
     orSkip([&] {
@@ -102,7 +102,7 @@ void Worksheets::Form_Load() {
 }
 
 // Sets entries from slot first on (entry 1) to slot last, and shows them.
-void Worksheets::showEntries(int first, int last) {
+void WorksheetCatalogue::showEntries(int first, int last) {
     for (int i = first; i <= last; ++i) {
         Label& label = Label2[i - first + 1];
         label.setCaption(state().registerNames[static_cast<size_t>(i)]);
@@ -110,7 +110,7 @@ void Worksheets::showEntries(int first, int last) {
     }
 }
 
-void Worksheets::workpage() {
+void WorksheetCatalogue::workpage() {
     const int page = state().cataloguePage;
     for (int j = 1; j <= Entries; ++j) {
         Label2[j].setCaption(QString());
@@ -129,25 +129,25 @@ void Worksheets::workpage() {
     showEntries(Entries * page + 1, last);
 }
 
-void Worksheets::label3_Click(int index) {
+void WorksheetCatalogue::label3_Click(int index) {
     state().cataloguePage += index == 0 ? -1 : 1;
     workpage();
     playsound(ClickSound);
 }
 
-void Worksheets::Check1_Click() {
+void WorksheetCatalogue::Check1_Click() {
     if (Check1.isChecked()) Check2.setChecked(false);
 }
 
-void Worksheets::Check2_Click() {
+void WorksheetCatalogue::Check2_Click() {
     if (Check2.isChecked()) Check1.setChecked(false);
 }
 
-void Worksheets::Label2_MouseMove(int index) {
+void WorksheetCatalogue::Label2_MouseMove(int index) {
     hoverOn(Label2[index]);
 }
 
-void Worksheets::Form_MouseMove(const MouseArgs&) {
+void WorksheetCatalogue::Form_MouseMove(const MouseArgs&) {
     hoverReset(Label2, {{0, Entries}});
 }
 

@@ -1,8 +1,8 @@
-#include "Welldone.h"
+#include "ResultsScreen.h"
 
 #include "CertificatePrint.h"
 #include "QuizLabels.h"
-#include "Wrong.h"
+#include "WrongAnswersScreen.h"
 
 #include "platform/NumberText.h"
 #include "shell/LinkLabels.h"
@@ -14,7 +14,7 @@
 namespace av {
 namespace {
 
-const QString WrongName = QString::fromLatin1(Wrong::Name);
+const QString WrongName = QString::fromLatin1(WrongAnswersScreen::Name);
 
 QStringList wavs(std::initializer_list<const char*> names) {
     QStringList out;
@@ -29,7 +29,7 @@ using quiz::textLabel;
 using quiz::timesFont;
 using quiz::Yellow;
 
-Welldone::Welldone(App& app)
+ResultsScreen::ResultsScreen(App& app)
     : Screen(app, QString::fromLatin1(Name)),
       Label4(textLabel(*this, QStringLiteral("Label4"), -1, {0, 120, 12000, 900},
                        QStringLiteral("Well Done!"), quiz::tahomaBold(36), Yellow)),
@@ -63,26 +63,26 @@ Welldone::Welldone(App& app)
     label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
     label3.connectEach(&Label::mouseMove, this,
                        [this](int i, const MouseArgs&) { label3_MouseMove(i); });
-    connect(&Timer1, &Timer::tick, this, &Welldone::Timer1_Timer);
-    connect(&Timer2, &Timer::tick, this, &Welldone::Timer2_Timer);
-    connect(&Timer3, &Timer::tick, this, &Welldone::Timer3_Timer);
+    connect(&Timer1, &Timer::tick, this, &ResultsScreen::Timer1_Timer);
+    connect(&Timer2, &Timer::tick, this, &ResultsScreen::Timer2_Timer);
+    connect(&Timer3, &Timer::tick, this, &ResultsScreen::Timer3_Timer);
 }
 
 // Timers are found by their design names, like the widgets.
-Timer& Welldone::addTimer(const char* name, int interval) {
+Timer& ResultsScreen::addTimer(const char* name, int interval) {
     auto* timer = new Timer(this);
     timer->setObjectName(QString::fromLatin1(name));
     timer->setInterval(interval);
     return *timer;
 }
 
-void Welldone::Form_Load() {
+void ResultsScreen::Form_Load() {
     setframe(*this, app());
     showScoreMessage();
     Timer1.setEnabled(true);
 }
 
-void Welldone::showScoreMessage() {
+void ResultsScreen::showScoreMessage() {
     const int score = state().scoreState.score;
     const int total = state().scoreState.total;
     const QString scored = str(score) + QStringLiteral(" out of") + str(total) + QLatin1Char('.');
@@ -106,13 +106,13 @@ void Welldone::showScoreMessage() {
     }
 }
 
-void Welldone::Timer1_Timer() {
+void ResultsScreen::Timer1_Timer() {
     loadPictureOrClear(Picture1, QStringLiteral("images\\sphinxsm.jpg"));
     Timer1.setEnabled(false);
     Timer2.setEnabled(true);
 }
 
-void Welldone::Timer2_Timer() {
+void ResultsScreen::Timer2_Timer() {
     if (Text1.isVisibleTo(this)) Text1.setFocus();
     Timer2.setEnabled(false);
     for (const auto& [index, link] : label3)
@@ -120,7 +120,7 @@ void Welldone::Timer2_Timer() {
     Timer3.setEnabled(true);
 }
 
-QStringList Welldone::celebrationSounds(int score) {
+QStringList ResultsScreen::celebrationSounds(int score) {
     switch (score) {
     case 10:
         return wavs({"fanf2.wav", "fanf3.wav"});
@@ -137,7 +137,7 @@ QStringList Welldone::celebrationSounds(int score) {
     }
 }
 
-void Welldone::Timer3_Timer() {
+void ResultsScreen::Timer3_Timer() {
     // The random source is seeded from the clock when the program starts.
     if (state().soundOn == 1) {
         const QStringList sounds = celebrationSounds(state().scoreState.score);
@@ -150,7 +150,7 @@ void Welldone::Timer3_Timer() {
     Timer3.setEnabled(false);
 }
 
-void Welldone::label3_Click(int index) {
+void ResultsScreen::label3_Click(int index) {
     const ScoreState& s = state().scoreState;
     if (index == 0) {
         if (s.score == s.total) {
@@ -173,16 +173,16 @@ void Welldone::label3_Click(int index) {
     playsound(ClickSound);
 }
 
-void Welldone::label3_MouseMove(int index) {
+void ResultsScreen::label3_MouseMove(int index) {
     hoverOn(label3[index]);
 }
 
-void Welldone::Form_MouseMove(const MouseArgs&) {
+void ResultsScreen::Form_MouseMove(const MouseArgs&) {
     hoverReset(label3, {{0, 1}});
 }
 
 // The topic's size on paper depends on its width as this window's own surface measures it.
-void Welldone::Printpage() {
+void ResultsScreen::Printpage() {
     const ScoreState& s = state().scoreState;
     const QString topic = state().topicTitle;
     const Certificate certificate{topic, surfaceTextWidth(surfaceFont(), topic), Text1.text(),

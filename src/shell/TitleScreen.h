@@ -10,13 +10,13 @@
 namespace av {
 
 // The title screen: the first window, and the one the program ends from.
-class Titlefrm : public Screen {
+class TitleScreen : public Screen {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Titlefrm";
     static constexpr const char* PictureFile = "images\\sphinx2sm.jpg";
 
-    explicit Titlefrm(App& app);
+    explicit TitleScreen(App& app);
 
     void Form_Load() override;
     void Command1_Click();

@@ -1,7 +1,7 @@
 #include "Register.h"
 #include "RegisterLock.h"
 #include "RegisterRecovery.h"
-#include "Wizard.h"
+#include "WorksheetWizard.h"
 #include "WorksheetFile.h"
 
 #include "quiz/QuestionFile.h"
@@ -11,14 +11,14 @@
 
 namespace av {
 
-void Wizard::say(const QString& text) {
+void WorksheetWizard::say(const QString& text) {
     app().services.messages.show(text, QStringLiteral("Ancient Velmora"),
                                  MessageBoxService::Buttons::Ok);
 }
 
 // The first gap in question n, or the empty text when it is complete and ticked once. Only the
 // empty text is missing: a blank is content.
-QString Wizard::missingPart(int n) const {
+QString WorksheetWizard::missingPart(int n) const {
     const int q = n - 1;
     const QString number = str(n);
     if (Text2[q].text().isEmpty())
@@ -37,7 +37,7 @@ QString Wizard::missingPart(int n) const {
     return {};
 }
 
-void Wizard::genwork() {
+void WorksheetWizard::genwork() {
     // Blanks alone would file a worksheet with a name nobody can see in the catalogue.
     if (Text1.text().trimmed().isEmpty()) {
         say(QStringLiteral("You have not chosen a title for your worksheet"));
@@ -55,7 +55,7 @@ void Wizard::genwork() {
 
 // The widgets as a question set; the correct line holds the digit of each ticked box, which
 // after genwork is exactly one.
-QuestionSet Wizard::worksheet() const {
+QuestionSet WorksheetWizard::worksheet() const {
     QuestionSet set;
     set.title = Text1.text();
     for (int n = 1; n <= Questions; ++n) {
@@ -72,7 +72,7 @@ QuestionSet Wizard::worksheet() const {
 }
 
 // Asked only over a worksheet this wizard does not hold already.
-bool Wizard::mayReplace(const QString& title) {
+bool WorksheetWizard::mayReplace(const QString& title) {
     if (title == m_heldTitle || !isRegistered(state(), title)) return true;
     const auto answer = app().services.messages.show(
         QStringLiteral("There is already a worksheet called ") + title +
@@ -83,7 +83,7 @@ bool Wizard::mayReplace(const QString& title) {
 
 // The question file goes under a temporary name and takes its own only once the register lists
 // it; a failure on the way removes the temporary file and puts the register back.
-void Wizard::writeAndRegister(const QString& title) {
+void WorksheetWizard::writeAndRegister(const QString& title) {
     const ProgramFolder& folder = app().services.folder;
     SequentialFile sheet(folder);
     sheet.openOutput(worksheetPathForSaving(folder, title));
@@ -101,7 +101,7 @@ void Wizard::writeAndRegister(const QString& title) {
     }
 }
 
-void Wizard::saveworksheet() {
+void WorksheetWizard::saveworksheet() {
     SequentialFile& file = app().file1;
     try {
         const QString title = Text1.text();

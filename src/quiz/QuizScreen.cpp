@@ -1,9 +1,9 @@
-#include "Multiple.h"
+#include "QuizScreen.h"
 
 #include "QuizLabels.h"
-#include "Welldone.h"
+#include "ResultsScreen.h"
 #include "WorksheetPrint.h"
-#include "Wrong.h"
+#include "WrongAnswersScreen.h"
 
 #include "platform/Accessibility.h"
 #include "platform/Keys.h"
@@ -38,7 +38,7 @@ using quiz::textLabel;
 using quiz::timesFont;
 using quiz::Yellow;
 
-Multiple::Multiple(App& app)
+QuizScreen::QuizScreen(App& app)
     : Screen(app, QString::fromLatin1(Name)),
       Label1(textLabel(*this, QStringLiteral("Label1"), -1, {120, 120, 6240, 900},
                        QStringLiteral("Multiple Choice"), quiz::tahomaBold(36), Yellow)),
@@ -87,7 +87,7 @@ Multiple::Multiple(App& app)
     Option1.connectEach(&OptionButton::clicked, this, [this](int i, bool) { Option1_Click(i); });
 }
 
-void Multiple::Form_Load() {
+void QuizScreen::Form_Load() {
     setframe(*this, app());
     AppState& s = state();
     s.scoreState.score = 0;
@@ -102,7 +102,7 @@ void Multiple::Form_Load() {
     showquest();
 }
 
-void Multiple::showquest() {
+void QuizScreen::showquest() {
     const int n = state().currentQuestion;
     const QuestionSet& set = state().questionSet;
     Option1[NoChoice].setChecked(true);
@@ -120,7 +120,7 @@ void Multiple::showquest() {
     announce(Label2, Label4.caption() + QStringLiteral(". ") + Label2.caption());
 }
 
-void Multiple::label3_Click(int index) {
+void QuizScreen::label3_Click(int index) {
     AppState& s = state();
     switch (index) {
     case 0:
@@ -148,29 +148,29 @@ void Multiple::label3_Click(int index) {
     playsound(ClickSound);
 }
 
-void Multiple::recordMark() {
+void QuizScreen::recordMark() {
     AppState& s = state();
     const int n = slot(s.currentQuestion);
     const int c = choiceNumber(s.questionSet.correct[n]);
     s.answerMarks[n] = c != 0 && Option1[c].isChecked() ? 1 : 0;
 }
 
-void Multiple::checkScore() {
+void QuizScreen::checkScore() {
     AppState& s = state();
     for (int n = 1; n <= 10; ++n) {
         s.scoreState.score += s.answerMarks[n];
         if (s.answerMarks[n] != 0) continue;
         // The questions before n that were answered wrongly: the rows fill in question order.
         const int k = (n - 1) - s.scoreState.score;
-        Wrong& wrong = app().windows.get<Wrong>();
+        WrongAnswersScreen& wrong = app().windows.get<WrongAnswersScreen>();
         if (!wrong.Label2.contains(k)) continue;
         wrong.Label2[k].setCaption(str(n) + QStringLiteral(". ") + s.questionSet.question[n]);
         wrong.Label2[k].setVisible(true);
     }
     s.topicTitle = Label5.caption();
-    app().windows.get<Wrong>().Label6.setCaption(Label6.caption());
+    app().windows.get<WrongAnswersScreen>().Label6.setCaption(Label6.caption());
     // Touching the results screen runs its load with the final score before these settings.
-    Welldone& results = app().windows.get<Welldone>();
+    ResultsScreen& results = app().windows.get<ResultsScreen>();
     results.Label6.setVisible(false);
     results.Label5.setVisible(true);
     results.label3[0].setVisible(true);
@@ -178,15 +178,15 @@ void Multiple::checkScore() {
     unload();
 }
 
-void Multiple::label3_MouseMove(int index) {
+void QuizScreen::label3_MouseMove(int index) {
     hoverOn(label3[index]);
 }
 
-void Multiple::Form_MouseMove(const MouseArgs&) {
+void QuizScreen::Form_MouseMove(const MouseArgs&) {
     hoverReset(label3, {{0, 3}});
 }
 
-void Multiple::keyPressEvent(QKeyEvent* event) {
+void QuizScreen::keyPressEvent(QKeyEvent* event) {
     const int choice = choiceKey(*event);
     if (choice == 0) {
         Screen::keyPressEvent(event);
@@ -198,11 +198,11 @@ void Multiple::keyPressEvent(QKeyEvent* event) {
     Option1[choice].click();
 }
 
-void Multiple::Option1_Click(int) {
+void QuizScreen::Option1_Click(int) {
     playsound(TypeKeySound);
 }
 
-void Multiple::Printpage() {
+void QuizScreen::Printpage() {
     const QString topic = Label5.caption();
     const QString title = Label6.caption();
     const QuestionSet& set = state().questionSet;

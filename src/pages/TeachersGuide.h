@@ -5,13 +5,13 @@
 namespace av {
 
 // The teachers' guide: five fixed pages read one at a time.
-class Guide : public PageWindow {
+class TeachersGuide : public PageWindow {
     Q_OBJECT
   public:
     static constexpr const char* Name = "guide";
     static constexpr int PageTotal = 5;
 
-    explicit Guide(App& app);
+    explicit TeachersGuide(App& app);
 
     void Form_Load() override;
 

@@ -1,4 +1,4 @@
-#include "Wizard.h"
+#include "WorksheetWizard.h"
 
 #include "shell/LinkLabels.h"
 
@@ -39,7 +39,7 @@ TextBox& textBox(Window& w, Group<TextBox>* group, const QString& name, int inde
 
 } // namespace
 
-Wizard::Wizard(App& app)
+WorksheetWizard::WorksheetWizard(App& app)
     : Screen(app, QString::fromLatin1(Name)),
       Text1(textBox(*this, nullptr, QStringLiteral("Text1"), -1, {7560, 120, 4215, 375}, 25)) {
     Text1.setAccessibleName(QStringLiteral("Worksheet Title"));
@@ -59,7 +59,7 @@ Wizard::Wizard(App& app)
 
 // One block: the caption and question box, then choices A and B in a row above C and D, each
 // with its tick box and letter just to its left.
-void Wizard::buildQuestion(int q) {
+void WorksheetWizard::buildQuestion(int q) {
     const float left = q < 5 ? 240 : 6120;
     const float top = QuestionTop + BlockHeight * float(q % 5);
     captionLabel(*this, Label1, 2 + q, {left, top - 300, ChoiceWidth, 285},
@@ -89,7 +89,7 @@ void Wizard::buildQuestion(int q) {
 
 // Tab follows the Enter moves: title, then each question and its choices; the ticks, then the
 // two commands, last.
-void Wizard::buildTabOrder() {
+void WorksheetWizard::buildTabOrder() {
     keepOwnTabOrder();
     QWidget* previous = &Text1;
     auto next = [&previous](QWidget* w) {
@@ -107,7 +107,7 @@ void Wizard::buildTabOrder() {
     next(&label3[0]);
 }
 
-void Wizard::connectHandlers() {
+void WorksheetWizard::connectHandlers() {
     label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
     label3.connectEach(&Label::mouseMove, this,
                        [this](int i, const MouseArgs&) { label3_MouseMove(i); });
@@ -118,13 +118,13 @@ void Wizard::connectHandlers() {
                       [this](int i) { Text3_KeyPress(i, EnterKey); });
 }
 
-void Wizard::Form_Load() {
+void WorksheetWizard::Form_Load() {
     setframe(*this, app());
     for (const auto& [i, check] : Check1)
         check->setBackColor(FrameBlue);
 }
 
-void Wizard::label3_Click(int index) {
+void WorksheetWizard::label3_Click(int index) {
     if (index == 0)
         unload();
     else if (index == 1)
@@ -132,23 +132,23 @@ void Wizard::label3_Click(int index) {
     playsound(ClickSound);
 }
 
-void Wizard::label3_MouseMove(int index) {
+void WorksheetWizard::label3_MouseMove(int index) {
     hoverOn(label3[index]);
 }
 
-void Wizard::Form_MouseMove(const MouseArgs&) {
+void WorksheetWizard::Form_MouseMove(const MouseArgs&) {
     hoverReset(label3, {{0, 1}});
 }
 
-void Wizard::Text1_KeyPress(int keyAscii) {
+void WorksheetWizard::Text1_KeyPress(int keyAscii) {
     if (keyAscii == EnterKey) Text2[0].setFocus();
 }
 
-void Wizard::Text2_KeyPress(int index, int keyAscii) {
+void WorksheetWizard::Text2_KeyPress(int index, int keyAscii) {
     if (keyAscii == EnterKey) Text3[Choices * index].setFocus();
 }
 
-void Wizard::Text3_KeyPress(int index, int keyAscii) {
+void WorksheetWizard::Text3_KeyPress(int index, int keyAscii) {
     if (keyAscii != EnterKey) return;
     if (index % Choices != Choices - 1)
         Text3[index + 1].setFocus();

@@ -12,14 +12,14 @@ namespace av {
 // The quiz: the ten questions of the loaded set, one at a time, each with four choices.
 // Leaving a question forwards records whether its correct choice was selected; leaving the
 // tenth scores the quiz and hands over to the results screen.
-class Multiple : public Screen {
+class QuizScreen : public Screen {
     Q_OBJECT
   public:
     static constexpr const char* Name = "multiple";
     // Option1(NoChoice) lies under the picture: selecting it shows a question with no answer.
     static constexpr int NoChoice = 5;
 
-    explicit Multiple(App& app);
+    explicit QuizScreen(App& app);
 
     void Form_Load() override;
     void showquest();

@@ -1,7 +1,7 @@
-#include "Wrong.h"
+#include "WrongAnswersScreen.h"
 
 #include "QuizLabels.h"
-#include "Welldone.h"
+#include "ResultsScreen.h"
 
 #include "shell/LinkLabels.h"
 
@@ -11,7 +11,7 @@ using quiz::tahomaBold;
 using quiz::textLabel;
 using quiz::Yellow;
 
-Wrong::Wrong(App& app)
+WrongAnswersScreen::WrongAnswersScreen(App& app)
     : Screen(app, QString::fromLatin1(Name), Border::Sizable),
       Label6(textLabel(*this, QStringLiteral("Label6"), -1, {0, 120, 12000, 540}, QString(),
                        tahomaBold(20.25), Yellow)),
@@ -34,13 +34,13 @@ Wrong::Wrong(App& app)
     label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
 }
 
-void Wrong::Form_Load() {
+void WrongAnswersScreen::Form_Load() {
     setframe(*this, app());
 }
 
 // Leaving the list leaves the results too; the pupil is back where the score was asked for.
-void Wrong::label3_Click(int) {
-    app().windows.unload(QString::fromLatin1(Welldone::Name));
+void WrongAnswersScreen::label3_Click(int) {
+    app().windows.unload(QString::fromLatin1(ResultsScreen::Name));
     unload();
 }
 

@@ -11,7 +11,7 @@ namespace av {
 
 // The multiple-choice wizard: a teacher types ten questions with four choices each, ticks the
 // correct one and saves the worksheet. The worksheet lives only in the widgets.
-class Wizard : public Screen {
+class WorksheetWizard : public Screen {
     Q_OBJECT
   public:
     static constexpr const char* Name = "wizard";
@@ -19,7 +19,7 @@ class Wizard : public Screen {
     static constexpr int Choices = 4;
     static constexpr int EnterKey = 13;
 
-    explicit Wizard(App& app);
+    explicit WorksheetWizard(App& app);
 
     void Form_Load() override;
     void closeButtonPressed() override { label3_Click(0); }

@@ -5,12 +5,12 @@
 namespace av {
 
 // The blue backdrop behind every screen, loaded for the whole run.
-class Grey : public Screen {
+class Backdrop : public Screen {
     Q_OBJECT
   public:
     static constexpr const char* Name = "Grey";
 
-    explicit Grey(App& app);
+    explicit Backdrop(App& app);
     void Form_Load() override;
     // The backdrop cannot be closed on its own; the program ends from the title screen.
     void closeButtonPressed() override {}

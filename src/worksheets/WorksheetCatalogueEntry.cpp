@@ -1,9 +1,9 @@
 #include "Register.h"
 #include "RegisterLock.h"
 #include "RegisterRecovery.h"
-#include "Wizard.h"
+#include "WorksheetWizard.h"
 #include "WorksheetFile.h"
-#include "Worksheets.h"
+#include "WorksheetCatalogue.h"
 
 #include "quiz/QuestionFile.h"
 #include "shell/WindowAccess.h"
@@ -21,14 +21,14 @@ const QString Title = QStringLiteral("Ancient Velmora");
 int correctChoice(const QString& field) {
     bool ok = false;
     const int d = field.trimmed().toInt(&ok);
-    if (!ok || d < 1 || d > Wizard::Choices)
+    if (!ok || d < 1 || d > WorksheetWizard::Choices)
         throw RuntimeError(RuntimeError::SubscriptOutOfRange, QStringLiteral("correct ") + field);
     return d;
 }
 
 } // namespace
 
-void Worksheets::Label2_Click(int index) {
+void WorksheetCatalogue::Label2_Click(int index) {
     try {
         playsound(ClickSound);
         if (index == 0) {
@@ -55,24 +55,24 @@ void Worksheets::Label2_Click(int index) {
 }
 
 // Every mode starts from the worksheet freshly loaded, so a missing or short file stops each.
-void Worksheets::openWorksheet(const QString& name) {
+void WorksheetCatalogue::openWorksheet(const QString& name) {
     SequentialFile& file = app().file1;
     file.openInput(worksheetPath(name));
     loadquest(file, state().questionSet);
     file.close();
 }
 
-void Worksheets::editworksheet(const QString& name) {
+void WorksheetCatalogue::editworksheet(const QString& name) {
     const QuestionSet& set = state().questionSet;
     // Checked before the wizard is touched, so a damaged file never leaves it half filled.
-    std::array<int, Wizard::Questions> correct{};
-    for (int q = 0; q < Wizard::Questions; ++q)
+    std::array<int, WorksheetWizard::Questions> correct{};
+    for (int q = 0; q < WorksheetWizard::Questions; ++q)
         correct[q] = correctChoice(set.correct[q + 1]);
-    Wizard& wizard = app().windows.get<Wizard>();
+    WorksheetWizard& wizard = app().windows.get<WorksheetWizard>();
     wizard.Text1.setText(name);
     wizard.holdWorksheet(name);
-    for (int q = 0; q < Wizard::Questions; ++q) {
-        const int first = Wizard::Choices * q;
+    for (int q = 0; q < WorksheetWizard::Questions; ++q) {
+        const int first = WorksheetWizard::Choices * q;
         wizard.Text2[q].setText(set.question[q + 1]);
         wizard.Text3[first].setText(set.choice1[q + 1]);
         wizard.Text3[first + 1].setText(set.choice2[q + 1]);
@@ -83,7 +83,7 @@ void Worksheets::editworksheet(const QString& name) {
     wizard.showWindow();
 }
 
-void Worksheets::deleteWorksheet(const QString& name) {
+void WorksheetCatalogue::deleteWorksheet(const QString& name) {
     const auto answer = app().services.messages.show(
         QStringLiteral("Are you sure that you want to delete the worksheet ") + name +
             QLatin1Char('?'),
@@ -104,12 +104,12 @@ void Worksheets::deleteWorksheet(const QString& name) {
     refreshPage();
 }
 
-void Worksheets::say(const QString& text) {
+void WorksheetCatalogue::say(const QString& text) {
     app().services.messages.show(text, Title, MessageBoxService::Buttons::Ok);
 }
 
 // The page keeps its number, caption and paging labels; only its entries move up.
-void Worksheets::refreshPage() {
+void WorksheetCatalogue::refreshPage() {
     const int base = Entries * state().cataloguePage;
     for (int j = 1; j <= Entries; ++j) {
         Label2[j].hide();
@@ -120,7 +120,7 @@ void Worksheets::refreshPage() {
 }
 
 // The quiz gets the main menu's picture; reading it loads the menu unseen when it is gone.
-void Worksheets::takeWorksheet() {
+void WorksheetCatalogue::takeWorksheet() {
     App& a = app();
     PictureBox& picture =
         widgetOf<PictureBox>(a, QStringLiteral("multiple"), QStringLiteral("Picture1"));

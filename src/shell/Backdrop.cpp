@@ -1,4 +1,4 @@
-#include "Grey.h"
+#include "Backdrop.h"
 
 #include "platform/NativeFill.h"
 
@@ -7,11 +7,11 @@
 
 namespace av {
 
-Grey::Grey(App& app) : Screen(app, QString::fromLatin1(Name), Border::None) {
+Backdrop::Backdrop(App& app) : Screen(app, QString::fromLatin1(Name), Border::None) {
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);
 }
 
-void Grey::Form_Load() {
+void Backdrop::Form_Load() {
     setBackColor(QColor(48, 133, 214));
     // Cover the work area, so the desktop does not show between the screens.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -31,11 +31,11 @@ void Grey::Form_Load() {
     }
 }
 
-QPaintEngine* Grey::paintEngine() const {
+QPaintEngine* Backdrop::paintEngine() const {
     return m_filledNatively ? nullptr : Screen::paintEngine();
 }
 
-void Grey::paintEvent(QPaintEvent* event) {
+void Backdrop::paintEvent(QPaintEvent* event) {
     if (!m_filledNatively) Screen::paintEvent(event);
 }
 
