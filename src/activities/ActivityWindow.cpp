@@ -133,8 +133,8 @@ Label& ActivityWindow::text(const QString& name) const {
     return *label;
 }
 
-void ActivityWindow::Form_Load() {
-    setframe(*this, app());
+void ActivityWindow::onLoad() {
+    applyCommonFrame(*this, app());
     state().scoreState.total = m_count;
     for (int i = 0; i < m_count; ++i)
         Label4[i].setBounds(Label4[i].Left(), Label4[i].Top(), Label2[i].Width(),
@@ -182,7 +182,7 @@ void ActivityWindow::Label2_MouseUp(int index, const MouseArgs&) {
 void ActivityWindow::snapIfCaptured(Label& label, const Label& box) {
     if (!captures(box, label.Left(), label.Top())) return;
     label.setPosition(box.Left(), box.Top());
-    playsound(ThudSound);
+    playSound(ThudSound);
 }
 
 // Any label in any target box counts, so two labels sharing a box still complete the set.
@@ -216,14 +216,14 @@ void ActivityWindow::label3_Click(int index) {
     default:
         break;
     }
-    playsound(ClickSound);
+    playSound(ClickSound);
 }
 
 void ActivityWindow::label3_MouseMove(int index) {
     hoverOn(label3[index]);
 }
 
-void ActivityWindow::Form_MouseMove(const MouseArgs&) {
+void ActivityWindow::onPointerOverBackground(const MouseArgs&) {
     hoverReset(label3, {{Exit, CheckScore}});
 }
 

@@ -21,14 +21,14 @@ class ActivityWindow : public Screen {
 
     ActivityWindow(App& app, const ActivityDescription& description);
 
-    void Form_Load() override;
+    void onLoad() override;
     void closeButtonPressed() override { label3_Click(Exit); }
 
     void Label2_MouseMove(int index, const MouseArgs& args);
     void Label2_MouseUp(int index, const MouseArgs& args);
     void label3_Click(int index);
     void label3_MouseMove(int index);
-    void Form_MouseMove(const MouseArgs& args) override;
+    void onPointerOverBackground(const MouseArgs& args) override;
 
     // A label picked up without dragging, by Enter or Space or by a click that did not move,
     // and put down in a place: place j < N is target box j, place N the label's own starting

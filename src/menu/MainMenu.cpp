@@ -105,8 +105,8 @@ void MainMenu::buildEntries() {
                        [this](int i, const MouseArgs&) { Label2_MouseMove(i); });
 }
 
-void MainMenu::Form_Load() {
-    setframe(*this, app());
+void MainMenu::onLoad() {
+    applyCommonFrame(*this, app());
     // The menu has to work even when its picture has gone missing.
     loadPictureOrClear(Image1, QStringLiteral("Images\\memnonsm.jpg"));
     Option1.setBackColor(MenuBlue);
@@ -116,7 +116,7 @@ void MainMenu::Form_Load() {
     Timer1.setEnabled(true);
 }
 
-void MainMenu::Form_MouseMove(const MouseArgs&) {
+void MainMenu::onPointerOverBackground(const MouseArgs&) {
     hoverReset(Label2, {{0, 12}, {15, 20}});
 }
 
@@ -168,7 +168,7 @@ void MainMenu::Label2_Click(int index) {
         topicNotInPack(index);
         break;
     }
-    playsound(ClickSound);
+    playSound(ClickSound);
 }
 
 void MainMenu::exitToTitle() {

@@ -19,8 +19,8 @@ class MainMenu : public Screen {
 
     explicit MainMenu(App& app);
 
-    void Form_Load() override;
-    void Form_MouseMove(const MouseArgs&) override;
+    void onLoad() override;
+    void onPointerOverBackground(const MouseArgs&) override;
     void Label2_MouseMove(int index);
     void Label2_Click(int index);
     void Option1_Click();

@@ -38,14 +38,14 @@ TopicScreen::TopicScreen(App& app, TopicRecord topic)
                        [this](int i, const MouseArgs&) { label3_MouseMove(i); });
 }
 
-void TopicScreen::Form_Load() {
-    setframe(*this, app());
+void TopicScreen::onLoad() {
+    applyCommonFrame(*this, app());
     // A topic whose picture has gone still opens, with an empty frame where the picture was.
     loadPictureOrClear(Image1, m_topic.picture);
     Image1.setLeft((WindowWidth - Image1.Width()) / 2);
 }
 
-void TopicScreen::Form_MouseMove(const MouseArgs&) {
+void TopicScreen::onPointerOverBackground(const MouseArgs&) {
     hoverReset(label3, {{0, 5}});
 }
 
@@ -76,14 +76,14 @@ void TopicScreen::label3_Click(int index) {
     default:
         return;
     }
-    playsound(ClickSound);
+    playSound(ClickSound);
 }
 
 bool TopicScreen::multipleChoice() {
     SequentialFile& file = app().file1;
     try {
         file.openInput(m_topic.questionFile);
-        loadquest(file, state().questionSet);
+        readQuestionSet(file, state().questionSet);
         file.close();
     } catch (const RuntimeError&) {
         // A missing or cut-short quiz must not open half filled; the catalogue says the same.

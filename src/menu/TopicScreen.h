@@ -18,8 +18,8 @@ class TopicScreen : public Screen {
 
     const TopicRecord& topic() const { return m_topic; }
 
-    void Form_Load() override;
-    void Form_MouseMove(const MouseArgs&) override;
+    void onLoad() override;
+    void onPointerOverBackground(const MouseArgs&) override;
     void label3_MouseMove(int index);
     void label3_Click(int index);
     void closeButtonPressed() override { label3_Click(2); }

@@ -47,8 +47,8 @@ PageViewer::PageViewer(App& app)
     connect(&Timer1, &Timer::tick, this, &PageViewer::Timer1_Timer);
 }
 
-void PageViewer::Form_Load() {
-    setframe(*this, app());
+void PageViewer::onLoad() {
+    applyCommonFrame(*this, app());
     if (state().pageCount == 1) {
         Label1.hide();
         label3[NextLink].hide();

@@ -16,7 +16,7 @@ class PageViewer : public PageWindow {
 
     explicit PageViewer(App& app);
 
-    void Form_Load() override;
+    void onLoad() override;
     void Timer1_Timer();
 
     PicturePanel& Picture1;

@@ -40,7 +40,7 @@ PageWindow::PageWindow(App& app, const QString& name, QPointF printCopyAt)
 
 // Both page windows follow the hover convention of every other screen: the links lose their
 // boxes over the window's background and regain them under the pointer.
-void PageWindow::Form_MouseMove(const MouseArgs&) {
+void PageWindow::onPointerOverBackground(const MouseArgs&) {
     hoverReset(label3, {{0, 3}});
 }
 
@@ -51,7 +51,7 @@ void PageWindow::label3_MouseMove(int index) {
 void PageWindow::label3_Click(int index) {
     switch (index) {
     case PrintLink:
-        Printpage();
+        printPage();
         break;
     case ExitLink:
         unload();
@@ -71,7 +71,7 @@ void PageWindow::label3_Click(int index) {
 
 // A print copy that could not be read, or only in part, prints nothing rather than an empty or
 // cut-off page, and the teacher is told.
-void PageWindow::Printpage() {
+void PageWindow::printPage() {
     const PicturePtr copy = Image2.picture();
     if (!copy || !copy->isWhole()) {
         showPrintingProblem(app());

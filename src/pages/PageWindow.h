@@ -21,7 +21,7 @@ class PageWindow : public Screen {
 
     // Sends the print copy to the printer at (1000, 1000) twips, with no message; a printer
     // failure, or a print copy that cannot be read, is reported.
-    void Printpage();
+    void printPage();
 
     Image& Image1;
     Image& Image2;
@@ -30,7 +30,7 @@ class PageWindow : public Screen {
 
   protected:
     PageWindow(App& app, const QString& name, QPointF printCopyAt);
-    void Form_MouseMove(const MouseArgs&) override;
+    void onPointerOverBackground(const MouseArgs&) override;
     // The current page number has just moved on or back by one through the given link.
     virtual void pageTurned(Link link) = 0;
     // Loads a page's screen copy, then its print copy; a missing page shows as an empty one.

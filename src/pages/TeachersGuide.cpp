@@ -6,8 +6,8 @@ TeachersGuide::TeachersGuide(App& app) : PageWindow(app, QString::fromLatin1(Nam
     Label1.setCaption(pageCaption(1, PageTotal));
 }
 
-void TeachersGuide::Form_Load() {
-    setframe(*this, app());
+void TeachersGuide::onLoad() {
+    applyCommonFrame(*this, app());
 }
 
 QStringList TeachersGuide::neighbourPages() const {

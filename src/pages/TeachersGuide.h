@@ -13,7 +13,7 @@ class TeachersGuide : public PageWindow {
 
     explicit TeachersGuide(App& app);
 
-    void Form_Load() override;
+    void onLoad() override;
 
   private:
     void pageTurned(Link link) override;

@@ -130,7 +130,7 @@ void Window::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     if (childAt(event->position().toPoint())) return;
     const MouseArgs args = mouseArgs(*event);
-    Form_MouseMove(args);
+    onPointerOverBackground(args);
     emit formMouseMove(args);
 }
 

@@ -25,7 +25,7 @@ class Window : public QWidget {
     const QString& name() const { return m_name; }
 
     // Runs once, right after the window is created.
-    virtual void Form_Load() {}
+    virtual void onLoad() {}
 
     // The caption bar's close button; by default the window unloads itself.
     virtual void closeButtonPressed();
@@ -84,7 +84,7 @@ class Window : public QWidget {
 
   protected:
     // The pointer moved over the window's own background, not over a widget.
-    virtual void Form_MouseMove(const MouseArgs&) {}
+    virtual void onPointerOverBackground(const MouseArgs&) {}
     // Escape does what the screen's own Exit does, which its close button does too.
     virtual void escapePressed() { closeButtonPressed(); }
 

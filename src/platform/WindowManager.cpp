@@ -31,7 +31,7 @@ Window& WindowManager::touch(const QString& name) {
     window->m_manager = this;
     m_windows.insert(name, window);
     adopt(window);
-    window->Form_Load();
+    window->onLoad();
     return *window;
 }
 

@@ -10,7 +10,7 @@
 namespace av {
 
 // The program's windows by name, one instance each. Touching a window that is not loaded
-// creates it and runs its Form_Load; unloading destroys it, and the next touch makes it anew.
+// creates it and runs its onLoad; unloading destroys it, and the next touch makes it anew.
 class WindowManager : public QObject {
     Q_OBJECT
 public:

@@ -16,7 +16,7 @@ QString unescapeCommas(const QString& text) {
     return out;
 }
 
-void loadquest(SequentialFile& file, QuestionSet& set) {
+void readQuestionSet(SequentialFile& file, QuestionSet& set) {
     set.title = unescapeCommas(file.readField());
     file.readField();
     for (int n = 1; n <= 10; ++n) {

@@ -15,7 +15,7 @@ QString unescapeCommas(const QString& text);
 
 // Reads a question set from the file the caller has opened; checks nothing. Fields read before
 // a failure keep their new values.
-void loadquest(SequentialFile& file, QuestionSet& set);
+void readQuestionSet(SequentialFile& file, QuestionSet& set);
 
 // The 72 lines of a question file: title, a space line, then per question the question, four
 // choices, the correct-choice digit and a space line.

@@ -87,8 +87,8 @@ QuizScreen::QuizScreen(App& app)
     Option1.connectEach(&OptionButton::clicked, this, [this](int i, bool) { Option1_Click(i); });
 }
 
-void QuizScreen::Form_Load() {
-    setframe(*this, app());
+void QuizScreen::onLoad() {
+    applyCommonFrame(*this, app());
     AppState& s = state();
     s.scoreState.score = 0;
     s.scoreState.total = 10;
@@ -139,13 +139,13 @@ void QuizScreen::label3_Click(int index) {
         unload();
         break;
     case 3:
-        Printpage();
+        printWorksheet();
         break;
     default:
         break;
     }
     // Requested after the command, even when the screen has just been unloaded.
-    playsound(ClickSound);
+    playSound(ClickSound);
 }
 
 void QuizScreen::recordMark() {
@@ -182,7 +182,7 @@ void QuizScreen::label3_MouseMove(int index) {
     hoverOn(label3[index]);
 }
 
-void QuizScreen::Form_MouseMove(const MouseArgs&) {
+void QuizScreen::onPointerOverBackground(const MouseArgs&) {
     hoverReset(label3, {{0, 3}});
 }
 
@@ -199,14 +199,14 @@ void QuizScreen::keyPressEvent(QKeyEvent* event) {
 }
 
 void QuizScreen::Option1_Click(int) {
-    playsound(TypeKeySound);
+    playSound(TypeKeySound);
 }
 
-void QuizScreen::Printpage() {
+void QuizScreen::printWorksheet() {
     const QString topic = Label5.caption();
     const QString title = Label6.caption();
     const QuestionSet& set = state().questionSet;
-    if (!printOrReport(app(), [&](PrinterService& p) { printWorksheet(p, topic, title, set); }))
+    if (!printOrReport(app(), [&](PrinterService& p) { av::printWorksheet(p, topic, title, set); }))
         return;
     app().services.messages.show(QStringLiteral("Your worksheet is now printing."),
                                  QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);

@@ -21,14 +21,14 @@ class QuizScreen : public Screen {
 
     explicit QuizScreen(App& app);
 
-    void Form_Load() override;
+    void onLoad() override;
     void showquest();
     void label3_Click(int index);
     void label3_MouseMove(int index);
     void Option1_Click(int index);
     // Prints the loaded worksheet on paper. Its link is offered only to quizzes taken from the
     // worksheet catalogue, which shows it.
-    void Printpage();
+    void printWorksheet();
     void closeButtonPressed() override { label3_Click(2); }
 
     Label& Label1;
@@ -41,7 +41,7 @@ class QuizScreen : public Screen {
     Group<Label> label3;
 
   protected:
-    void Form_MouseMove(const MouseArgs& args) override;
+    void onPointerOverBackground(const MouseArgs& args) override;
     // The keys 1 to 4 and A to D choose an answer as a click on it does.
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -76,8 +76,8 @@ Timer& ResultsScreen::addTimer(const char* name, int interval) {
     return *timer;
 }
 
-void ResultsScreen::Form_Load() {
-    setframe(*this, app());
+void ResultsScreen::onLoad() {
+    applyCommonFrame(*this, app());
     showScoreMessage();
     Timer1.setEnabled(true);
 }
@@ -144,7 +144,7 @@ void ResultsScreen::Timer3_Timer() {
         if (!sounds.isEmpty()) {
             const int count = int(sounds.size());
             const int r = int(double(app().services.random.next()) * count);
-            playsound(sounds[std::clamp(r, 0, count - 1)]);
+            playSound(sounds[std::clamp(r, 0, count - 1)]);
         }
     }
     Timer3.setEnabled(false);
@@ -155,7 +155,7 @@ void ResultsScreen::label3_Click(int index) {
     if (index == 0) {
         if (s.score == s.total) {
             try {
-                Printpage();
+                printCertificate();
             } catch (const std::exception&) {
                 app().services.messages.show(QStringLiteral("Printing has been cancelled."),
                                              QStringLiteral("Ancient Velmora"),
@@ -170,24 +170,24 @@ void ResultsScreen::label3_Click(int index) {
     } else {
         return;
     }
-    playsound(ClickSound);
+    playSound(ClickSound);
 }
 
 void ResultsScreen::label3_MouseMove(int index) {
     hoverOn(label3[index]);
 }
 
-void ResultsScreen::Form_MouseMove(const MouseArgs&) {
+void ResultsScreen::onPointerOverBackground(const MouseArgs&) {
     hoverReset(label3, {{0, 1}});
 }
 
 // The topic's size on paper depends on its width as this window's own surface measures it.
-void ResultsScreen::Printpage() {
+void ResultsScreen::printCertificate() {
     const ScoreState& s = state().scoreState;
     const QString topic = state().topicTitle;
     const Certificate certificate{topic, surfaceTextWidth(surfaceFont(), topic), Text1.text(),
                                   s.score, s.total};
-    if (!printOrReport(app(), [&](PrinterService& p) { printCertificate(p, certificate); })) return;
+    if (!printOrReport(app(), [&](PrinterService& p) { av::printCertificate(p, certificate); })) return;
     app().services.messages.show(QStringLiteral("Your certificate is now printing."),
                                  QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);
 }

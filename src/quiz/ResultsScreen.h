@@ -20,11 +20,11 @@ class ResultsScreen : public Screen {
 
     explicit ResultsScreen(App& app);
 
-    void Form_Load() override;
+    void onLoad() override;
     void label3_Click(int index);
     void label3_MouseMove(int index);
     // Prints the certificate and says so; a printer failure is reported here.
-    void Printpage();
+    void printCertificate();
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
@@ -46,7 +46,7 @@ class ResultsScreen : public Screen {
     Timer& Timer3;
 
   protected:
-    void Form_MouseMove(const MouseArgs& args) override;
+    void onPointerOverBackground(const MouseArgs& args) override;
 
   private:
     Timer& addTimer(const char* name, int interval);

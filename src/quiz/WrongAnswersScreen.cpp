@@ -34,8 +34,8 @@ WrongAnswersScreen::WrongAnswersScreen(App& app)
     label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
 }
 
-void WrongAnswersScreen::Form_Load() {
-    setframe(*this, app());
+void WrongAnswersScreen::onLoad() {
+    applyCommonFrame(*this, app());
 }
 
 // Leaving the list leaves the results too; the pupil is back where the score was asked for.

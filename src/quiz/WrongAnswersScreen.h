@@ -17,7 +17,7 @@ class WrongAnswersScreen : public Screen {
 
     explicit WrongAnswersScreen(App& app);
 
-    void Form_Load() override;
+    void onLoad() override;
     void label3_Click(int index);
     void closeButtonPressed() override { label3_Click(1); }
 

@@ -4,7 +4,7 @@ namespace av {
 
 App::App(Services s) : services(s), file1(s.folder) {}
 
-void App::playsound(const QString& path) {
+void App::playSound(const QString& path) {
     if (state.soundOn == 1) services.sound.play(path);
 }
 

@@ -22,7 +22,7 @@ public:
     SequentialFile file1;
 
     // Plays a wave file when sound is on; callers carry on at once.
-    void playsound(const QString& path);
+    void playSound(const QString& path);
     // Ends the program at once: every window closes without running another handler.
     void endProgram();
 };

@@ -11,7 +11,7 @@ Backdrop::Backdrop(App& app) : Screen(app, QString::fromLatin1(Name), Border::No
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);
 }
 
-void Backdrop::Form_Load() {
+void Backdrop::onLoad() {
     setBackColor(QColor(48, 133, 214));
     // Cover the work area, so the desktop does not show between the screens.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -11,7 +11,7 @@ class Backdrop : public Screen {
     static constexpr const char* Name = "Grey";
 
     explicit Backdrop(App& app);
-    void Form_Load() override;
+    void onLoad() override;
     // The backdrop cannot be closed on its own; the program ends from the title screen.
     void closeButtonPressed() override {}
     // Whether the window system fills the backdrop rather than the program painting it.

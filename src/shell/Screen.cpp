@@ -26,7 +26,7 @@ template <class Step> void skipOnFailure(Step step) {
 }
 } // namespace
 
-void setframe(Window& window, App& app) {
+void applyCommonFrame(Window& window, App& app) {
     window.setBackColor(QColor(0, 78, 152));
     window.setCaption(QStringLiteral("Ancient Velmora"));
     // From here on each step that fails is passed over, so the window gets all it can.

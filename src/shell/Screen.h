@@ -17,7 +17,7 @@ public:
 
     App& app() const { return m_app; }
     AppState& state() const { return m_app.state; }
-    void playsound(const QString& path) { m_app.playsound(path); }
+    void playSound(const QString& path) { m_app.playSound(path); }
     // Loads a picture file into an image or picture box; a failure is the caller's to trap.
     void loadPicture(PictureBox& box, const QString& path);
     // The same, but a missing or unreadable picture leaves the box empty.
@@ -28,6 +28,6 @@ private:
 };
 
 // Gives a screen the common frame: colours, caption, size and a centred place.
-void setframe(Window& window, App& app);
+void applyCommonFrame(Window& window, App& app);
 
 } // namespace av

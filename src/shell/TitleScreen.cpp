@@ -60,7 +60,7 @@ TitleScreen::TitleScreen(App& app)
     connect(&Command2, &QPushButton::clicked, this, &TitleScreen::Command2_Click);
 }
 
-void TitleScreen::Form_Load() {
+void TitleScreen::onLoad() {
     try {
         const QSizeF screen = app().services.display.screenSizeTwips();
         setTop(float(screen.height()) / 2 - Height() / 2);
@@ -68,7 +68,7 @@ void TitleScreen::Form_Load() {
         app().windows.show(QStringLiteral("Grey"));
         loadPicture(Picture1, QString::fromLatin1(PictureFile));
     } catch (const RuntimeError&) {
-        setframe(*this, app());
+        applyCommonFrame(*this, app());
         // The program must still start when its pictures are gone: the screen stays usable.
         loadPictureOrClear(Picture1, QStringLiteral("images\\sphinxsm.jpg"));
     }
@@ -77,11 +77,11 @@ void TitleScreen::Form_Load() {
 void TitleScreen::Command1_Click() {
     app().windows.show(QStringLiteral("intro0"));
     unload();
-    playsound(ClickSound);
+    playSound(ClickSound);
 }
 
 void TitleScreen::Command2_Click() {
-    playsound(ClickSound);
+    playSound(ClickSound);
     app().endProgram();
 }
 

@@ -18,7 +18,7 @@ class TitleScreen : public Screen {
 
     explicit TitleScreen(App& app);
 
-    void Form_Load() override;
+    void onLoad() override;
     void Command1_Click();
     void Command2_Click();
     void closeButtonPressed() override { Command2_Click(); }

@@ -44,7 +44,7 @@ bool loads(SequentialFile& file, const QString& name) {
     try {
         file.openInput(worksheetPath(name));
         QuestionSet set;
-        loadquest(file, set);
+        readQuestionSet(file, set);
         file.close();
         return true;
     } catch (const RuntimeError&) {

@@ -79,9 +79,9 @@ void WorksheetCatalogue::connectHandlers() {
     connect(&Check2, &QCheckBox::toggled, this, &WorksheetCatalogue::Check2_Click);
 }
 
-void WorksheetCatalogue::Form_Load() {
+void WorksheetCatalogue::onLoad() {
     AppState& s = state();
-    orSkip([&] { setframe(*this, app()); });
+    orSkip([&] { applyCommonFrame(*this, app()); });
     orSkip([&] {
         const QString keptAs = recoverRegister(app().file1, app().services.folder, s);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
@@ -132,7 +132,7 @@ void WorksheetCatalogue::workpage() {
 void WorksheetCatalogue::label3_Click(int index) {
     state().cataloguePage += index == 0 ? -1 : 1;
     workpage();
-    playsound(ClickSound);
+    playSound(ClickSound);
 }
 
 void WorksheetCatalogue::Check1_Click() {
@@ -147,7 +147,7 @@ void WorksheetCatalogue::Label2_MouseMove(int index) {
     hoverOn(Label2[index]);
 }
 
-void WorksheetCatalogue::Form_MouseMove(const MouseArgs&) {
+void WorksheetCatalogue::onPointerOverBackground(const MouseArgs&) {
     hoverReset(Label2, {{0, Entries}});
 }
 

@@ -19,7 +19,7 @@ class WorksheetCatalogue : public Screen {
 
     explicit WorksheetCatalogue(App& app);
 
-    void Form_Load() override;
+    void onLoad() override;
     void closeButtonPressed() override { Label2_Click(0); }
 
     void Label2_Click(int index);
@@ -43,7 +43,7 @@ class WorksheetCatalogue : public Screen {
     Group<Label> label3;
 
   protected:
-    void Form_MouseMove(const MouseArgs&) override;
+    void onPointerOverBackground(const MouseArgs&) override;
 
   private:
     void connectHandlers();

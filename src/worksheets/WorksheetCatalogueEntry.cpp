@@ -30,7 +30,7 @@ int correctChoice(const QString& field) {
 
 void WorksheetCatalogue::Label2_Click(int index) {
     try {
-        playsound(ClickSound);
+        playSound(ClickSound);
         if (index == 0) {
             app().windows.show(QStringLiteral("intro0"));
             unload();
@@ -58,7 +58,7 @@ void WorksheetCatalogue::Label2_Click(int index) {
 void WorksheetCatalogue::openWorksheet(const QString& name) {
     SequentialFile& file = app().file1;
     file.openInput(worksheetPath(name));
-    loadquest(file, state().questionSet);
+    readQuestionSet(file, state().questionSet);
     file.close();
 }
 

@@ -118,8 +118,8 @@ void WorksheetWizard::connectHandlers() {
                       [this](int i) { Text3_KeyPress(i, EnterKey); });
 }
 
-void WorksheetWizard::Form_Load() {
-    setframe(*this, app());
+void WorksheetWizard::onLoad() {
+    applyCommonFrame(*this, app());
     for (const auto& [i, check] : Check1)
         check->setBackColor(FrameBlue);
 }
@@ -129,14 +129,14 @@ void WorksheetWizard::label3_Click(int index) {
         unload();
     else if (index == 1)
         genwork();
-    playsound(ClickSound);
+    playSound(ClickSound);
 }
 
 void WorksheetWizard::label3_MouseMove(int index) {
     hoverOn(label3[index]);
 }
 
-void WorksheetWizard::Form_MouseMove(const MouseArgs&) {
+void WorksheetWizard::onPointerOverBackground(const MouseArgs&) {
     hoverReset(label3, {{0, 1}});
 }
 

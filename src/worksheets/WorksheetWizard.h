@@ -21,7 +21,7 @@ class WorksheetWizard : public Screen {
 
     explicit WorksheetWizard(App& app);
 
-    void Form_Load() override;
+    void onLoad() override;
     void closeButtonPressed() override { label3_Click(0); }
 
     void label3_Click(int index);
@@ -46,7 +46,7 @@ class WorksheetWizard : public Screen {
     TextBox& Text1;
 
   protected:
-    void Form_MouseMove(const MouseArgs&) override;
+    void onPointerOverBackground(const MouseArgs&) override;
 
   private:
     void buildQuestion(int q);

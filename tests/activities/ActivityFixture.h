@@ -23,7 +23,7 @@ class ResultsStandIn : public Screen {
   public:
     ResultsStandIn(App& app, ResultsSeen& seen)
         : Screen(app, QStringLiteral("Welldone")), m_seen(seen) {}
-    void Form_Load() override {
+    void onLoad() override {
         ++m_seen.loads;
         m_seen.score = state().scoreState.score;
         m_seen.total = state().scoreState.total;

@@ -83,7 +83,7 @@ TEST_F(MainMenuTest, LoadsWithItsEntriesSoundOnAndTheRegisterReaderArmed) {
 
 TEST_F(MainMenuTest, HoverHighlightsOneEntryAndTheBackgroundClearsThemAll) {
     MainMenu& m = openMenu();
-    m.Form_MouseMove(MouseArgs{});
+    m.onPointerOverBackground(MouseArgs{});
     for (const auto& [i, label] : m.Label2)
         EXPECT_FALSE(label->isOpaque()) << i;
     emit m.Label2[20].mouseMove(MouseArgs{});

@@ -13,8 +13,8 @@ bool Journal::eventFilter(QObject* object, QEvent* event) {
     return false;
 }
 
-void StandIn::Form_Load() {
-    setframe(*this, app());
+void StandIn::onLoad() {
+    applyCommonFrame(*this, app());
     const QString seen = seenOnLoad();
     m_journal.events.append(name() + QStringLiteral(" loaded") +
                             (seen.isEmpty() ? QString() : QStringLiteral(": ") + seen));
@@ -44,16 +44,16 @@ QuizStandIn::QuizStandIn(App& app, Journal& journal)
       Picture1(add<PicturePanel>(QStringLiteral("Picture1"))),
       Label5(add<Label>(QStringLiteral("Label5"))) {}
 
-void QuizStandIn::Form_Load() {
-    StandIn::Form_Load();
+void QuizStandIn::onLoad() {
+    StandIn::onLoad();
     Label5.setCaption(QStringLiteral("set on load"));
 }
 
 ActivityStandIn::ActivityStandIn(App& app, const QString& name, Journal& journal)
     : StandIn(app, name, journal), Label6(add<Label>(QStringLiteral("Label6"))) {}
 
-void ActivityStandIn::Form_Load() {
-    StandIn::Form_Load();
+void ActivityStandIn::onLoad() {
+    StandIn::onLoad();
     Label6.setCaption(QStringLiteral("set on load"));
 }
 

@@ -30,7 +30,7 @@ class StandIn : public Screen {
   public:
     StandIn(App& app, const QString& name, Journal& journal)
         : Screen(app, name), m_journal(journal) {}
-    void Form_Load() override;
+    void onLoad() override;
 
   protected:
     // What the window notes about the program's state when it loads.
@@ -63,7 +63,7 @@ class GuideStandIn : public StandIn {
 class QuizStandIn : public StandIn {
   public:
     QuizStandIn(App& app, Journal& journal);
-    void Form_Load() override;
+    void onLoad() override;
     QString seenOnLoad() const override { return state().questionSet.title; }
 
     PicturePanel& Picture1;
@@ -73,7 +73,7 @@ class QuizStandIn : public StandIn {
 class ActivityStandIn : public StandIn {
   public:
     ActivityStandIn(App& app, const QString& name, Journal& journal);
-    void Form_Load() override;
+    void onLoad() override;
 
     Label& Label6;
 };

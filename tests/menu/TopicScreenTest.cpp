@@ -60,7 +60,7 @@ TEST_P(TopicScreenTest, ShowsItsTitleAndSixLinks) {
     ASSERT_EQ(s.label3.size(), 6);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(s.label3[i].caption(), captions[i]);
-    s.Form_MouseMove(MouseArgs{});
+    s.onPointerOverBackground(MouseArgs{});
     for (const auto& [i, label] : s.label3)
         EXPECT_FALSE(label->isOpaque()) << i;
     emit s.label3[4].mouseMove(MouseArgs{});

@@ -17,7 +17,7 @@ int g_loads = 0;
 class Probe : public Window {
 public:
     explicit Probe(const QString& name) : Window(name), label(add<Label>(QStringLiteral("Label1"))) {}
-    void Form_Load() override {
+    void onLoad() override {
         ++g_loads;
         label.setCaption(QStringLiteral("loaded"));
     }

@@ -240,7 +240,7 @@ TEST_F(KeyboardTest, TheFocusedCommandIsHighlightedAndOutlined) {
     t.windows().show(QStringLiteral("Titlefrm"));
     key(screen("Titlefrm"), Qt::Key_Return);
     auto& menu = as<MainMenu>("intro0");
-    menu.Form_MouseMove(MouseArgs{}); // every entry loses its box
+    menu.onPointerOverBackground(MouseArgs{}); // every entry loses its box
     Label& guide = menu.Label2[20];
     ASSERT_FALSE(guide.isOpaque());
     const QPoint at = guide.mapTo(&menu, QPoint());

@@ -59,7 +59,7 @@ TEST(SingleInstance, ASocketLeftByACrashedProgramIsTakenOver) {
 class PlainWindow : public Window {
   public:
     using Window::Window;
-    void Form_Load() override {}
+    void onLoad() override {}
 };
 
 TEST(SingleInstance, BringingForwardShowsTheWindowShownLastAndGivesItTheFocus) {

@@ -64,7 +64,7 @@ class QuestionFileTest : public ::testing::Test {
         SequentialFile& file = t.app().file1;
         file.openInput(Path);
         try {
-            loadquest(file, set);
+            readQuestionSet(file, set);
         } catch (...) {
             file.close();
             throw;

@@ -18,8 +18,8 @@ namespace {
 class MenuStandIn : public Screen {
 public:
     explicit MenuStandIn(App& app) : Screen(app, QStringLiteral("intro0")) {}
-    void Form_Load() override {
-        setframe(*this, app());
+    void onLoad() override {
+        applyCommonFrame(*this, app());
         state().soundOn = 1;
     }
 };
@@ -106,7 +106,7 @@ TEST(SetFrame, AppliesTheCommonFrameWithOrWithoutPicture1) {
     TestApp t;
     t.display.screen = QSizeF(10245, 7680);
     Window bare(QStringLiteral("intro0"));
-    setframe(bare, t.app());
+    applyCommonFrame(bare, t.app());
     EXPECT_EQ(bare.backColor(), QColor(0, 78, 152));
     EXPECT_EQ(bare.caption(), QStringLiteral("Ancient Velmora"));
     EXPECT_FLOAT_EQ(bare.Width(), 12000);
@@ -118,18 +118,18 @@ TEST(SetFrame, AppliesTheCommonFrameWithOrWithoutPicture1) {
 
     Window withPicture(QStringLiteral("multiple"));
     auto& picture = withPicture.add<PicturePanel>(QStringLiteral("Picture1"));
-    setframe(withPicture, t.app());
+    applyCommonFrame(withPicture, t.app());
     EXPECT_EQ(picture.backColor(), QColor(49, 135, 214));
 }
 
 TEST(Sound, NothingPlaysUntilSoundIsSwitchedOn) {
     TestApp t;
-    t.app().playsound(ClickSound);
+    t.app().playSound(ClickSound);
     t.state().soundOn = 0;
-    t.app().playsound(ClickSound);
+    t.app().playSound(ClickSound);
     EXPECT_TRUE(t.sound.played.isEmpty());
     t.state().soundOn = 1;
-    t.app().playsound(QStringLiteral("wav\\thud3.wav"));
+    t.app().playSound(QStringLiteral("wav\\thud3.wav"));
     EXPECT_EQ(t.sound.played, QStringList{QStringLiteral("wav\\thud3.wav")});
 }
 

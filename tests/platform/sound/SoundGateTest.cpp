@@ -24,7 +24,7 @@ protected:
     }
 
     Signal clickThroughTheGate() {
-        return listen([&] { app->playsound(ClickSound); }, 500ms);
+        return listen([&] { app->playSound(ClickSound); }, 500ms);
     }
 
     RecordingMessageBox messages;

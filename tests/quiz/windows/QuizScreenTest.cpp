@@ -169,7 +169,7 @@ TEST_F(QuizScreenTest, QuizWithThreeWrongAnswersListsThemInOrder) {
                 (questionFileLines(written).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))
                     .toLatin1());
     t.app().file1.openInput(QStringLiteral("multiple\\Rivers.txt"));
-    loadquest(t.app().file1, t.state().questionSet);
+    readQuestionSet(t.app().file1, t.state().questionSet);
     t.app().file1.close();
 
     takeQuiz({2, 5, 9});

@@ -45,7 +45,7 @@ TEST(RegisterConcurrency, TwoProgramsSavingFiftyEachAtOnceListAllHundred) {
             EXPECT_TRUE(names.contains(title)) << qPrintable(title);
             QuestionSet set;
             file.openInput(worksheetPath(title));
-            loadquest(file, set);
+            readQuestionSet(file, set);
             file.close();
             EXPECT_EQ(set.title, title);
             EXPECT_EQ(set.question[10], title + QStringLiteral(", question 10"));

@@ -189,7 +189,7 @@ TEST_F(WizardTest, SavesTheQuestionFileAndRegistersTheTitle) {
 
     t.app().file1.openInput(QStringLiteral("multiple/Rome, Greece.txt"));
     QuestionSet set;
-    loadquest(t.app().file1, set);
+    readQuestionSet(t.app().file1, set);
     t.app().file1.close();
     EXPECT_EQ(set.title, QStringLiteral("Rome, Greece"));
     EXPECT_EQ(set.choice1[1], QStringLiteral("salt, pepper"));

@@ -16,8 +16,8 @@ QuizStandIn::QuizStandIn(App& app)
     PrintLink.setVisible(false);
 }
 
-void QuizStandIn::Form_Load() {
-    setframe(*this, app());
+void QuizStandIn::onLoad() {
+    applyCommonFrame(*this, app());
     Label6.setCaption(state().questionSet.title);
 }
 
@@ -25,8 +25,8 @@ MenuStandIn::MenuStandIn(App& app, int& loads)
     : Screen(app, QStringLiteral("intro0")), Image1(add<Image>(QStringLiteral("Image1"))),
       m_loads(loads) {}
 
-void MenuStandIn::Form_Load() {
-    setframe(*this, app());
+void MenuStandIn::onLoad() {
+    applyCommonFrame(*this, app());
     loadPicture(Image1, QStringLiteral("Images\\memnonsm.jpg"));
     state().soundOn = 1;
     ++m_loads;

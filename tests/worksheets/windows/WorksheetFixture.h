@@ -16,7 +16,7 @@ namespace av::test {
 class QuizStandIn : public Screen {
   public:
     explicit QuizStandIn(App& app);
-    void Form_Load() override;
+    void onLoad() override;
     PicturePanel& Picture1;
     Label& Label5;
     Label& Label6;
@@ -27,7 +27,7 @@ class QuizStandIn : public Screen {
 class MenuStandIn : public Screen {
   public:
     MenuStandIn(App& app, int& loads);
-    void Form_Load() override;
+    void onLoad() override;
     Image& Image1;
 
   private:
