@@ -1,8 +1,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
-#include "quiz/QuestionFile.h"
-#include "worksheets/Register.h"
+#include "model/QuestionFile.h"
+#include "model/Register.h"
 
 #include <QDir>
 #include <QFile>

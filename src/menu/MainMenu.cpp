@@ -3,7 +3,7 @@
 #include "shell/LinkLabels.h"
 #include "shell/TitleScreen.h"
 #include "shell/WindowAccess.h"
-#include "worksheets/Register.h"
+#include "model/Register.h"
 
 namespace av {
 namespace {

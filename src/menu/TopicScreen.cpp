@@ -1,6 +1,6 @@
 #include "TopicScreen.h"
 
-#include "quiz/QuestionFile.h"
+#include "model/QuestionFile.h"
 #include "shell/LinkLabels.h"
 #include "shell/WindowAccess.h"
 

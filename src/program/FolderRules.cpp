@@ -1,6 +1,6 @@
 #include "FolderRules.h"
 
-#include "worksheets/WorksheetFile.h"
+#include "model/WorksheetFile.h"
 
 #include <QDir>
 #include <QFile>

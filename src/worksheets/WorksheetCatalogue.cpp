@@ -5,7 +5,7 @@
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 
-#include "RegisterRecovery.h"
+#include "model/RegisterRecovery.h"
 
 namespace av {
 namespace {

@@ -1,11 +1,11 @@
-#include "Register.h"
-#include "RegisterLock.h"
-#include "RegisterRecovery.h"
+#include "model/Register.h"
+#include "model/RegisterLock.h"
+#include "model/RegisterRecovery.h"
 #include "WorksheetWizard.h"
-#include "WorksheetFile.h"
+#include "model/WorksheetFile.h"
 #include "WorksheetCatalogue.h"
 
-#include "quiz/QuestionFile.h"
+#include "model/QuestionFile.h"
 #include "shell/WindowAccess.h"
 
 #include "platform/PictureBox.h"

@@ -1,10 +1,10 @@
-#include "Register.h"
-#include "RegisterLock.h"
-#include "RegisterRecovery.h"
+#include "model/Register.h"
+#include "model/RegisterLock.h"
+#include "model/RegisterRecovery.h"
 #include "WorksheetWizard.h"
-#include "WorksheetFile.h"
+#include "model/WorksheetFile.h"
 
-#include "quiz/QuestionFile.h"
+#include "model/QuestionFile.h"
 
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"

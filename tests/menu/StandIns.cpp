@@ -1,6 +1,6 @@
 #include "StandIns.h"
 
-#include "quiz/QuestionFile.h"
+#include "model/QuestionFile.h"
 
 namespace av::test {
 

@@ -2,7 +2,7 @@
 #include "TestApp.h"
 
 #include "platform/RuntimeError.h"
-#include "quiz/QuestionFile.h"
+#include "model/QuestionFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "TestApp.h"
 
 #include "platform/RuntimeError.h"
-#include "worksheets/Register.h"
+#include "model/Register.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

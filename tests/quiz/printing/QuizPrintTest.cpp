@@ -3,11 +3,11 @@
 
 #include "menu/MenuWindows.h"
 #include "quiz/QuizScreen.h"
-#include "quiz/QuestionFile.h"
+#include "model/QuestionFile.h"
 #include "quiz/QuizWindows.h"
 #include "quiz/ResultsScreen.h"
 #include "shell/WindowAccess.h"
-#include "worksheets/Register.h"
+#include "model/Register.h"
 #include "worksheets/WorksheetWindows.h"
 #include "worksheets/WorksheetCatalogue.h"
 

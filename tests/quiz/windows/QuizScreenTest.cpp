@@ -1,7 +1,7 @@
 #include "QuizFixture.h"
 
 #include "platform/SequentialFile.h"
-#include "quiz/QuestionFile.h"
+#include "model/QuestionFile.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
 // Two programs saving into one worksheet folder at the same time lose nothing.
 #include "platform/ProgramFolder.h"
 #include "platform/SequentialFile.h"
-#include "quiz/QuestionFile.h"
+#include "model/QuestionFile.h"
 #include "shell/AppState.h"
-#include "worksheets/Register.h"
-#include "worksheets/WorksheetFile.h"
+#include "model/Register.h"
+#include "model/WorksheetFile.h"
 
 #include <QProcess>
 #include <QSet>

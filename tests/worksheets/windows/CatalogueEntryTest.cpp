@@ -1,6 +1,6 @@
 #include "WorksheetFixture.h"
 
-#include "worksheets/Register.h"
+#include "model/Register.h"
 
 using namespace av;
 using namespace av::test;

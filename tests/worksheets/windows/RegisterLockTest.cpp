@@ -1,7 +1,7 @@
 // Every change to the register happens under the lock file in the worksheet folder.
 #include "WorksheetFixture.h"
 
-#include "worksheets/RegisterLock.h"
+#include "model/RegisterLock.h"
 
 #include "platform/RuntimeError.h"
 

@@ -1,6 +1,6 @@
 #include "WorksheetFixture.h"
 
-#include "quiz/QuestionFile.h"
+#include "model/QuestionFile.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "WorksheetFixture.h"
 
-#include "quiz/QuestionFile.h"
-#include "worksheets/Register.h"
+#include "model/QuestionFile.h"
+#include "model/Register.h"
 #include "worksheets/WorksheetWindows.h"
 
 #include <QDirIterator>

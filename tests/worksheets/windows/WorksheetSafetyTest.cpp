@@ -1,7 +1,7 @@
 #include "FileSizeLimit.h"
 #include "WorksheetFixture.h"
 
-#include "worksheets/RegisterRecovery.h"
+#include "model/RegisterRecovery.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
-#include "worksheets/WorksheetFile.h"
+#include "model/WorksheetFile.h"
 
 using namespace av;
 using namespace av::test;

@@ -4,7 +4,7 @@
 #include "RegisterLock.h"
 #include "WorksheetFile.h"
 
-#include "quiz/QuestionFile.h"
+#include "QuestionFile.h"
 
 #include "platform/Cp1252.h"
 #include "platform/ProgramFolder.h"
