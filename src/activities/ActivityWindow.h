@@ -53,6 +53,7 @@ class ActivityWindow : public Screen {
     Group<Image> Image1;
     Group<Line> Line1;
     Label& Label6; // heading
+    void setHeading(const QString& heading) { Label6.setCaption(heading); }
 
   protected:
     void escapePressed() override;

@@ -2,7 +2,8 @@
 
 #include "shell/LinkLabels.h"
 #include "shell/TitleScreen.h"
-#include "shell/WindowAccess.h"
+#include "pages/PageViewer.h"
+#include "pages/TeachersGuide.h"
 #include "model/Register.h"
 
 namespace av {
@@ -183,29 +184,16 @@ void MainMenu::openCatalogue() {
 }
 
 void MainMenu::showAcknowledgments() {
-    const QString viewer = QStringLiteral("teacher");
-    widgetOf<Label>(app(), viewer, QStringLiteral("Label1")).hide();
-    widgetOf<Label>(app(), viewer, QStringLiteral("label3"), 2).hide();
-    widgetOf<Label>(app(), viewer, QStringLiteral("label3"), 3).hide();
-    const auto load = [&](const QString& widget, const QString& path) {
-        loadPictureOrClear(widgetOf<PictureBox>(app(), viewer, widget), path);
-    };
-    load(QStringLiteral("Image1"), QStringLiteral("wmf\\acknowledgments.wmf"));
-    load(QStringLiteral("Picture2"), QStringLiteral("logo\\marlowind2.bmp"));
-    load(QStringLiteral("Image2"), QStringLiteral("wmf2\\acknowledgments.wmf"));
-    app().windows.touch(viewer).setBackColor(QColor(49, 130, 212));
-    timerOf(app(), viewer, QStringLiteral("Timer1")).setEnabled(true);
-    app().windows.show(viewer);
+    PageViewer& viewer = app().windows.get<PageViewer>();
+    viewer.prepareAcknowledgments();
+    viewer.showWindow();
 }
 
 void MainMenu::showGuide() {
-    const QString guide = QStringLiteral("guide");
-    loadPictureOrClear(widgetOf<PictureBox>(app(), guide, QStringLiteral("Image1")),
-                       QStringLiteral("wmf\\guide1.wmf"));
-    loadPictureOrClear(widgetOf<PictureBox>(app(), guide, QStringLiteral("Image2")),
-                       QStringLiteral("wmf2\\guide1.wmf"));
+    TeachersGuide& guide = app().windows.get<TeachersGuide>();
+    guide.loadPage(QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf"));
     state().currentPage = 1;
-    app().windows.show(guide);
+    guide.showWindow();
 }
 
 void MainMenu::topicNotInPack(int index) {

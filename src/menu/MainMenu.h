@@ -33,6 +33,9 @@ class MainMenu : public Screen {
     Label& Label1;
     Group<Label> Label2;
     Frame& Frame1;
+    // The picture the menu shows, which a worksheet's quiz shows too.
+    const PicturePtr& menuPicture() const { return Image1.picture(); }
+
     Image& Image1;
     OptionButton& Option1;
     OptionButton& Option2;

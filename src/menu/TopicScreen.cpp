@@ -2,7 +2,9 @@
 
 #include "model/QuestionFile.h"
 #include "shell/LinkLabels.h"
-#include "shell/WindowAccess.h"
+#include "activities/ActivityWindow.h"
+#include "pages/PageViewer.h"
+#include "quiz/QuizScreen.h"
 
 namespace av {
 namespace {
@@ -93,29 +95,25 @@ bool TopicScreen::multipleChoice() {
         return false;
     }
     // The quiz loads on this first touch, so it sees the questions just read.
-    loadPictureOrClear(
-        widgetOf<PictureBox>(app(), QStringLiteral("multiple"), QStringLiteral("Picture1")),
-        m_topic.quizPicture);
-    widgetOf<Label>(app(), QStringLiteral("multiple"), QStringLiteral("Label5")).setCaption(Title);
-    app().windows.show(QStringLiteral("multiple"));
+    QuizScreen& quiz = app().windows.get<QuizScreen>();
+    quiz.prepareForTopic(Title, m_topic.quizPicture);
+    quiz.showWindow();
     return true;
 }
 
 void TopicScreen::openActivity(const QString& window) {
-    widgetOf<Label>(app(), window, QStringLiteral("Label6")).setCaption(Label1.caption());
-    app().windows.show(window);
+    auto& activity = dynamic_cast<ActivityWindow&>(app().windows.touch(window));
+    activity.setHeading(Label1.caption());
+    activity.showWindow();
 }
 
 void TopicScreen::openPages(const QString& key) {
     // The viewer reads both on its first load, which the touch below may run.
     state().pageCount = m_topic.pageCount;
     state().pageSetKey = key;
-    const QString viewer = QStringLiteral("teacher");
-    loadPictureOrClear(widgetOf<PictureBox>(app(), viewer, QStringLiteral("Image1")),
-                       firstScreenPage(key));
-    loadPictureOrClear(widgetOf<PictureBox>(app(), viewer, QStringLiteral("Image2")),
-                       firstPrintPage(key));
-    app().windows.show(viewer);
+    PageViewer& viewer = app().windows.get<PageViewer>();
+    viewer.loadPage(firstScreenPage(key), firstPrintPage(key));
+    viewer.showWindow();
 }
 
 void TopicScreen::exitToMenu() {

@@ -47,6 +47,17 @@ PageViewer::PageViewer(App& app)
     connect(&Timer1, &Timer::tick, this, &PageViewer::Timer1_Timer);
 }
 
+void PageViewer::prepareAcknowledgments() {
+    Label1.hide();
+    label3[NextLink].hide();
+    label3[PreviousLink].hide();
+    loadPictureOrClear(Image1, QStringLiteral("wmf\\acknowledgments.wmf"));
+    loadPictureOrClear(Picture2, QStringLiteral("logo\\marlowind2.bmp"));
+    loadPictureOrClear(Image2, QStringLiteral("wmf2\\acknowledgments.wmf"));
+    setBackColor(QColor(49, 130, 212));
+    Timer1.setEnabled(true);
+}
+
 void PageViewer::onLoad() {
     applyCommonFrame(*this, app());
     if (state().pageCount == 1) {

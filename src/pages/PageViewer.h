@@ -17,6 +17,9 @@ class PageViewer : public PageWindow {
     explicit PageViewer(App& app);
 
     void onLoad() override;
+    // Turns the viewer into the acknowledgments page: one page on the publisher's blue, with
+    // the turning logo and no paging.
+    void prepareAcknowledgments();
     void Timer1_Timer();
 
     PicturePanel& Picture1;

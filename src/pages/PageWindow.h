@@ -22,6 +22,8 @@ class PageWindow : public Screen {
     // Sends the print copy to the printer at (1000, 1000) twips, with no message; a printer
     // failure, or a print copy that cannot be read, is reported.
     void printPage();
+    // Loads a page's screen copy, then its print copy; a missing page shows as an empty one.
+    void loadPage(const QString& screenCopy, const QString& printCopy);
 
     Image& Image1;
     Image& Image2;
@@ -33,8 +35,6 @@ class PageWindow : public Screen {
     void onPointerOverBackground(const MouseArgs&) override;
     // The current page number has just moved on or back by one through the given link.
     virtual void pageTurned(Link link) = 0;
-    // Loads a page's screen copy, then its print copy; a missing page shows as an empty one.
-    void loadPage(const QString& screenCopy, const QString& printCopy);
     // Draws the screen copies of the pages next to the one on show while the pupil reads, one
     // at a time between other events, so that turning to them is as quick as a repaint.
     void prepareNeighbours(const QStringList& screenCopies);

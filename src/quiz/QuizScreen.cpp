@@ -202,6 +202,17 @@ void QuizScreen::Option1_Click(int) {
     playSound(TypeKeySound);
 }
 
+void QuizScreen::prepareForTopic(const QString& heading, const QString& picturePath) {
+    loadPictureOrClear(Picture1, picturePath);
+    Label5.setCaption(heading);
+}
+
+void QuizScreen::prepareForWorksheet(const QString& heading, const PicturePtr& picture) {
+    Picture1.setPicture(picture);
+    Label5.setCaption(heading);
+    label3[3].setVisible(true);
+}
+
 void QuizScreen::printWorksheet() {
     const QString topic = Label5.caption();
     const QString title = Label6.caption();

@@ -29,6 +29,11 @@ class QuizScreen : public Screen {
     // Prints the loaded worksheet on paper. Its link is offered only to quizzes taken from the
     // worksheet catalogue, which shows it.
     void printWorksheet();
+    // Sets the quiz up for a topic's own questions: its heading and picture.
+    void prepareForTopic(const QString& heading, const QString& picturePath);
+    // Sets the quiz up for a worksheet from the catalogue: its heading and the picture given,
+    // with the link that prints the worksheet on paper.
+    void prepareForWorksheet(const QString& heading, const PicturePtr& picture);
     void closeButtonPressed() override { label3_Click(2); }
 
     Label& Label1;

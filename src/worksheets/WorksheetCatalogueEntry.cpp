@@ -6,7 +6,8 @@
 #include "WorksheetCatalogue.h"
 
 #include "model/QuestionFile.h"
-#include "shell/WindowAccess.h"
+#include "menu/MainMenu.h"
+#include "quiz/QuizScreen.h"
 
 #include "platform/PictureBox.h"
 #include "platform/RuntimeError.h"
@@ -121,15 +122,10 @@ void WorksheetCatalogue::refreshPage() {
 
 // The quiz gets the main menu's picture; reading it loads the menu unseen when it is gone.
 void WorksheetCatalogue::takeWorksheet() {
-    App& a = app();
-    PictureBox& picture =
-        widgetOf<PictureBox>(a, QStringLiteral("multiple"), QStringLiteral("Picture1"));
-    picture.setPicture(
-        widgetOf<PictureBox>(a, QStringLiteral("intro0"), QStringLiteral("Image1")).picture());
-    widgetOf<Label>(a, QStringLiteral("multiple"), QStringLiteral("Label5")).setCaption(Title);
+    QuizScreen& quiz = app().windows.get<QuizScreen>();
     // A teacher taking a worksheet may also want it on paper ("Print Worksheet").
-    widgetOf<Label>(a, QStringLiteral("multiple"), QStringLiteral("label3"), 3).setVisible(true);
-    a.windows.show(QStringLiteral("multiple"));
+    quiz.prepareForWorksheet(Title, app().windows.get<MainMenu>().menuPicture());
+    quiz.showWindow();
 }
 
 } // namespace av

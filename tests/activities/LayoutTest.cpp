@@ -1,6 +1,6 @@
 #include "ActivityFixture.h"
 
-#include "shell/WindowAccess.h"
+#include "WindowAccess.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "PageOpeners.h"
 
 #include "platform/RuntimeError.h"
-#include "shell/WindowAccess.h"
+#include "WindowAccess.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

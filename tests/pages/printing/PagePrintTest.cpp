@@ -3,7 +3,7 @@
 #include "pages/TeachersGuide.h"
 #include "pages/PageViewer.h"
 #include "pages/PageWindows.h"
-#include "shell/WindowAccess.h"
+#include "WindowAccess.h"
 
 #include "platform/QtServices.h"
 #include "platform/RuntimeError.h"

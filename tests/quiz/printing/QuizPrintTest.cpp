@@ -6,7 +6,7 @@
 #include "model/QuestionFile.h"
 #include "quiz/QuizWindows.h"
 #include "quiz/ResultsScreen.h"
-#include "shell/WindowAccess.h"
+#include "WindowAccess.h"
 #include "model/Register.h"
 #include "worksheets/WorksheetWindows.h"
 #include "worksheets/WorksheetCatalogue.h"

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "App.h"
+#include "shell/App.h"
 
 #include "platform/RuntimeError.h"
 #include "platform/Timer.h"
 
 namespace av {
 
-// A widget of another window, by the window's and the widget's names. Touching it creates the
+// Tests look windows up as the window manager does. A widget of another window, by the window's and the widget's names. Touching it creates the
 // window (running its onLoad) when it is not loaded, so settings made through it land after
 // the window's own load and override it.
 template <class T>
