@@ -7,7 +7,10 @@
 #include "Program.h"
 #include "SingleInstance.h"
 
+#include "platform/Fonts.h"
+
 #include <QIcon>
+#include <future>
 
 namespace av {
 namespace {
@@ -19,24 +22,29 @@ void nameApplication() {
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
 }
 
+QStringList argumentList(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 } // namespace
 
 int launch(int argc, char* argv[]) {
-    {
-        // Help, version and mistakes end here, before a display is needed. Qt's own options
-        // ("-platform offscreen") are known only once the GUI application has taken them out.
-        QCoreApplication core(argc, argv);
-        nameApplication();
-        const CommandLine early = parseCommandLine(QCoreApplication::arguments());
-        if (early.exitCode == 0 || (early.exitCode && !mayHoldQtOptions(argc, argv)))
-            return finishCommandLine(early);
-    }
+    // Help, version and mistakes end here, before a display is needed. Qt's own options
+    // ("-platform offscreen") are known only once the GUI application has taken them out.
+    nameApplication();
+    const CommandLine early = parseCommandLine(argumentList(argc, argv));
+    if (early.exitCode == 0 || (early.exitCode && !mayHoldQtOptions(argc, argv)))
+        return finishCommandLine(early);
+    // fontconfig reads its configuration while Qt connects to the display: the title's texts
+    // need it, and a bare window never pays for it.
+    std::future<void> fontsReady = std::async(std::launch::async, &fonts::loadSystemConfiguration);
     // Qt takes its scale only before the application exists.
     applyDisplayScale(argc, argv);
     GuardedApplication application(argc, argv);
-    nameApplication();
     QGuiApplication::setDesktopFileName(AppId);
-    QGuiApplication::setWindowIcon(QIcon::fromTheme(AppId));
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.exitCode) return finishCommandLine(line);
 
@@ -44,9 +52,13 @@ int launch(int argc, char* argv[]) {
     SingleInstance instance(env.value(QStringLiteral("XDG_RUNTIME_DIR")));
     if (instance.handOver()) return 0;
     Program program(
-        ProgramFolder(planFolders(QCoreApplication::applicationDirPath(), line.worksheets, env)));
+        ProgramFolder(planFolders(QCoreApplication::applicationDirPath(), line.worksheets, env)),
+        std::move(fontsReady));
     QObject::connect(&instance, &SingleInstance::activated, &instance,
                      [&program] { program.bringToFront(); });
+    // The icon theme is searched once the title is up; the window takes the icon then.
+    if (!line.quitAfterFirstFrame)
+        program.afterFirstFrame([] { QApplication::setWindowIcon(QIcon::fromTheme(AppId)); });
     program.start(StartOptions{line.quitAfterFirstFrame});
     return QApplication::exec();
 }

@@ -18,12 +18,14 @@ namespace av {
 
 Program::Program(const QString& folder) : Program(ProgramFolder(folder)) {}
 
-Program::Program(ProgramFolder folder)
-    : m_folder(std::move(folder)), m_sound(m_folder), m_pictures(m_folder) {
+Program::Program(ProgramFolder folder, std::future<void> fontsReady)
+    : m_folder(std::move(folder)), m_sound(m_folder), m_pictures(m_folder),
+      m_fontsLoaded(std::move(fontsReady)) {
     // What the title's first frame needs and no window has to wait for starts now on other
     // threads: its picture's decoding and fontconfig's reading of its configuration.
     m_pictures.prefetch(QString::fromLatin1(TitleScreen::PictureFile));
-    m_fontsLoaded = std::async(std::launch::async, &fonts::loadSystemConfiguration);
+    if (!m_fontsLoaded.valid())
+        m_fontsLoaded = std::async(std::launch::async, &fonts::loadSystemConfiguration);
     installAccessibility();
     m_app = std::make_unique<App>(
         Services{m_folder, m_messages, m_sound, m_pictures, m_random, m_display, m_printer});
@@ -36,8 +38,14 @@ void Program::start(const StartOptions& options) {
     // The sound library and card are opened only once the title screen is on the display, so
     // none of it holds up the first frame; the worker thread has them ready before the first
     // click.
-    afterFirstFrame([this] { m_sound.prepare(); });
-    if (options.quitAfterFirstFrame) afterFirstFrame([] { QCoreApplication::exit(0); });
+    // A start timed to its first frame ends there; opening the card would only delay the end.
+    if (options.quitAfterFirstFrame)
+        afterFirstFrame([] { QCoreApplication::exit(0); });
+    else
+        afterFirstFrame([this] { m_sound.prepare(); });
+    // The title's texts need fontconfig; reading its configuration here as well as on the
+    // other thread would only do the same work twice.
+    m_fontsLoaded.wait();
     auto& title = m_app->windows.get<TitleScreen>();
     auto* frame = new FirstFrame(title);
     QObject::connect(frame, &FirstFrame::presented, frame, [this] { firstFrameReached(); });

@@ -20,12 +20,15 @@ class Program {
   public:
     // Portable: data and worksheets in one folder.
     explicit Program(const QString& folder);
-    explicit Program(ProgramFolder folder);
+    // fontsReady: fontconfig's configuration being read already, as a start does it while
+    // the application connects to the display; without it the program starts that itself.
+    explicit Program(ProgramFolder folder, std::future<void> fontsReady = {});
     ~Program();
 
     App& app() { return *m_app; }
     // Creates and shows the title screen, as a start of the program does; once its first frame
-    // is on the display, opens the sound card in the background.
+    // is on the display, opens the sound card in the background (or ends the program, when
+    // the options ask for that).
     void start(const StartOptions& options = {});
     // Runs work once the title screen's first frame is on the display (at once if it already
     // is): what the first frame does not need is made ready here, not before.

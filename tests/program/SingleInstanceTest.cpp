@@ -7,11 +7,19 @@
 #include "platform/WindowManager.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace av;
 using namespace Qt::StringLiterals;
@@ -54,6 +62,49 @@ TEST(SingleInstance, ASocketLeftByACrashedProgramIsTakenOver) {
     QLocalSocket probe;
     probe.connectToServer(socket);
     EXPECT_TRUE(probe.waitForConnected(2000));
+}
+
+TEST(SingleInstance, OnlyItsUserMayKnockAndTheSocketGoesWithTheProgram) {
+    QTemporaryDir session;
+    const QString socket = session.filePath(u"org.marlowind.AncientVelmora"_s);
+    {
+        SingleInstance start(session.path());
+        ASSERT_FALSE(start.handOver());
+        const QFileInfo info(socket);
+        ASSERT_TRUE(info.exists());
+        EXPECT_EQ(info.permissions() &
+                      (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+                  QFile::Permissions{});
+    }
+    EXPECT_FALSE(QFileInfo::exists(socket));
+}
+
+// Two starts at the same moment: while one holds the turn and has not yet listened, the other
+// waits, and then finds it instead of taking its socket away.
+TEST(SingleInstance, AStartWaitsWhileAnotherIsBetweenAskingAndListening) {
+    QTemporaryDir session;
+    const QByteArray socket =
+        QFile::encodeName(session.filePath(u"org.marlowind.AncientVelmora"_s));
+    const int turn =
+        ::open(QFile::encodeName(session.filePath(u"org.marlowind.AncientVelmora.lock"_s)),
+               O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(turn, 0);
+    ASSERT_EQ(::flock(turn, LOCK_EX), 0);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    std::thread first([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, socket.constData(), size_t(socket.size()));
+        ::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        ::listen(listener, 4);
+        ::close(turn);
+    });
+    SingleInstance second(session.path());
+    const bool handedOver = second.handOver();
+    first.join();
+    ::close(listener);
+    EXPECT_TRUE(handedOver);
 }
 
 class PlainWindow : public Window {
