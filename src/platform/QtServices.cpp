@@ -3,16 +3,15 @@
 #include "Fonts.h"
 #include "KeptPicture.h"
 #include "ProgramFolder.h"
+#include "RasterDecoder.h"
 #include "RuntimeError.h"
 #include "Twips.h"
 #include "wmf/Metafile.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
 #include <chrono>
@@ -44,22 +43,6 @@ bool looksLikeMetafile(const QByteArray& bytes) {
 }
 
 namespace {
-// The header gives the size before any pixel is decoded; a JPEG is then decoded scaled.
-QImage decodeRaster(const QByteArray& bytes, QSize box, bool crop) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
-    const QSize full = reader.size();
-    if (box.isValid() && !box.isEmpty() && full.isValid() &&
-        (full.width() > box.width() || full.height() > box.height())) {
-        if (crop)
-            reader.setClipRect(QRect(QPoint(0, 0), full.boundedTo(box)));
-        else
-            reader.setScaledSize(full.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    }
-    return reader.read();
-}
-
 // A picture decoded ahead at its own size, fitted to the box it is shown in.
 QImage fitted(QImage image, QSize box, bool crop) {
     if (!box.isValid() || box.isEmpty() ||

@@ -81,7 +81,8 @@ bool SingleInstance::askRunningProgram() const {
 
 bool SingleInstance::handOver() {
     if (m_path.isEmpty() || m_listener >= 0) return false;
-    const Turn turn(m_path + QStringLiteral(".lock"));
+    // Not ".lock": older builds kept a lock file of another kind under that name.
+    const Turn turn(m_path + QStringLiteral(".turn"));
     if (askRunningProgram()) return true;
     if (!listen())
         qWarning("Ancient Velmora: cannot listen on %s: %s", qPrintable(m_path),

@@ -132,4 +132,23 @@ TEST(FilePictureService, OversizedPhotosAreDecodedAtTheSizeOfTheirBox) {
     EXPECT_LT(corner.red() + corner.green(), 40) << "the photo's own top-left corner";
 }
 
+// A PNG cannot be decoded smaller than it is: one whose whole decode is over the budget is
+// refused as a damaged picture would be, before any pixel is decoded.
+TEST(FilePictureService, APictureTooBigToDecodeWithinTheBudgetIsRefused) {
+    QTemporaryDir dir;
+    QImage huge(3000, 3000, QImage::Format_RGB32); // 36 MB decoded
+    huge.fill(QColor(200, 120, 40));
+    ASSERT_TRUE(huge.save(dir.path() + QStringLiteral("/huge.jpg"), "PNG")); // named as before
+    huge = QImage();
+    ProgramFolder folder(dir.path());
+    FilePictureService pictures(folder);
+    EXPECT_EQ(failure(pictures, QStringLiteral("huge.jpg")), RuntimeError::InvalidPicture);
+    try {
+        pictures.loadFitting(QStringLiteral("huge.jpg"), QSize(120, 90), true);
+        ADD_FAILURE() << "a PNG over the budget was decoded to be cropped";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.code(), RuntimeError::InvalidPicture);
+    }
+}
+
 } // namespace

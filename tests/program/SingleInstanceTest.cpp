@@ -86,7 +86,7 @@ TEST(SingleInstance, AStartWaitsWhileAnotherIsBetweenAskingAndListening) {
     const QByteArray socket =
         QFile::encodeName(session.filePath(u"org.marlowind.AncientVelmora"_s));
     const int turn =
-        ::open(QFile::encodeName(session.filePath(u"org.marlowind.AncientVelmora.lock"_s)),
+        ::open(QFile::encodeName(session.filePath(u"org.marlowind.AncientVelmora.turn"_s)),
                O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     ASSERT_GE(turn, 0);
     ASSERT_EQ(::flock(turn, LOCK_EX), 0);
