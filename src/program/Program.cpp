@@ -37,8 +37,7 @@ Program::~Program() = default;
 void Program::start(const StartOptions& options) {
     // The sound library and card are opened only once the title screen is on the display, so
     // none of it holds up the first frame; the worker thread has them ready before the first
-    // click.
-    // A start timed to its first frame ends there; opening the card would only delay the end.
+    // click. A start timed to its first frame ends there instead: the card would only delay it.
     if (options.quitAfterFirstFrame)
         afterFirstFrame([] { QCoreApplication::exit(0); });
     else
