@@ -4,6 +4,7 @@
 #include "DisplayScale.h"
 #include "FolderRules.h"
 #include "GuardedApplication.h"
+#include "MallocArenas.h"
 #include "Program.h"
 #include "SingleInstance.h"
 
@@ -38,6 +39,7 @@ int launch(int argc, char* argv[]) {
     const CommandLine early = parseCommandLine(argumentList(argc, argv));
     if (early.exitCode == 0 || (early.exitCode && !mayHoldQtOptions(argc, argv)))
         return finishCommandLine(early);
+    shareMallocArenas();
     // fontconfig reads its configuration while Qt connects to the display: the title's texts
     // need it, and a bare window never pays for it.
     std::future<void> fontsReady = std::async(std::launch::async, &fonts::loadSystemConfiguration);
