@@ -34,12 +34,17 @@ qint64 decodeCost(const QByteArray& format, QSize full, int bitsPerPixel, QSize 
     if (fitsIn(full, box)) return bytes(full);
     const QSize shown =
         crop ? full.boundedTo(box) : full.scaled(box, Qt::KeepAspectRatio).expandedTo({1, 1});
-    if (format != "jpeg") return bytes(full) + pixels(shown) * TrueColour;
-    // Cropped, libjpeg still decodes whole rows of the top part; scaled, it stops at the
-    // smallest of its steps that is still no smaller than what is shown.
-    const QSize decoded =
-        crop ? QSize(full.width(), shown.height()) : shown.expandedTo(full / JpegLargestStep);
-    return bytes(decoded) + pixels(shown) * TrueColour;
+    const qint64 shownBytes = pixels(shown) * TrueColour;
+    if (format == "jpeg") {
+        // Cropped, libjpeg still decodes whole rows of the top part; scaled, it stops at the
+        // smallest of its steps that is still no smaller than what is shown.
+        const QSize decoded =
+            crop ? QSize(full.width(), shown.height()) : shown.expandedTo(full / JpegLargestStep);
+        return bytes(decoded) + shownBytes;
+    }
+    // Qt's PNG reader scales row by row as it decodes, but crops only a whole decoded picture.
+    if (format == "png" && !crop) return shownBytes;
+    return bytes(full) + shownBytes;
 }
 
 QImage decodeRaster(const QByteArray& bytes, QSize box, bool crop, qint64 budget) {

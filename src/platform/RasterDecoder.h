@@ -6,9 +6,9 @@
 
 namespace av {
 
-// The most a picture may take once decoded, when its format cannot be decoded smaller than
-// the file's own size: 8 megapixels. A bigger one is refused like a damaged file, so that one
-// replaced picture cannot take the program's memory with it.
+// The most decoding a picture may take (32 MB, 8 megapixels decoded whole): a picture over it
+// is refused like a damaged file, so that one replaced picture cannot take the program's
+// memory with it.
 inline constexpr qint64 DecodeBudget = qint64(32) * 1024 * 1024;
 
 // "jpeg", "png", "gif" or "bmp" from the file's first bytes; empty for anything else. Naming
@@ -16,9 +16,9 @@ inline constexpr qint64 DecodeBudget = qint64(32) * 1024 * 1024;
 QByteArray rasterFormatOf(const QByteArray& bytes);
 
 // What decoding takes at the most, in bytes, for a picture of this format, size and depth
-// shown in box: a JPEG is decoded already scaled down (to no less than an eighth a side),
-// anything else at its own size first and then scaled. box invalid or empty: the picture is
-// decoded at its own size.
+// shown in box: a JPEG is decoded already scaled down (to no less than an eighth a side) or
+// cropped, a PNG scaled as it is decoded, and anything else (a cropped PNG, a BMP, a GIF) at
+// its own size first. box invalid or empty: the picture is decoded at its own size.
 qint64 decodeCost(const QByteArray& format, QSize full, int bitsPerPixel, QSize box, bool crop);
 
 // Decodes a raster picture no larger than box: scaled to fit it, or with crop its top-left

@@ -132,8 +132,9 @@ TEST(FilePictureService, OversizedPhotosAreDecodedAtTheSizeOfTheirBox) {
     EXPECT_LT(corner.red() + corner.green(), 40) << "the photo's own top-left corner";
 }
 
-// A PNG cannot be decoded smaller than it is: one whose whole decode is over the budget is
-// refused as a damaged picture would be, before any pixel is decoded.
+// A PNG is decoded scaled, but only cropped once decoded whole: one whose whole decode is over
+// the budget is refused as a damaged picture would be, before any pixel is decoded, while it
+// still shows scaled where that is what its box does.
 TEST(FilePictureService, APictureTooBigToDecodeWithinTheBudgetIsRefused) {
     QTemporaryDir dir;
     QImage huge(3000, 3000, QImage::Format_RGB32); // 36 MB decoded
@@ -149,6 +150,10 @@ TEST(FilePictureService, APictureTooBigToDecodeWithinTheBudgetIsRefused) {
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.code(), RuntimeError::InvalidPicture);
     }
+    const auto scaled = std::dynamic_pointer_cast<const RasterPicture>(
+        pictures.loadFitting(QStringLiteral("huge.jpg"), QSize(300, 200), false));
+    ASSERT_TRUE(scaled);
+    EXPECT_EQ(scaled->image().size(), QSize(200, 200));
 }
 
 } // namespace

@@ -51,32 +51,37 @@ TEST(RasterDecoder, EveryFormatComesOutAtTheSizeOfItsBox) {
     EXPECT_TRUE(decodeRaster(QByteArray("no picture"), QSize(10, 10), false).isNull());
 }
 
-// What decoding costs decides before any pixel is decoded: a JPEG is decoded scaled, so a
-// 24-megapixel photo in a screen-sized box costs little; a PNG or BMP is decoded whole first.
+// What decoding costs decides before any pixel is decoded: a JPEG or PNG is decoded scaled,
+// so a 24-megapixel photo in a screen-sized box costs little; a BMP, or a PNG to be cropped,
+// is decoded whole first.
 TEST(RasterDecoder, TheCostOfDecodingIsKnownFromTheHeader) {
     const QSize photo(6000, 4000), box(792, 574);
     const qint64 jpeg = decodeCost("jpeg", photo, 32, box, false);
     EXPECT_LT(jpeg, qint64(8) * 1024 * 1024);
     EXPECT_GE(jpeg, qint64(792) * 528 * 4);
-    EXPECT_EQ(decodeCost("png", photo, 32, box, false), qint64(6000) * 4000 * 4 + 792 * 528 * 4);
+    EXPECT_EQ(decodeCost("png", photo, 32, box, false), 792 * 528 * 4);
+    EXPECT_EQ(decodeCost("png", photo, 32, box, true), qint64(6000) * 4000 * 4 + 792 * 574 * 4);
+    EXPECT_EQ(decodeCost("bmp", photo, 24, box, false), qint64(6000) * 4000 * 3 + 792 * 528 * 4);
     EXPECT_EQ(decodeCost("png", photo, 8, QSize(), false), qint64(6000) * 4000);
     EXPECT_EQ(decodeCost("png", QSize(100, 80), 32, box, false), 100 * 80 * 4) << "it fits";
     // Cropped, a JPEG decodes whole rows down to the bottom of the box.
     EXPECT_EQ(decodeCost("jpeg", photo, 32, QSize(120, 90), true), 6000 * 90 * 4 + 120 * 90 * 4);
-    EXPECT_GT(decodeCost("png", photo, 32, box, false), DecodeBudget) << "a 24-megapixel PNG";
+    EXPECT_GT(decodeCost("bmp", photo, 24, box, false), DecodeBudget) << "a 24-megapixel BMP";
     EXPECT_LT(decodeCost("jpeg", photo, 32, box, false), DecodeBudget) << "a 24-megapixel JPEG";
 }
 
-// A PNG whose whole decode is over the budget is refused, leaving its box empty, while the same
-// picture as a JPEG is decoded scaled; within the budget a PNG is decoded and scaled to fit.
+// A picture whose whole decode is over the budget is refused before it is decoded, while the
+// same picture as a JPEG or a PNG is decoded scaled; within the budget anything is decoded.
 TEST(RasterDecoder, APictureThatWouldCostTooMuchIsRefusedBeforeItIsDecoded) {
     const QImage image = gradient(QSize(1200, 900)); // 4.3 MB decoded
     const qint64 budget = 2 * 1024 * 1024;
-    EXPECT_TRUE(decodeRaster(encoded(image, "PNG"), QSize(300, 300), false, budget).isNull());
-    EXPECT_TRUE(decodeRaster(encoded(image, "BMP"), QSize(300, 300), true, budget).isNull());
+    EXPECT_TRUE(decodeRaster(encoded(image, "BMP"), QSize(300, 300), false, budget).isNull());
+    EXPECT_TRUE(decodeRaster(encoded(image, "PNG"), QSize(300, 300), true, budget).isNull());
     EXPECT_EQ(decodeRaster(encoded(image, "JPEG"), QSize(300, 300), false, budget).size(),
               QSize(300, 225));
-    EXPECT_EQ(decodeRaster(encoded(image, "PNG"), QSize(300, 300), false).size(), QSize(300, 225));
+    EXPECT_EQ(decodeRaster(encoded(image, "PNG"), QSize(300, 300), false, budget).size(),
+              QSize(300, 225));
+    EXPECT_EQ(decodeRaster(encoded(image, "BMP"), QSize(300, 300), false).size(), QSize(300, 225));
 }
 
 } // namespace
