@@ -63,10 +63,9 @@ void FilePictureService::prefetch(const QString& path) {
     m_prefetched.insert(full, std::async(std::launch::async, [full] {
                                   QFile file(full);
                                   if (!file.open(QIODevice::ReadOnly)) return QImage();
-                                  const QByteArray bytes = file.readAll();
-                                  return looksLikeMetafile(bytes)
+                                  return looksLikeMetafile(file.peek(4))
                                              ? QImage()
-                                             : decodeRaster(bytes, QSize(), false);
+                                             : decodeRaster(file, QSize(), false);
                               }).share());
 }
 
@@ -80,8 +79,8 @@ PicturePtr FilePictureService::loadFitting(const QString& path, QSize box, bool 
     }
     QFile file(full);
     if (!file.open(QIODevice::ReadOnly)) throw RuntimeError(RuntimeError::FileNotFound, path);
-    const QByteArray bytes = file.readAll();
-    if (looksLikeMetafile(bytes)) {
+    if (looksLikeMetafile(file.peek(4))) {
+        const QByteArray bytes = file.readAll();
         PicturePtr picture = m_metafile ? m_metafile(bytes) : nullptr;
         if (!picture) throw RuntimeError(RuntimeError::InvalidPicture, path);
         // A file that changes is a new picture, so the key holds its time and size too.
@@ -91,7 +90,8 @@ PicturePtr FilePictureService::loadFitting(const QString& path, QSize box, bool 
                             QLatin1Char('|') + QString::number(bytes.size());
         return std::make_shared<KeptPicture>(std::move(picture), key, m_drawn);
     }
-    QImage image = decodeRaster(bytes, box, crop);
+    // Read from the file as decoded: a picture refused from its header is never read whole.
+    QImage image = decodeRaster(file, box, crop);
     if (image.isNull()) throw RuntimeError(RuntimeError::InvalidPicture, path);
     return std::make_shared<RasterPicture>(std::move(image));
 }

@@ -51,8 +51,12 @@ QImage decodeRaster(const QByteArray& bytes, QSize box, bool crop, qint64 budget
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly)) return {};
-    const QByteArray format = rasterFormatOf(bytes);
-    QImageReader reader(&buffer, format);
+    return decodeRaster(buffer, box, crop, budget);
+}
+
+QImage decodeRaster(QIODevice& device, QSize box, bool crop, qint64 budget) {
+    const QByteArray format = rasterFormatOf(device.peek(8));
+    QImageReader reader(&device, format);
     if (!format.isEmpty()) reader.setAutoDetectImageFormat(false);
     // The header gives the size before any pixel is decoded; a file that does not say is
     // refused, as its cost cannot be known.

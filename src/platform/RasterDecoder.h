@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QSize>
 
+class QIODevice;
+
 namespace av {
 
 // The most decoding a picture may take (32 MB, 8 megapixels decoded whole): a picture over it
@@ -24,6 +26,7 @@ qint64 decodeCost(const QByteArray& format, QSize full, int bitsPerPixel, QSize 
 // Decodes a raster picture no larger than box: scaled to fit it, or with crop its top-left
 // part at most the box's size. A null image when the file is no picture or would cost more
 // than budget to decode.
+QImage decodeRaster(QIODevice& device, QSize box, bool crop, qint64 budget = DecodeBudget);
 QImage decodeRaster(const QByteArray& bytes, QSize box, bool crop, qint64 budget = DecodeBudget);
 
 } // namespace av
