@@ -88,13 +88,17 @@ void ScreenWalk::quiz(const QString& topicName) {
          [&] { loaded<TopicScreen>(m_program, topicName).label3_Click(0); });
     for (int q = 1; q < 10; ++q)
         step(Kind::ScreenOpen, QStringLiteral("quiz, next question"), quiz,
-             [&] { loaded<QuizScreen>(m_program, quiz).label3_Click(1); });
+             [&] { loaded<QuizScreen>(m_program, quiz).onLinkClicked(QuizLink::NextQuestion); });
     step(Kind::ScreenOpen, QStringLiteral("results"), QStringLiteral("Welldone"),
-         [&] { loaded<QuizScreen>(m_program, quiz).label3_Click(1); });
-    step(Kind::ScreenOpen, QStringLiteral("wrong answers"), QStringLiteral("Wrong"),
-         [&] { loaded<ResultsScreen>(m_program, QStringLiteral("Welldone")).label3_Click(0); });
-    step(Kind::Step, {}, topicName,
-         [&] { loaded<WrongAnswersScreen>(m_program, QStringLiteral("Wrong")).label3_Click(0); });
+         [&] { loaded<QuizScreen>(m_program, quiz).onLinkClicked(QuizLink::NextQuestion); });
+    step(Kind::ScreenOpen, QStringLiteral("wrong answers"), QStringLiteral("Wrong"), [&] {
+        loaded<ResultsScreen>(m_program, QStringLiteral("Welldone"))
+            .onLinkClicked(ResultsLink::NextStep);
+    });
+    step(Kind::Step, {}, topicName, [&] {
+        loaded<WrongAnswersScreen>(m_program, QStringLiteral("Wrong"))
+            .onLinkClicked(WrongAnswersLink::Exit);
+    });
 }
 
 void ScreenWalk::activity(const QString& topicName, const QString& window, int link, bool score) {
@@ -104,8 +108,10 @@ void ScreenWalk::activity(const QString& topicName, const QString& window, int l
         step(Kind::ScreenOpen, QStringLiteral("results"), QStringLiteral("Welldone"), [&] {
             loaded<ActivityWindow>(m_program, window).label3_Click(ActivityWindow::CheckScore);
         });
-        step(Kind::Step, {}, window,
-             [&] { loaded<ResultsScreen>(m_program, QStringLiteral("Welldone")).label3_Click(1); });
+        step(Kind::Step, {}, window, [&] {
+            loaded<ResultsScreen>(m_program, QStringLiteral("Welldone"))
+                .onLinkClicked(ResultsLink::Exit);
+        });
     }
     step(Kind::Step, {}, topicName,
          [&] { loaded<ActivityWindow>(m_program, window).label3_Click(ActivityWindow::Exit); });

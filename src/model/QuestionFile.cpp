@@ -19,10 +19,12 @@ QString unescapeCommas(const QString& text) {
 void readQuestionSet(SequentialFile& file, QuestionSet& set) {
     set.title = unescapeCommas(file.readField());
     file.readField();
-    for (int n = 1; n <= 10; ++n) {
-        for (auto* field : {&set.question, &set.choice1, &set.choice2, &set.choice3, &set.choice4})
-            (*field)[n] = unescapeCommas(file.readField());
-        set.correct[n] = file.readField();
+    for (int n = 1; n <= QuestionSet::Size; ++n) {
+        Question& q = set.question(n);
+        q.text = unescapeCommas(file.readField());
+        for (QString& choice : q.choices)
+            choice = unescapeCommas(file.readField());
+        q.correct = file.readField();
         file.readField();
     }
 }
@@ -30,18 +32,20 @@ void readQuestionSet(SequentialFile& file, QuestionSet& set) {
 QStringList questionFileLines(const QuestionSet& set) {
     const QString space = QStringLiteral(" ");
     QStringList lines{escapeCommas(set.title), space};
-    for (int n = 1; n <= 10; ++n) {
-        for (const auto* field :
-             {&set.question, &set.choice1, &set.choice2, &set.choice3, &set.choice4})
-            lines.append(escapeCommas((*field)[n]));
-        lines.append(set.correct[n]);
+    for (int n = 1; n <= QuestionSet::Size; ++n) {
+        const Question& q = set.question(n);
+        lines.append(escapeCommas(q.text));
+        for (const QString& choice : q.choices)
+            lines.append(escapeCommas(choice));
+        lines.append(q.correct);
         lines.append(space);
     }
     return lines;
 }
 
 void writeQuestionFile(SequentialFile& file, const QuestionSet& set) {
-    for (const QString& line : questionFileLines(set)) file.writeLine(line);
+    for (const QString& line : questionFileLines(set))
+        file.writeLine(line);
 }
 
 } // namespace av

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/AppState.h"
+#include "QuestionSet.h"
 
 #include <QStringList>
 

@@ -1,19 +1,25 @@
 #pragma once
 
+#include "Question.h"
+
 #include <QString>
 #include <array>
 
 namespace av {
 
-// The loaded worksheet. Per-question slots run 1..10; slot 0 is never used.
-struct QuestionSet {
+// A quiz or worksheet: its title and ten questions, numbered 1 to 10.
+class QuestionSet {
+  public:
+    static constexpr int Size = 10;
+
     QString title;
-    std::array<QString, 11> question;
-    std::array<QString, 11> choice1;
-    std::array<QString, 11> choice2;
-    std::array<QString, 11> choice3;
-    std::array<QString, 11> choice4;
-    std::array<QString, 11> correct;
+
+    // Question n, 1 to 10; anything else is a subscript error.
+    Question& question(int n);
+    const Question& question(int n) const;
+
+  private:
+    std::array<Question, Size> m_questions;
 };
 
 } // namespace av

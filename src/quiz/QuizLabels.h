@@ -12,7 +12,7 @@ namespace av::quiz {
 inline const QColor Yellow(255, 255, 0);
 
 // A transparent text label of the quiz screens, placed in twips.
-Label& textLabel(Window& window, const QString& name, int index, const QRectF& box,
+Label& textLabel(Window& window, const char* name, int index, const QRectF& box,
                  const QString& caption, const FontSpec& font, const QColor& colour,
                  Label::Align align = Label::Align::Center);
 

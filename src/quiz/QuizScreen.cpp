@@ -8,29 +8,16 @@
 #include "platform/Accessibility.h"
 #include "platform/Keys.h"
 #include "platform/NumberText.h"
-#include "platform/RuntimeError.h"
 #include "shell/LinkLabels.h"
 #include "shell/Printing.h"
 
 namespace av {
 namespace {
 
+namespace names = glossary::quiz;
+
 const QString TypeKeySound = QStringLiteral("wav\\typekey.wav");
 const QColor ChoiceBack(0, 78, 152);
-
-// Question slots run 0..10; anything else is a subscript error, as for any array of the set.
-int slot(int n) {
-    if (n < 0 || n > 10)
-        throw RuntimeError(RuntimeError::SubscriptOutOfRange, QStringLiteral("question slot"));
-    return n;
-}
-
-// The option a correct-choice value names, or 0 when it names none of the four.
-int choiceNumber(const QString& correct) {
-    bool ok = false;
-    const int c = correct.trimmed().toInt(&ok);
-    return ok && c >= 1 && c <= 4 ? c : 0;
-}
 
 } // namespace
 
@@ -40,105 +27,104 @@ using quiz::Yellow;
 
 QuizScreen::QuizScreen(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      Label1(textLabel(*this, QStringLiteral("Label1"), -1, {120, 120, 6240, 900},
-                       QStringLiteral("Multiple Choice"), quiz::tahomaBold(36), Yellow)),
-      Label5(textLabel(*this, QStringLiteral("Label5"), -1, {120, 1200, 6465, 585}, QString(),
-                       timesFont(24), QColor(0, 255, 0))),
-      Label6(textLabel(*this, QStringLiteral("Label6"), -1, {120, 1920, 6465, 705}, QString(),
-                       timesFont(24), QColor(128, 128, 255))),
-      Picture1(add<PicturePanel>(QStringLiteral("Picture1"))),
-      Label4(textLabel(*this, QStringLiteral("Label4"), -1, {360, 3240, 5415, 615},
-                       QStringLiteral("Question"), timesFont(24), Yellow, Label::Align::Left)),
-      Label2(textLabel(*this, QStringLiteral("Label2"), -1, {960, 3960, 9840, 1455}, QString(),
-                       timesFont(30), Yellow)) {
-    Picture1.setBounds(6840, 240, 855, 615);
-    Picture1.setDescription(QStringLiteral("Topic picture"));
+      screenTitle(textLabel(*this, names::ScreenTitle, -1, {120, 120, 6240, 900},
+                            QStringLiteral("Multiple Choice"), quiz::tahomaBold(36), Yellow)),
+      topicHeading(textLabel(*this, names::TopicHeading, -1, {120, 1200, 6465, 585}, QString(),
+                             timesFont(24), QColor(0, 255, 0))),
+      quizTitle(textLabel(*this, names::QuizTitle, -1, {120, 1920, 6465, 705}, QString(),
+                          timesFont(24), QColor(128, 128, 255))),
+      topicPicture(add<PicturePanel>(QString::fromLatin1(names::TopicPicture))),
+      questionNumber(textLabel(*this, names::QuestionNumber, -1, {360, 3240, 5415, 615},
+                               QStringLiteral("Question"), timesFont(24), Yellow,
+                               Label::Align::Left)),
+      questionText(textLabel(*this, names::QuestionText, -1, {960, 3960, 9840, 1455}, QString(),
+                             timesFont(30), Yellow)) {
+    topicPicture.setBounds(6840, 240, 855, 615);
+    topicPicture.setDescription(QStringLiteral("Topic picture"));
     for (int i = 1; i <= NoChoice; ++i) {
-        auto& option = add<OptionButton>(QStringLiteral("Option1"), i);
+        auto& box = add<OptionButton>(QString::fromLatin1(names::ChoiceBoxes), i);
         if (i < NoChoice)
-            option.setBounds(2400, 5400 + 600 * float(i - 1), 6975, 525);
+            box.setBounds(2400, 5400 + 600 * float(i - 1), 6975, 525);
         else
-            option.setBounds(2400, 7800, 495, 375);
-        option.setFontSpec(timesFont(20.25));
-        option.setForeColor(Yellow);
-        Option1.add(i, &option);
+            box.setBounds(2400, 7800, 495, 375);
+        box.setFontSpec(timesFont(20.25));
+        box.setForeColor(Yellow);
+        m_choiceBoxes.add(i, &box);
     }
-    // The no-choice button must stay beneath the picture that hides it.
-    Option1[NoChoice].stackUnder(&Picture1);
-    Option1[NoChoice].setAccessibleName(QStringLiteral("No answer chosen"));
+    // The no-choice box must stay beneath the picture that hides it.
+    noChoiceBox().stackUnder(&topicPicture);
+    noChoiceBox().setAccessibleName(QStringLiteral("No answer chosen"));
     // It shows a question unanswered; neither Tab nor the arrows lead to it.
-    Option1[NoChoice].setKeyboardReachable(false);
+    noChoiceBox().setKeyboardReachable(false);
+    addLinks();
+    // Only the pupil's own choice makes a sound; showQuestion's selection does not.
+    m_choiceBoxes.connectEach(&OptionButton::clicked, this,
+                              [this](int i, bool) { onChoiceClicked(i); });
+}
 
-    addLink(*this, label3, QStringLiteral("label3"), 0, 2040, 7920, 3765, 495,
+void QuizScreen::addLinks() {
+    const QString name = QString::fromLatin1(names::Links);
+    addLink(*this, m_links, name, int(QuizLink::PreviousQuestion), 2040, 7920, 3765, 495,
             QStringLiteral("<< Previous Question"))
         .setVisible(false);
-    addLink(*this, label3, QStringLiteral("label3"), 1, 6000, 7920, 3765, 495,
+    addLink(*this, m_links, name, int(QuizLink::NextQuestion), 6000, 7920, 3765, 495,
             QStringLiteral("Next Question >>"));
-    addLink(*this, label3, QStringLiteral("label3"), 2, 10560, 7920, 1245, 495,
+    addLink(*this, m_links, name, int(QuizLink::Exit), 10560, 7920, 1245, 495,
             QStringLiteral("Exit"));
-    addLink(*this, label3, QStringLiteral("label3"), 3, 7920, 1920, 3045, 495,
+    addLink(*this, m_links, name, int(QuizLink::PrintWorksheet), 7920, 1920, 3045, 495,
             QStringLiteral("Print Worksheet"))
         .setVisible(false);
-
-    label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
-    label3.connectEach(&Label::mouseMove, this,
-                       [this](int i, const MouseArgs&) { label3_MouseMove(i); });
-    // Only the pupil's own choice makes a sound; showquest's selection does not.
-    Option1.connectEach(&OptionButton::clicked, this, [this](int i, bool) { Option1_Click(i); });
+    m_links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(QuizLink(i)); });
+    m_links.connectEach(&Label::mouseMove, this,
+                        [this](int i, const MouseArgs&) { onLinkHovered(QuizLink(i)); });
 }
 
 void QuizScreen::onLoad() {
     applyCommonFrame(*this, app());
-    AppState& s = state();
-    s.scoreState.score = 0;
-    s.scoreState.total = 10;
-    s.currentQuestion = 1;
-    for (int n = 1; n <= 10; ++n)
-        s.answerMarks[n] = 0;
-    Option1[NoChoice].setPosition(Picture1.Left() + 240, Picture1.Top() + 240);
-    for (int i = 1; i <= 4; ++i)
-        Option1[i].setBackColor(ChoiceBack);
-    Label6.setCaption(s.questionSet.title);
-    showquest();
+    state().quiz.start();
+    noChoiceBox().setPosition(topicPicture.Left() + 240, topicPicture.Top() + 240);
+    for (int c = 1; c <= Question::Choices; ++c)
+        choiceBox(c).setBackColor(ChoiceBack);
+    quizTitle.setCaption(state().questionSet.title);
+    showQuestion();
 }
 
-void QuizScreen::showquest() {
-    const int n = state().currentQuestion;
-    const QuestionSet& set = state().questionSet;
-    Option1[NoChoice].setChecked(true);
-    label3[0].setVisible(true);
-    label3[1].setCaption(QStringLiteral("Next Question >>"));
-    Label4.setCaption(QStringLiteral("Question") + str(n));
-    Label2.setCaption(set.question[slot(n)]);
-    Option1[1].setText(set.choice1[n]);
-    Option1[2].setText(set.choice2[n]);
-    Option1[3].setText(set.choice3[n]);
-    Option1[4].setText(set.choice4[n]);
-    if (n == 1) label3[0].setVisible(false);
-    if (n == 10) label3[1].setCaption(QStringLiteral("Check Score >>"));
-    if (Option1[NoChoice].isVisibleTo(this)) Option1[NoChoice].setFocus();
-    announce(Label2, Label4.caption() + QStringLiteral(". ") + Label2.caption());
+void QuizScreen::showQuestion() {
+    const int n = state().quiz.currentQuestion();
+    const Question& question = state().questionSet.question(n);
+    noChoiceBox().setChecked(true);
+    link(QuizLink::PreviousQuestion).setVisible(true);
+    link(QuizLink::NextQuestion).setCaption(QStringLiteral("Next Question >>"));
+    questionNumber.setCaption(QStringLiteral("Question") + str(n));
+    questionText.setCaption(question.text);
+    for (int c = 1; c <= Question::Choices; ++c)
+        choiceBox(c).setText(question.choice(c));
+    if (n == 1) link(QuizLink::PreviousQuestion).setVisible(false);
+    if (n == QuizSession::Questions)
+        link(QuizLink::NextQuestion).setCaption(QStringLiteral("Check Score >>"));
+    if (noChoiceBox().isVisibleTo(this)) noChoiceBox().setFocus();
+    announce(questionText,
+             questionNumber.caption() + QStringLiteral(". ") + questionText.caption());
 }
 
-void QuizScreen::label3_Click(int index) {
-    AppState& s = state();
-    switch (index) {
-    case 0:
-        --s.currentQuestion;
-        showquest();
+void QuizScreen::onLinkClicked(QuizLink clicked) {
+    QuizSession& session = state().quiz;
+    switch (clicked) {
+    case QuizLink::PreviousQuestion:
+        session.goBack();
+        showQuestion();
         break;
-    case 1:
-        recordMark();
-        ++s.currentQuestion;
-        if (s.currentQuestion < 11)
-            showquest();
+    case QuizLink::NextQuestion:
+        session.answerAndGoOn(state().questionSet, selectedChoice());
+        if (!session.isOver())
+            showQuestion();
         else
-            checkScore();
+            finishQuiz();
         break;
-    case 2:
+    case QuizLink::Exit:
         unload();
         break;
-    case 3:
+    case QuizLink::PrintWorksheet:
         printWorksheet();
         break;
     default:
@@ -148,42 +134,32 @@ void QuizScreen::label3_Click(int index) {
     playSound(ClickSound);
 }
 
-void QuizScreen::recordMark() {
-    AppState& s = state();
-    const int n = slot(s.currentQuestion);
-    const int c = choiceNumber(s.questionSet.correct[n]);
-    s.answerMarks[n] = c != 0 && Option1[c].isChecked() ? 1 : 0;
+int QuizScreen::selectedChoice() const {
+    for (int c = 1; c <= Question::Choices; ++c)
+        if (choiceBox(c).isChecked()) return c;
+    return 0;
 }
 
-void QuizScreen::checkScore() {
-    AppState& s = state();
-    for (int n = 1; n <= 10; ++n) {
-        s.scoreState.score += s.answerMarks[n];
-        if (s.answerMarks[n] != 0) continue;
-        // The questions before n that were answered wrongly: the rows fill in question order.
-        const int k = (n - 1) - s.scoreState.score;
-        WrongAnswersScreen& wrong = app().windows.get<WrongAnswersScreen>();
-        if (!wrong.Label2.contains(k)) continue;
-        wrong.Label2[k].setCaption(str(n) + QStringLiteral(". ") + s.questionSet.question[n]);
-        wrong.Label2[k].setVisible(true);
-    }
-    s.topicTitle = Label5.caption();
-    app().windows.get<WrongAnswersScreen>().Label6.setCaption(Label6.caption());
-    // Touching the results screen runs its load with the final score before these settings.
-    ResultsScreen& results = app().windows.get<ResultsScreen>();
-    results.Label6.setVisible(false);
-    results.Label5.setVisible(true);
-    results.label3[0].setVisible(true);
-    results.showWindow();
+// The wrong answers are listed before the results screen loads, and the results screen loads
+// with the final score before it is adjusted for a quiz and shown.
+void QuizScreen::finishQuiz() {
+    QuizSession& session = state().quiz;
+    QStringList wrongRows;
+    for (int n : session.wrongQuestions())
+        wrongRows.append(str(n) + QStringLiteral(". ") + state().questionSet.question(n).text);
+    session.topic = topicHeading.caption();
+    app().windows.get<WrongAnswersScreen>().list(quizTitle.caption(), wrongRows);
+    state().scoreState = {session.score(), session.total()};
+    app().windows.get<ResultsScreen>().showQuizOutcome();
     unload();
 }
 
-void QuizScreen::label3_MouseMove(int index) {
-    hoverOn(label3[index]);
+void QuizScreen::onLinkHovered(QuizLink hovered) {
+    hoverOn(link(hovered));
 }
 
 void QuizScreen::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(label3, {{0, 3}});
+    hoverReset(m_links, {{int(QuizLink::PreviousQuestion), int(QuizLink::PrintWorksheet)}});
 }
 
 void QuizScreen::keyPressEvent(QKeyEvent* event) {
@@ -194,28 +170,28 @@ void QuizScreen::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     markKeyboardInUse();
-    Option1[choice].setFocus(Qt::ShortcutFocusReason);
-    Option1[choice].click();
+    choiceBox(choice).setFocus(Qt::ShortcutFocusReason);
+    choiceBox(choice).click();
 }
 
-void QuizScreen::Option1_Click(int) {
+void QuizScreen::onChoiceClicked(int) {
     playSound(TypeKeySound);
 }
 
 void QuizScreen::prepareForTopic(const QString& heading, const QString& picturePath) {
-    loadPictureOrClear(Picture1, picturePath);
-    Label5.setCaption(heading);
+    loadPictureOrClear(topicPicture, picturePath);
+    topicHeading.setCaption(heading);
 }
 
 void QuizScreen::prepareForWorksheet(const QString& heading, const PicturePtr& picture) {
-    Picture1.setPicture(picture);
-    Label5.setCaption(heading);
-    label3[3].setVisible(true);
+    topicPicture.setPicture(picture);
+    topicHeading.setCaption(heading);
+    link(QuizLink::PrintWorksheet).setVisible(true);
 }
 
 void QuizScreen::printWorksheet() {
-    const QString topic = Label5.caption();
-    const QString title = Label6.caption();
+    const QString topic = topicHeading.caption();
+    const QString title = quizTitle.caption();
     const QuestionSet& set = state().questionSet;
     if (!printOrReport(app(), [&](PrinterService& p) { av::printWorksheet(p, topic, title, set); }))
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/Glossary.h"
 #include "shell/Screen.h"
 
 #include "platform/Buttons.h"
@@ -9,23 +10,26 @@
 
 namespace av {
 
+// The quiz's links; the values are the links' indices.
+enum class QuizLink { PreviousQuestion = 0, NextQuestion = 1, Exit = 2, PrintWorksheet = 3 };
+
 // The quiz: the ten questions of the loaded set, one at a time, each with four choices.
 // Leaving a question forwards records whether its correct choice was selected; leaving the
 // tenth scores the quiz and hands over to the results screen.
 class QuizScreen : public Screen {
     Q_OBJECT
   public:
-    static constexpr const char* Name = "multiple";
-    // Option1(NoChoice) lies under the picture: selecting it shows a question with no answer.
+    static constexpr const char* Name = glossary::window::Quiz;
+    // The no-choice box lies under the picture: selecting it shows a question with no answer.
     static constexpr int NoChoice = 5;
 
     explicit QuizScreen(App& app);
 
     void onLoad() override;
-    void showquest();
-    void label3_Click(int index);
-    void label3_MouseMove(int index);
-    void Option1_Click(int index);
+    void showQuestion();
+    void onLinkClicked(QuizLink link);
+    void onLinkHovered(QuizLink link);
+    void onChoiceClicked(int choice);
     // Prints the loaded worksheet on paper. Its link is offered only to quizzes taken from the
     // worksheet catalogue, which shows it.
     void printWorksheet();
@@ -34,16 +38,20 @@ class QuizScreen : public Screen {
     // Sets the quiz up for a worksheet from the catalogue: its heading and the picture given,
     // with the link that prints the worksheet on paper.
     void prepareForWorksheet(const QString& heading, const PicturePtr& picture);
-    void closeButtonPressed() override { label3_Click(2); }
+    void closeButtonPressed() override { onLinkClicked(QuizLink::Exit); }
 
-    Label& Label1;
-    Label& Label5;
-    Label& Label6;
-    PicturePanel& Picture1;
-    Label& Label4;
-    Label& Label2;
-    Group<OptionButton> Option1;
-    Group<Label> label3;
+    // Choice c, 1 to 4; NoChoice is the hidden box that shows a question unanswered.
+    OptionButton& choiceBox(int c) const { return m_choiceBoxes[c]; }
+    OptionButton& noChoiceBox() const { return m_choiceBoxes[NoChoice]; }
+    Label& link(QuizLink l) const { return m_links[int(l)]; }
+    const Group<Label>& links() const { return m_links; }
+
+    Label& screenTitle;
+    Label& topicHeading;
+    Label& quizTitle;
+    PicturePanel& topicPicture;
+    Label& questionNumber;
+    Label& questionText;
 
   protected:
     void onPointerOverBackground(const MouseArgs& args) override;
@@ -51,8 +59,13 @@ class QuizScreen : public Screen {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void recordMark();
-    void checkScore();
+    void addLinks();
+    // The choice 1 to 4 selected now, or 0.
+    int selectedChoice() const;
+    void finishQuiz();
+
+    Group<OptionButton> m_choiceBoxes;
+    Group<Label> m_links;
 };
 
 } // namespace av

@@ -14,11 +14,13 @@
 namespace av {
 namespace {
 
+namespace names = glossary::results;
+
 const QString WrongName = QString::fromLatin1(WrongAnswersScreen::Name);
 
-QStringList wavs(std::initializer_list<const char*> names) {
+QStringList wavs(std::initializer_list<const char*> files) {
     QStringList out;
-    for (const char* name : names)
+    for (const char* name : files)
         out.append(QStringLiteral("wav\\") + QLatin1String(name));
     return out;
 }
@@ -31,44 +33,50 @@ using quiz::Yellow;
 
 ResultsScreen::ResultsScreen(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      Label4(textLabel(*this, QStringLiteral("Label4"), -1, {0, 120, 12000, 900},
-                       QStringLiteral("Well Done!"), quiz::tahomaBold(36), Yellow)),
-      Picture1(add<PicturePanel>(QStringLiteral("Picture1"))),
-      Label1(textLabel(*this, QStringLiteral("Label1"), -1, {0, 5400, 12000, 855}, QString(),
-                       timesFont(24), Yellow)),
-      Label5(textLabel(*this, QStringLiteral("Label5"), -1, {1680, 6000, 8640, 1335}, QString(),
-                       timesFont(24), Yellow)),
-      Label6(textLabel(*this, QStringLiteral("Label6"), -1, {0, 6240, 12000, 855},
-                       QStringLiteral("Read the Key Facts and try again."), timesFont(24), Yellow)),
-      Text1(add<TextBox>(QStringLiteral("Text1"))),
-      Label2(textLabel(*this, QStringLiteral("Label2"), -1, {3120, 7440, 5775, 855},
-                       QStringLiteral("Enter your name in the box above before printing your "
-                                      "certificate"),
-                       timesFont(18), Yellow)),
-      Timer1(addTimer("Timer1", 1)), Timer2(addTimer("Timer2", 10)), Timer3(addTimer("Timer3", 1)) {
-    Picture1.setBounds(5880, 1440, 4800, 3600);
-    Picture1.setDescription(QStringLiteral("The great sphinx of Velmora"));
-    Label5.setVisible(false);
-    Text1.setBounds(3120, 6600, 5760, 615);
-    Text1.setFontSpec(timesFont(24));
-    Text1.setMaxLength(NameLength);
-    Text1.setAccessibleName(QStringLiteral("Your name"));
-    Text1.setVisible(false);
-    Label2.setVisible(false);
-
-    addLink(*this, label3, QStringLiteral("label3"), 0, 240, 1800, 3765, 495, QString())
-        .setVisible(false);
-    addLink(*this, label3, QStringLiteral("label3"), 1, 10560, 7920, 1245, 495,
-            QStringLiteral("Exit"));
-    label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
-    label3.connectEach(&Label::mouseMove, this,
-                       [this](int i, const MouseArgs&) { label3_MouseMove(i); });
-    connect(&Timer1, &Timer::tick, this, &ResultsScreen::Timer1_Timer);
-    connect(&Timer2, &Timer::tick, this, &ResultsScreen::Timer2_Timer);
-    connect(&Timer3, &Timer::tick, this, &ResultsScreen::Timer3_Timer);
+      heading(textLabel(*this, names::Heading, -1, {0, 120, 12000, 900},
+                        QStringLiteral("Well Done!"), quiz::tahomaBold(36), Yellow)),
+      sphinxPicture(add<PicturePanel>(QString::fromLatin1(names::SphinxPicture))),
+      scoreMessage(textLabel(*this, names::ScoreMessage, -1, {0, 5400, 12000, 855}, QString(),
+                             timesFont(24), Yellow)),
+      wrongAnswersHint(textLabel(*this, names::WrongAnswersHint, -1, {1680, 6000, 8640, 1335},
+                                 QString(), timesFont(24), Yellow)),
+      tryAgainHint(textLabel(*this, names::TryAgainHint, -1, {0, 6240, 12000, 855},
+                             QStringLiteral("Read the Key Facts and try again."), timesFont(24),
+                             Yellow)),
+      pupilName(add<TextBox>(QString::fromLatin1(names::PupilName))),
+      nameHint(textLabel(*this, names::NameHint, -1, {3120, 7440, 5775, 855},
+                         QStringLiteral("Enter your name in the box above before printing your "
+                                        "certificate"),
+                         timesFont(18), Yellow)),
+      pictureTimer(addTimer(names::PictureTimer, 1)), focusTimer(addTimer(names::FocusTimer, 10)),
+      celebrationTimer(addTimer(names::CelebrationTimer, 1)) {
+    sphinxPicture.setBounds(5880, 1440, 4800, 3600);
+    sphinxPicture.setDescription(QStringLiteral("The great sphinx of Velmora"));
+    wrongAnswersHint.setVisible(false);
+    pupilName.setBounds(3120, 6600, 5760, 615);
+    pupilName.setFontSpec(timesFont(24));
+    pupilName.setMaxLength(NameLength);
+    pupilName.setAccessibleName(QStringLiteral("Your name"));
+    pupilName.setVisible(false);
+    nameHint.setVisible(false);
+    addLinks();
+    connect(&pictureTimer, &Timer::tick, this, &ResultsScreen::onPictureTimer);
+    connect(&focusTimer, &Timer::tick, this, &ResultsScreen::onFocusTimer);
+    connect(&celebrationTimer, &Timer::tick, this, &ResultsScreen::onCelebrationTimer);
 }
 
-// Timers are found by their design names, like the widgets.
+void ResultsScreen::addLinks() {
+    const QString name = QString::fromLatin1(names::Links);
+    addLink(*this, m_links, name, int(ResultsLink::NextStep), 240, 1800, 3765, 495, QString())
+        .setVisible(false);
+    addLink(*this, m_links, name, int(ResultsLink::Exit), 10560, 7920, 1245, 495,
+            QStringLiteral("Exit"));
+    m_links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(ResultsLink(i)); });
+    m_links.connectEach(&Label::mouseMove, this,
+                        [this](int i, const MouseArgs&) { onLinkHovered(ResultsLink(i)); });
+}
+
+// Timers are found by their object names, like the widgets.
 Timer& ResultsScreen::addTimer(const char* name, int interval) {
     auto* timer = new Timer(this);
     timer->setObjectName(QString::fromLatin1(name));
@@ -79,7 +87,7 @@ Timer& ResultsScreen::addTimer(const char* name, int interval) {
 void ResultsScreen::onLoad() {
     applyCommonFrame(*this, app());
     showScoreMessage();
-    Timer1.setEnabled(true);
+    pictureTimer.setEnabled(true);
 }
 
 void ResultsScreen::showScoreMessage() {
@@ -88,36 +96,44 @@ void ResultsScreen::showScoreMessage() {
     const QString scored = str(score) + QStringLiteral(" out of") + str(total) + QLatin1Char('.');
     const QString hint =
         QStringLiteral("Click the button above to check which questions you answered incorrectly.");
+    Label& nextStep = link(ResultsLink::NextStep);
     if (score == total) {
-        Label6.setVisible(false);
-        label3[0].setVisible(true);
-        label3[0].setCaption(QStringLiteral("Print Certificate"));
-        Label1.setCaption(QStringLiteral("Excellent work. You have scored") + scored);
-        Text1.setVisible(true);
-        Label2.setVisible(true);
+        tryAgainHint.setVisible(false);
+        nextStep.setVisible(true);
+        nextStep.setCaption(QStringLiteral("Print Certificate"));
+        scoreMessage.setCaption(QStringLiteral("Excellent work. You have scored") + scored);
+        pupilName.setVisible(true);
+        nameHint.setVisible(true);
     } else if (score == total - 1 || score == total - 2) {
-        Label1.setCaption(QStringLiteral("Good work. You have scored") + scored);
-        Label5.setCaption(hint);
-        label3[0].setCaption(QStringLiteral("Check Wrong Answers"));
+        scoreMessage.setCaption(QStringLiteral("Good work. You have scored") + scored);
+        wrongAnswersHint.setCaption(hint);
+        nextStep.setCaption(QStringLiteral("Check Wrong Answers"));
     } else if (score < total - 2) {
-        Label1.setCaption(QStringLiteral("You have scored") + scored);
-        Label5.setCaption(hint);
-        label3[0].setCaption(QStringLiteral("Check Wrong Answers"));
+        scoreMessage.setCaption(QStringLiteral("You have scored") + scored);
+        wrongAnswersHint.setCaption(hint);
+        nextStep.setCaption(QStringLiteral("Check Wrong Answers"));
     }
 }
 
-void ResultsScreen::Timer1_Timer() {
-    loadPictureOrClear(Picture1, QStringLiteral("images\\sphinxsm.jpg"));
-    Timer1.setEnabled(false);
-    Timer2.setEnabled(true);
+void ResultsScreen::showQuizOutcome() {
+    tryAgainHint.setVisible(false);
+    wrongAnswersHint.setVisible(true);
+    link(ResultsLink::NextStep).setVisible(true);
+    showWindow();
 }
 
-void ResultsScreen::Timer2_Timer() {
-    if (Text1.isVisibleTo(this)) Text1.setFocus();
-    Timer2.setEnabled(false);
-    for (const auto& [index, link] : label3)
+void ResultsScreen::onPictureTimer() {
+    loadPictureOrClear(sphinxPicture, QStringLiteral("images\\sphinxsm.jpg"));
+    pictureTimer.setEnabled(false);
+    focusTimer.setEnabled(true);
+}
+
+void ResultsScreen::onFocusTimer() {
+    if (pupilName.isVisibleTo(this)) pupilName.setFocus();
+    focusTimer.setEnabled(false);
+    for (const auto& [index, link] : m_links)
         link->setOpaque(true);
-    Timer3.setEnabled(true);
+    celebrationTimer.setEnabled(true);
 }
 
 QStringList ResultsScreen::celebrationSounds(int score) {
@@ -137,7 +153,7 @@ QStringList ResultsScreen::celebrationSounds(int score) {
     }
 }
 
-void ResultsScreen::Timer3_Timer() {
+void ResultsScreen::onCelebrationTimer() {
     // The random source is seeded from the clock when the program starts.
     if (state().soundOn == 1) {
         const QStringList sounds = celebrationSounds(state().scoreState.score);
@@ -147,12 +163,12 @@ void ResultsScreen::Timer3_Timer() {
             playSound(sounds[std::clamp(r, 0, count - 1)]);
         }
     }
-    Timer3.setEnabled(false);
+    celebrationTimer.setEnabled(false);
 }
 
-void ResultsScreen::label3_Click(int index) {
+void ResultsScreen::onLinkClicked(ResultsLink clicked) {
     const ScoreState& s = state().scoreState;
-    if (index == 0) {
+    if (clicked == ResultsLink::NextStep) {
         if (s.score == s.total) {
             try {
                 printCertificate();
@@ -164,7 +180,7 @@ void ResultsScreen::label3_Click(int index) {
             return;
         }
         app().windows.show(WrongName);
-    } else if (index == 1) {
+    } else if (clicked == ResultsLink::Exit) {
         if (app().windows.isLoaded(WrongName)) app().windows.unload(WrongName);
         unload();
     } else {
@@ -173,21 +189,22 @@ void ResultsScreen::label3_Click(int index) {
     playSound(ClickSound);
 }
 
-void ResultsScreen::label3_MouseMove(int index) {
-    hoverOn(label3[index]);
+void ResultsScreen::onLinkHovered(ResultsLink hovered) {
+    hoverOn(link(hovered));
 }
 
 void ResultsScreen::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(label3, {{0, 1}});
+    hoverReset(m_links, {{int(ResultsLink::NextStep), int(ResultsLink::Exit)}});
 }
 
 // The topic's size on paper depends on its width as this window's own surface measures it.
 void ResultsScreen::printCertificate() {
     const ScoreState& s = state().scoreState;
-    const QString topic = state().topicTitle;
-    const Certificate certificate{topic, surfaceTextWidth(surfaceFont(), topic), Text1.text(),
+    const QString topic = state().quiz.topic;
+    const Certificate certificate{topic, surfaceTextWidth(surfaceFont(), topic), pupilName.text(),
                                   s.score, s.total};
-    if (!printOrReport(app(), [&](PrinterService& p) { av::printCertificate(p, certificate); })) return;
+    if (!printOrReport(app(), [&](PrinterService& p) { av::printCertificate(p, certificate); }))
+        return;
     app().services.messages.show(QStringLiteral("Your certificate is now printing."),
                                  QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);
 }

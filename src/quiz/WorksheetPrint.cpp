@@ -27,17 +27,17 @@ void printHeading(PrinterService& p, float w, const QString& topic, const QStrin
 
 // A question on its own line, then its choices two by two; nothing wraps, so a long choice
 // runs under the one beside it.
-void printQuestion(PrinterService& p, float w, const QuestionSet& set, int n) {
+void printQuestion(PrinterService& p, float w, int n, const Question& question) {
     p.setCurrentX(w / 16);
-    p.print(QStringLiteral("Question") + str(n) + QStringLiteral("    ") + set.question[n], true);
+    p.print(QStringLiteral("Question") + str(n) + QStringLiteral("    ") + question.text, true);
     p.setCurrentX(w / 3);
-    p.print(QStringLiteral("A. ") + set.choice1[n], false);
+    p.print(QStringLiteral("A. ") + question.choice(1), false);
     p.setCurrentX(2 * w / 3);
-    p.print(QStringLiteral("B. ") + set.choice2[n], true);
+    p.print(QStringLiteral("B. ") + question.choice(2), true);
     p.setCurrentX(w / 3);
-    p.print(QStringLiteral("C. ") + set.choice3[n], false);
+    p.print(QStringLiteral("C. ") + question.choice(3), false);
     p.setCurrentX(2 * w / 3);
-    p.print(QStringLiteral("D. ") + set.choice4[n], true);
+    p.print(QStringLiteral("D. ") + question.choice(4), true);
     blankLine(p);
 }
 
@@ -54,8 +54,8 @@ void printWorksheet(PrinterService& printer, const QString& topic, const QString
         const float w = printer.width();
         printHeading(printer, w, topic, title);
         printer.setFontSize(12);
-        for (int n = 1; n <= 10; ++n)
-            printQuestion(printer, w, set, n);
+        for (int n = 1; n <= QuestionSet::Size; ++n)
+            printQuestion(printer, w, n, set.question(n));
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/AppState.h"
+#include "model/QuestionSet.h"
 
 #include "platform/PrinterService.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/Glossary.h"
 #include "shell/Screen.h"
 
 #include "platform/Group.h"
@@ -7,25 +8,37 @@
 
 namespace av {
 
-// The questions of the last quiz answered wrongly, one row each. The quiz writes the rows;
-// this screen only shows them.
+// The wrong-answers screen's one link; the value is its index.
+enum class WrongAnswersLink { Exit = 1 };
+
+// The questions of the last quiz answered wrongly, one row each. The quiz hands them over
+// through list(); this screen only shows them.
 class WrongAnswersScreen : public Screen {
     Q_OBJECT
   public:
-    static constexpr const char* Name = "Wrong";
+    static constexpr const char* Name = glossary::window::WrongAnswers;
     static constexpr int Rows = 10;
 
     explicit WrongAnswersScreen(App& app);
 
     void onLoad() override;
-    void label3_Click(int index);
-    void closeButtonPressed() override { label3_Click(1); }
+    // Titles the list and shows the given rows from the top, one question each; rows past
+    // the last are left as they are.
+    void list(const QString& title, const QStringList& wrongQuestions);
+    void onLinkClicked(WrongAnswersLink link);
+    void closeButtonPressed() override { onLinkClicked(WrongAnswersLink::Exit); }
 
-    Label& Label6;
-    Label& Label4;
-    Group<Label> Label2;
-    Label& Label5;
-    Group<Label> label3;
+    Label& row(int k) const { return m_rows[k]; }
+    const Group<Label>& rows() const { return m_rows; }
+    Label& link(WrongAnswersLink l) const { return m_links[int(l)]; }
+
+    Label& quizTitle;
+    Label& introduction;
+    Label& readKeyFactsHint;
+
+  private:
+    Group<Label> m_rows;
+    Group<Label> m_links;
 };
 
 } // namespace av

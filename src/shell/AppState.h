@@ -1,13 +1,15 @@
 #pragma once
 
 #include "model/QuestionSet.h"
+#include "model/QuizSession.h"
 
 #include <QString>
 #include <array>
 
 namespace av {
 
-// The result handed to the results screen.
+// The score the results screen shows, handed over by whichever quiz or activity finished last;
+// activities keep their running score here too.
 struct ScoreState {
     int score = 0;
     int total = 0;
@@ -23,10 +25,8 @@ struct AppState {
     int currentPage = 0;
     int logoFrame = 0; // never reset
     QuestionSet questionSet;
-    int currentQuestion = 0;
-    std::array<int, 11> answerMarks{};
+    QuizSession quiz;
     ScoreState scoreState;
-    QString topicTitle;
     int registerCount = 0;
     std::array<QString, RegisterSlots> registerNames;
     QString deleteName;

@@ -64,21 +64,88 @@ inline constexpr Entry Widgets[] = {
 } // namespace topic
 
 // ---- Quiz, results and wrong answers --------------------------------------------------------
+// Handlers: label3_Click onLinkClicked(QuizLink / ResultsLink / WrongAnswersLink),
+// label3_MouseMove onLinkHovered, Option1_Click onChoiceClicked, showquest showQuestion,
+// Timer1_Timer onPictureTimer, Timer2_Timer onFocusTimer, Timer3_Timer onCelebrationTimer.
+// The question set's six arrays (slot 0 unused) are QuestionSet::question(n); the marks, score
+// and current question are QuizSession's.
 namespace quiz {
+inline constexpr char ScreenTitle[] = "Label1";
+inline constexpr char TopicHeading[] = "Label5";
+inline constexpr char QuizTitle[] = "Label6";
+inline constexpr char TopicPicture[] = "Picture1";
+inline constexpr char QuestionNumber[] = "Label4";
+inline constexpr char QuestionText[] = "Label2";
+inline constexpr char ChoiceBoxes[] = "Option1"; // 1-4 the choices, 5 no choice
+inline constexpr char Links[] = "label3";        // indices as in QuizLink
 inline constexpr Entry Widgets[] = {
-    {"Label5", -1, "topicHeading"},
+    {ScreenTitle, -1, "screenTitle"},
+    {TopicHeading, -1, "topicHeading"},
+    {QuizTitle, -1, "quizTitle"},
+    {TopicPicture, -1, "topicPicture"},
+    {QuestionNumber, -1, "questionNumber"},
+    {QuestionText, -1, "questionText"},
+    {ChoiceBoxes, 1, "choiceBox(1)"},
+    {ChoiceBoxes, 2, "choiceBox(2)"},
+    {ChoiceBoxes, 3, "choiceBox(3)"},
+    {ChoiceBoxes, 4, "choiceBox(4)"},
+    {ChoiceBoxes, 5, "noChoiceBox"},
+    {Links, 0, "link(PreviousQuestion)"},
+    {Links, 1, "link(NextQuestion)"},
+    {Links, 2, "link(Exit)"},
+    {Links, 3, "link(PrintWorksheet)"},
 };
 } // namespace quiz
 
 namespace results {
+inline constexpr char Heading[] = "Label4";
+inline constexpr char SphinxPicture[] = "Picture1";
+inline constexpr char ScoreMessage[] = "Label1";
+inline constexpr char WrongAnswersHint[] = "Label5";
+inline constexpr char TryAgainHint[] = "Label6";
+inline constexpr char PupilName[] = "Text1";
+inline constexpr char NameHint[] = "Label2";
+inline constexpr char Links[] = "label3"; // indices as in ResultsLink
+inline constexpr char PictureTimer[] = "Timer1";
+inline constexpr char FocusTimer[] = "Timer2";
+inline constexpr char CelebrationTimer[] = "Timer3";
 inline constexpr Entry Widgets[] = {
-    {"Text1", -1, "pupilName"},
+    {Heading, -1, "heading"},
+    {SphinxPicture, -1, "sphinxPicture"},
+    {ScoreMessage, -1, "scoreMessage"},
+    {WrongAnswersHint, -1, "wrongAnswersHint"},
+    {TryAgainHint, -1, "tryAgainHint"},
+    {PupilName, -1, "pupilName"},
+    {NameHint, -1, "nameHint"},
+    {Links, 0, "link(NextStep)"},
+    {Links, 1, "link(Exit)"},
+    {PictureTimer, -1, "pictureTimer"},
+    {FocusTimer, -1, "focusTimer"},
+    {CelebrationTimer, -1, "celebrationTimer"},
 };
 } // namespace results
 
 namespace wrongAnswers {
+inline constexpr char QuizTitle[] = "Label6";
+inline constexpr char Introduction[] = "Label4";
+inline constexpr char Rows[] = "Label2"; // 0-9
+inline constexpr char ReadKeyFactsHint[] = "Label5";
+inline constexpr char Links[] = "label3"; // indices as in WrongAnswersLink
 inline constexpr Entry Widgets[] = {
-    {"Label5", -1, "readKeyFactsHint"},
+    {QuizTitle, -1, "quizTitle"},
+    {Introduction, -1, "introduction"},
+    {Rows, 0, "row(0)"},
+    {Rows, 1, "row(1)"},
+    {Rows, 2, "row(2)"},
+    {Rows, 3, "row(3)"},
+    {Rows, 4, "row(4)"},
+    {Rows, 5, "row(5)"},
+    {Rows, 6, "row(6)"},
+    {Rows, 7, "row(7)"},
+    {Rows, 8, "row(8)"},
+    {Rows, 9, "row(9)"},
+    {ReadKeyFactsHint, -1, "readKeyFactsHint"},
+    {Links, 1, "link(Exit)"},
 };
 } // namespace wrongAnswers
 

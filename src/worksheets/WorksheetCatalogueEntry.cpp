@@ -68,17 +68,17 @@ void WorksheetCatalogue::editworksheet(const QString& name) {
     // Checked before the wizard is touched, so a damaged file never leaves it half filled.
     std::array<int, WorksheetWizard::Questions> correct{};
     for (int q = 0; q < WorksheetWizard::Questions; ++q)
-        correct[q] = correctChoice(set.correct[q + 1]);
+        correct[q] = correctChoice(set.question(q + 1).correct);
     WorksheetWizard& wizard = app().windows.get<WorksheetWizard>();
     wizard.Text1.setText(name);
     wizard.holdWorksheet(name);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
         const int first = WorksheetWizard::Choices * q;
-        wizard.Text2[q].setText(set.question[q + 1]);
-        wizard.Text3[first].setText(set.choice1[q + 1]);
-        wizard.Text3[first + 1].setText(set.choice2[q + 1]);
-        wizard.Text3[first + 2].setText(set.choice3[q + 1]);
-        wizard.Text3[first + 3].setText(set.choice4[q + 1]);
+        wizard.Text2[q].setText(set.question(q + 1).text);
+        wizard.Text3[first].setText(set.question(q + 1).choice(1));
+        wizard.Text3[first + 1].setText(set.question(q + 1).choice(2));
+        wizard.Text3[first + 2].setText(set.question(q + 1).choice(3));
+        wizard.Text3[first + 3].setText(set.question(q + 1).choice(4));
         wizard.Check1[first + correct[q] - 1].setChecked(true);
     }
     wizard.showWindow();

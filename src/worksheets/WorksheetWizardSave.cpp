@@ -60,13 +60,13 @@ QuestionSet WorksheetWizard::worksheet() const {
     set.title = Text1.text();
     for (int n = 1; n <= Questions; ++n) {
         const int first = Choices * (n - 1);
-        set.question[n] = Text2[n - 1].text();
-        set.choice1[n] = Text3[first].text();
-        set.choice2[n] = Text3[first + 1].text();
-        set.choice3[n] = Text3[first + 2].text();
-        set.choice4[n] = Text3[first + 3].text();
+        set.question(n).text = Text2[n - 1].text();
+        set.question(n).choice(1) = Text3[first].text();
+        set.question(n).choice(2) = Text3[first + 1].text();
+        set.question(n).choice(3) = Text3[first + 2].text();
+        set.question(n).choice(4) = Text3[first + 3].text();
         for (int c = 0; c < Choices; ++c)
-            if (Check1[first + c].isChecked()) set.correct[n] += QString::number(c + 1);
+            if (Check1[first + c].isChecked()) set.question(n).correct += QString::number(c + 1);
     }
     return set;
 }

@@ -57,8 +57,8 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     MainMenu& menu = window<MainMenu>("intro0");
     menu.Label2[5].click();
     window<TopicScreen>("pyramids").label3[0].click();
-    EXPECT_EQ(window<QuizScreen>("multiple").Label6.caption(), u"The Pyramids"_s);
-    EXPECT_EQ(t->state().questionSet.correct[10].size(), 1);
+    EXPECT_EQ(window<QuizScreen>("multiple").quizTitle.caption(), u"The Pyramids"_s);
+    EXPECT_EQ(t->state().questionSet.question(10).correct.size(), 1);
 
     menu.Label2[17].click();
     WorksheetWizard& wizard = window<WorksheetWizard>("wizard");

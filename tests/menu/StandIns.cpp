@@ -82,10 +82,10 @@ QByteArray questionFile(const QString& title, int lines) {
     QuestionSet set;
     set.title = title;
     for (int n = 1; n <= 10; ++n) {
-        set.question[n] = QStringLiteral("Question %1").arg(n);
-        set.choice1[n] = set.choice2[n] = set.choice3[n] = set.choice4[n] =
-            QStringLiteral("a choice");
-        set.correct[n] = QStringLiteral("2");
+        set.question(n).text = QStringLiteral("Question %1").arg(n);
+        set.question(n).choice(1) = set.question(n).choice(2) = set.question(n).choice(3) =
+            set.question(n).choice(4) = QStringLiteral("a choice");
+        set.question(n).correct = QStringLiteral("2");
     }
     const QStringList all = questionFileLines(set);
     return (all.mid(0, lines).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();

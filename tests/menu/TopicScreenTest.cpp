@@ -133,7 +133,7 @@ TEST_P(TopicScreenTest, MultipleChoiceLoadsTheQuestionsBeforeTheQuizOpens) {
     writeQuestions(QStringLiteral("Quiz about ") + topic().title);
     open().label3[0].click();
     EXPECT_FALSE(t.app().file1.isOpen());
-    EXPECT_EQ(t.state().questionSet.question[10], QStringLiteral("Question 10"));
+    EXPECT_EQ(t.state().questionSet.question(10).text, QStringLiteral("Question 10"));
     EXPECT_EQ(journal.events,
               (QStringList{QStringLiteral("multiple loaded: Quiz about ") + topic().title,
                            shown(QStringLiteral("multiple"))}));

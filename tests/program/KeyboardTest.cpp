@@ -65,13 +65,13 @@ class KeyboardTest : public ::testing::Test {
     // wrongly where asked, and leaves each question with Next.
     void answerQuiz(QuizScreen& quiz, const std::set<int>& wrong = {}) {
         for (int n = 1; n <= 10; ++n) {
-            const int right = t.state().questionSet.correct[n].toInt();
+            const int right = t.state().questionSet.question(n).correct.toInt();
             const int choice = wrong.count(n) ? right % 4 + 1 : right;
             const int typed = int(t.sound.played.count(QStringLiteral("wav\\typekey.wav")));
             key(quiz, Qt::Key(n % 2 ? Qt::Key_1 + choice - 1 : Qt::Key_A + choice - 1));
-            EXPECT_TRUE(quiz.Option1[choice].isChecked()) << n;
+            EXPECT_TRUE(quiz.choiceBox(choice).isChecked()) << n;
             EXPECT_EQ(t.sound.played.count(QStringLiteral("wav\\typekey.wav")), typed + 1);
-            ASSERT_TRUE(tabTo(quiz, quiz.label3[1])) << n;
+            ASSERT_TRUE(tabTo(quiz, quiz.link(QuizLink::NextQuestion))) << n;
             key(quiz, Qt::Key_Return);
         }
     }
@@ -85,11 +85,11 @@ TEST_F(KeyboardTest, FromTheTitleScreenToTheCertificateByKeysAlone) {
     ASSERT_TRUE(shown("Welldone"));
     auto& results = as<ResultsScreen>("Welldone");
     EXPECT_EQ(t.state().scoreState.score, 10);
-    ASSERT_TRUE(tabTo(results, results.Text1));
+    ASSERT_TRUE(tabTo(results, results.pupilName));
     for (char c : std::string("Amy"))
         QTest::keyClick(results.windowHandle(), c);
-    EXPECT_EQ(results.Text1.text(), QStringLiteral("Amy"));
-    ASSERT_TRUE(tabTo(results, results.label3[0]));
+    EXPECT_EQ(results.pupilName.text(), QStringLiteral("Amy"));
+    ASSERT_TRUE(tabTo(results, results.link(ResultsLink::NextStep)));
     key(results, Qt::Key_Space);
     EXPECT_EQ(t.messages.texts().last(), QStringLiteral("Your certificate is now printing."));
     key(results, Qt::Key_Escape);
@@ -99,21 +99,22 @@ TEST_F(KeyboardTest, FromTheTitleScreenToTheCertificateByKeysAlone) {
 
 TEST_F(KeyboardTest, ArrowsMoveAmongTheAnswersAndChooseAsAClickDoes) {
     auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(0, "multiple"));
-    ASSERT_TRUE(tabTo(quiz, quiz.Option1[1]));
-    EXPECT_FALSE(quiz.Option1[1].isChecked()); // Tab only brings the focus
+    ASSERT_TRUE(tabTo(quiz, quiz.choiceBox(1)));
+    EXPECT_FALSE(quiz.choiceBox(1).isChecked()); // Tab only brings the focus
     key(quiz, Qt::Key_Down);
-    EXPECT_EQ(focused(), &quiz.Option1[2]);
-    EXPECT_TRUE(quiz.Option1[2].isChecked());
+    EXPECT_EQ(focused(), &quiz.choiceBox(2));
+    EXPECT_TRUE(quiz.choiceBox(2).isChecked());
     key(quiz, Qt::Key_Up);
     key(quiz, Qt::Key_Up); // round to the last answer, never to the hidden no-choice button
-    EXPECT_EQ(focused(), &quiz.Option1[4]);
-    EXPECT_TRUE(quiz.Option1[4].isChecked());
+    EXPECT_EQ(focused(), &quiz.choiceBox(4));
+    EXPECT_TRUE(quiz.choiceBox(4).isChecked());
     EXPECT_EQ(t.sound.played.count(QStringLiteral("wav\\typekey.wav")), 3);
     // Wrong answers by key count as wrong ones by click do.
     key(quiz, Qt::Key_D);
-    ASSERT_TRUE(tabTo(quiz, quiz.label3[1]));
+    ASSERT_TRUE(tabTo(quiz, quiz.link(QuizLink::NextQuestion)));
     key(quiz, Qt::Key_Return);
-    EXPECT_EQ(t.state().answerMarks[1], t.state().questionSet.correct[1] == QLatin1String("4"));
+    EXPECT_EQ(t.state().quiz.isMarkedRight(1),
+              t.state().questionSet.question(1).correct == QLatin1String("4"));
 }
 
 TEST_F(KeyboardTest, TheSoundOptionsAreOneGroupForTheArrows) {
@@ -266,14 +267,14 @@ QString announced(QWidget& w) {
 
 TEST_F(KeyboardTest, AssistiveTechnologyFollowsFocusPickUpsAndQuestions) {
     auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(0, "multiple"));
-    EXPECT_EQ(announced(quiz.Label2),
-              QStringLiteral("Question 1. ") + t.state().questionSet.question[1]);
-    ASSERT_TRUE(tabTo(quiz, quiz.label3[1]));
-    EXPECT_TRUE(reader(&quiz.label3[1])->state().focused);
-    EXPECT_TRUE(reader(&quiz.label3[1])->state().focusable);
+    EXPECT_EQ(announced(quiz.questionText),
+              QStringLiteral("Question 1. ") + t.state().questionSet.question(1).text);
+    ASSERT_TRUE(tabTo(quiz, quiz.link(QuizLink::NextQuestion)));
+    EXPECT_TRUE(reader(&quiz.link(QuizLink::NextQuestion))->state().focused);
+    EXPECT_TRUE(reader(&quiz.link(QuizLink::NextQuestion))->state().focusable);
     key(quiz, Qt::Key_Return);
-    EXPECT_EQ(announced(quiz.Label2),
-              QStringLiteral("Question 2. ") + t.state().questionSet.question[2]);
+    EXPECT_EQ(announced(quiz.questionText),
+              QStringLiteral("Question 2. ") + t.state().questionSet.question(2).text);
     key(quiz, Qt::Key_Escape);
 
     auto& lab = dynamic_cast<ActivityWindow&>(openFromTopic(1, "pyramidslab"));

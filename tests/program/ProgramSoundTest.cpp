@@ -87,8 +87,8 @@ TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
     expectHeard([&] { program->app().windows.get<TitleScreen>().Command1.click(); }, "click.wav");
     expectHeard([&] { window<MainMenu>("intro0").Label2[5].click(); }, "click.wav");
     expectHeard([&] { window<TopicScreen>("pyramids").label3[0].click(); }, "click.wav");
-    expectHeard([&] { window<QuizScreen>("multiple").Option1[2].click(); }, "typekey.wav");
-    expectHeard([&] { window<QuizScreen>("multiple").label3[2].click(); }, "click.wav");
+    expectHeard([&] { window<QuizScreen>("multiple").choiceBox(2).click(); }, "typekey.wav");
+    expectHeard([&] { window<QuizScreen>("multiple").link(QuizLink::Exit).click(); }, "click.wav");
     expectHeard([&] { window<TopicScreen>("pyramids").label3[1].click(); }, "click.wav");
     ActivityWindow& lab = window<ActivityWindow>("pyramidslab");
     expectHeard(

@@ -53,12 +53,12 @@ QuestionSet questionSet(const QString& title) {
     QuestionSet set;
     set.title = title;
     for (int n = 1; n <= 10; ++n) {
-        set.question[n] = QStringLiteral("%1 question %2").arg(title).arg(n);
-        set.choice1[n] = QStringLiteral("first");
-        set.choice2[n] = QStringLiteral("second");
-        set.choice3[n] = QStringLiteral("third");
-        set.choice4[n] = QStringLiteral("fourth");
-        set.correct[n] = QStringLiteral("2");
+        set.question(n).text = QStringLiteral("%1 question %2").arg(title).arg(n);
+        set.question(n).choice(1) = QStringLiteral("first");
+        set.question(n).choice(2) = QStringLiteral("second");
+        set.question(n).choice(3) = QStringLiteral("third");
+        set.question(n).choice(4) = QStringLiteral("fourth");
+        set.question(n).correct = QStringLiteral("2");
     }
     return set;
 }

@@ -1,15 +1,15 @@
 #include "PrintedOps.h"
 #include "TestApp.h"
 
+#include "WindowAccess.h"
 #include "menu/MenuWindows.h"
-#include "quiz/QuizScreen.h"
 #include "model/QuestionFile.h"
+#include "model/Register.h"
+#include "quiz/QuizScreen.h"
 #include "quiz/QuizWindows.h"
 #include "quiz/ResultsScreen.h"
-#include "WindowAccess.h"
-#include "model/Register.h"
-#include "worksheets/WorksheetWindows.h"
 #include "worksheets/WorksheetCatalogue.h"
+#include "worksheets/WorksheetWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ class QuizPrintTest : public ::testing::Test {
         EXPECT_TRUE(t.windows().isLoaded(QStringLiteral("multiple")));
         return t.windows().get<QuizScreen>();
     }
-    static bool offered(QuizScreen& q) { return q.label3[3].isVisibleTo(&q); }
+    static bool offered(QuizScreen& q) { return q.link(QuizLink::PrintWorksheet).isVisibleTo(&q); }
 
     TestApp t;
 };
@@ -63,9 +63,9 @@ class QuizPrintTest : public ::testing::Test {
 TEST_F(QuizPrintTest, CatalogueWorksheetOffersPrintingAndPrintsItsQuestions) {
     QuizScreen& q = takeFromCatalogue(QStringLiteral("Rivers"));
     ASSERT_TRUE(offered(q));
-    EXPECT_EQ(q.label3[3].caption(), QStringLiteral("Print Worksheet"));
+    EXPECT_EQ(q.link(QuizLink::PrintWorksheet).caption(), QStringLiteral("Print Worksheet"));
     t.sound.played.clear();
-    q.label3[3].click();
+    q.link(QuizLink::PrintWorksheet).click();
 
     ASSERT_EQ(t.printer.documents.size(), 1u);
     const auto texts = opsOf(t.printer.documents[0], PrintOp::Kind::Text);
@@ -77,9 +77,9 @@ TEST_F(QuizPrintTest, CatalogueWorksheetOffersPrintingAndPrintsItsQuestions) {
     EXPECT_EQ(texts[62].text, QStringLiteral("A. first"));
     EXPECT_EQ(t.messages.texts(), QStringList{QStringLiteral("Your worksheet is now printing.")});
     EXPECT_EQ(t.sound.played, QStringList{Click}) << "the click follows the confirmation";
-    EXPECT_EQ(q.Label4.caption(), QStringLiteral("Question 1")) << "the quiz carries on";
+    EXPECT_EQ(q.questionNumber.caption(), QStringLiteral("Question 1")) << "the quiz carries on";
 
-    q.label3[3].click();
+    q.link(QuizLink::PrintWorksheet).click();
     ASSERT_EQ(t.printer.documents.size(), 2u);
     EXPECT_TRUE(sameDocument(t.printer.documents[0], t.printer.documents[1]));
     EXPECT_EQ(t.messages.shown.size(), 2u);
@@ -90,7 +90,7 @@ TEST_F(QuizPrintTest, TopicQuizDoesNotOfferPrintingEvenAfterACatalogueQuiz) {
 
     QuizScreen& fromCatalogue = takeFromCatalogue(QStringLiteral("Rivers"));
     ASSERT_TRUE(offered(fromCatalogue));
-    fromCatalogue.label3[2].click(); // Exit
+    fromCatalogue.link(QuizLink::Exit).click(); // Exit
     processDeferredDeletes();
     EXPECT_FALSE(offered(takeFromTopic())) << "a fresh quiz screen starts with the link hidden";
 }
@@ -99,7 +99,7 @@ TEST_F(QuizPrintTest, PrinterFailureIsReportedInsteadOfTheConfirmation) {
     QuizScreen& q = takeFromCatalogue(QStringLiteral("Rivers"));
     t.printer.noPrinter = true;
     t.sound.played.clear();
-    q.label3[3].click();
+    q.link(QuizLink::PrintWorksheet).click();
     EXPECT_EQ(t.messages.texts(),
               QStringList{QStringLiteral("There was a problem printing to your printer.")});
     EXPECT_EQ(t.sound.played, QStringList{Click});
@@ -107,7 +107,7 @@ TEST_F(QuizPrintTest, PrinterFailureIsReportedInsteadOfTheConfirmation) {
     t.messages.shown.clear();
     t.printer.noPrinter = false;
     t.printer.failAtOp = 40;
-    q.label3[3].click();
+    q.link(QuizLink::PrintWorksheet).click();
     EXPECT_EQ(t.messages.texts(),
               QStringList{QStringLiteral("There was a problem printing to your printer.")});
     EXPECT_TRUE(t.printer.documents.empty());
@@ -118,15 +118,15 @@ TEST_F(QuizPrintTest, PrinterFailureIsReportedInsteadOfTheConfirmation) {
 TEST_F(QuizPrintTest, FullMarksQuizEndsInACertificateForTheTopic) {
     QuizScreen& q = takeFromTopic();
     for (int n = 1; n <= 10; ++n) {
-        q.Option1[2].setChecked(true);
-        q.label3[1].click();
+        q.choiceBox(2).setChecked(true);
+        q.link(QuizLink::NextQuestion).click();
     }
     processDeferredDeletes();
     ResultsScreen& results = t.windows().get<ResultsScreen>();
-    ASSERT_EQ(results.label3[0].caption(), QStringLiteral("Print Certificate"));
-    results.Text1.setText(QStringLiteral("Nefer"));
+    ASSERT_EQ(results.link(ResultsLink::NextStep).caption(), QStringLiteral("Print Certificate"));
+    results.pupilName.setText(QStringLiteral("Nefer"));
     t.messages.shown.clear();
-    results.label3[0].click();
+    results.link(ResultsLink::NextStep).click();
     ASSERT_EQ(t.printer.documents.size(), 1u);
     const auto texts = opsOf(t.printer.documents[0], PrintOp::Kind::Text);
     EXPECT_EQ(texts[8].text, QStringLiteral("Ancient Velmora"));

@@ -30,8 +30,8 @@ class ResultsPrintTest : public ::testing::Test {
         return w;
     }
     void printCertificate(ResultsScreen& w) {
-        ASSERT_EQ(w.label3[0].caption(), QStringLiteral("Print Certificate"));
-        w.label3[0].click();
+        ASSERT_EQ(w.link(ResultsLink::NextStep).caption(), QStringLiteral("Print Certificate"));
+        w.link(ResultsLink::NextStep).click();
     }
     std::vector<PrintOp> texts(size_t document = 0) {
         return opsOf(t.printer.documents.at(document), PrintOp::Kind::Text);
@@ -41,9 +41,9 @@ class ResultsPrintTest : public ::testing::Test {
 };
 
 TEST_F(ResultsPrintTest, FullMarksPrintTheCertificateWithTheTypedName) {
-    t.state().topicTitle = QStringLiteral("Ancient Velmora");
+    t.state().quiz.topic = QStringLiteral("Ancient Velmora");
     ResultsScreen& w = showResults(10, 10);
-    w.Text1.setText(QStringLiteral("Cleo Patera"));
+    w.pupilName.setText(QStringLiteral("Cleo Patera"));
     t.sound.played.clear();
     printCertificate(w);
 
@@ -64,7 +64,7 @@ TEST_F(ResultsPrintTest, FullMarksPrintTheCertificateWithTheTypedName) {
 }
 
 TEST_F(ResultsPrintTest, TopicWiderThanAQuarterPageOnThisScreenPrintsSmaller) {
-    t.state().topicTitle =
+    t.state().quiz.topic =
         QStringLiteral("The Great Pyramids of Velmora and the Kings Who Were Buried There");
     printCertificate(showResults(10, 10));
     EXPECT_DOUBLE_EQ(texts()[TopicText].fontSize, 28);
@@ -81,9 +81,9 @@ TEST_F(ResultsPrintTest, ActivityWithNoQuizYetPrintsAnEmptyTopicAndItsOwnScore) 
 }
 
 TEST_F(ResultsPrintTest, PrintingTwicePrintsTwoIdenticalPagesAndConfirmsTwice) {
-    t.state().topicTitle = QStringLiteral("Ancient Velmora");
+    t.state().quiz.topic = QStringLiteral("Ancient Velmora");
     ResultsScreen& w = showResults(10, 10);
-    w.Text1.setText(QStringLiteral("Ramose"));
+    w.pupilName.setText(QStringLiteral("Ramose"));
     printCertificate(w);
     printCertificate(w);
     ASSERT_EQ(t.printer.documents.size(), 2u);

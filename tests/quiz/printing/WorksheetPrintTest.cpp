@@ -45,8 +45,8 @@ TEST_F(WorksheetPrintTest, HeadingThenQuestionsWithChoicesTwoByTwo) {
     for (int n = 1; n <= 10; ++n) {
         const float top = 3312 + 1104 * float(n - 1);
         want.push_back(
-            {QStringLiteral("Question") + QStringLiteral(" %1    ").arg(n) + set.question[n], 720,
-             top, 12, ink});
+            {QStringLiteral("Question") + QStringLiteral(" %1    ").arg(n) + set.question(n).text,
+             720, top, 12, ink});
         want.push_back({QStringLiteral("A. first"), 3840, top + 276, 12, ink, false});
         want.push_back({QStringLiteral("B. second"), 7680, top + 276, 12, ink});
         want.push_back({QStringLiteral("C. third"), 3840, top + 552, 12, ink, false});
@@ -67,8 +67,8 @@ TEST_F(WorksheetPrintTest, KeepsThePrintersColour) {
 
 TEST_F(WorksheetPrintTest, EmptyQuestionStillPrintsItsNumberedLine) {
     QuestionSet set = rivers();
-    set.question[3].clear();
-    set.choice2[3].clear();
+    set.question(3).text.clear();
+    set.question(3).choice(2).clear();
     const auto t = texts(set);
     const size_t q3 = 7 + 2 * 6;
     EXPECT_EQ(t[q3].text, QStringLiteral("Question 3    "));
@@ -79,9 +79,9 @@ TEST_F(WorksheetPrintTest, EmptyQuestionStillPrintsItsNumberedLine) {
 
 TEST_F(WorksheetPrintTest, LongChoiceRunsUnderItsNeighbourWithoutWrapping) {
     QuestionSet set = rivers();
-    set.choice1[1] = QString(50, QLatin1Char('a')); // 6000 twips from W / 3: past 2W / 3
+    set.question(1).choice(1) = QString(50, QLatin1Char('a')); // 6000 twips from W / 3: past 2W / 3
     const auto t = texts(set);
-    EXPECT_EQ(t[8].text, QStringLiteral("A. ") + set.choice1[1]);
+    EXPECT_EQ(t[8].text, QStringLiteral("A. ") + set.question(1).choice(1));
     EXPECT_FALSE(t[8].lineEnd);
     EXPECT_EQ(t[9].text, QStringLiteral("B. second"));
     EXPECT_FLOAT_EQ(t[9].x, 7680);

@@ -12,26 +12,26 @@ QuizFixture::QuizFixture() {
     QuestionSet& set = t.state().questionSet;
     set.title = QStringLiteral("Rivers and Roads");
     for (int n = 1; n <= 10; ++n) {
-        set.question[n] = questionText(n);
-        set.choice1[n] = QStringLiteral("North %1").arg(n);
-        set.choice2[n] = QStringLiteral("East %1").arg(n);
-        set.choice3[n] = QStringLiteral("South %1").arg(n);
-        set.choice4[n] = QStringLiteral("West %1").arg(n);
-        set.correct[n] = QString::number(correctChoice(n));
+        set.question(n).text = questionText(n);
+        set.question(n).choice(1) = QStringLiteral("North %1").arg(n);
+        set.question(n).choice(2) = QStringLiteral("East %1").arg(n);
+        set.question(n).choice(3) = QStringLiteral("South %1").arg(n);
+        set.question(n).choice(4) = QStringLiteral("West %1").arg(n);
+        set.question(n).correct = QString::number(correctChoice(n));
     }
 }
 
 QuizScreen& QuizFixture::openQuiz() {
     QuizScreen& quiz = t.windows().get<QuizScreen>();
-    quiz.loadPicture(quiz.Picture1, QStringLiteral("images\\pyramidssm.jpg"));
-    quiz.Label5.setCaption(QStringLiteral("Ancient Velmora"));
+    quiz.loadPicture(quiz.topicPicture, QStringLiteral("images\\pyramidssm.jpg"));
+    quiz.topicHeading.setCaption(QStringLiteral("Ancient Velmora"));
     quiz.showWindow();
     return quiz;
 }
 
 void QuizFixture::answer(QuizScreen& quiz, int choice) {
-    if (choice != 0) quiz.Option1[choice].click();
-    quiz.label3[1].click();
+    if (choice != 0) quiz.choiceBox(choice).click();
+    quiz.link(QuizLink::NextQuestion).click();
 }
 
 void QuizFixture::takeQuiz(const std::set<int>& wrong) {
@@ -53,7 +53,8 @@ bool QuizFixture::loaded(const char* name) {
 void QuizFixture::runTimerChain() {
     ResultsScreen& w = results();
     auto running = [&w] {
-        return w.Timer1.isEnabled() || w.Timer2.isEnabled() || w.Timer3.isEnabled();
+        return w.pictureTimer.isEnabled() || w.focusTimer.isEnabled() ||
+               w.celebrationTimer.isEnabled();
     };
     for (int waited = 0; running() && waited < 2000; waited += 5)
         QTest::qWait(5);

@@ -1,7 +1,7 @@
 #include "QuizFixture.h"
 
-#include "platform/SequentialFile.h"
 #include "model/QuestionFile.h"
+#include "platform/SequentialFile.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -18,71 +18,80 @@ class QuizScreenTest : public QuizFixture {
   protected:
     int checkedChoice(QuizScreen& quiz) {
         for (int i = 1; i <= 4; ++i)
-            if (quiz.Option1[i].isChecked()) return i;
+            if (quiz.choiceBox(i).isChecked()) return i;
         return 0;
     }
-    std::array<int, 11> marks() { return t.state().answerMarks; }
+    bool markedRight(int n) { return t.state().quiz.isMarkedRight(n); }
     QStringList visibleRows() {
         QStringList rows;
-        for (const auto& [k, row] : wrongAnswers().Label2)
+        for (const auto& [k, row] : wrongAnswers().rows())
             if (shown(*row)) rows.append(row->caption());
         return rows;
     }
 };
 
 TEST_F(QuizScreenTest, LoadResetsTheScoreAndShowsTheFirstQuestion) {
-    t.state().scoreState = {3, 4};
-    t.state().currentQuestion = 7;
-    t.state().answerMarks.fill(1);
+    // A quiz left half way: six questions right.
+    QuizSession& session = t.state().quiz;
+    session.start();
+    for (int n = 1; n <= 6; ++n)
+        session.answerAndGoOn(t.state().questionSet, correctChoice(n));
     QuizScreen& quiz = openQuiz();
-    EXPECT_EQ(t.state().scoreState.score, 0);
-    EXPECT_EQ(t.state().scoreState.total, 10);
-    EXPECT_EQ(t.state().currentQuestion, 1);
+    EXPECT_EQ(session.score(), 0);
+    EXPECT_EQ(session.total(), 10);
+    EXPECT_EQ(session.currentQuestion(), 1);
     for (int n = 1; n <= 10; ++n)
-        EXPECT_EQ(marks()[n], 0) << n;
+        EXPECT_FALSE(markedRight(n)) << n;
 
     EXPECT_EQ(quiz.caption(), QStringLiteral("Ancient Velmora"));
-    EXPECT_EQ(quiz.Label6.caption(), QStringLiteral("Rivers and Roads"));
-    EXPECT_EQ(quiz.Label4.caption(), QStringLiteral("Question 1"));
-    EXPECT_EQ(quiz.Label2.caption(), questionText(1));
-    EXPECT_EQ(quiz.Option1[1].text(), QStringLiteral("North 1"));
-    EXPECT_EQ(quiz.Option1[4].text(), QStringLiteral("West 1"));
+    EXPECT_EQ(quiz.quizTitle.caption(), QStringLiteral("Rivers and Roads"));
+    EXPECT_EQ(quiz.questionNumber.caption(), QStringLiteral("Question 1"));
+    EXPECT_EQ(quiz.questionText.caption(), questionText(1));
+    EXPECT_EQ(quiz.choiceBox(1).text(), QStringLiteral("North 1"));
+    EXPECT_EQ(quiz.choiceBox(4).text(), QStringLiteral("West 1"));
     for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(quiz.Option1[i].backColor(), QColor(0, 78, 152));
+        EXPECT_EQ(quiz.choiceBox(i).backColor(), QColor(0, 78, 152));
     EXPECT_EQ(checkedChoice(quiz), 0);
-    EXPECT_TRUE(quiz.Option1[QuizScreen::NoChoice].isChecked());
-    EXPECT_EQ(quiz.focusWidget(), &quiz.Option1[QuizScreen::NoChoice]);
-    EXPECT_FALSE(shown(quiz.label3[0]));
-    EXPECT_EQ(quiz.label3[1].caption(), QStringLiteral("Next Question >>"));
-    EXPECT_TRUE(shown(quiz.label3[2]));
-    EXPECT_FALSE(shown(quiz.label3[3])) << "worksheet printing is not offered";
+    EXPECT_TRUE(quiz.noChoiceBox().isChecked());
+    EXPECT_EQ(quiz.focusWidget(), &quiz.noChoiceBox());
+    EXPECT_FALSE(shown(quiz.link(QuizLink::PreviousQuestion)));
+    EXPECT_EQ(quiz.link(QuizLink::NextQuestion).caption(), QStringLiteral("Next Question >>"));
+    EXPECT_TRUE(shown(quiz.link(QuizLink::Exit)));
+    EXPECT_FALSE(shown(quiz.link(QuizLink::PrintWorksheet))) << "worksheet printing is not offered";
     EXPECT_TRUE(t.sound.played.isEmpty());
 }
 
 TEST_F(QuizScreenTest, NoChoiceButtonLiesHiddenUnderThePicture) {
     QuizScreen& quiz = openQuiz();
-    OptionButton& none = quiz.Option1[QuizScreen::NoChoice];
+    OptionButton& none = quiz.noChoiceBox();
     EXPECT_FLOAT_EQ(none.Left(), 7080);
     EXPECT_FLOAT_EQ(none.Top(), 480);
-    EXPECT_TRUE(quiz.Picture1.geometry().contains(none.geometry()));
-    EXPECT_EQ(quiz.childAt(none.geometry().center()), &quiz.Picture1);
+    EXPECT_TRUE(quiz.topicPicture.geometry().contains(none.geometry()));
+    EXPECT_EQ(quiz.childAt(none.geometry().center()), &quiz.topicPicture);
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("images\\pyramidssm.jpg")});
 }
 
-TEST_F(QuizScreenTest, WidgetsAreFoundByTheirDesignNames) {
+TEST_F(QuizScreenTest, WidgetsAreFoundByTheirObjectNames) {
     QuizScreen& quiz = openQuiz();
     struct Place {
         const char* name;
         int index;
         QRectF box;
     };
+    using namespace glossary::quiz;
     const Place places[] = {
-        {"Label1", -1, {120, 120, 6240, 900}},   {"Label5", -1, {120, 1200, 6465, 585}},
-        {"Label6", -1, {120, 1920, 6465, 705}},  {"Picture1", -1, {6840, 240, 855, 615}},
-        {"Label4", -1, {360, 3240, 5415, 615}},  {"Label2", -1, {960, 3960, 9840, 1455}},
-        {"Option1", 1, {2400, 5400, 6975, 525}}, {"Option1", 4, {2400, 7200, 6975, 525}},
-        {"label3", 0, {2040, 7920, 3765, 495}},  {"label3", 1, {6000, 7920, 3765, 495}},
-        {"label3", 2, {10560, 7920, 1245, 495}}, {"label3", 3, {7920, 1920, 3045, 495}},
+        {ScreenTitle, -1, {120, 120, 6240, 900}},
+        {TopicHeading, -1, {120, 1200, 6465, 585}},
+        {QuizTitle, -1, {120, 1920, 6465, 705}},
+        {TopicPicture, -1, {6840, 240, 855, 615}},
+        {QuestionNumber, -1, {360, 3240, 5415, 615}},
+        {QuestionText, -1, {960, 3960, 9840, 1455}},
+        {ChoiceBoxes, 1, {2400, 5400, 6975, 525}},
+        {ChoiceBoxes, 4, {2400, 7200, 6975, 525}},
+        {Links, int(QuizLink::PreviousQuestion), {2040, 7920, 3765, 495}},
+        {Links, int(QuizLink::NextQuestion), {6000, 7920, 3765, 495}},
+        {Links, int(QuizLink::Exit), {10560, 7920, 1245, 495}},
+        {Links, int(QuizLink::PrintWorksheet), {7920, 1920, 3045, 495}},
     };
     for (const Place& p : places) {
         auto* w =
@@ -98,62 +107,62 @@ TEST_F(QuizScreenTest, WidgetsAreFoundByTheirDesignNames) {
 TEST_F(QuizScreenTest, PreviousAndCheckScoreAppearOnlyWhereTheyBelong) {
     QuizScreen& quiz = openQuiz();
     for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(quiz.Label4.caption(),
+        EXPECT_EQ(quiz.questionNumber.caption(),
                   QStringLiteral("Question") + QLatin1Char(' ') + QString::number(n));
-        EXPECT_EQ(quiz.Label2.caption(), questionText(n));
-        EXPECT_EQ(quiz.Option1[3].text(), QStringLiteral("South %1").arg(n));
-        EXPECT_EQ(shown(quiz.label3[0]), n != 1) << n;
-        EXPECT_EQ(quiz.label3[1].caption(),
+        EXPECT_EQ(quiz.questionText.caption(), questionText(n));
+        EXPECT_EQ(quiz.choiceBox(3).text(), QStringLiteral("South %1").arg(n));
+        EXPECT_EQ(shown(quiz.link(QuizLink::PreviousQuestion)), n != 1) << n;
+        EXPECT_EQ(quiz.link(QuizLink::NextQuestion).caption(),
                   n == 10 ? QStringLiteral("Check Score >>") : QStringLiteral("Next Question >>"))
             << n;
         if (n < 10) answer(quiz, 0);
     }
-    quiz.label3[0].click();
-    EXPECT_EQ(t.state().currentQuestion, 9);
-    EXPECT_EQ(quiz.label3[1].caption(), QStringLiteral("Next Question >>"));
+    quiz.link(QuizLink::PreviousQuestion).click();
+    EXPECT_EQ(t.state().quiz.currentQuestion(), 9);
+    EXPECT_EQ(quiz.link(QuizLink::NextQuestion).caption(), QStringLiteral("Next Question >>"));
 }
 
 TEST_F(QuizScreenTest, AQuestionLeftForwardsScoresOnlyItsLastSelection) {
     QuizScreen& quiz = openQuiz();
     answer(quiz, 0); // question 1 with nothing chosen
-    EXPECT_EQ(marks()[1], 0);
+    EXPECT_FALSE(markedRight(1));
     answer(quiz, correctChoice(2));
-    EXPECT_EQ(marks()[2], 1);
+    EXPECT_TRUE(markedRight(2));
     answer(quiz, correctChoice(3));
-    EXPECT_EQ(marks()[3], 1);
+    EXPECT_TRUE(markedRight(3));
 
     // Back to question 3: its choice is not restored, so Next alone now records a miss.
-    quiz.label3[0].click();
-    EXPECT_EQ(t.state().currentQuestion, 3);
+    quiz.link(QuizLink::PreviousQuestion).click();
+    EXPECT_EQ(t.state().quiz.currentQuestion(), 3);
     EXPECT_EQ(checkedChoice(quiz), 0);
-    EXPECT_EQ(marks()[3], 1) << "going back records nothing";
+    EXPECT_TRUE(markedRight(3)) << "going back records nothing";
     answer(quiz, 0);
-    EXPECT_EQ(marks()[3], 0);
+    EXPECT_FALSE(markedRight(3));
 
     // Question 5 answered right but left backwards: nothing is recorded for it.
     answer(quiz, correctChoice(4));
-    quiz.Option1[correctChoice(5)].click();
-    quiz.label3[0].click();
-    EXPECT_EQ(marks()[5], 0);
-    EXPECT_EQ(marks()[4], 1);
+    quiz.choiceBox(correctChoice(5)).click();
+    quiz.link(QuizLink::PreviousQuestion).click();
+    EXPECT_FALSE(markedRight(5));
+    EXPECT_TRUE(markedRight(4));
     answer(quiz, 0);
     answer(quiz, 0);
-    EXPECT_EQ(marks()[4], 0);
-    EXPECT_EQ(marks()[5], 0);
+    EXPECT_FALSE(markedRight(4));
+    EXPECT_FALSE(markedRight(5));
 
     // A mark can also turn from wrong to right.
-    quiz.label3[0].click();
+    quiz.link(QuizLink::PreviousQuestion).click();
     answer(quiz, correctChoice(5));
-    EXPECT_EQ(marks()[5], 1);
-    EXPECT_EQ(t.state().currentQuestion, 6);
+    EXPECT_TRUE(markedRight(5));
+    EXPECT_EQ(t.state().quiz.currentQuestion(), 6);
 }
 
 TEST_F(QuizScreenTest, OnlyThePupilsChoiceMakesTheKeySound) {
     QuizScreen& quiz = openQuiz();
-    quiz.Option1[2].click();
+    quiz.choiceBox(2).click();
     EXPECT_EQ(t.sound.played, QStringList{TypeKey});
     answer(quiz, 0);
-    quiz.label3[0].click();
+    quiz.link(QuizLink::PreviousQuestion).click();
     EXPECT_EQ(t.sound.played, (QStringList{TypeKey, Click, Click}));
     t.state().soundOn = 0;
     answer(quiz, 3);
@@ -176,21 +185,21 @@ TEST_F(QuizScreenTest, QuizWithThreeWrongAnswersListsThemInOrder) {
     EXPECT_FALSE(loaded(QuizScreen::Name));
     EXPECT_EQ(t.state().scoreState.score, 7);
     EXPECT_EQ(t.state().scoreState.total, 10);
-    EXPECT_EQ(t.state().topicTitle, QStringLiteral("Ancient Velmora"));
+    EXPECT_EQ(t.state().quiz.topic, QStringLiteral("Ancient Velmora"));
     EXPECT_EQ(visibleRows(), (QStringList{QStringLiteral(" 2. ") + questionText(2),
                                           QStringLiteral(" 5. ") + questionText(5),
                                           QStringLiteral(" 9. ") + questionText(9)}));
-    EXPECT_EQ(wrongAnswers().Label2[2].caption(), QStringLiteral(" 9. Which river is number 9?"));
-    EXPECT_EQ(wrongAnswers().Label6.caption(), QStringLiteral("Rivers, Roads"));
+    EXPECT_EQ(wrongAnswers().row(2).caption(), QStringLiteral(" 9. Which river is number 9?"));
+    EXPECT_EQ(wrongAnswers().quizTitle.caption(), QStringLiteral("Rivers, Roads"));
     EXPECT_FALSE(wrongAnswers().isVisible()) << "shown only on request";
 
     ResultsScreen& w = results();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.Label1.caption(), QStringLiteral("You have scored 7 out of 10."));
-    EXPECT_FALSE(shown(w.Label6));
-    EXPECT_TRUE(shown(w.Label5));
-    EXPECT_TRUE(shown(w.label3[0]));
-    EXPECT_EQ(w.label3[0].caption(), QStringLiteral("Check Wrong Answers"));
+    EXPECT_EQ(w.scoreMessage.caption(), QStringLiteral("You have scored 7 out of 10."));
+    EXPECT_FALSE(shown(w.tryAgainHint));
+    EXPECT_TRUE(shown(w.wrongAnswersHint));
+    EXPECT_TRUE(shown(w.link(ResultsLink::NextStep)));
+    EXPECT_EQ(w.link(ResultsLink::NextStep).caption(), QStringLiteral("Check Wrong Answers"));
     EXPECT_EQ(t.sound.played.count(Click), 10);
     EXPECT_EQ(t.sound.played.count(TypeKey), 10);
     EXPECT_EQ(t.sound.played.last(), Click) << "the click follows the scoring";
@@ -201,43 +210,44 @@ TEST_F(QuizScreenTest, AllTenRightFillsNoRow) {
     EXPECT_EQ(t.state().scoreState.score, 10);
     EXPECT_TRUE(visibleRows().isEmpty());
     ResultsScreen& w = results();
-    EXPECT_EQ(w.Label1.caption(), QStringLiteral("Excellent work. You have scored 10 out of 10."));
-    EXPECT_EQ(w.label3[0].caption(), QStringLiteral("Print Certificate"));
-    EXPECT_TRUE(shown(w.label3[0]));
-    EXPECT_TRUE(shown(w.Text1));
-    EXPECT_TRUE(shown(w.Label2));
-    EXPECT_FALSE(shown(w.Label6));
-    EXPECT_TRUE(w.Label5.caption().isEmpty());
+    EXPECT_EQ(w.scoreMessage.caption(),
+              QStringLiteral("Excellent work. You have scored 10 out of 10."));
+    EXPECT_EQ(w.link(ResultsLink::NextStep).caption(), QStringLiteral("Print Certificate"));
+    EXPECT_TRUE(shown(w.link(ResultsLink::NextStep)));
+    EXPECT_TRUE(shown(w.pupilName));
+    EXPECT_TRUE(shown(w.nameHint));
+    EXPECT_FALSE(shown(w.tryAgainHint));
+    EXPECT_TRUE(w.wrongAnswersHint.caption().isEmpty());
 }
 
 TEST_F(QuizScreenTest, ASecondQuizStartsFromNothing) {
     takeQuiz({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     EXPECT_EQ(t.state().scoreState.score, 0);
     EXPECT_EQ(visibleRows().size(), 10);
-    results().label3[1].click();
+    results().link(ResultsLink::Exit).click();
     processDeferredDeletes();
 
     takeQuiz({10});
     EXPECT_EQ(t.state().scoreState.score, 9);
     EXPECT_EQ(visibleRows(), QStringList{QStringLiteral(" 10. ") + questionText(10)});
-    EXPECT_EQ(results().Label1.caption(),
+    EXPECT_EQ(results().scoreMessage.caption(),
               QStringLiteral("Good work. You have scored 9 out of 10."));
 }
 
 TEST_F(QuizScreenTest, CorrectValueOutsideOneToFourIsNeverRight) {
     QuestionSet& set = t.state().questionSet;
-    set.correct[1] = QStringLiteral("5");
-    set.correct[2] = QStringLiteral("0");
-    set.correct[3] = QStringLiteral("x");
-    set.correct[4] = QString();
-    set.correct[5] = QStringLiteral("-1");
+    set.question(1).correct = QStringLiteral("5");
+    set.question(2).correct = QStringLiteral("0");
+    set.question(3).correct = QStringLiteral("x");
+    set.question(4).correct = QString();
+    set.question(5).correct = QStringLiteral("-1");
     QuizScreen& quiz = openQuiz();
     for (int n = 1; n <= 5; ++n) {
         for (int i = 1; i <= 4; ++i) {
-            quiz.Option1[i].click();
-            quiz.label3[1].click();
-            EXPECT_EQ(marks()[n], 0) << "question " << n << " choice " << i;
-            quiz.label3[0].click();
+            quiz.choiceBox(i).click();
+            quiz.link(QuizLink::NextQuestion).click();
+            EXPECT_FALSE(markedRight(n)) << "question " << n << " choice " << i;
+            quiz.link(QuizLink::PreviousQuestion).click();
         }
         answer(quiz, 1);
     }
@@ -250,7 +260,7 @@ TEST_F(QuizScreenTest, CorrectValueOutsideOneToFourIsNeverRight) {
 TEST_F(QuizScreenTest, ExitPassesNothingOnAndStillClicks) {
     QuizScreen& quiz = openQuiz();
     answer(quiz, correctChoice(1));
-    quiz.label3[2].click();
+    quiz.link(QuizLink::Exit).click();
     EXPECT_FALSE(loaded(QuizScreen::Name));
     EXPECT_FALSE(loaded(ResultsScreen::Name));
     EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
@@ -263,11 +273,11 @@ TEST_F(QuizScreenTest, LinksLightUpUnderThePointerAndClearOverTheWindow) {
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(&quiz, &move);
-    for (const auto& [i, link] : quiz.label3)
+    for (const auto& [i, link] : quiz.links())
         EXPECT_FALSE(link->isOpaque()) << i;
-    emit quiz.label3[2].mouseMove(MouseArgs{});
-    EXPECT_TRUE(quiz.label3[2].isOpaque());
-    EXPECT_FALSE(quiz.label3[1].isOpaque());
+    emit quiz.link(QuizLink::Exit).mouseMove(MouseArgs{});
+    EXPECT_TRUE(quiz.link(QuizLink::Exit).isOpaque());
+    EXPECT_FALSE(quiz.link(QuizLink::NextQuestion).isOpaque());
 }
 
 } // namespace

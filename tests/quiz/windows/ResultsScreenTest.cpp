@@ -17,7 +17,7 @@ struct MessageCase {
     int score;
     int total;
     const char* message;
-    const char* link; // caption of label3(0)
+    const char* link; // caption of the next-step link
     bool fullMarks;
 };
 
@@ -26,16 +26,16 @@ class ResultsMessageTest : public QuizFixture, public ::testing::WithParamInterf
 TEST_P(ResultsMessageTest, ActivityRoadShowsTheMessageForItsScore) {
     const MessageCase& c = GetParam();
     ResultsScreen& w = showResults(c.score, c.total);
-    EXPECT_EQ(w.Label1.caption(), QString::fromLatin1(c.message));
-    EXPECT_EQ(w.label3[0].caption(), QString::fromLatin1(c.link));
+    EXPECT_EQ(w.scoreMessage.caption(), QString::fromLatin1(c.message));
+    EXPECT_EQ(w.link(ResultsLink::NextStep).caption(), QString::fromLatin1(c.link));
     // Without the quiz's settings only full marks offers a link besides Exit.
-    EXPECT_EQ(shown(w.label3[0]), c.fullMarks);
-    EXPECT_EQ(shown(w.Text1), c.fullMarks);
-    EXPECT_EQ(shown(w.Label2), c.fullMarks);
-    EXPECT_EQ(shown(w.Label6), !c.fullMarks);
-    EXPECT_FALSE(shown(w.Label5));
-    EXPECT_EQ(w.Label5.caption(), c.fullMarks ? QString() : Hint);
-    EXPECT_TRUE(shown(w.label3[1]));
+    EXPECT_EQ(shown(w.link(ResultsLink::NextStep)), c.fullMarks);
+    EXPECT_EQ(shown(w.pupilName), c.fullMarks);
+    EXPECT_EQ(shown(w.nameHint), c.fullMarks);
+    EXPECT_EQ(shown(w.tryAgainHint), !c.fullMarks);
+    EXPECT_FALSE(shown(w.wrongAnswersHint));
+    EXPECT_EQ(w.wrongAnswersHint.caption(), c.fullMarks ? QString() : Hint);
+    EXPECT_TRUE(shown(w.link(ResultsLink::Exit)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,48 +58,54 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ResultsScreenTest, LayoutAndNameBox) {
     ResultsScreen& w = showResults(10, 10);
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
-    EXPECT_EQ(w.Picture1.backColor(), QColor(49, 135, 214));
-    EXPECT_EQ(QRectF(w.Picture1.Left(), w.Picture1.Top(), w.Picture1.Width(), w.Picture1.Height()),
+    EXPECT_EQ(w.sphinxPicture.backColor(), QColor(49, 135, 214));
+    EXPECT_EQ(QRectF(w.sphinxPicture.Left(), w.sphinxPicture.Top(), w.sphinxPicture.Width(),
+                     w.sphinxPicture.Height()),
               QRectF(5880, 1440, 4800, 3600));
-    EXPECT_EQ(w.Picture1.picture(), nullptr) << "empty until the first tick";
-    auto* link = qobject_cast<Label*>(w.widget(QStringLiteral("label3"), 0));
-    ASSERT_EQ(link, &w.label3[0]);
+    EXPECT_EQ(w.sphinxPicture.picture(), nullptr) << "empty until the first tick";
+    auto* link = qobject_cast<Label*>(
+        w.widget(QString::fromLatin1(glossary::results::Links), int(ResultsLink::NextStep)));
+    ASSERT_EQ(link, &w.link(ResultsLink::NextStep));
     EXPECT_FLOAT_EQ(link->Left(), 240);
     EXPECT_FLOAT_EQ(link->Top(), 1800);
-    EXPECT_EQ(qobject_cast<TextBox*>(w.widget(QStringLiteral("Text1"))), &w.Text1);
-    EXPECT_FLOAT_EQ(w.Text1.Top(), 6600);
+    EXPECT_EQ(qobject_cast<TextBox*>(w.widget(QString::fromLatin1(glossary::results::PupilName))),
+              &w.pupilName);
+    EXPECT_FLOAT_EQ(w.pupilName.Top(), 6600);
 
-    w.Text1.setFocus();
-    QTest::keyClicks(&w.Text1, QStringLiteral("Cleopatra Philopator of the Nile"));
-    EXPECT_EQ(w.Text1.text(), QStringLiteral("Cleopatra Philopator of t"));
-    EXPECT_EQ(w.Text1.text().size(), ResultsScreen::NameLength);
+    w.pupilName.setFocus();
+    QTest::keyClicks(&w.pupilName, QStringLiteral("Cleopatra Philopator of the Nile"));
+    EXPECT_EQ(w.pupilName.text(), QStringLiteral("Cleopatra Philopator of t"));
+    EXPECT_EQ(w.pupilName.text().size(), ResultsScreen::NameLength);
 }
 
-TEST_F(ResultsScreenTest, TimersAreNamedForOtherWindows) {
+TEST_F(ResultsScreenTest, TimersAreFoundByTheirObjectNames) {
     ResultsScreen& w = showResults(5, 10);
-    EXPECT_EQ(w.findChild<Timer*>(QStringLiteral("Timer1")), &w.Timer1);
-    EXPECT_EQ(w.findChild<Timer*>(QStringLiteral("Timer2")), &w.Timer2);
-    EXPECT_EQ(w.findChild<Timer*>(QStringLiteral("Timer3")), &w.Timer3);
-    EXPECT_EQ(w.Timer1.interval(), 1);
-    EXPECT_EQ(w.Timer2.interval(), 10);
-    EXPECT_EQ(w.Timer3.interval(), 1);
-    EXPECT_TRUE(w.Timer1.isEnabled());
-    EXPECT_FALSE(w.Timer2.isEnabled());
-    EXPECT_FALSE(w.Timer3.isEnabled());
+    EXPECT_EQ(w.findChild<Timer*>(QString::fromLatin1(glossary::results::PictureTimer)),
+              &w.pictureTimer);
+    EXPECT_EQ(w.findChild<Timer*>(QString::fromLatin1(glossary::results::FocusTimer)),
+              &w.focusTimer);
+    EXPECT_EQ(w.findChild<Timer*>(QString::fromLatin1(glossary::results::CelebrationTimer)),
+              &w.celebrationTimer);
+    EXPECT_EQ(w.pictureTimer.interval(), 1);
+    EXPECT_EQ(w.focusTimer.interval(), 10);
+    EXPECT_EQ(w.celebrationTimer.interval(), 1);
+    EXPECT_TRUE(w.pictureTimer.isEnabled());
+    EXPECT_FALSE(w.focusTimer.isEnabled());
+    EXPECT_FALSE(w.celebrationTimer.isEnabled());
 }
 
 TEST_F(ResultsScreenTest, TimerChainShowsPictureFocusesNameAndCelebrates) {
     t.random.values = {0.75f};
     ResultsScreen& w = showResults(10, 10);
     // The pointer has crossed the window background before the chain gets to the links.
-    for (const auto& [i, link] : w.label3)
+    for (const auto& [i, link] : w.links())
         link->setOpaque(false);
     runTimerChain();
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("images\\sphinxsm.jpg")});
-    EXPECT_NE(w.Picture1.picture(), nullptr);
-    EXPECT_EQ(w.focusWidget(), &w.Text1);
-    EXPECT_TRUE(w.label3[0].isOpaque());
-    EXPECT_TRUE(w.label3[1].isOpaque());
+    EXPECT_NE(w.sphinxPicture.picture(), nullptr);
+    EXPECT_EQ(w.focusWidget(), &w.pupilName);
+    EXPECT_TRUE(w.link(ResultsLink::NextStep).isOpaque());
+    EXPECT_TRUE(w.link(ResultsLink::Exit).isOpaque());
     EXPECT_EQ(t.sound.played, QStringList{QStringLiteral("wav\\fanf3.wav")});
     EXPECT_TRUE(t.random.values.empty());
 }
@@ -109,8 +115,8 @@ TEST_F(ResultsScreenTest, MissingPictureLeavesItEmptyAndTheChainGoesOn) {
     t.random.values = {0.0f};
     ResultsScreen& w = showResults(9, 10);
     runTimerChain();
-    EXPECT_EQ(w.Picture1.picture(), nullptr);
-    EXPECT_NE(w.focusWidget(), &w.Text1) << "no name box below full marks";
+    EXPECT_EQ(w.sphinxPicture.picture(), nullptr);
+    EXPECT_NE(w.focusWidget(), &w.pupilName) << "no name box below full marks";
     EXPECT_EQ(t.sound.played, QStringList{QStringLiteral("wav\\crowd.wav")});
 }
 
@@ -131,10 +137,10 @@ TEST_P(CelebrationTest, EachPositionOfTheRowIsReachable) {
             t.sound.played.clear();
             t.random.values = {r};
             ResultsScreen& w = showResults(row.score, 10);
-            w.Timer3_Timer();
+            w.onCelebrationTimer();
             EXPECT_EQ(t.sound.played, QStringList{QString::fromLatin1(row.sounds[k])})
                 << "score " << row.score << " random " << r;
-            EXPECT_FALSE(w.Timer3.isEnabled());
+            EXPECT_FALSE(w.celebrationTimer.isEnabled());
             w.unload();
             processDeferredDeletes();
         }
@@ -153,12 +159,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ResultsScreenTest, NoCelebrationBelowSixOrWithSoundOff) {
     for (int score : {0, 3, 5, 11}) {
         ResultsScreen& w = showResults(score, 10);
-        w.Timer3_Timer();
+        w.onCelebrationTimer();
         w.unload();
         processDeferredDeletes();
     }
     ResultsScreen& activity = showResults(4, 4);
-    activity.Timer3_Timer();
+    activity.onCelebrationTimer();
     activity.unload();
     processDeferredDeletes();
     EXPECT_TRUE(t.sound.played.isEmpty());
@@ -166,8 +172,8 @@ TEST_F(ResultsScreenTest, NoCelebrationBelowSixOrWithSoundOff) {
     t.state().soundOn = 0;
     showResults(10, 10);
     runTimerChain();
-    results().label3[0].click();
-    results().label3[1].click();
+    results().link(ResultsLink::NextStep).click();
+    results().link(ResultsLink::Exit).click();
     EXPECT_TRUE(t.sound.played.isEmpty());
 }
 
@@ -175,15 +181,15 @@ TEST_F(ResultsScreenTest, SoundFollowsTheLiveScore) {
     t.random.values = {0.1f};
     ResultsScreen& w = showResults(5, 10);
     t.state().scoreState.score = 7;
-    w.Timer3_Timer();
-    EXPECT_EQ(w.Label1.caption(), QStringLiteral("You have scored 5 out of 10."));
+    w.onCelebrationTimer();
+    EXPECT_EQ(w.scoreMessage.caption(), QStringLiteral("You have scored 5 out of 10."));
     EXPECT_EQ(t.sound.played, QStringList{QStringLiteral("wav\\drumroll.wav")});
 }
 
 // The certificate itself is checked with the printing tests.
 TEST_F(ResultsScreenTest, PrintCertificatePrintsWithoutAClick) {
     ResultsScreen& w = showResults(10, 10);
-    w.label3[0].click();
+    w.link(ResultsLink::NextStep).click();
     EXPECT_TRUE(t.sound.played.isEmpty());
     EXPECT_EQ(t.printer.documents.size(), 1u);
     EXPECT_EQ(t.messages.texts(), QStringList{QStringLiteral("Your certificate is now printing.")});
@@ -194,23 +200,23 @@ TEST_F(ResultsScreenTest, PrintCertificatePrintsWithoutAClick) {
 TEST_F(ResultsScreenTest, CheckWrongAnswersShowsTheListAndClicks) {
     takeQuiz({3});
     t.sound.played.clear();
-    results().label3[0].click();
+    results().link(ResultsLink::NextStep).click();
     EXPECT_TRUE(wrongAnswers().isVisible());
     EXPECT_EQ(t.sound.played, QStringList{Click});
 }
 
 TEST_F(ResultsScreenTest, ExitClosesTheWrongAnswersToo) {
     takeQuiz({3, 4});
-    results().label3[0].click();
+    results().link(ResultsLink::NextStep).click();
     t.sound.played.clear();
-    results().label3[1].click();
+    results().link(ResultsLink::Exit).click();
     EXPECT_FALSE(loaded(ResultsScreen::Name));
     EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
     EXPECT_EQ(t.sound.played, QStringList{Click});
     processDeferredDeletes();
 
     // Without a list loaded, Exit simply leaves.
-    showResults(2, 4).label3[1].click();
+    showResults(2, 4).link(ResultsLink::Exit).click();
     EXPECT_FALSE(loaded(ResultsScreen::Name));
     EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
 }

@@ -14,7 +14,7 @@ TEST_F(WrongAnswersTest, TenWrongAnswersFillEveryRow) {
     takeQuiz({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     WrongAnswersScreen& w = wrongAnswers();
     for (int k = 0; k < WrongAnswersScreen::Rows; ++k) {
-        Label& row = w.Label2[k];
+        Label& row = w.row(k);
         EXPECT_TRUE(shown(row)) << k;
         EXPECT_FLOAT_EQ(row.Top(), 1680 + 600 * k);
         EXPECT_FLOAT_EQ(row.Left(), 120);
@@ -22,16 +22,16 @@ TEST_F(WrongAnswersTest, TenWrongAnswersFillEveryRow) {
                                      questionText(k + 1));
         EXPECT_EQ(row.labelForeColor(), QColor(255, 255, 255));
     }
-    EXPECT_FLOAT_EQ(w.Label2[9].Top(), 7080);
+    EXPECT_FLOAT_EQ(w.row(9).Top(), 7080);
 }
 
 TEST_F(WrongAnswersTest, RowsBeyondTheWrongAnswersStayHidden) {
     takeQuiz({4, 10});
     WrongAnswersScreen& w = wrongAnswers();
-    EXPECT_EQ(w.Label2[0].caption(), QStringLiteral(" 4. ") + questionText(4));
-    EXPECT_EQ(w.Label2[1].caption(), QStringLiteral(" 10. ") + questionText(10));
+    EXPECT_EQ(w.row(0).caption(), QStringLiteral(" 4. ") + questionText(4));
+    EXPECT_EQ(w.row(1).caption(), QStringLiteral(" 10. ") + questionText(10));
     for (int k = 2; k < WrongAnswersScreen::Rows; ++k)
-        EXPECT_FALSE(shown(w.Label2[k])) << k;
+        EXPECT_FALSE(shown(w.row(k))) << k;
 }
 
 TEST_F(WrongAnswersTest, SizableFrameAndOnlyOneLink) {
@@ -41,15 +41,17 @@ TEST_F(WrongAnswersTest, SizableFrameAndOnlyOneLink) {
     EXPECT_FLOAT_EQ(w.Width(), 12000);
     EXPECT_EQ(w.maximumWidth(), QWIDGETSIZE_MAX) << "the pupil may resize this one";
     EXPECT_NE(results().maximumWidth(), QWIDGETSIZE_MAX);
-    EXPECT_EQ(w.widget(QStringLiteral("label3"), 1), &w.label3[1]);
-    EXPECT_EQ(w.widget(QStringLiteral("label3"), 0), nullptr);
+    EXPECT_EQ(
+        w.widget(QString::fromLatin1(glossary::wrongAnswers::Links), int(WrongAnswersLink::Exit)),
+        &w.link(WrongAnswersLink::Exit));
+    EXPECT_EQ(w.widget(QString::fromLatin1(glossary::wrongAnswers::Links), 0), nullptr);
 }
 
 TEST_F(WrongAnswersTest, ExitClosesTheResultsSilently) {
     takeQuiz({2});
-    results().label3[0].click();
+    results().link(ResultsLink::NextStep).click();
     t.sound.played.clear();
-    wrongAnswers().label3[1].click();
+    wrongAnswers().link(WrongAnswersLink::Exit).click();
     EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
     EXPECT_FALSE(loaded(ResultsScreen::Name));
     EXPECT_TRUE(t.sound.played.isEmpty());
@@ -62,12 +64,12 @@ TEST_F(WrongAnswersTest, ExitLinkKeepsItsDarkBox) {
     QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(&w, &move);
-    EXPECT_TRUE(w.label3[1].isOpaque());
+    EXPECT_TRUE(w.link(WrongAnswersLink::Exit).isOpaque());
 }
 
 TEST_F(WrongAnswersTest, CaptionBarCloseRunsExit) {
     takeQuiz({2});
-    results().label3[0].click();
+    results().link(ResultsLink::NextStep).click();
     wrongAnswers().closeButtonPressed();
     EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
     EXPECT_FALSE(loaded(ResultsScreen::Name));

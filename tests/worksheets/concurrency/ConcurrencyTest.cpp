@@ -48,8 +48,8 @@ TEST(RegisterConcurrency, TwoProgramsSavingFiftyEachAtOnceListAllHundred) {
             readQuestionSet(file, set);
             file.close();
             EXPECT_EQ(set.title, title);
-            EXPECT_EQ(set.question[10], title + QStringLiteral(", question 10"));
-            EXPECT_EQ(set.correct[10], QStringLiteral("1"));
+            EXPECT_EQ(set.question(10).text, title + QStringLiteral(", question 10"));
+            EXPECT_EQ(set.question(10).correct, QStringLiteral("1"));
         }
 }
 

@@ -155,7 +155,7 @@ TEST_F(CatalogueEntryTest, AShortQuestionFileIsCorrupted) {
     t.writeFile(QStringLiteral("multiple/Short.txt"), "Short\r\n \r\nOnly one question\r\n");
     catalogue().Label2[1].click();
     EXPECT_EQ(t.messages.texts(), QStringList{corrupted});
-    EXPECT_EQ(t.state().questionSet.question[1], QStringLiteral("Only one question"))
+    EXPECT_EQ(t.state().questionSet.question(1).text, QStringLiteral("Only one question"))
         << "what was read stays read";
     EXPECT_FALSE(loaded("multiple"));
 }
@@ -183,7 +183,7 @@ TEST_F(CatalogueEntryTest, TakeEditAndSaveRoundTrip) {
 
     clickTitle(QStringLiteral("Round Trip"));
     ASSERT_TRUE(loaded("multiple"));
-    EXPECT_EQ(t.state().questionSet.question[4], QStringLiteral("Question text 4"));
+    EXPECT_EQ(t.state().questionSet.question(4).text, QStringLiteral("Question text 4"));
     t.windows().unload(QStringLiteral("multiple"));
 
     catalogue().Check1.click();

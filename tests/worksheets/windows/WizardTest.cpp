@@ -192,9 +192,9 @@ TEST_F(WizardTest, SavesTheQuestionFileAndRegistersTheTitle) {
     readQuestionSet(t.app().file1, set);
     t.app().file1.close();
     EXPECT_EQ(set.title, QStringLiteral("Rome, Greece"));
-    EXPECT_EQ(set.choice1[1], QStringLiteral("salt, pepper"));
-    EXPECT_EQ(set.choice4[8], QStringLiteral("Choice 8D"));
-    EXPECT_EQ(set.correct[3], QStringLiteral("3"));
+    EXPECT_EQ(set.question(1).choice(1), QStringLiteral("salt, pepper"));
+    EXPECT_EQ(set.question(8).choice(4), QStringLiteral("Choice 8D"));
+    EXPECT_EQ(set.question(3).correct, QStringLiteral("3"));
 
     ASSERT_TRUE(loaded("wizard")) << "the wizard stays open with its content";
     EXPECT_EQ(wizard().Text1.text(), QStringLiteral("Rome, Greece"));

@@ -58,12 +58,12 @@ void WorksheetFixture::writeWorksheet(const QString& title, const QString& corre
     QuestionSet set;
     set.title = title;
     for (int n = 1; n <= 10; ++n) {
-        set.question[n] = QStringLiteral("%1 asks %2").arg(title).arg(n);
-        set.choice1[n] = QStringLiteral("one");
-        set.choice2[n] = QStringLiteral("two");
-        set.choice3[n] = QStringLiteral("three");
-        set.choice4[n] = QStringLiteral("four");
-        set.correct[n] = correct;
+        set.question(n).text = QStringLiteral("%1 asks %2").arg(title).arg(n);
+        set.question(n).choice(1) = QStringLiteral("one");
+        set.question(n).choice(2) = QStringLiteral("two");
+        set.question(n).choice(3) = QStringLiteral("three");
+        set.question(n).choice(4) = QStringLiteral("four");
+        set.question(n).correct = correct;
     }
     const QString text =
         questionFileLines(set).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");

@@ -84,7 +84,7 @@ TEST_F(WorksheetSafetyTest, AQuestionFileInUtf8ReadsAsWrittenAndIsSavedInTheCode
     // Windows-1252 that is not valid UTF-8 still reads as Windows-1252.
     catalogue().Check1.setChecked(false);
     clickTitle(QStringLiteral("Gaul"));
-    EXPECT_EQ(t.state().questionSet.question[1], QStringLiteral("Où est Lutèce ?"));
+    EXPECT_EQ(t.state().questionSet.question(1).text, QStringLiteral("Où est Lutèce ?"));
 }
 
 TEST_F(WorksheetSafetyTest, AMissingRegisterIsCreatedByTheFirstSave) {

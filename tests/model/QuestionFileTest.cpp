@@ -1,17 +1,38 @@
 #include "FileSizeLimit.h"
-#include "TestApp.h"
 
-#include "platform/RuntimeError.h"
 #include "model/QuestionFile.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
+#include "platform/SequentialFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace av;
 using namespace av::test;
 
 namespace {
+
+// A program folder of its own with its worksheet folder, as the program keeps them.
+struct Folder {
+    Folder() { QDir(dir.path()).mkpath(QStringLiteral("multiple")); }
+    QString path() const { return dir.path(); }
+    void writeFile(const QString& relativePath, const QByteArray& bytes) const {
+        QFile f(dir.filePath(relativePath));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray readFile(const QString& relativePath) const {
+        QFile f(dir.filePath(relativePath));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    ProgramFolder folder{dir.path()};
+    SequentialFile file{folder};
+};
 
 const QString Path = QStringLiteral("multiple/q.txt");
 
@@ -38,7 +59,8 @@ QByteArray joined(const QStringList& lines, const char* end = "\r\n") {
 
 // The six fields of question n in file order.
 QStringList questionFields(const QuestionSet& s, int n) {
-    return {s.question[n], s.choice1[n], s.choice2[n], s.choice3[n], s.choice4[n], s.correct[n]};
+    return {s.question(n).text,      s.question(n).choice(1), s.question(n).choice(2),
+            s.question(n).choice(3), s.question(n).choice(4), s.question(n).correct};
 }
 
 QStringList allFields(const QuestionSet& s) {
@@ -61,7 +83,7 @@ class QuestionFileTest : public ::testing::Test {
   protected:
     void load(const QByteArray& bytes) {
         t.writeFile(Path, bytes);
-        SequentialFile& file = t.app().file1;
+        SequentialFile& file = t.file;
         file.openInput(Path);
         try {
             readQuestionSet(file, set);
@@ -72,16 +94,16 @@ class QuestionFileTest : public ::testing::Test {
         file.close();
     }
     void write(const QuestionSet& s) {
-        SequentialFile& file = t.app().file1;
+        SequentialFile& file = t.file;
         file.openOutput(Path);
         writeQuestionFile(file, s);
         file.close();
     }
     QStringList folderEntries() const {
-        return QDir(t.folderPath() + QStringLiteral("/multiple")).entryList(QDir::Files);
+        return QDir(t.path() + QStringLiteral("/multiple")).entryList(QDir::Files);
     }
 
-    TestApp t;
+    Folder t;
     QuestionSet set;
 };
 
@@ -96,8 +118,8 @@ TEST_F(QuestionFileTest, CommasAreStoredAsAmpersandsAndAmpersandsReadBackAsComma
     lines[7] = QStringLiteral("&"); // a digit line is taken as it stands
     load(joined(lines));
     EXPECT_EQ(set.title, QStringLiteral("Rome, Greece"));
-    EXPECT_EQ(set.choice1[1], QStringLiteral("salt , pepper"));
-    EXPECT_EQ(set.correct[1], QStringLiteral("&"));
+    EXPECT_EQ(set.question(1).choice(1), QStringLiteral("salt , pepper"));
+    EXPECT_EQ(set.question(1).correct, QStringLiteral("&"));
 
     write(set);
     const QList<QByteArray> written = t.readFile(Path).split('\n');
@@ -114,9 +136,9 @@ TEST_F(QuestionFileTest, LeadingBlanksAreDroppedAndExtraLinesIgnored) {
     lines << QStringLiteral("line 73") << QStringLiteral("more, and more");
     load(joined(lines));
     EXPECT_EQ(set.title, QStringLiteral("The Nile"));
-    EXPECT_EQ(set.question[1], QStringLiteral("Who built it?"));
-    EXPECT_EQ(set.correct[1], QStringLiteral("3"));
-    EXPECT_EQ(set.choice4[10], QStringLiteral("A q10 c4"));
+    EXPECT_EQ(set.question(1).text, QStringLiteral("Who built it?"));
+    EXPECT_EQ(set.question(1).correct, QStringLiteral("3"));
+    EXPECT_EQ(set.question(10).choice(4), QStringLiteral("A q10 c4"));
 }
 
 TEST_F(QuestionFileTest, EveryLineEndStyleLoadsTheSame) {
@@ -172,7 +194,7 @@ TEST_F(QuestionFileTest, AFailedWriteLeavesTheOldFileWhole) {
     QuestionSet other;
     other.title = QStringLiteral("Other");
 
-    SequentialFile& file = t.app().file1;
+    SequentialFile& file = t.file;
     file.openOutput(Path);
     writeQuestionFile(file, other);
     file.abandon(); // the error step of a handler that failed half way
@@ -219,11 +241,11 @@ TEST_P(ShippedQuestionFileTest, EveryQuestionIsCompleteAndAnswersUseAllFourPlace
             EXPECT_FALSE(field.isEmpty()) << "question " << n;
         EXPECT_TRUE(QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                                  QStringLiteral("4")})
-                        .contains(set.correct[n]))
+                        .contains(set.question(n).correct))
             << "question " << n;
-        places.insert(set.correct[n]);
+        places.insert(set.question(n).correct);
         // The wizard's box lengths, so the texts fit the quiz screen's labels.
-        EXPECT_LE(set.question[n].size(), 60) << "question " << n;
+        EXPECT_LE(set.question(n).text.size(), 60) << "question " << n;
         for (const QString& choice : fields.mid(1, 4))
             EXPECT_LE(choice.size(), 30) << choice.toStdString();
     }
