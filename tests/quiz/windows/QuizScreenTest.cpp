@@ -205,6 +205,23 @@ TEST_F(QuizScreenTest, QuizWithThreeWrongAnswersListsThemInOrder) {
     EXPECT_EQ(t.sound.played.last(), Click) << "the click follows the scoring";
 }
 
+// An activity checked while the quiz is open writes its own score and total; the quiz's
+// outcome is its own all the same.
+TEST_F(QuizScreenTest, AnActivityScoredMidQuizLeavesTheQuizOutcomeAlone) {
+    QuizScreen& quiz = openQuiz();
+    for (int n = 1; n <= 5; ++n)
+        answer(quiz, n == 2 ? wrongChoice(n) : correctChoice(n));
+    t.state().scoreState = {3, 4};
+    for (int n = 6; n <= 10; ++n)
+        answer(quiz, n == 9 ? wrongChoice(n) : correctChoice(n));
+    EXPECT_EQ(t.state().scoreState.score, 8);
+    EXPECT_EQ(t.state().scoreState.total, 10);
+    EXPECT_EQ(results().scoreMessage.caption(),
+              QStringLiteral("Good work. You have scored 8 out of 10."));
+    EXPECT_EQ(visibleRows(), (QStringList{QStringLiteral(" 2. ") + questionText(2),
+                                          QStringLiteral(" 9. ") + questionText(9)}));
+}
+
 TEST_F(QuizScreenTest, AllTenRightFillsNoRow) {
     takeQuiz({});
     EXPECT_EQ(t.state().scoreState.score, 10);
