@@ -1,10 +1,12 @@
-#include "StandIns.h"
+#include "Journal.h"
 
 #include "menu/MainMenu.h"
-#include "menu/MenuWindows.h"
 #include "menu/TopicScreen.h"
-#include "shell/ShellWindows.h"
+#include "pages/PageViewer.h"
+#include "pages/TeachersGuide.h"
+#include "program/Program.h"
 #include "shell/TitleScreen.h"
+#include "worksheets/WorksheetCatalogue.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,9 +22,7 @@ const QString Click = ClickSound;
 class MainMenuTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        registerShellWindows(t.app());
-        registerMenuWindows(t.app());
-        defineStandIns(t, journal);
+        registerAllWindows(t.app());
         qApp->installEventFilter(&journal);
     }
     void TearDown() override { qApp->removeEventFilter(&journal); }
@@ -143,7 +143,7 @@ TEST_F(MainMenuTest, SoundStaysOffThroughATopicAndComesBackOnThroughTheCatalogue
     m.Label2[18].click();
     EXPECT_FALSE(loaded("intro0")) << "the catalogue closes the menu";
     processDeferredDeletes();
-    static_cast<CatalogueStandIn&>(t.windows().touch(QStringLiteral("worksheets"))).exitToMenu();
+    t.windows().get<WorksheetCatalogue>().closeButtonPressed();
     MainMenu* fresh = t.windows().find<MainMenu>();
     ASSERT_NE(fresh, nullptr);
     EXPECT_TRUE(fresh->isVisible());
@@ -208,21 +208,23 @@ TEST_F(MainMenuTest, EntriesShowTheirWindowThenClick) {
 TEST_F(MainMenuTest, AcknowledgmentsDressThePageViewerInOrder) {
     MainMenu& m = openMenu();
     m.Label2[19].click();
-    auto& viewer = static_cast<PageViewerStandIn&>(t.windows().touch(QStringLiteral("teacher")));
-    EXPECT_TRUE(viewer.Label1.isHidden());
-    EXPECT_FALSE(viewer.widget(QStringLiteral("label3"), 1)->isHidden());
-    EXPECT_TRUE(viewer.widget(QStringLiteral("label3"), 2)->isHidden());
-    EXPECT_TRUE(viewer.widget(QStringLiteral("label3"), 3)->isHidden());
+    auto* viewer = t.windows().find<PageViewer>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->Label1.isHidden());
+    EXPECT_FALSE(viewer->label3[PageWindow::ExitLink].isHidden());
+    EXPECT_TRUE(viewer->label3[PageWindow::NextLink].isHidden());
+    EXPECT_TRUE(viewer->label3[PageWindow::PreviousLink].isHidden());
     EXPECT_EQ(t.pictures.loaded, (QStringList{QStringLiteral("wmf\\acknowledgments.wmf"),
                                               QStringLiteral("logo\\marlowind2.bmp"),
                                               QStringLiteral("wmf2\\acknowledgments.wmf")}));
-    EXPECT_NE(viewer.Image1.picture(), nullptr);
-    EXPECT_NE(viewer.Picture2.picture(), nullptr);
-    EXPECT_NE(viewer.Image2.picture(), nullptr);
-    EXPECT_EQ(viewer.backColor(), QColor(49, 130, 212)) << "after the viewer's own frame";
-    EXPECT_TRUE(viewer.Timer1.isEnabled());
-    EXPECT_EQ(journal.events, (QStringList{QStringLiteral("teacher loaded: 0 pages of ''"),
-                                           QStringLiteral("teacher shown after 0 sounds")}));
+    EXPECT_NE(viewer->Image1.picture(), nullptr);
+    EXPECT_NE(viewer->Picture2.picture(), nullptr);
+    EXPECT_NE(viewer->Image2.picture(), nullptr);
+    EXPECT_EQ(viewer->backColor(), QColor(49, 130, 212)) << "after the viewer's own frame";
+    EXPECT_TRUE(viewer->Timer1.isEnabled());
+    EXPECT_EQ(viewer->Label1.caption(), pageCaption(1, 0)) << "loaded with no page set";
+    EXPECT_TRUE(t.state().pageSetKey.isEmpty());
+    EXPECT_EQ(journal.events, QStringList{QStringLiteral("teacher shown after 0 sounds")});
     EXPECT_EQ(t.sound.played, QStringList{Click});
 }
 
@@ -231,10 +233,11 @@ TEST_F(MainMenuTest, TeachersGuideOpensAtPageOne) {
     t.state().currentPage = 4;
     t.pictures.setMissing(QStringLiteral("wmf2\\guide1.wmf"));
     m.Label2[20].click();
-    auto& guide = static_cast<GuideStandIn&>(t.windows().touch(QStringLiteral("guide")));
+    auto* guide = t.windows().find<TeachersGuide>();
+    ASSERT_NE(guide, nullptr);
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("wmf\\guide1.wmf")});
-    EXPECT_NE(guide.Image1.picture(), nullptr);
-    EXPECT_EQ(guide.Image2.picture(), nullptr) << "a missing page leaves the box empty";
+    EXPECT_NE(guide->Image1.picture(), nullptr);
+    EXPECT_EQ(guide->Image2.picture(), nullptr) << "a missing page leaves the box empty";
     EXPECT_EQ(t.state().currentPage, 1);
     EXPECT_EQ(journal.events.last(), QStringLiteral("guide shown after 0 sounds"));
     EXPECT_EQ(t.sound.played, QStringList{Click});
