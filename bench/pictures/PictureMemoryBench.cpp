@@ -31,7 +31,7 @@ int mainMenu(int argc, char** argv, const QString& dir) {
     QApplication app(argc, argv);
     av::Program program(dir);
     program.start();
-    program.app().windows.get<av::TitleScreen>().Command1_Click();
+    program.app().windows.get<av::TitleScreen>().onOkClicked();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible()) w->repaint();
     QCoreApplication::processEvents();

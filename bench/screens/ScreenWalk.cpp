@@ -9,8 +9,8 @@
 #include "quiz/ResultsScreen.h"
 #include "quiz/WrongAnswersScreen.h"
 #include "shell/TitleScreen.h"
-#include "worksheets/WorksheetWizard.h"
 #include "worksheets/WorksheetCatalogue.h"
+#include "worksheets/WorksheetWizard.h"
 
 namespace av::bench {
 namespace {
@@ -44,7 +44,7 @@ void ScreenWalk::step(Kind kind, const QString& label, const QString& window,
 
 void ScreenWalk::stepFromTitle() {
     step(Kind::ScreenOpen, QStringLiteral("main menu"), QStringLiteral("intro0"),
-         [&] { loaded<TitleScreen>(m_program, QStringLiteral("Titlefrm")).Command1_Click(); });
+         [&] { loaded<TitleScreen>(m_program, QStringLiteral("Titlefrm")).onOkClicked(); });
 }
 
 void ScreenWalk::run() {
@@ -56,21 +56,21 @@ void ScreenWalk::run() {
 
 void ScreenWalk::topic(int menuEntry, const QString& name) {
     step(Kind::ScreenOpen, QStringLiteral("topic screen"), name,
-         [&] { menu(m_program).Label2_Click(menuEntry); });
+         [&] { menu(m_program).onEntryClicked(MenuEntry(menuEntry)); });
     pages(QStringLiteral("key facts"), 4, name, 2);
     pages(QStringLiteral("teacher's notes"), 5, name, 2);
     quiz(name);
     activity(name, name + QStringLiteral("lab"), 1, true);
     activity(name, name + QStringLiteral("ord"), 3, false);
     step(Kind::Step, {}, QStringLiteral("intro0"),
-         [&] { loaded<TopicScreen>(m_program, name).label3_Click(2); });
+         [&] { loaded<TopicScreen>(m_program, name).onLinkClicked(TopicLink::Exit); });
 }
 
 void ScreenWalk::pages(const QString& label, int topicLink, const QString& topicName, int turns) {
     const QString viewer = QStringLiteral("teacher");
     auto pagesOf = [&]() -> PageWindow& { return loaded<PageWindow>(m_program, viewer); };
     step(Kind::ScreenOpen, label, viewer,
-         [&] { loaded<TopicScreen>(m_program, topicName).label3_Click(topicLink); });
+         [&] { loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink(topicLink)); });
     for (int i = 0; i < turns; ++i)
         step(Kind::PageTurn, QStringLiteral("page turn, new page"), viewer,
              [&] { pagesOf().label3_Click(PageWindow::NextLink); });
@@ -84,8 +84,9 @@ void ScreenWalk::pages(const QString& label, int topicLink, const QString& topic
 
 void ScreenWalk::quiz(const QString& topicName) {
     const QString quiz = QStringLiteral("multiple");
-    step(Kind::ScreenOpen, QStringLiteral("quiz"), quiz,
-         [&] { loaded<TopicScreen>(m_program, topicName).label3_Click(0); });
+    step(Kind::ScreenOpen, QStringLiteral("quiz"), quiz, [&] {
+        loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink::MultipleChoice);
+    });
     for (int q = 1; q < 10; ++q)
         step(Kind::ScreenOpen, QStringLiteral("quiz, next question"), quiz,
              [&] { loaded<QuizScreen>(m_program, quiz).onLinkClicked(QuizLink::NextQuestion); });
@@ -103,7 +104,7 @@ void ScreenWalk::quiz(const QString& topicName) {
 
 void ScreenWalk::activity(const QString& topicName, const QString& window, int link, bool score) {
     step(Kind::ScreenOpen, QStringLiteral("activity"), window,
-         [&] { loaded<TopicScreen>(m_program, topicName).label3_Click(link); });
+         [&] { loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink(link)); });
     if (score) {
         step(Kind::ScreenOpen, QStringLiteral("results"), QStringLiteral("Welldone"), [&] {
             loaded<ActivityWindow>(m_program, window).label3_Click(ActivityWindow::CheckScore);
@@ -121,7 +122,7 @@ void ScreenWalk::guide() {
     const QString guide = QStringLiteral("guide");
     auto guideWindow = [&]() -> PageWindow& { return loaded<PageWindow>(m_program, guide); };
     step(Kind::ScreenOpen, QStringLiteral("teachers' guide"), guide,
-         [&] { menu(m_program).Label2_Click(20); });
+         [&] { menu(m_program).onEntryClicked(MenuEntry::TeachersGuide); });
     for (int i = 0; i < 4; ++i)
         step(Kind::PageTurn, QStringLiteral("page turn, new page"), guide,
              [&] { guideWindow().label3_Click(PageWindow::NextLink); });
@@ -137,18 +138,19 @@ void ScreenWalk::guide() {
 void ScreenWalk::teacherEntries() {
     const QString viewer = QStringLiteral("teacher");
     step(Kind::ScreenOpen, QStringLiteral("acknowledgments"), viewer,
-         [&] { menu(m_program).Label2_Click(19); });
+         [&] { menu(m_program).onEntryClicked(MenuEntry::Acknowledgments); });
     settle(200); // the logo turns
     step(Kind::Step, {}, QStringLiteral("intro0"),
          [&] { loaded<PageWindow>(m_program, viewer).label3_Click(PageWindow::ExitLink); });
     step(Kind::ScreenOpen, QStringLiteral("worksheet wizard"), QStringLiteral("wizard"),
-         [&] { menu(m_program).Label2_Click(17); });
+         [&] { menu(m_program).onEntryClicked(MenuEntry::QuizWizard); });
     step(Kind::Step, {}, QStringLiteral("intro0"),
          [&] { loaded<WorksheetWizard>(m_program, QStringLiteral("wizard")).label3_Click(0); });
     step(Kind::ScreenOpen, QStringLiteral("worksheet catalogue"), QStringLiteral("worksheets"),
-         [&] { menu(m_program).Label2_Click(18); });
-    step(Kind::ScreenOpen, QStringLiteral("main menu"), QStringLiteral("intro0"),
-         [&] { loaded<WorksheetCatalogue>(m_program, QStringLiteral("worksheets")).Label2_Click(0); });
+         [&] { menu(m_program).onEntryClicked(MenuEntry::WorksheetCatalogue); });
+    step(Kind::ScreenOpen, QStringLiteral("main menu"), QStringLiteral("intro0"), [&] {
+        loaded<WorksheetCatalogue>(m_program, QStringLiteral("worksheets")).Label2_Click(0);
+    });
 }
 
 } // namespace av::bench

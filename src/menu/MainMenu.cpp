@@ -1,10 +1,10 @@
 #include "MainMenu.h"
 
-#include "shell/LinkLabels.h"
-#include "shell/TitleScreen.h"
+#include "model/Register.h"
 #include "pages/PageViewer.h"
 #include "pages/TeachersGuide.h"
-#include "model/Register.h"
+#include "shell/LinkLabels.h"
+#include "shell/TitleScreen.h"
 
 namespace av {
 namespace {
@@ -12,8 +12,8 @@ namespace {
 const QColor Yellow(255, 255, 0);
 const QColor MenuBlue(0, 78, 152);
 
-struct Entry {
-    int index;
+struct EntryLayout {
+    MenuEntry entry;
     const char* caption;
     float left, top, width, height;
     double points;
@@ -21,26 +21,26 @@ struct Entry {
 };
 
 // Left column of topics, right column of topics, then the teachers' entries and Exit.
-constexpr Entry Entries[] = {
-    {20, "Teachers' Guide", 120, 1320, 3075, 495, 14.25, true},
-    {15, "The History of Velmora", 120, 2400, 3075, 375, 12, false},
-    {0, "The Velmoran Landscape", 120, 3120, 3075, 375, 12, false},
-    {1, "Farming in Velmora", 120, 3840, 3075, 375, 12, false},
-    {2, "Velmoran Society", 120, 4560, 3075, 375, 12, false},
-    {3, "Life in Ancient Velmora", 120, 5280, 3075, 375, 12, false},
-    {10, "Temples and Religion", 120, 6000, 3075, 375, 12, false},
-    {4, "Life After Death", 120, 6720, 3075, 375, 12, false},
-    {19, "Acknowledgments", 120, 7920, 3075, 495, 14.25, true},
-    {5, "The Pyramids", 3360, 2400, 3075, 375, 12, false},
-    {6, "Words and Numbers", 3360, 3120, 3075, 375, 12, false},
-    {7, "Ideas and Inventions", 3360, 3840, 3075, 375, 12, false},
-    {8, "Armies and Warfare", 3360, 4560, 3075, 375, 12, false},
-    {9, "Health and Medicine", 3360, 5280, 3075, 375, 12, false},
-    {11, "Queen Ashenra", 3360, 6000, 3075, 375, 12, false},
-    {12, "Food in Ancient Velmora", 3360, 6720, 3075, 375, 12, false},
-    {17, "Multiple Choice Wizard", 6840, 6000, 4695, 495, 18, true},
-    {18, "Worksheet Catalogue", 6840, 6840, 4695, 495, 18, true},
-    {16, "Exit", 10560, 7920, 1245, 495, 18, false},
+constexpr EntryLayout Entries[] = {
+    {MenuEntry::TeachersGuide, "Teachers' Guide", 120, 1320, 3075, 495, 14.25, true},
+    {MenuEntry::History, "The History of Velmora", 120, 2400, 3075, 375, 12, false},
+    {MenuEntry::Landscape, "The Velmoran Landscape", 120, 3120, 3075, 375, 12, false},
+    {MenuEntry::Farming, "Farming in Velmora", 120, 3840, 3075, 375, 12, false},
+    {MenuEntry::Society, "Velmoran Society", 120, 4560, 3075, 375, 12, false},
+    {MenuEntry::DailyLife, "Life in Ancient Velmora", 120, 5280, 3075, 375, 12, false},
+    {MenuEntry::TemplesAndReligion, "Temples and Religion", 120, 6000, 3075, 375, 12, false},
+    {MenuEntry::LifeAfterDeath, "Life After Death", 120, 6720, 3075, 375, 12, false},
+    {MenuEntry::Acknowledgments, "Acknowledgments", 120, 7920, 3075, 495, 14.25, true},
+    {MenuEntry::Pyramids, "The Pyramids", 3360, 2400, 3075, 375, 12, false},
+    {MenuEntry::WordsAndNumbers, "Words and Numbers", 3360, 3120, 3075, 375, 12, false},
+    {MenuEntry::IdeasAndInventions, "Ideas and Inventions", 3360, 3840, 3075, 375, 12, false},
+    {MenuEntry::ArmiesAndWarfare, "Armies and Warfare", 3360, 4560, 3075, 375, 12, false},
+    {MenuEntry::HealthAndMedicine, "Health and Medicine", 3360, 5280, 3075, 375, 12, false},
+    {MenuEntry::QueenAshenra, "Queen Ashenra", 3360, 6000, 3075, 375, 12, false},
+    {MenuEntry::Food, "Food in Ancient Velmora", 3360, 6720, 3075, 375, 12, false},
+    {MenuEntry::QuizWizard, "Multiple Choice Wizard", 6840, 6000, 4695, 495, 18, true},
+    {MenuEntry::WorksheetCatalogue, "Worksheet Catalogue", 6840, 6840, 4695, 495, 18, true},
+    {MenuEntry::Exit, "Exit", 10560, 7920, 1245, 495, 18, false},
 };
 
 Label& plainLabel(Window& w, const QString& name, float top, float height, const QString& text,
@@ -75,98 +75,101 @@ Timer& namedTimer(QObject* owner, const QString& name, int interval) {
 
 MainMenu::MainMenu(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      Label1(plainLabel(*this, QStringLiteral("Label1"), 120, 900,
-                        QStringLiteral("Ancient Velmora"),
-                        {QStringLiteral("Tahoma"), 32.25, true})),
-      Frame1(add<Frame>(QStringLiteral("Frame1"))),
-      Image1(add<Image>(QStringLiteral("Image1"), -1, &Frame1)),
-      Option1(soundOption(*this, QStringLiteral("Option1"), 120, QStringLiteral("Sound On"))),
-      Option2(soundOption(*this, QStringLiteral("Option2"), 480, QStringLiteral("Sound Off"))),
-      Label3(plainLabel(*this, QStringLiteral("Label3"), 8280, 375,
-                        QStringLiteral("\u00A9 2026 Ancient Velmora. Pages may be printed for "
-                                       "use in the classroom."),
-                        {QStringLiteral("Tahoma"), 9.75})),
-      Timer1(namedTimer(this, QStringLiteral("Timer1"), 1)) {
-    Frame1.setBounds(6600, 1320, 5175, 3975);
-    Image1.setBounds(120, 240, 4800, 3600);
-    Image1.setDescription(QStringLiteral("The great statues of Velmora"));
-    Option1.setChecked(true);
+      heading(plainLabel(*this, QString::fromLatin1(glossary::menu::Heading), 120, 900,
+                         QStringLiteral("Ancient Velmora"),
+                         {QStringLiteral("Tahoma"), 32.25, true})),
+      pictureFrame(add<Frame>(QString::fromLatin1(glossary::menu::PictureFrame))),
+      picture(add<Image>(QString::fromLatin1(glossary::menu::Picture), -1, &pictureFrame)),
+      soundOnOption(soundOption(*this, QString::fromLatin1(glossary::menu::SoundOnOption), 120,
+                                QStringLiteral("Sound On"))),
+      soundOffOption(soundOption(*this, QString::fromLatin1(glossary::menu::SoundOffOption), 480,
+                                 QStringLiteral("Sound Off"))),
+      copyright(plainLabel(*this, QString::fromLatin1(glossary::menu::Copyright), 8280, 375,
+                           QStringLiteral("\u00A9 2026 Ancient Velmora. Pages may be printed for "
+                                          "use in the classroom."),
+                           {QStringLiteral("Tahoma"), 9.75})),
+      registerTimer(namedTimer(this, QString::fromLatin1(glossary::menu::RegisterTimer), 1)) {
+    pictureFrame.setBounds(6600, 1320, 5175, 3975);
+    picture.setBounds(120, 240, 4800, 3600);
+    picture.setDescription(QStringLiteral("The great statues of Velmora"));
+    soundOnOption.setChecked(true);
     buildEntries();
-    connect(&Option1, &OptionButton::clicked, this, &MainMenu::Option1_Click);
-    connect(&Option2, &OptionButton::clicked, this, &MainMenu::Option2_Click);
-    connect(&Timer1, &Timer::tick, this, &MainMenu::Timer1_Timer);
+    connect(&soundOnOption, &OptionButton::clicked, this, &MainMenu::onSoundOnChosen);
+    connect(&soundOffOption, &OptionButton::clicked, this, &MainMenu::onSoundOffChosen);
+    connect(&registerTimer, &Timer::tick, this, &MainMenu::onRegisterTimerFired);
 }
 
 void MainMenu::buildEntries() {
-    for (const Entry& e : Entries)
-        addLink(*this, Label2, QStringLiteral("Label2"), e.index, e.left, e.top, e.width, e.height,
+    const QString name = QString::fromLatin1(glossary::menu::Entries);
+    for (const EntryLayout& e : Entries)
+        addLink(*this, entries, name, int(e.entry), e.left, e.top, e.width, e.height,
                 QString::fromUtf8(e.caption), e.points, e.navy ? LinkNavy : LinkBlack);
-    Label2.connectEach(&Label::clicked, this, [this](int i) { Label2_Click(i); });
-    Label2.connectEach(&Label::mouseMove, this,
-                       [this](int i, const MouseArgs&) { Label2_MouseMove(i); });
+    entries.connectEach(&Label::clicked, this, [this](int i) { onEntryClicked(MenuEntry(i)); });
+    entries.connectEach(&Label::mouseMove, this,
+                        [this](int i, const MouseArgs&) { onEntryHovered(MenuEntry(i)); });
 }
 
 void MainMenu::onLoad() {
     applyCommonFrame(*this, app());
     // The menu has to work even when its picture has gone missing.
-    loadPictureOrClear(Image1, QStringLiteral("Images\\memnonsm.jpg"));
-    Option1.setBackColor(MenuBlue);
-    Option2.setBackColor(MenuBlue);
-    Frame1.setBackColor(MenuBlue);
-    state().soundOn = 1;
-    Timer1.setEnabled(true);
+    loadPictureOrClear(picture, QStringLiteral("Images\\memnonsm.jpg"));
+    soundOnOption.setBackColor(MenuBlue);
+    soundOffOption.setBackColor(MenuBlue);
+    pictureFrame.setBackColor(MenuBlue);
+    state().soundOn = true;
+    registerTimer.setEnabled(true);
 }
 
 void MainMenu::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(Label2, {{0, 12}, {15, 20}});
+    hoverReset(entries, {{0, 12}, {15, 20}});
 }
 
-void MainMenu::Label2_MouseMove(int index) {
-    hoverOn(Label2[index]);
+void MainMenu::onEntryHovered(MenuEntry e) {
+    hoverOn(entry(e));
 }
 
-void MainMenu::Option1_Click() {
-    state().soundOn = 1;
+void MainMenu::onSoundOnChosen() {
+    state().soundOn = true;
 }
 
-void MainMenu::Option2_Click() {
-    state().soundOn = 0;
+void MainMenu::onSoundOffChosen() {
+    state().soundOn = false;
 }
 
-void MainMenu::Timer1_Timer() {
+void MainMenu::onRegisterTimerFired() {
     try {
         loadRegister(app().file1, state());
     } catch (const RuntimeError&) {
         // Nothing to tell the pupil: the catalogue reads the register again when it opens.
     }
-    Timer1.setEnabled(false);
+    registerTimer.setEnabled(false);
 }
 
-void MainMenu::Label2_Click(int index) {
-    switch (index) {
-    case 5:
-        app().windows.show(QStringLiteral("pyramids"));
+void MainMenu::onEntryClicked(MenuEntry e) {
+    switch (e) {
+    case MenuEntry::Pyramids:
+        app().windows.show(QString::fromLatin1(glossary::window::PyramidsTopic));
         break;
-    case 6:
-        app().windows.show(QStringLiteral("words"));
+    case MenuEntry::WordsAndNumbers:
+        app().windows.show(QString::fromLatin1(glossary::window::WordsTopic));
         break;
-    case ExitEntry:
+    case MenuEntry::Exit:
         exitToTitle();
         break;
-    case 17:
-        app().windows.show(QStringLiteral("wizard"));
+    case MenuEntry::QuizWizard:
+        app().windows.show(QString::fromLatin1(glossary::window::WorksheetWizard));
         break;
-    case 18:
+    case MenuEntry::WorksheetCatalogue:
         openCatalogue();
         break;
-    case 19:
+    case MenuEntry::Acknowledgments:
         showAcknowledgments();
         break;
-    case 20:
+    case MenuEntry::TeachersGuide:
         showGuide();
         break;
     default:
-        topicNotInPack(index);
+        sayTopicIsNotInPack(e);
         break;
     }
     playSound(ClickSound);
@@ -174,15 +177,14 @@ void MainMenu::Label2_Click(int index) {
 
 void MainMenu::exitToTitle() {
     // The title's load brings the backdrop forward, so the menu waits behind it.
-    app().windows.get<TitleScreen>().Command1.setText(QStringLiteral("Cancel"));
+    app().windows.get<TitleScreen>().offerCancel();
     app().windows.show(QString::fromLatin1(TitleScreen::Name));
 }
 
 void MainMenu::openCatalogue() {
-    app().windows.show(QStringLiteral("worksheets"));
+    app().windows.show(QString::fromLatin1(glossary::window::WorksheetCatalogue));
     unload();
 }
-
 void MainMenu::showAcknowledgments() {
     PageViewer& viewer = app().windows.get<PageViewer>();
     viewer.prepareAcknowledgments();
@@ -196,9 +198,9 @@ void MainMenu::showGuide() {
     guide.showWindow();
 }
 
-void MainMenu::topicNotInPack(int index) {
-    app().services.messages.show(Label2[index].caption() + QStringLiteral("\n\nThis topic is "
-                                                                          "not part of this pack."),
+void MainMenu::sayTopicIsNotInPack(MenuEntry e) {
+    app().services.messages.show(entry(e).caption() + QStringLiteral("\n\nThis topic is "
+                                                                     "not part of this pack."),
                                  QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);
 }
 

@@ -6,41 +6,64 @@
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
 #include "platform/Timer.h"
+#include "shell/Glossary.h"
 #include "shell/Screen.h"
 
 namespace av {
+
+// The menu's entries; each value is the entry's index in its link group.
+enum class MenuEntry {
+    Landscape = 0,
+    Farming = 1,
+    Society = 2,
+    DailyLife = 3,
+    LifeAfterDeath = 4,
+    Pyramids = 5,
+    WordsAndNumbers = 6,
+    IdeasAndInventions = 7,
+    ArmiesAndWarfare = 8,
+    HealthAndMedicine = 9,
+    TemplesAndReligion = 10,
+    QueenAshenra = 11,
+    Food = 12,
+    History = 15,
+    Exit = 16,
+    QuizWizard = 17,
+    WorksheetCatalogue = 18,
+    Acknowledgments = 19,
+    TeachersGuide = 20,
+};
 
 // The main menu: the topics of the pack, the teachers' entries and the sound switch. It reads
 // the worksheet register shortly after it opens.
 class MainMenu : public Screen {
     Q_OBJECT
   public:
-    static constexpr const char* Name = "intro0";
+    static constexpr const char* Name = glossary::window::MainMenu;
 
     explicit MainMenu(App& app);
 
     void onLoad() override;
     void onPointerOverBackground(const MouseArgs&) override;
-    void Label2_MouseMove(int index);
-    void Label2_Click(int index);
-    void Option1_Click();
-    void Option2_Click();
-    void Timer1_Timer();
-    void closeButtonPressed() override { Label2_Click(ExitEntry); }
+    void onEntryHovered(MenuEntry entry);
+    void onEntryClicked(MenuEntry entry);
+    void onSoundOnChosen();
+    void onSoundOffChosen();
+    void onRegisterTimerFired();
+    void closeButtonPressed() override { onEntryClicked(MenuEntry::Exit); }
 
-    static constexpr int ExitEntry = 16;
-
-    Label& Label1;
-    Group<Label> Label2;
-    Frame& Frame1;
+    Label& entry(MenuEntry e) const { return entries[int(e)]; }
     // The picture the menu shows, which a worksheet's quiz shows too.
-    const PicturePtr& menuPicture() const { return Image1.picture(); }
+    const PicturePtr& menuPicture() const { return picture.picture(); }
 
-    Image& Image1;
-    OptionButton& Option1;
-    OptionButton& Option2;
-    Label& Label3;
-    Timer& Timer1;
+    Label& heading;
+    Group<Label> entries;
+    Frame& pictureFrame;
+    Image& picture;
+    OptionButton& soundOnOption;
+    OptionButton& soundOffOption;
+    Label& copyright;
+    Timer& registerTimer;
 
   private:
     void buildEntries();
@@ -48,7 +71,7 @@ class MainMenu : public Screen {
     void openCatalogue();
     void showAcknowledgments();
     void showGuide();
-    void topicNotInPack(int index);
+    void sayTopicIsNotInPack(MenuEntry entry);
 };
 
 } // namespace av

@@ -1,28 +1,30 @@
 #include "TopicRecord.h"
 
+#include "shell/Glossary.h"
+
 namespace av {
 
 TopicRecord pyramidsTopic() {
-    return {QStringLiteral("pyramids"),
+    return {QString::fromLatin1(glossary::window::PyramidsTopic),
             QStringLiteral("The Pyramids"),
             QStringLiteral("Images\\pyramids.jpg"),
             QStringLiteral("multiple\\The Pyramids.txt"),
             QStringLiteral("images\\pyramidssm.jpg"),
-            QStringLiteral("pyramidslab"),
-            QStringLiteral("pyramidsord"),
+            QString::fromLatin1(glossary::window::PyramidsLabelling),
+            QString::fromLatin1(glossary::window::PyramidsOrdering),
             QStringLiteral("key pyramids"),
             QStringLiteral("pyramids"),
             3};
 }
 
 TopicRecord wordsTopic() {
-    return {QStringLiteral("words"),
+    return {QString::fromLatin1(glossary::window::WordsTopic),
             QStringLiteral("Words and Numbers"),
             QStringLiteral("Images\\hieroglyphs.jpg"),
             QStringLiteral("multiple\\Words and Numbers.txt"),
             QStringLiteral("images\\hieroglyphs2sm.jpg"),
-            QStringLiteral("wordslab"),
-            QStringLiteral("wordsord"),
+            QString::fromLatin1(glossary::window::WordsLabelling),
+            QString::fromLatin1(glossary::window::WordsOrdering),
             QStringLiteral("key words"),
             QStringLiteral("words"),
             3};

@@ -1,10 +1,11 @@
 #include "TopicScreen.h"
 
-#include "model/QuestionFile.h"
-#include "shell/LinkLabels.h"
 #include "activities/ActivityWindow.h"
+#include "model/QuestionFile.h"
 #include "pages/PageViewer.h"
 #include "quiz/QuizScreen.h"
+#include "shell/Glossary.h"
+#include "shell/LinkLabels.h"
 
 namespace av {
 namespace {
@@ -15,64 +16,69 @@ constexpr float WindowWidth = 12000;
 } // namespace
 
 TopicScreen::TopicScreen(App& app, TopicRecord topic)
-    : Screen(app, topic.window), Label1(add<Label>(QStringLiteral("Label1"))),
-      Image1(add<Image>(QStringLiteral("Image1"))), m_topic(std::move(topic)) {
-    Label1.setBounds(240, 0, 6240, 900);
-    Label1.setCaption(m_topic.title);
-    Label1.setFontSpec({QStringLiteral("Times New Roman"), 27.75, true});
-    Label1.setLabelForeColor(QColor(255, 255, 0));
-    Label1.setAlignment(Label::Align::Left);
-    Label1.setOpaque(false);
+    : Screen(app, topic.window),
+      topicTitle(add<Label>(QString::fromLatin1(glossary::topic::TopicTitle))),
+      picture(add<Image>(QString::fromLatin1(glossary::topic::Picture))),
+      m_topic(std::move(topic)) {
+    topicTitle.setBounds(240, 0, 6240, 900);
+    topicTitle.setCaption(m_topic.title);
+    topicTitle.setFontSpec({QStringLiteral("Times New Roman"), 27.75, true});
+    topicTitle.setLabelForeColor(QColor(255, 255, 0));
+    topicTitle.setAlignment(Label::Align::Left);
+    topicTitle.setOpaque(false);
 
-    Image1.setBounds(2640, 840, 4800, 3600);
-    Image1.setBorder(true);
-    Image1.setDescription(m_topic.title);
+    picture.setBounds(2640, 840, 4800, 3600);
+    picture.setBorder(true);
+    picture.setDescription(m_topic.title);
 
-    const QString name = QStringLiteral("label3");
-    addLink(*this, label3, name, 4, 6360, 120, 1995, 495, QStringLiteral("Key Facts"));
-    addLink(*this, label3, name, 5, 8640, 120, 3195, 495, QStringLiteral("Teacher's Notes"));
-    addLink(*this, label3, name, 0, 120, 7920, 3195, 495, QStringLiteral("Multiple Choice"));
-    addLink(*this, label3, name, 1, 3600, 7920, 3195, 495, QStringLiteral("Labelling Activity"));
-    addLink(*this, label3, name, 3, 7080, 7920, 3195, 495, QStringLiteral("Ordering Activity"));
-    addLink(*this, label3, name, 2, 10560, 7920, 1245, 495, QStringLiteral("Exit"));
-    label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
-    label3.connectEach(&Label::mouseMove, this,
-                       [this](int i, const MouseArgs&) { label3_MouseMove(i); });
+    const QString name = QString::fromLatin1(glossary::topic::Links);
+    const auto add = [&](TopicLink l, float left, float top, float width, const QString& caption) {
+        addLink(*this, links, name, int(l), left, top, width, 495, caption);
+    };
+    add(TopicLink::KeyFacts, 6360, 120, 1995, QStringLiteral("Key Facts"));
+    add(TopicLink::TeachersNotes, 8640, 120, 3195, QStringLiteral("Teacher's Notes"));
+    add(TopicLink::MultipleChoice, 120, 7920, 3195, QStringLiteral("Multiple Choice"));
+    add(TopicLink::LabellingActivity, 3600, 7920, 3195, QStringLiteral("Labelling Activity"));
+    add(TopicLink::OrderingActivity, 7080, 7920, 3195, QStringLiteral("Ordering Activity"));
+    add(TopicLink::Exit, 10560, 7920, 1245, QStringLiteral("Exit"));
+    links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(TopicLink(i)); });
+    links.connectEach(&Label::mouseMove, this,
+                      [this](int i, const MouseArgs&) { onLinkHovered(TopicLink(i)); });
 }
 
 void TopicScreen::onLoad() {
     applyCommonFrame(*this, app());
     // A topic whose picture has gone still opens, with an empty frame where the picture was.
-    loadPictureOrClear(Image1, m_topic.picture);
-    Image1.setLeft((WindowWidth - Image1.Width()) / 2);
+    loadPictureOrClear(picture, m_topic.picture);
+    picture.setLeft((WindowWidth - picture.Width()) / 2);
 }
 
 void TopicScreen::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(label3, {{0, 5}});
+    hoverReset(links, {{0, 5}});
 }
 
-void TopicScreen::label3_MouseMove(int index) {
-    hoverOn(label3[index]);
+void TopicScreen::onLinkHovered(TopicLink l) {
+    hoverOn(link(l));
 }
 
-void TopicScreen::label3_Click(int index) {
-    switch (index) {
-    case 0:
-        if (!multipleChoice()) return; // the error message ends the command
+void TopicScreen::onLinkClicked(TopicLink l) {
+    switch (l) {
+    case TopicLink::MultipleChoice:
+        if (!openQuiz()) return; // the error message ends the command
         break;
-    case 1:
+    case TopicLink::LabellingActivity:
         openActivity(m_topic.labellingWindow);
         break;
-    case 3:
+    case TopicLink::OrderingActivity:
         openActivity(m_topic.orderingWindow);
         break;
-    case 4:
+    case TopicLink::KeyFacts:
         openPages(m_topic.keyFactsKey);
         break;
-    case 5:
+    case TopicLink::TeachersNotes:
         openPages(m_topic.notesKey);
         break;
-    case 2:
+    case TopicLink::Exit:
         exitToMenu();
         break;
     default:
@@ -81,7 +87,7 @@ void TopicScreen::label3_Click(int index) {
     playSound(ClickSound);
 }
 
-bool TopicScreen::multipleChoice() {
+bool TopicScreen::openQuiz() {
     SequentialFile& file = app().file1;
     try {
         file.openInput(m_topic.questionFile);
@@ -103,7 +109,7 @@ bool TopicScreen::multipleChoice() {
 
 void TopicScreen::openActivity(const QString& window) {
     auto& activity = dynamic_cast<ActivityWindow&>(app().windows.touch(window));
-    activity.setHeading(Label1.caption());
+    activity.setHeading(topicTitle.caption());
     activity.showWindow();
 }
 
@@ -117,7 +123,7 @@ void TopicScreen::openPages(const QString& key) {
 }
 
 void TopicScreen::exitToMenu() {
-    app().windows.show(QStringLiteral("intro0"));
+    app().windows.show(QString::fromLatin1(glossary::window::MainMenu));
     unload();
 }
 

@@ -9,6 +9,16 @@
 
 namespace av {
 
+// A topic screen's links; each value is the link's index in its group.
+enum class TopicLink {
+    MultipleChoice = 0,
+    LabellingActivity = 1,
+    Exit = 2,
+    OrderingActivity = 3,
+    KeyFacts = 4,
+    TeachersNotes = 5,
+};
+
 // The home page of one topic: its title and picture, and links to its pages, quiz and
 // activities. The record says which topic; "pyramids" and "words" are two of these.
 class TopicScreen : public Screen {
@@ -20,16 +30,18 @@ class TopicScreen : public Screen {
 
     void onLoad() override;
     void onPointerOverBackground(const MouseArgs&) override;
-    void label3_MouseMove(int index);
-    void label3_Click(int index);
-    void closeButtonPressed() override { label3_Click(2); }
+    void onLinkHovered(TopicLink link);
+    void onLinkClicked(TopicLink link);
+    void closeButtonPressed() override { onLinkClicked(TopicLink::Exit); }
 
-    Label& Label1;
-    Image& Image1;
-    Group<Label> label3;
+    Label& link(TopicLink l) const { return links[int(l)]; }
+
+    Label& topicTitle;
+    Image& picture;
+    Group<Label> links;
 
   private:
-    bool multipleChoice();
+    bool openQuiz();
     void openActivity(const QString& window);
     void openPages(const QString& key);
     void exitToMenu();

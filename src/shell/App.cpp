@@ -5,7 +5,7 @@ namespace av {
 App::App(Services s) : services(s), file1(s.folder) {}
 
 void App::playSound(const QString& path) {
-    if (state.soundOn == 1) services.sound.play(path);
+    if (state.soundOn) services.sound.play(path);
 }
 
 void App::endProgram() {

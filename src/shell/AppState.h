@@ -19,7 +19,7 @@ inline constexpr int RegisterSlots = 1001; // names 0..1000
 
 // Program-wide state: one instance, owned by the application and handed to every window.
 struct AppState {
-    int soundOn = 0; // 1 plays sounds; unset or 0 is silent
+    bool soundOn = false; // silent until the menu or a test turns it on
     QString pageSetKey;
     int pageCount = 0;
     int currentPage = 0;

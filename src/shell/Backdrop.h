@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Glossary.h"
 #include "Screen.h"
 
 namespace av {
@@ -8,7 +9,7 @@ namespace av {
 class Backdrop : public Screen {
     Q_OBJECT
   public:
-    static constexpr const char* Name = "Grey";
+    static constexpr const char* Name = glossary::window::Backdrop;
 
     explicit Backdrop(App& app);
     void onLoad() override;

@@ -45,21 +45,81 @@ inline constexpr char WorksheetCatalogue[] = "worksheets";
 
 // ---- Title screen and backdrop --------------------------------------------------------------
 namespace title {
+inline constexpr char Frame[] = "Frame1";
+inline constexpr char ProgramTitle[] = "Label4";
+inline constexpr char Picture[] = "Picture1";
+inline constexpr char Subtitle[] = "Label1";
+inline constexpr char Authors[] = "Label5";
+inline constexpr char Contents[] = "Label3";
+inline constexpr char OkButton[] = "Command1";
+inline constexpr char ExitButton[] = "Command2";
+inline constexpr char Copyright[] = "Label2";
+
 inline constexpr Entry Widgets[] = {
-    {"Command1", -1, "okButton"},
+    {Frame, -1, "frame"},       {ProgramTitle, -1, "programTitle"}, {Picture, -1, "picture"},
+    {Subtitle, -1, "subtitle"}, {Authors, -1, "authors"},           {Contents, -1, "contents"},
+    {OkButton, -1, "okButton"}, {ExitButton, -1, "exitButton"},     {Copyright, -1, "copyright"},
 };
 } // namespace title
 
+// The picture panel that the common frame tints on every screen that has one.
+namespace frame {
+inline constexpr char TintedPanel[] = "Picture1";
+} // namespace frame
+
 // ---- Main menu and topic screens ------------------------------------------------------------
 namespace menu {
+inline constexpr char Heading[] = "Label1";
+// A control array indexed by MenuEntry.
+inline constexpr char Entries[] = "Label2";
+inline constexpr char PictureFrame[] = "Frame1";
+inline constexpr char Picture[] = "Image1";
+inline constexpr char SoundOnOption[] = "Option1";
+inline constexpr char SoundOffOption[] = "Option2";
+inline constexpr char Copyright[] = "Label3";
+inline constexpr char RegisterTimer[] = "Timer1";
+
 inline constexpr Entry Widgets[] = {
-    {"Timer1", -1, "logoTimer"},
+    {Heading, -1, "heading"},
+    {Entries, 0, "entry(Landscape)"},
+    {Entries, 1, "entry(Farming)"},
+    {Entries, 2, "entry(Society)"},
+    {Entries, 3, "entry(DailyLife)"},
+    {Entries, 4, "entry(LifeAfterDeath)"},
+    {Entries, 5, "entry(Pyramids)"},
+    {Entries, 6, "entry(WordsAndNumbers)"},
+    {Entries, 7, "entry(IdeasAndInventions)"},
+    {Entries, 8, "entry(ArmiesAndWarfare)"},
+    {Entries, 9, "entry(HealthAndMedicine)"},
+    {Entries, 10, "entry(TemplesAndReligion)"},
+    {Entries, 11, "entry(QueenAshenra)"},
+    {Entries, 12, "entry(Food)"},
+    {Entries, 15, "entry(History)"},
+    {Entries, 16, "entry(Exit)"},
+    {Entries, 17, "entry(QuizWizard)"},
+    {Entries, 18, "entry(WorksheetCatalogue)"},
+    {Entries, 19, "entry(Acknowledgments)"},
+    {Entries, 20, "entry(TeachersGuide)"},
+    {PictureFrame, -1, "pictureFrame"},
+    {Picture, -1, "picture"},
+    {SoundOnOption, -1, "soundOnOption"},
+    {SoundOffOption, -1, "soundOffOption"},
+    {Copyright, -1, "copyright"},
+    {RegisterTimer, -1, "registerTimer"},
 };
 } // namespace menu
 
 namespace topic {
+inline constexpr char TopicTitle[] = "Label1";
+inline constexpr char Picture[] = "Image1";
+// A control array indexed by TopicLink.
+inline constexpr char Links[] = "label3";
+
 inline constexpr Entry Widgets[] = {
-    {"Label1", -1, "topicTitle"},
+    {TopicTitle, -1, "topicTitle"},     {Picture, -1, "picture"},
+    {Links, 0, "link(MultipleChoice)"}, {Links, 1, "link(LabellingActivity)"},
+    {Links, 2, "link(Exit)"},           {Links, 3, "link(OrderingActivity)"},
+    {Links, 4, "link(KeyFacts)"},       {Links, 5, "link(TeachersNotes)"},
 };
 } // namespace topic
 

@@ -1,5 +1,7 @@
 #include "Screen.h"
 
+#include "Glossary.h"
+
 #include "platform/PictureBox.h"
 #include "platform/RuntimeError.h"
 
@@ -31,8 +33,9 @@ void applyCommonFrame(Window& window, App& app) {
     window.setCaption(QStringLiteral("Ancient Velmora"));
     // From here on each step that fails is passed over, so the window gets all it can.
     skipOnFailure([&] {
-        auto* picture = qobject_cast<PictureBox*>(window.widget(QStringLiteral("Picture1")));
-        if (!picture) throw RuntimeError(RuntimeError::ObjectMissing, QStringLiteral("Picture1"));
+        const QString name = QString::fromLatin1(glossary::frame::TintedPanel);
+        auto* picture = qobject_cast<PictureBox*>(window.widget(name));
+        if (!picture) throw RuntimeError(RuntimeError::ObjectMissing, name);
         picture->setBackColor(QColor(49, 135, 214));
     });
     skipOnFailure([&] { window.setOuterSize(12000, 9000); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Glossary.h"
 #include "Screen.h"
 
 #include "platform/Buttons.h"
@@ -13,25 +14,27 @@ namespace av {
 class TitleScreen : public Screen {
     Q_OBJECT
   public:
-    static constexpr const char* Name = "Titlefrm";
+    static constexpr const char* Name = glossary::window::Title;
     static constexpr const char* PictureFile = "images\\sphinx2sm.jpg";
 
     explicit TitleScreen(App& app);
 
     void onLoad() override;
-    void Command1_Click();
-    void Command2_Click();
-    void closeButtonPressed() override { Command2_Click(); }
+    void onOkClicked();
+    void onExitClicked();
+    void closeButtonPressed() override { onExitClicked(); }
+    // Shown again over the menu, OK goes back to it and reads Cancel.
+    void offerCancel();
 
-    Frame& Frame1;
-    Label& Label4;
-    PicturePanel& Picture1;
-    Label& Label1;
-    Label& Label5;
-    Label& Label3;
-    CommandButton& Command1;
-    CommandButton& Command2;
-    Label& Label2;
+    Frame& frame;
+    Label& programTitle;
+    PicturePanel& picture;
+    Label& subtitle;
+    Label& authors;
+    Label& contents;
+    CommandButton& okButton;
+    CommandButton& exitButton;
+    Label& copyright;
 };
 
 } // namespace av

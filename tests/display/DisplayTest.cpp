@@ -79,14 +79,14 @@ TEST_F(OnTheDisplay, TheTitleShowsItsPictureAndTextsOverTheBackdrop) {
     EXPECT_EQ(QColor(screen.pixel(screen.width() - 5, screen.height() - 5)), BackdropBlue);
     EXPECT_GT(shownShare(screen, title), 0.99);
 
-    const QRect picture(title.Picture1.mapToGlobal(QPoint(0, 0)), title.Picture1.size());
+    const QRect picture(title.picture.mapToGlobal(QPoint(0, 0)), title.picture.size());
     QSet<QRgb> colours;
     for (int y = picture.top(); y < picture.bottom(); y += 2)
         for (int x = picture.left(); x < picture.right(); x += 2)
             colours.insert(screen.pixel(x, y));
     EXPECT_GT(colours.size(), 100) << "the sphinx picture is on the screen";
 
-    const QRect heading(title.Label4.mapToGlobal(QPoint(0, 0)), title.Label4.size());
+    const QRect heading(title.programTitle.mapToGlobal(QPoint(0, 0)), title.programTitle.size());
     int ink = 0;
     for (int y = heading.top(); y < heading.bottom(); ++y)
         for (int x = heading.left(); x < heading.right(); ++x) {
@@ -109,23 +109,25 @@ TEST_F(OnTheDisplay, TheBackdropStaysBehindEveryScreen) {
         EXPECT_GT(shownShare(screen, *window), 0.99) << name << " is covered";
         EXPECT_EQ(QColor(screen.pixel(4, 4)), BackdropBlue) << "backdrop gone under " << name;
     };
-    windows.get<TitleScreen>().Command1_Click();
+    windows.get<TitleScreen>().onOkClicked();
     check("intro0");
     auto& menu = windows.get<MainMenu>();
-    menu.Label2_Click(5);
+    menu.onEntryClicked(MenuEntry::Pyramids);
     check("pyramids");
-    dynamic_cast<TopicScreen&>(*windows.loaded(QStringLiteral("pyramids"))).label3_Click(4);
+    dynamic_cast<TopicScreen&>(*windows.loaded(QStringLiteral("pyramids")))
+        .onLinkClicked(TopicLink::KeyFacts);
     check("teacher");
     auto& pages = dynamic_cast<PageWindow&>(*windows.loaded(QStringLiteral("teacher")));
     pages.label3_Click(PageWindow::NextLink);
     check("teacher");
     pages.label3_Click(PageWindow::ExitLink);
     runFor(50);
-    dynamic_cast<TopicScreen&>(*windows.loaded(QStringLiteral("pyramids"))).label3_Click(0);
+    dynamic_cast<TopicScreen&>(*windows.loaded(QStringLiteral("pyramids")))
+        .onLinkClicked(TopicLink::MultipleChoice);
     check("multiple");
-    menu.Label2_Click(20);
+    menu.onEntryClicked(MenuEntry::TeachersGuide);
     check("guide");
-    menu.Label2_Click(MainMenu::ExitEntry);
+    menu.onEntryClicked(MenuEntry::Exit);
     check("Titlefrm");
 }
 

@@ -9,8 +9,8 @@
 #include "program/Program.h"
 #include "quiz/QuizScreen.h"
 #include "shell/TitleScreen.h"
-#include "worksheets/WorksheetWizard.h"
 #include "worksheets/WorksheetCatalogue.h"
+#include "worksheets/WorksheetWizard.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,15 +52,15 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     EXPECT_NO_THROW(pictures.load(u"wmf\\key wordsa.wmf"_s));
 
     t->windows().show(u"Titlefrm"_s);
-    window<TitleScreen>("Titlefrm").Command1.click();
+    window<TitleScreen>("Titlefrm").okButton.click();
     processDeferredDeletes();
     MainMenu& menu = window<MainMenu>("intro0");
-    menu.Label2[5].click();
-    window<TopicScreen>("pyramids").label3[0].click();
+    menu.entry(MenuEntry::Pyramids).click();
+    window<TopicScreen>("pyramids").link(TopicLink::MultipleChoice).click();
     EXPECT_EQ(window<QuizScreen>("multiple").quizTitle.caption(), u"The Pyramids"_s);
     EXPECT_EQ(t->state().questionSet.question(10).correct.size(), 1);
 
-    menu.Label2[17].click();
+    menu.entry(MenuEntry::QuizWizard).click();
     WorksheetWizard& wizard = window<WorksheetWizard>("wizard");
     wizard.Text1.setText(u"Romans"_s);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
@@ -82,7 +82,7 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
 
     // The catalogue lists the new worksheet and opens it as a quiz.
     wizard.label3_Click(0);
-    menu.Label2[18].click();
+    menu.entry(MenuEntry::WorksheetCatalogue).click();
     processDeferredDeletes();
     WorksheetCatalogue& catalogue = window<WorksheetCatalogue>("worksheets");
     ASSERT_EQ(catalogue.Label2[1].caption(), u"Romans"_s);

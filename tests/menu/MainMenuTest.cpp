@@ -5,6 +5,7 @@
 #include "pages/PageViewer.h"
 #include "pages/TeachersGuide.h"
 #include "program/Program.h"
+#include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
 #include "worksheets/WorksheetCatalogue.h"
 
@@ -30,7 +31,7 @@ class MainMenuTest : public ::testing::Test {
     // Opens the menu the pupil's way, from the title screen, and forgets what that took.
     MainMenu& openMenu() {
         t.windows().show(QString::fromLatin1(TitleScreen::Name));
-        t.windows().get<TitleScreen>().Command1.click();
+        t.windows().get<TitleScreen>().okButton.click();
         processDeferredDeletes();
         t.sound.played.clear();
         t.pictures.loaded.clear();
@@ -52,19 +53,19 @@ class MainMenuTest : public ::testing::Test {
 TEST_F(MainMenuTest, LoadsWithItsEntriesSoundOnAndTheRegisterReaderArmed) {
     t.pictures.setSize(QStringLiteral("Images\\memnonsm.jpg"), {3000, 2250});
     t.windows().show(QString::fromLatin1(TitleScreen::Name));
-    t.windows().get<TitleScreen>().Command1.click();
+    t.windows().get<TitleScreen>().okButton.click();
     MainMenu& m = *t.windows().find<MainMenu>();
     EXPECT_EQ(t.state().soundOn, 1);
-    EXPECT_TRUE(m.Option1.isChecked());
-    EXPECT_TRUE(m.Timer1.isEnabled());
-    EXPECT_EQ(m.Timer1.interval(), 1);
-    EXPECT_EQ(m.Frame1.backColor(), QColor(0, 78, 152));
-    EXPECT_EQ(m.Option2.backColor(), QColor(0, 78, 152));
-    EXPECT_EQ(m.Image1.parentWidget(), &m.Frame1);
-    EXPECT_FLOAT_EQ(m.Image1.Width(), 3000) << "the menu picture at its own size";
+    EXPECT_TRUE(m.soundOnOption.isChecked());
+    EXPECT_TRUE(m.registerTimer.isEnabled());
+    EXPECT_EQ(m.registerTimer.interval(), 1);
+    EXPECT_EQ(m.pictureFrame.backColor(), QColor(0, 78, 152));
+    EXPECT_EQ(m.soundOffOption.backColor(), QColor(0, 78, 152));
+    EXPECT_EQ(m.picture.parentWidget(), &m.pictureFrame);
+    EXPECT_FLOAT_EQ(m.picture.Width(), 3000) << "the menu picture at its own size";
 
     std::set<int> indices;
-    for (const auto& [i, label] : m.Label2) {
+    for (const auto& [i, label] : m.entries) {
         indices.insert(i);
         const bool teachers = i >= 17;
         EXPECT_EQ(label->labelBackColor(), teachers ? QColor(0, 0, 128) : QColor(0, 0, 0)) << i;
@@ -77,25 +78,25 @@ TEST_F(MainMenuTest, LoadsWithItsEntriesSoundOnAndTheRegisterReaderArmed) {
     for (int i = 0; i <= 12; ++i)
         expected.insert(i);
     EXPECT_EQ(indices, expected);
-    EXPECT_FLOAT_EQ(m.Label2[16].Left(), 10560);
-    EXPECT_FLOAT_EQ(m.Label2[16].Top(), 7920);
+    EXPECT_FLOAT_EQ(m.entry(MenuEntry::Exit).Left(), 10560);
+    EXPECT_FLOAT_EQ(m.entry(MenuEntry::Exit).Top(), 7920);
 }
 
 TEST_F(MainMenuTest, HoverHighlightsOneEntryAndTheBackgroundClearsThemAll) {
     MainMenu& m = openMenu();
     m.onPointerOverBackground(MouseArgs{});
-    for (const auto& [i, label] : m.Label2)
+    for (const auto& [i, label] : m.entries)
         EXPECT_FALSE(label->isOpaque()) << i;
-    emit m.Label2[20].mouseMove(MouseArgs{});
-    EXPECT_TRUE(m.Label2[20].isOpaque());
-    EXPECT_FALSE(m.Label2[19].isOpaque());
+    emit m.entry(MenuEntry::TeachersGuide).mouseMove(MouseArgs{});
+    EXPECT_TRUE(m.entry(MenuEntry::TeachersGuide).isOpaque());
+    EXPECT_FALSE(m.entry(MenuEntry::Acknowledgments).isOpaque());
 }
 
 TEST_F(MainMenuTest, RegisterIsReadOnceAfterTheMenuOpens) {
     writeRegister(2, 2);
     MainMenu& m = openMenu();
     EXPECT_EQ(t.state().registerCount, 0) << "not yet: the timer reads it";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !m.Timer1.isEnabled(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m.registerTimer.isEnabled(); }, 2000));
     EXPECT_EQ(t.state().registerCount, 2);
     EXPECT_EQ(t.state().registerNames[2], QStringLiteral("Sheet 2"));
     writeRegister(3, 3);
@@ -106,67 +107,70 @@ TEST_F(MainMenuTest, RegisterIsReadOnceAfterTheMenuOpens) {
 TEST_F(MainMenuTest, RegisterFailuresStopSilentlyKeepingWhatWasRead) {
     MainMenu& m = openMenu();
     writeRegister(1005, 1005);
-    m.Timer1_Timer();
+    m.onRegisterTimerFired();
     EXPECT_EQ(t.state().registerCount, 1005);
     EXPECT_EQ(t.state().registerNames[1000], QStringLiteral("Sheet 1000"));
     EXPECT_FALSE(t.app().file1.isOpen());
-    EXPECT_FALSE(m.Timer1.isEnabled());
+    EXPECT_FALSE(m.registerTimer.isEnabled());
 
     t.state().registerNames[3] = QStringLiteral("from before");
     writeRegister(5, 2);
-    m.Timer1_Timer();
+    m.onRegisterTimerFired();
     EXPECT_EQ(t.state().registerCount, 5);
     EXPECT_EQ(t.state().registerNames[2], QStringLiteral("Sheet 2"));
     EXPECT_EQ(t.state().registerNames[3], QStringLiteral("from before"));
     EXPECT_FALSE(t.app().file1.isOpen());
 
     QFile::remove(t.folderPath() + QStringLiteral("/multiple/track.txt"));
-    m.Timer1_Timer();
+    m.onRegisterTimerFired();
     EXPECT_EQ(t.state().registerCount, 5);
     EXPECT_TRUE(t.messages.shown.empty());
 }
 
 TEST_F(MainMenuTest, SoundStaysOffThroughATopicAndComesBackOnThroughTheCatalogue) {
     MainMenu& m = openMenu();
-    m.Option2.click();
+    m.soundOffOption.click();
     EXPECT_EQ(t.state().soundOn, 0);
-    m.Label2[5].click();
-    ASSERT_NE(t.windows().loaded(QStringLiteral("pyramids")), nullptr);
-    static_cast<TopicScreen&>(t.windows().touch(QStringLiteral("pyramids"))).label3[2].click();
+    m.entry(MenuEntry::Pyramids).click();
+    ASSERT_NE(t.windows().loaded(QString::fromLatin1(glossary::window::PyramidsTopic)), nullptr);
+    static_cast<TopicScreen&>(
+        t.windows().touch(QString::fromLatin1(glossary::window::PyramidsTopic)))
+        .link(TopicLink::Exit)
+        .click();
     processDeferredDeletes();
     EXPECT_EQ(t.windows().find<MainMenu>(), &m);
-    EXPECT_FALSE(loaded("pyramids"));
+    EXPECT_FALSE(loaded(glossary::window::PyramidsTopic));
     EXPECT_EQ(t.state().soundOn, 0);
-    EXPECT_TRUE(m.Option2.isChecked());
+    EXPECT_TRUE(m.soundOffOption.isChecked());
     EXPECT_TRUE(t.sound.played.isEmpty());
 
-    m.Label2[18].click();
-    EXPECT_FALSE(loaded("intro0")) << "the catalogue closes the menu";
+    m.entry(MenuEntry::WorksheetCatalogue).click();
+    EXPECT_FALSE(loaded(MainMenu::Name)) << "the catalogue closes the menu";
     processDeferredDeletes();
     t.windows().get<WorksheetCatalogue>().closeButtonPressed();
     MainMenu* fresh = t.windows().find<MainMenu>();
     ASSERT_NE(fresh, nullptr);
     EXPECT_TRUE(fresh->isVisible());
     EXPECT_EQ(t.state().soundOn, 1);
-    EXPECT_TRUE(fresh->Option1.isChecked());
+    EXPECT_TRUE(fresh->soundOnOption.isChecked());
 }
 
 TEST_F(MainMenuTest, ExitThenCancelReturnsToTheSameMenuWithItsSoundSetting) {
     MainMenu& m = openMenu();
-    m.Label2[MainMenu::ExitEntry].click();
+    m.entry(MenuEntry::Exit).click();
     auto* title = t.windows().find<TitleScreen>();
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->Command1.text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(title->okButton.text(), QStringLiteral("Cancel"));
     EXPECT_EQ(journal.events, QStringList{QStringLiteral("Titlefrm shown after 0 sounds")});
     EXPECT_EQ(t.sound.played, QStringList{Click});
-    EXPECT_TRUE(loaded("intro0"));
+    EXPECT_TRUE(loaded(MainMenu::Name));
 
-    m.Option2.click();
-    title->Command1.click();
+    m.soundOffOption.click();
+    title->okButton.click();
     processDeferredDeletes();
     EXPECT_EQ(t.windows().find<MainMenu>(), &m);
     EXPECT_EQ(t.state().soundOn, 0);
-    EXPECT_FALSE(loaded("Titlefrm"));
+    EXPECT_FALSE(loaded(TitleScreen::Name));
 }
 
 TEST_F(MainMenuTest, TopicsOutsideThePackSayWhyAndClick) {
@@ -174,10 +178,10 @@ TEST_F(MainMenuTest, TopicsOutsideThePackSayWhyAndClick) {
     const QList<int> missing{0, 1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 15};
     for (int n = 0; n < missing.size(); ++n) {
         const int i = missing[n];
-        m.Label2[i].click();
+        m.entry(MenuEntry(i)).click();
         ASSERT_EQ(t.messages.shown.size(), size_t(n + 1)) << i;
         const ShownMessage& shown = t.messages.shown.back();
-        EXPECT_TRUE(shown.text.contains(m.Label2[i].caption())) << i;
+        EXPECT_TRUE(shown.text.contains(m.entry(MenuEntry(i)).caption())) << i;
         EXPECT_TRUE(shown.text.contains(QStringLiteral("not part of this pack"))) << i;
         EXPECT_EQ(shown.title, QStringLiteral("Ancient Velmora"));
         EXPECT_EQ(shown.buttons, MessageBoxService::Buttons::Ok);
@@ -188,18 +192,22 @@ TEST_F(MainMenuTest, TopicsOutsideThePackSayWhyAndClick) {
 }
 
 TEST_F(MainMenuTest, EntriesShowTheirWindowThenClick) {
-    const std::pair<int, const char*> entries[] = {
-        {5, "pyramids"}, {6, "words"}, {17, "wizard"}, {18, "worksheets"}};
-    for (const auto& [index, window] : entries) {
-        MainMenu& m = t.windows().isLoaded(QStringLiteral("intro0")) ? *t.windows().find<MainMenu>()
-                                                                     : openMenu();
+    const std::pair<MenuEntry, const char*> entries[] = {
+        {MenuEntry::Pyramids, glossary::window::PyramidsTopic},
+        {MenuEntry::WordsAndNumbers, glossary::window::WordsTopic},
+        {MenuEntry::QuizWizard, glossary::window::WorksheetWizard},
+        {MenuEntry::WorksheetCatalogue, glossary::window::WorksheetCatalogue}};
+    for (const auto& [entry, window] : entries) {
+        MainMenu& m = t.windows().isLoaded(QString::fromLatin1(MainMenu::Name))
+                          ? *t.windows().find<MainMenu>()
+                          : openMenu();
         t.sound.played.clear();
         journal.events.clear();
-        m.Label2[index].click();
+        m.entry(entry).click();
         const QString name = QString::fromLatin1(window);
         EXPECT_EQ(journal.events.last(), name + QStringLiteral(" shown after 0 sounds"));
         EXPECT_EQ(t.sound.played, QStringList{Click}) << window;
-        EXPECT_EQ(loaded("intro0"), index != 18) << window;
+        EXPECT_EQ(loaded(MainMenu::Name), entry != MenuEntry::WorksheetCatalogue) << window;
         t.windows().unload(name);
         processDeferredDeletes();
     }
@@ -207,7 +215,7 @@ TEST_F(MainMenuTest, EntriesShowTheirWindowThenClick) {
 
 TEST_F(MainMenuTest, AcknowledgmentsDressThePageViewerInOrder) {
     MainMenu& m = openMenu();
-    m.Label2[19].click();
+    m.entry(MenuEntry::Acknowledgments).click();
     auto* viewer = t.windows().find<PageViewer>();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->Label1.isHidden());
@@ -232,7 +240,7 @@ TEST_F(MainMenuTest, TeachersGuideOpensAtPageOne) {
     MainMenu& m = openMenu();
     t.state().currentPage = 4;
     t.pictures.setMissing(QStringLiteral("wmf2\\guide1.wmf"));
-    m.Label2[20].click();
+    m.entry(MenuEntry::TeachersGuide).click();
     auto* guide = t.windows().find<TeachersGuide>();
     ASSERT_NE(guide, nullptr);
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("wmf\\guide1.wmf")});

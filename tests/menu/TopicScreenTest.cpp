@@ -1,6 +1,7 @@
 #include "Journal.h"
 
 #include "activities/ActivityWindow.h"
+#include "menu/MainMenu.h"
 #include "menu/TopicScreen.h"
 #include "pages/PageViewer.h"
 #include "program/Program.h"
@@ -26,7 +27,7 @@ class TopicScreenTest : public ::testing::TestWithParam<TopicRecord> {
     void SetUp() override {
         registerAllWindows(t.app());
         qApp->installEventFilter(&journal);
-        t.state().soundOn = 1;
+        t.state().soundOn = true;
     }
     void TearDown() override { qApp->removeEventFilter(&journal); }
 
@@ -52,57 +53,57 @@ class TopicScreenTest : public ::testing::TestWithParam<TopicRecord> {
 TEST_P(TopicScreenTest, ShowsItsTitleAndSixLinks) {
     TopicScreen& s = open();
     EXPECT_EQ(s.name(), topic().window);
-    EXPECT_EQ(s.Label1.caption(), topic().title);
+    EXPECT_EQ(s.topicTitle.caption(), topic().title);
     const QStringList captions{QStringLiteral("Multiple Choice"),
                                QStringLiteral("Labelling Activity"),
                                QStringLiteral("Exit"),
                                QStringLiteral("Ordering Activity"),
                                QStringLiteral("Key Facts"),
                                QStringLiteral("Teacher's Notes")};
-    ASSERT_EQ(s.label3.size(), 6);
+    ASSERT_EQ(s.links.size(), 6);
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(s.label3[i].caption(), captions[i]);
+        EXPECT_EQ(s.link(TopicLink(i)).caption(), captions[i]);
     s.onPointerOverBackground(MouseArgs{});
-    for (const auto& [i, label] : s.label3)
+    for (const auto& [i, label] : s.links)
         EXPECT_FALSE(label->isOpaque()) << i;
-    emit s.label3[4].mouseMove(MouseArgs{});
-    EXPECT_TRUE(s.label3[4].isOpaque());
+    emit s.link(TopicLink::KeyFacts).mouseMove(MouseArgs{});
+    EXPECT_TRUE(s.link(TopicLink::KeyFacts).isOpaque());
 }
 
 TEST_P(TopicScreenTest, CentresItsPictureEvenWhenWiderThanTheWindow) {
     t.pictures.setSize(topic().picture, {6000, 4500});
     TopicScreen& s = open();
-    EXPECT_FLOAT_EQ(s.Image1.Width(), 6000);
-    EXPECT_FLOAT_EQ(s.Image1.Left(), 3000);
-    EXPECT_FLOAT_EQ(s.Image1.Top(), 840);
+    EXPECT_FLOAT_EQ(s.picture.Width(), 6000);
+    EXPECT_FLOAT_EQ(s.picture.Left(), 3000);
+    EXPECT_FLOAT_EQ(s.picture.Top(), 840);
     s.unload();
     processDeferredDeletes();
 
     t.pictures.setSize(topic().picture, {15000, 3000});
-    EXPECT_FLOAT_EQ(open().Image1.Left(), -1500);
+    EXPECT_FLOAT_EQ(open().picture.Left(), -1500);
 }
 
 TEST_P(TopicScreenTest, MissingPictureLeavesAnEmptyCentredFrameAndAWorkingScreen) {
     t.pictures.setMissing(topic().picture);
     TopicScreen& s = open();
-    EXPECT_EQ(s.Image1.picture(), nullptr);
-    EXPECT_FLOAT_EQ(s.Image1.Left(), 3600);
-    s.label3[2].click();
-    EXPECT_TRUE(t.windows().isLoaded(QStringLiteral("intro0")));
+    EXPECT_EQ(s.picture.picture(), nullptr);
+    EXPECT_FLOAT_EQ(s.picture.Left(), 3600);
+    s.link(TopicLink::Exit).click();
+    EXPECT_TRUE(t.windows().isLoaded(QString::fromLatin1(MainMenu::Name)));
     EXPECT_FALSE(t.windows().isLoaded(topic().window));
     EXPECT_EQ(t.sound.played.last(), ClickSound);
 }
 
 TEST_P(TopicScreenTest, PageLinksSetCountAndKeyBeforeTheViewerLoads) {
-    for (const int link : {4, 5}) {
-        const QString key = link == 4 ? topic().keyFactsKey : topic().notesKey;
+    for (const TopicLink link : {TopicLink::KeyFacts, TopicLink::TeachersNotes}) {
+        const QString key = link == TopicLink::KeyFacts ? topic().keyFactsKey : topic().notesKey;
         t.state().pageCount = 0;
-        open().label3[link].click();
+        open().link(link).click();
         auto* viewer = t.windows().find<PageViewer>();
-        ASSERT_NE(viewer, nullptr) << link;
+        ASSERT_NE(viewer, nullptr) << int(link);
         EXPECT_EQ(viewer->Label1.caption(), pageCaption(1, 3)) << "the count was set first";
         EXPECT_EQ(t.state().pageSetKey, key);
-        EXPECT_EQ(journal.events, QStringList{shown(QStringLiteral("teacher"))}) << link;
+        EXPECT_EQ(journal.events, QStringList{shown(QStringLiteral("teacher"))}) << int(link);
         EXPECT_EQ(t.pictures.loaded,
                   (QStringList{QStringLiteral("wmf\\") + key + QStringLiteral("a.wmf"),
                                QStringLiteral("wmf2\\") + key + QStringLiteral("a.wmf")}));
@@ -115,14 +116,15 @@ TEST_P(TopicScreenTest, PageLinksSetCountAndKeyBeforeTheViewerLoads) {
 
 TEST_P(TopicScreenTest, ActivitiesTakeTheirHeadingFromTheTitleLabel) {
     TopicScreen& s = open();
-    s.Label1.setCaption(QStringLiteral("Heading on screen"));
+    s.topicTitle.setCaption(QStringLiteral("Heading on screen"));
     t.state().questionSet.title = QStringLiteral("Quiz title");
-    const std::pair<int, QString> links[] = {{1, topic().labellingWindow},
-                                             {3, topic().orderingWindow}};
+    const std::pair<TopicLink, QString> links[] = {
+        {TopicLink::LabellingActivity, topic().labellingWindow},
+        {TopicLink::OrderingActivity, topic().orderingWindow}};
     for (const auto& [link, window] : links) {
         journal.events.clear();
         t.sound.played.clear();
-        s.label3[link].click();
+        s.link(link).click();
         auto* activity = t.windows().loaded(window);
         ASSERT_NE(activity, nullptr) << window.toStdString();
         // Set after the activity's own load, which would otherwise have the last word.
@@ -135,7 +137,7 @@ TEST_P(TopicScreenTest, ActivitiesTakeTheirHeadingFromTheTitleLabel) {
 
 TEST_P(TopicScreenTest, MultipleChoiceLoadsTheQuestionsBeforeTheQuizOpens) {
     writeQuestions(QStringLiteral("Quiz about ") + topic().title);
-    open().label3[0].click();
+    open().link(TopicLink::MultipleChoice).click();
     EXPECT_FALSE(t.app().file1.isOpen());
     EXPECT_EQ(t.state().questionSet.question(10).text, QStringLiteral("Question 10"));
     EXPECT_EQ(journal.events, QStringList{shown(QStringLiteral("multiple"))});
@@ -153,7 +155,7 @@ TEST_P(TopicScreenTest, MultipleChoiceLoadsTheQuestionsBeforeTheQuizOpens) {
 TEST_P(TopicScreenTest, MissingOrShortQuestionFileSaysSoAndKeepsTheQuizShut) {
     for (const int lines : {0, 30}) {
         if (lines > 0) writeQuestions(QStringLiteral("Cut short"), lines);
-        open().label3[0].click();
+        open().link(TopicLink::MultipleChoice).click();
         ASSERT_EQ(t.messages.shown.size(), 1u) << lines;
         EXPECT_EQ(t.messages.shown[0].text,
                   QStringLiteral("This worksheet seems to be corrupted."));

@@ -13,8 +13,8 @@
 #include "quiz/ResultsScreen.h"
 #include "quiz/WrongAnswersScreen.h"
 #include "shell/TitleScreen.h"
-#include "worksheets/WorksheetWizard.h"
 #include "worksheets/WorksheetCatalogue.h"
+#include "worksheets/WorksheetWizard.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -49,14 +49,14 @@ class KeyboardTest : public ::testing::Test {
         t.windows().show(QStringLiteral("Titlefrm"));
         key(screen("Titlefrm"), Qt::Key_Return); // OK is the default button
         auto& menu = as<MainMenu>("intro0");
-        EXPECT_TRUE(tabTo(menu, menu.Label2[entry]));
+        EXPECT_TRUE(tabTo(menu, menu.entry(MenuEntry(entry))));
         key(menu, Qt::Key_Space);
         return screen(name);
     }
 
     Window& openFromTopic(int link, const char* name) {
         auto& topic = dynamic_cast<TopicScreen&>(openFromMenu(5, "pyramids"));
-        EXPECT_TRUE(tabTo(topic, topic.label3[link]));
+        EXPECT_TRUE(tabTo(topic, topic.link(TopicLink(link))));
         key(topic, Qt::Key_Return);
         return screen(name);
     }
@@ -121,17 +121,17 @@ TEST_F(KeyboardTest, TheSoundOptionsAreOneGroupForTheArrows) {
     t.windows().show(QStringLiteral("Titlefrm"));
     key(screen("Titlefrm"), Qt::Key_Return);
     auto& menu = as<MainMenu>("intro0");
-    ASSERT_TRUE(tabTo(menu, menu.Option1));
+    ASSERT_TRUE(tabTo(menu, menu.soundOnOption));
     key(menu, Qt::Key_Down);
-    EXPECT_TRUE(menu.Option2.isChecked());
+    EXPECT_TRUE(menu.soundOffOption.isChecked());
     EXPECT_EQ(t.state().soundOn, 0);
     key(menu, Qt::Key_Right);
-    EXPECT_TRUE(menu.Option1.isChecked());
+    EXPECT_TRUE(menu.soundOnOption.isChecked());
     EXPECT_EQ(t.state().soundOn, 1);
     // Only the chosen option stands in the Tab order.
     const QList<QWidget*> stops = menu.tabStops();
-    EXPECT_TRUE(stops.contains(&menu.Option1));
-    EXPECT_FALSE(stops.contains(&menu.Option2));
+    EXPECT_TRUE(stops.contains(&menu.soundOnOption));
+    EXPECT_FALSE(stops.contains(&menu.soundOffOption));
 }
 
 // Every command shown on a screen is reached by Tab in reading order, and the round closes.
@@ -225,12 +225,12 @@ TEST_F(KeyboardTest, EscapeLeavesEveryScreenAsItsExitDoes) {
     key(screen("pyramids"), Qt::Key_Escape);
     EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("pyramids")));
     auto& menu = as<MainMenu>("intro0");
-    menu.Label2[18].click(); // the catalogue, which replaces the menu
+    menu.entry(MenuEntry::WorksheetCatalogue).click(); // the catalogue, which replaces the menu
     key(screen("worksheets"), Qt::Key_Escape);
     ASSERT_TRUE(shown("intro0"));
     key(screen("intro0"), Qt::Key_Escape);
     ASSERT_TRUE(shown("Titlefrm"));
-    EXPECT_EQ(as<TitleScreen>("Titlefrm").Command1.text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(as<TitleScreen>("Titlefrm").okButton.text(), QStringLiteral("Cancel"));
     EXPECT_EQ(t.display.quitCalls, 0);
     key(screen("Titlefrm"), Qt::Key_Escape);
     EXPECT_EQ(t.display.quitCalls, 1);
@@ -242,7 +242,7 @@ TEST_F(KeyboardTest, TheFocusedCommandIsHighlightedAndOutlined) {
     key(screen("Titlefrm"), Qt::Key_Return);
     auto& menu = as<MainMenu>("intro0");
     menu.onPointerOverBackground(MouseArgs{}); // every entry loses its box
-    Label& guide = menu.Label2[20];
+    Label& guide = menu.entry(MenuEntry::TeachersGuide);
     ASSERT_FALSE(guide.isOpaque());
     const QPoint at = guide.mapTo(&menu, QPoint());
     const QPoint inside(8, guide.height() / 2);

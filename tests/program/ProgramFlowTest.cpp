@@ -11,8 +11,8 @@
 #include "quiz/QuizScreen.h"
 #include "quiz/ResultsScreen.h"
 #include "shell/TitleScreen.h"
-#include "worksheets/WorksheetWizard.h"
 #include "worksheets/WorksheetCatalogue.h"
+#include "worksheets/WorksheetWizard.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -27,15 +27,14 @@ using namespace av::test;
 namespace {
 
 class ProgramFlowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         registerAllWindows(t.app());
         copyShippedQuizzes(t);
         t.writeFile(QStringLiteral("multiple/track.txt"), " 0 \r\n");
     }
 
-    template <class W>
-    W& window(const char* name) {
+    template <class W> W& window(const char* name) {
         auto* w = dynamic_cast<W*>(t.windows().loaded(QString::fromLatin1(name)));
         if (!w) throw std::runtime_error(std::string("not loaded: ") + name);
         return *w;
@@ -46,7 +45,7 @@ protected:
     }
     MainMenu& openMenu() {
         t.windows().show(QStringLiteral("Titlefrm"));
-        t.windows().get<TitleScreen>().Command1.click();
+        t.windows().get<TitleScreen>().okButton.click();
         processDeferredDeletes();
         return window<MainMenu>("intro0");
     }
@@ -56,9 +55,9 @@ protected:
 
 TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
     MainMenu& menu = openMenu();
-    menu.Label2[5].click();
+    menu.entry(MenuEntry::Pyramids).click();
     ASSERT_TRUE(shown("pyramids"));
-    window<TopicScreen>("pyramids").label3[0].click();
+    window<TopicScreen>("pyramids").link(TopicLink::MultipleChoice).click();
     ASSERT_TRUE(shown("multiple"));
     QuizScreen& quiz = window<QuizScreen>("multiple");
     EXPECT_EQ(quiz.quizTitle.caption(), QStringLiteral("The Pyramids"));
@@ -84,29 +83,29 @@ TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
 
 TEST_F(ProgramFlowTest, EveryTopicLinkReachesItsWindow) {
     MainMenu& menu = openMenu();
-    menu.Label2[6].click();
+    menu.entry(MenuEntry::WordsAndNumbers).click();
     TopicScreen& words = window<TopicScreen>("words");
-    words.label3[1].click();
+    words.link(TopicLink::LabellingActivity).click();
     ASSERT_TRUE(shown("wordslab"));
-    auto* heading = qobject_cast<Label*>(
-        window<ActivityWindow>("wordslab").widget(QStringLiteral("Label6")));
+    auto* heading =
+        qobject_cast<Label*>(window<ActivityWindow>("wordslab").widget(QStringLiteral("Label6")));
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->caption(), QStringLiteral("Words and Numbers"));
-    words.label3[3].click();
+    words.link(TopicLink::OrderingActivity).click();
     ASSERT_TRUE(shown("wordsord"));
-    words.label3[4].click();
+    words.link(TopicLink::KeyFacts).click();
     ASSERT_TRUE(shown("teacher"));
     EXPECT_EQ(t.state().pageSetKey, QStringLiteral("key words"));
     EXPECT_TRUE(t.pictures.loaded.contains(QStringLiteral("wmf\\key wordsa.wmf")));
-    words.label3[2].click();
+    words.link(TopicLink::Exit).click();
     processDeferredDeletes();
     EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("words")));
     EXPECT_TRUE(shown("intro0"));
 }
 
 TEST_F(ProgramFlowTest, AnActivityScoresOnTheResultsScreen) {
-    openMenu().Label2[5].click();
-    window<TopicScreen>("pyramids").label3[1].click();
+    openMenu().entry(MenuEntry::Pyramids).click();
+    window<TopicScreen>("pyramids").link(TopicLink::LabellingActivity).click();
     ActivityWindow& lab = window<ActivityWindow>("pyramidslab");
     for (int i = 0; i < 4; ++i) {
         lab.Label2[i].setPosition(lab.Label1[i].Left(), lab.Label1[i].Top());
@@ -121,16 +120,16 @@ TEST_F(ProgramFlowTest, AnActivityScoresOnTheResultsScreen) {
 
 TEST_F(ProgramFlowTest, MenuOpensAcknowledgmentsAndGuide) {
     MainMenu& menu = openMenu();
-    menu.Label2[19].click();
+    menu.entry(MenuEntry::Acknowledgments).click();
     ASSERT_TRUE(shown("teacher"));
-    menu.Label2[20].click();
+    menu.entry(MenuEntry::TeachersGuide).click();
     ASSERT_TRUE(shown("guide"));
     EXPECT_EQ(t.state().currentPage, 1);
 }
 
 TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     MainMenu& menu = openMenu();
-    menu.Label2[17].click();
+    menu.entry(MenuEntry::QuizWizard).click();
     WorksheetWizard& wizard = window<WorksheetWizard>("wizard");
     wizard.Text1.setText(QStringLiteral("Rome, Greece"));
     for (int q = 0; q < 10; ++q) {
@@ -143,7 +142,7 @@ TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     EXPECT_EQ(t.messages.texts().last(), QStringLiteral("Your worksheet has been saved."));
     EXPECT_TRUE(t.readFile(QStringLiteral("multiple/track.txt")).contains("\"Rome, Greece\""));
 
-    menu.Label2[18].click();
+    menu.entry(MenuEntry::WorksheetCatalogue).click();
     processDeferredDeletes();
     EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("intro0")));
     WorksheetCatalogue& catalogue = window<WorksheetCatalogue>("worksheets");
@@ -161,8 +160,10 @@ namespace {
 // A pupil or teacher with a screen reader must be able to find and press every command and
 // know what every box and tick is for, on every screen.
 TEST_F(ProgramFlowTest, EveryControlIsNamedForAssistiveTechnology) {
-    openMenu().Label2[5].click();
-    window<TopicScreen>("pyramids").label3[0].click(); // the quiz, with its questions
+    openMenu().entry(MenuEntry::Pyramids).click();
+    window<TopicScreen>("pyramids")
+        .link(TopicLink::MultipleChoice)
+        .click(); // the quiz, with its questions
     for (const char* name : {"intro0", "pyramids", "words", "multiple", "Welldone", "wordslab",
                              "pyramidsord", "teacher", "guide", "wizard", "worksheets"}) {
         Window& w = t.windows().touch(QString::fromLatin1(name));
@@ -170,7 +171,8 @@ TEST_F(ProgramFlowTest, EveryControlIsNamedForAssistiveTechnology) {
             if (!label->isCommand() || label->caption().isEmpty()) continue;
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
             ASSERT_NE(a, nullptr);
-            EXPECT_EQ(a->role(), QAccessible::Button) << name << " " << qPrintable(label->caption());
+            EXPECT_EQ(a->role(), QAccessible::Button)
+                << name << " " << qPrintable(label->caption());
             EXPECT_EQ(a->text(QAccessible::Name), label->caption());
             ASSERT_NE(a->actionInterface(), nullptr);
         }

@@ -41,7 +41,7 @@ double length(const Signal& s) {
 }
 
 class ProgramSoundTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!capture.failure().isEmpty())
             GTEST_SKIP() << "no sound server of our own: " << capture.failure().toStdString();
@@ -84,12 +84,15 @@ TEST_F(ProgramSoundTest, TheSoundLibraryIsLoadedOnlyOnceTheTitleScreenIsUp) {
 TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
     program->start();
     pump(300ms); // the title screen is up; the card opens behind it
-    expectHeard([&] { program->app().windows.get<TitleScreen>().Command1.click(); }, "click.wav");
-    expectHeard([&] { window<MainMenu>("intro0").Label2[5].click(); }, "click.wav");
-    expectHeard([&] { window<TopicScreen>("pyramids").label3[0].click(); }, "click.wav");
+    expectHeard([&] { program->app().windows.get<TitleScreen>().okButton.click(); }, "click.wav");
+    expectHeard([&] { window<MainMenu>("intro0").entry(MenuEntry::Pyramids).click(); },
+                "click.wav");
+    expectHeard([&] { window<TopicScreen>("pyramids").link(TopicLink::MultipleChoice).click(); },
+                "click.wav");
     expectHeard([&] { window<QuizScreen>("multiple").choiceBox(2).click(); }, "typekey.wav");
     expectHeard([&] { window<QuizScreen>("multiple").link(QuizLink::Exit).click(); }, "click.wav");
-    expectHeard([&] { window<TopicScreen>("pyramids").label3[1].click(); }, "click.wav");
+    expectHeard([&] { window<TopicScreen>("pyramids").link(TopicLink::LabellingActivity).click(); },
+                "click.wav");
     ActivityWindow& lab = window<ActivityWindow>("pyramidslab");
     expectHeard(
         [&] {
