@@ -115,12 +115,9 @@ void loadQuestions(const Folder& f) {
     check(sameSet(set, again), "a question set changed on its way through a file");
 }
 
-QStringList listed(SequentialFile& file, AppState& state) {
-    loadRegister(file, state);
-    QStringList names;
-    for (int i = 1; i <= state.registerCount; ++i)
-        names << state.registerNames[i];
-    return names;
+QStringList listed(SequentialFile& file, WorksheetRegister& list) {
+    loadRegister(file, list);
+    return list.names();
 }
 
 // Names a wizard can produce; a title never holds a double quote or a line end.
@@ -136,10 +133,10 @@ bool typeable(const QStringList& names) {
 void loadRegisterFile(const Folder& f, const QByteArray& bytes, const QString& title) {
     f.put(QStringLiteral("multiple/track.txt"), bytes);
     SequentialFile file(f.folder);
-    auto state = std::make_unique<AppState>();
+    auto list = std::make_unique<WorksheetRegister>();
     QStringList names;
     try {
-        names = listed(file, *state);
+        names = listed(file, *list);
     } catch (const RuntimeError& e) {
         check(!file.isOpen(), "a failed load left the register open");
         check(e.code() == RuntimeError::InputPastEnd || e.code() == RuntimeError::TypeMismatch ||
@@ -148,21 +145,20 @@ void loadRegisterFile(const Folder& f, const QByteArray& bytes, const QString& t
         return;
     }
     check(!file.isOpen(), "the register was left open");
-    if (state->registerCount < 0 || names.contains(title) || !typeable(names)) return;
-    if (state->registerCount == 1000) {
+    if (list->count() < 0 || names.contains(title) || !typeable(names)) return;
+    if (list->count() == 1000) {
         try {
-            trackworksheets(file, *state, title);
+            registerWorksheet(file, *list, title);
             check(false, "a 1001st name was registered");
         } catch (const RuntimeError&) {
             check(f.get(QStringLiteral("multiple/track.txt")) == bytes, "a full register changed");
         }
         return;
     }
-    trackworksheets(file, *state, title);
-    check(listed(file, *state) == names + QStringList{title}, "append lost or changed a name");
-    state->deleteName = title;
-    delworksheet(file, *state);
-    check(listed(file, *state) == names, "delete did not give the names back");
+    registerWorksheet(file, *list, title);
+    check(listed(file, *list) == names + QStringList{title}, "append lost or changed a name");
+    unregisterWorksheet(file, *list, title);
+    check(listed(file, *list) == names, "delete did not give the names back");
 }
 
 } // namespace

@@ -138,7 +138,7 @@ void MainMenu::onSoundOffChosen() {
 
 void MainMenu::onRegisterTimerFired() {
     try {
-        loadRegister(app().file1, state());
+        loadRegister(app().file1, state().worksheets);
     } catch (const RuntimeError&) {
         // Nothing to tell the pupil: the catalogue reads the register again when it opens.
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/AppState.h"
+#include "WorksheetRegister.h"
 
 #include <QStringList>
 
@@ -12,26 +12,23 @@ inline const QString RegisterPath = QStringLiteral("multiple\\track.txt");
 
 // The register of authored worksheets, "multiple\track.txt": a count line, then one name a
 // line. Each operation opens and closes the program's file itself and reports every failure
-// as a RuntimeError after closing the file; what was read before a failure stays in state.
+// as a RuntimeError after closing the file; what was read before a failure stays in the copy.
 
-// Reads the count into registerCount and that many names into slots 1.., anything after them
-// ignored. A name slot above 1000 fails.
-void loadRegister(SequentialFile& file, AppState& state);
+// Reads the count and that many names into slots 1.., anything after them ignored. A name slot
+// above 1000 fails.
+void loadRegister(SequentialFile& file, WorksheetRegister& list);
 
 // Adds a title unless it is listed already (then nothing is written, and false is returned). A
-// register that does not exist yet is created. The file is replaced whole or not at all;
-// registerCount keeps the value that was read.
-bool trackworksheets(SequentialFile& file, AppState& state, const QString& title);
+// register that does not exist yet is created. The file is replaced whole or not at all; the
+// copy's count keeps the value that was read.
+bool registerWorksheet(SequentialFile& file, WorksheetRegister& list, const QString& title);
 
-// Removes deleteName and closes the gap. A name that is not listed leaves the file as it was; a
-// failed write leaves the file and the shared copy as they were.
-void delworksheet(SequentialFile& file, AppState& state);
+// Removes the title and closes the gap. A title that is not listed leaves the file as it was; a
+// failed write leaves the file and the copy as they were.
+void unregisterWorksheet(SequentialFile& file, WorksheetRegister& list, const QString& title);
 
 // Replaces the register with these names, whole or not at all.
 void writeRegister(SequentialFile& file, const QStringList& names);
-
-// Whether the shared copy lists the title, compared exactly.
-bool isRegistered(const AppState& state, const QString& title);
 
 // A name as it is written on its line: quoted when the reading rule would not give it back
 // whole (a comma, or a blank at either end); every other name exactly as typed.

@@ -62,7 +62,7 @@ QStringList worksheetsOldestFirst(SequentialFile& file, const ProgramFolder& fol
     });
     QStringList names;
     for (const QFileInfo& info : files) {
-        if (names.size() == RegisterSlots - 1) break;
+        if (names.size() == WorksheetRegister::MaxNames) break;
         QString name = info.fileName();
         if (!name.endsWith(Extension)) continue;
         name.chop(Extension.size());
@@ -79,10 +79,10 @@ QString freeName(const QDir& dir) {
     }
 }
 
-bool readable(SequentialFile& file, AppState& state) {
+bool readable(SequentialFile& file, WorksheetRegister& list) {
     try {
-        loadRegister(file, state);
-        return state.registerCount >= 0;
+        loadRegister(file, list);
+        return list.count() >= 0;
     } catch (const RuntimeError&) {
         return false;
     }
@@ -90,11 +90,12 @@ bool readable(SequentialFile& file, AppState& state) {
 
 } // namespace
 
-QString recoverRegister(SequentialFile& file, const ProgramFolder& folder, AppState& state) {
-    if (!file.exists(RegisterPath) || readable(file, state)) return {};
+QString recoverRegister(SequentialFile& file, const ProgramFolder& folder,
+                        WorksheetRegister& list) {
+    if (!file.exists(RegisterPath) || readable(file, list)) return {};
     // Another program may be mending it too; under the lock the first one's work is seen.
     RegisterLock lock(folder);
-    if (!file.exists(RegisterPath) || readable(file, state)) return {};
+    if (!file.exists(RegisterPath) || readable(file, list)) return {};
     const QStringList names = worksheetsOldestFirst(file, folder);
     const QDir dir(folder.resolve(Folder));
     const QString track = folder.resolve(RegisterPath);
@@ -107,9 +108,7 @@ QString recoverRegister(SequentialFile& file, const ProgramFolder& folder, AppSt
         QDir().rename(dir.filePath(keptAs), track);
         throw;
     }
-    state.registerCount = static_cast<int>(names.size());
-    for (int i = 1; i <= state.registerCount; ++i)
-        state.registerNames[static_cast<size_t>(i)] = names[i - 1];
+    list.assign(names);
     return keptAs;
 }
 

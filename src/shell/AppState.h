@@ -2,6 +2,7 @@
 
 #include "model/QuestionSet.h"
 #include "model/QuizSession.h"
+#include "model/WorksheetRegister.h"
 
 #include <QString>
 #include <array>
@@ -15,8 +16,6 @@ struct ScoreState {
     int total = 0;
 };
 
-inline constexpr int RegisterSlots = 1001; // names 0..1000
-
 // Program-wide state: one instance, owned by the application and handed to every window.
 struct AppState {
     bool soundOn = false; // silent until the menu or a test turns it on
@@ -27,9 +26,7 @@ struct AppState {
     QuestionSet questionSet;
     QuizSession quiz;
     ScoreState scoreState;
-    int registerCount = 0;
-    std::array<QString, RegisterSlots> registerNames;
-    QString deleteName;
+    WorksheetRegister worksheets; // the copy last read from the register file
     int cataloguePage = 0;
 };
 

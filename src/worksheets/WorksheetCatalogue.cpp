@@ -83,7 +83,7 @@ void WorksheetCatalogue::onLoad() {
     AppState& s = state();
     orSkip([&] { applyCommonFrame(*this, app()); });
     orSkip([&] {
-        const QString keptAs = recoverRegister(app().file1, app().services.folder, s);
+        const QString keptAs = recoverRegister(app().file1, app().services.folder, s.worksheets);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
     });
     Check1.setBackColor(QColor(0, 78, 152));
@@ -93,8 +93,8 @@ void WorksheetCatalogue::onLoad() {
         Label2[j].hide();
         Label2[j].setFontSpec({QStringLiteral("Tahoma"), 12, true});
     }
-    int last = s.registerCount;
-    if (s.registerCount >= Entries + 1) {
+    int last = s.worksheets.count();
+    if (s.worksheets.count() >= Entries + 1) {
         last = Entries;
         label3[1].show();
     }
@@ -105,7 +105,7 @@ void WorksheetCatalogue::onLoad() {
 void WorksheetCatalogue::showEntries(int first, int last) {
     for (int i = first; i <= last; ++i) {
         Label& label = Label2[i - first + 1];
-        label.setCaption(state().registerNames[static_cast<size_t>(i)]);
+        label.setCaption(state().worksheets.name(i));
         label.show();
     }
 }
@@ -122,8 +122,8 @@ void WorksheetCatalogue::workpage() {
     if (page == LastPage) label3[1].hide();
     Label4.setCaption(QStringLiteral("Page") + str(page + 1));
     int last = Entries * page + Entries;
-    if (state().registerCount < last + 1) {
-        last = state().registerCount;
+    if (state().worksheets.count() < last + 1) {
+        last = state().worksheets.count();
         label3[1].hide();
     }
     showEntries(Entries * page + 1, last);

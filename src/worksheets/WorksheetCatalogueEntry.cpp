@@ -92,11 +92,10 @@ void WorksheetCatalogue::deleteWorksheet(const QString& name) {
     if (answer != MessageBoxService::Answer::Ok) return;
     SequentialFile& file = app().file1;
     try {
-        const QString keptAs = recoverRegister(file, app().services.folder, state());
+        const QString keptAs = recoverRegister(file, app().services.folder, state().worksheets);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
-        state().deleteName = name;
         RegisterLock lock(app().services.folder);
-        delworksheet(file, state());
+        unregisterWorksheet(file, state().worksheets, name);
     } catch (const RuntimeError&) {
         file.abandon();
         say(QStringLiteral("There was a problem deleting your worksheet."));
@@ -114,9 +113,9 @@ void WorksheetCatalogue::refreshPage() {
     const int base = Entries * state().cataloguePage;
     for (int j = 1; j <= Entries; ++j) {
         Label2[j].hide();
-        Label2[j].setCaption(state().registerNames[static_cast<size_t>(base + j)]);
+        Label2[j].setCaption(state().worksheets.name(base + j));
     }
-    for (int j = 1; j <= Entries && base + j <= state().registerCount; ++j)
+    for (int j = 1; j <= Entries && base + j <= state().worksheets.count(); ++j)
         Label2[j].show();
 }
 

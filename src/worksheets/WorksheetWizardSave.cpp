@@ -73,7 +73,7 @@ QuestionSet WorksheetWizard::worksheet() const {
 
 // Asked only over a worksheet this wizard does not hold already.
 bool WorksheetWizard::mayReplace(const QString& title) {
-    if (title == m_heldTitle || !isRegistered(state(), title)) return true;
+    if (title == m_heldTitle || !state().worksheets.contains(title)) return true;
     const auto answer = app().services.messages.show(
         QStringLiteral("There is already a worksheet called ") + title +
             QStringLiteral(". Do you want to replace it?"),
@@ -92,7 +92,7 @@ void WorksheetWizard::writeAndRegister(const QString& title) {
     const std::optional<QByteArray> before = registerSnapshot(folder);
     bool registered = false; // a failed registration has left the register as it was
     try {
-        registered = trackworksheets(app().file1, state(), title);
+        registered = registerWorksheet(app().file1, state().worksheets, title);
         sheet.close();
     } catch (const RuntimeError&) {
         app().file1.abandon();
@@ -106,9 +106,9 @@ void WorksheetWizard::saveworksheet() {
     try {
         const QString title = Text1.text();
         worksheetPathForSaving(app().services.folder, title);
-        const QString keptAs = recoverRegister(file, app().services.folder, state());
+        const QString keptAs = recoverRegister(file, app().services.folder, state().worksheets);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
-        if (!file.exists(RegisterPath)) state().registerCount = 0; // made on this first save
+        if (!file.exists(RegisterPath)) state().worksheets.setCount(0); // made on this first save
         if (!mayReplace(title)) return;
         {
             // Taken first, so without it nothing at all is written; let go before the message,

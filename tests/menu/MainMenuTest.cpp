@@ -95,35 +95,35 @@ TEST_F(MainMenuTest, HoverHighlightsOneEntryAndTheBackgroundClearsThemAll) {
 TEST_F(MainMenuTest, RegisterIsReadOnceAfterTheMenuOpens) {
     writeRegister(2, 2);
     MainMenu& m = openMenu();
-    EXPECT_EQ(t.state().registerCount, 0) << "not yet: the timer reads it";
+    EXPECT_EQ(t.state().worksheets.count(), 0) << "not yet: the timer reads it";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !m.registerTimer.isEnabled(); }, 2000));
-    EXPECT_EQ(t.state().registerCount, 2);
-    EXPECT_EQ(t.state().registerNames[2], QStringLiteral("Sheet 2"));
+    EXPECT_EQ(t.state().worksheets.count(), 2);
+    EXPECT_EQ(t.state().worksheets.name(2), QStringLiteral("Sheet 2"));
     writeRegister(3, 3);
     QTest::qWait(20);
-    EXPECT_EQ(t.state().registerCount, 2) << "once per creation of the menu";
+    EXPECT_EQ(t.state().worksheets.count(), 2) << "once per creation of the menu";
 }
 
 TEST_F(MainMenuTest, RegisterFailuresStopSilentlyKeepingWhatWasRead) {
     MainMenu& m = openMenu();
     writeRegister(1005, 1005);
     m.onRegisterTimerFired();
-    EXPECT_EQ(t.state().registerCount, 1005);
-    EXPECT_EQ(t.state().registerNames[1000], QStringLiteral("Sheet 1000"));
+    EXPECT_EQ(t.state().worksheets.count(), 1005);
+    EXPECT_EQ(t.state().worksheets.name(1000), QStringLiteral("Sheet 1000"));
     EXPECT_FALSE(t.app().file1.isOpen());
     EXPECT_FALSE(m.registerTimer.isEnabled());
 
-    t.state().registerNames[3] = QStringLiteral("from before");
+    t.state().worksheets.setName(3, QStringLiteral("from before"));
     writeRegister(5, 2);
     m.onRegisterTimerFired();
-    EXPECT_EQ(t.state().registerCount, 5);
-    EXPECT_EQ(t.state().registerNames[2], QStringLiteral("Sheet 2"));
-    EXPECT_EQ(t.state().registerNames[3], QStringLiteral("from before"));
+    EXPECT_EQ(t.state().worksheets.count(), 5);
+    EXPECT_EQ(t.state().worksheets.name(2), QStringLiteral("Sheet 2"));
+    EXPECT_EQ(t.state().worksheets.name(3), QStringLiteral("from before"));
     EXPECT_FALSE(t.app().file1.isOpen());
 
     QFile::remove(t.folderPath() + QStringLiteral("/multiple/track.txt"));
     m.onRegisterTimerFired();
-    EXPECT_EQ(t.state().registerCount, 5);
+    EXPECT_EQ(t.state().worksheets.count(), 5);
     EXPECT_TRUE(t.messages.shown.empty());
 }
 

@@ -51,8 +51,8 @@ TEST_F(CatalogueTest, AnEmptyRegisterShowsNothingButPageOne) {
 
 TEST_F(CatalogueTest, AMissingRegisterStillLoadsTheWindow) {
     QFile::remove(t.folderPath() + QStringLiteral("/multiple/track.txt"));
-    t.state().registerCount = 1;
-    t.state().registerNames[1] = QStringLiteral("Kept");
+    t.state().worksheets.setCount(1);
+    t.state().worksheets.setName(1, QStringLiteral("Kept"));
     EXPECT_EQ(shown(), QStringList{QStringLiteral("Kept")}) << "the shared copy is listed";
     EXPECT_EQ(catalogue().Check2.backColor(), QColor(0, 78, 152));
     EXPECT_FALSE(t.app().file1.isOpen());
@@ -125,7 +125,7 @@ TEST_F(CatalogueTest, ExitShowsTheMainMenuAnew) {
     EXPECT_FALSE(loaded("worksheets"));
     ASSERT_TRUE(loaded("intro0"));
     EXPECT_TRUE(t.windows().touch(QStringLiteral("intro0")).isVisible());
-    EXPECT_EQ(menuLoads, 1);
+    EXPECT_EQ(menuLoads(), 1);
     EXPECT_EQ(t.sound.played, QStringList{click});
     processDeferredDeletes();
     EXPECT_FALSE(catalogue().Check1.isChecked()) << "the modes start unticked again";

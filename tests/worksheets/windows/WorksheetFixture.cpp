@@ -1,42 +1,19 @@
 #include "WorksheetFixture.h"
 
+#include "menu/MenuWindows.h"
 #include "model/QuestionFile.h"
 #include "model/Register.h"
+#include "quiz/QuizWindows.h"
 #include "worksheets/WorksheetWindows.h"
 
 #include <QDirIterator>
 
 namespace av::test {
 
-QuizStandIn::QuizStandIn(App& app)
-    : Screen(app, QStringLiteral("multiple")),
-      Picture1(add<PicturePanel>(QStringLiteral("Picture1"))),
-      Label5(add<Label>(QStringLiteral("Label5"))), Label6(add<Label>(QStringLiteral("Label6"))),
-      PrintLink(add<Label>(QStringLiteral("label3"), 3)) {
-    PrintLink.setVisible(false);
-}
-
-void QuizStandIn::onLoad() {
-    applyCommonFrame(*this, app());
-    Label6.setCaption(state().questionSet.title);
-}
-
-MenuStandIn::MenuStandIn(App& app, int& loads)
-    : Screen(app, QStringLiteral("intro0")), Image1(add<Image>(QStringLiteral("Image1"))),
-      m_loads(loads) {}
-
-void MenuStandIn::onLoad() {
-    applyCommonFrame(*this, app());
-    loadPicture(Image1, QStringLiteral("Images\\memnonsm.jpg"));
-    state().soundOn = 1;
-    ++m_loads;
-}
-
 WorksheetFixture::WorksheetFixture() {
     registerWorksheetWindows(t.app());
-    t.windows().define(QStringLiteral("multiple"), [this] { return new QuizStandIn(t.app()); });
-    t.windows().define(QStringLiteral("intro0"),
-                       [this] { return new MenuStandIn(t.app(), menuLoads); });
+    registerQuizWindows(t.app());
+    registerMenuWindows(t.app());
     t.writeFile(QStringLiteral("multiple/track.txt"), " 0 \r\n");
     t.state().soundOn = 1;
 }
@@ -88,6 +65,10 @@ QStringList WorksheetFixture::lines(const QString& relativePath) const {
     QString text = QString::fromLatin1(t.readFile(relativePath));
     if (text.endsWith(QStringLiteral("\r\n"))) text.chop(2);
     return text.split(QStringLiteral("\r\n"));
+}
+
+int WorksheetFixture::menuLoads() const {
+    return int(t.pictures.loaded.count(QStringLiteral("Images\\memnonsm.jpg")));
 }
 
 QStringList WorksheetFixture::shown() {

@@ -2,37 +2,14 @@
 
 #include "TestApp.h"
 
-#include "platform/Label.h"
-#include "platform/PictureBox.h"
-#include "shell/Screen.h"
-#include "worksheets/WorksheetWizard.h"
+#include "menu/MainMenu.h"
+#include "quiz/QuizScreen.h"
 #include "worksheets/WorksheetCatalogue.h"
+#include "worksheets/WorksheetWizard.h"
 
 #include <gtest/gtest.h>
 
 namespace av::test {
-
-// Stands in for the quiz screen: the widgets the catalogue sets, and the title it shows.
-class QuizStandIn : public Screen {
-  public:
-    explicit QuizStandIn(App& app);
-    void onLoad() override;
-    PicturePanel& Picture1;
-    Label& Label5;
-    Label& Label6;
-    Label& PrintLink; // label3(3), "Print Worksheet"
-};
-
-// Stands in for the main menu: its picture, and sound switched on at every load.
-class MenuStandIn : public Screen {
-  public:
-    MenuStandIn(App& app, int& loads);
-    void onLoad() override;
-    Image& Image1;
-
-  private:
-    int& m_loads;
-};
 
 class WorksheetFixture : public ::testing::Test {
   protected:
@@ -40,6 +17,8 @@ class WorksheetFixture : public ::testing::Test {
 
     WorksheetWizard& wizard() { return t.windows().get<WorksheetWizard>(); }
     WorksheetCatalogue& catalogue() { return t.windows().get<WorksheetCatalogue>(); }
+    QuizScreen& quiz() { return t.windows().get<QuizScreen>(); }
+    MainMenu& menu() { return t.windows().get<MainMenu>(); }
     bool loaded(const char* name) { return t.windows().isLoaded(QString::fromLatin1(name)); }
 
     // Types a complete worksheet: question n answered by choice (n - 1) % 4 + 1.
@@ -57,7 +36,8 @@ class WorksheetFixture : public ::testing::Test {
     QStringList allFiles() const;
 
     TestApp t;
-    int menuLoads = 0;
+    // The menu reads its picture at every load.
+    int menuLoads() const;
     const QString problem = QStringLiteral("There was a problem saving your worksheet");
     const QString corrupted = QStringLiteral("This worksheet seems to be corrupted.");
     const QString saved = QStringLiteral("Your worksheet has been saved.");

@@ -258,7 +258,7 @@ TEST_F(WorksheetSafetyTest, ADeleteThatCannotWriteSaysSoAndChangesNothing) {
     EXPECT_EQ(t.messages.texts().last(), deleteProblem);
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
-    EXPECT_EQ(t.state().registerCount, 2);
+    EXPECT_EQ(t.state().worksheets.count(), 2);
 
     // The folder made unwritable, also for root: a file stands in its place.
     const QString folder = t.folderPath() + QStringLiteral("/multiple");

@@ -1,8 +1,9 @@
+// The register file's rules, read and written in a temporary folder without a display.
 #include "FileSizeLimit.h"
-#include "TestApp.h"
+#include "RegisterFolder.h"
 
-#include "platform/RuntimeError.h"
 #include "model/Register.h"
+#include "platform/RuntimeError.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -35,21 +36,15 @@ QByteArray registerOf(const QStringList& names) {
 
 class RegisterTest : public ::testing::Test {
   protected:
-    void SetUp() override { t.writeFile(Track, registerBytes({QStringLiteral(" 0 ")})); }
+    void SetUp() override { f.write(Track, registerBytes({QStringLiteral(" 0 ")})); }
 
-    void load() { loadRegister(t.app().file1, t.state()); }
-    void add(const QString& title) { trackworksheets(t.app().file1, t.state(), title); }
-    void remove(const QString& name) {
-        t.state().deleteName = name;
-        delworksheet(t.app().file1, t.state());
-    }
+    void load() { loadRegister(f.file, f.list); }
+    void add(const QString& title) { registerWorksheet(f.file, f.list, title); }
+    void remove(const QString& name) { unregisterWorksheet(f.file, f.list, name); }
     // The register as every reader sees it: a fresh load from the file.
     QStringList listed() {
         load();
-        QStringList names;
-        for (int i = 1; i <= t.state().registerCount; ++i)
-            names << t.state().registerNames[i];
-        return names;
+        return f.list.names();
     }
     template <typename F> void expectFailure(RuntimeError::Code code, F&& operation) {
         try {
@@ -58,60 +53,59 @@ class RegisterTest : public ::testing::Test {
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.code(), code);
         }
-        EXPECT_FALSE(t.app().file1.isOpen()) << "file number 1 left open";
+        EXPECT_FALSE(f.file.isOpen()) << "the register file left open";
     }
 
-    TestApp t;
+    RegisterFolder f;
 };
 
 TEST_F(RegisterTest, LoadReadsTheCountedNamesAndIgnoresTheRest) {
-    t.state().registerNames[3] = QStringLiteral("old");
-    t.writeFile(Track,
-                registerBytes({QStringLiteral(" 2 "), QStringLiteral("A"), QStringLiteral("  B"),
-                               QStringLiteral("C"), QStringLiteral("D,E")}));
+    f.list.setName(3, QStringLiteral("old"));
+    f.write(Track, registerBytes({QStringLiteral(" 2 "), QStringLiteral("A"), QStringLiteral("  B"),
+                                  QStringLiteral("C"), QStringLiteral("D,E")}));
     load();
-    EXPECT_EQ(t.state().registerCount, 2);
-    EXPECT_EQ(t.state().registerNames[1], QStringLiteral("A"));
-    EXPECT_EQ(t.state().registerNames[2], QStringLiteral("B"));
-    EXPECT_EQ(t.state().registerNames[3], QStringLiteral("old"));
-    EXPECT_FALSE(t.app().file1.isOpen());
+    EXPECT_EQ(f.list.count(), 2);
+    EXPECT_EQ(f.list.name(1), QStringLiteral("A"));
+    EXPECT_EQ(f.list.name(2), QStringLiteral("B"));
+    EXPECT_EQ(f.list.name(3), QStringLiteral("old"));
+    EXPECT_FALSE(f.file.isOpen());
 
     // The next write keeps only the counted names.
     add(QStringLiteral("F"));
-    EXPECT_EQ(t.readFile(Track), registerBytes({QStringLiteral(" 3 "), QStringLiteral("A"),
-                                                QStringLiteral("B"), QStringLiteral("F")}));
+    EXPECT_EQ(f.read(Track), registerBytes({QStringLiteral(" 3 "), QStringLiteral("A"),
+                                            QStringLiteral("B"), QStringLiteral("F")}));
 }
 
 TEST_F(RegisterTest, FewerNamesThanTheCountFailKeepingWhatWasRead) {
-    t.state().registerNames[3] = QStringLiteral("old");
-    t.writeFile(Track,
-                registerBytes({QStringLiteral(" 3 "), QStringLiteral("A"), QStringLiteral("B")}));
+    f.list.setName(3, QStringLiteral("old"));
+    f.write(Track,
+            registerBytes({QStringLiteral(" 3 "), QStringLiteral("A"), QStringLiteral("B")}));
     expectFailure(RuntimeError::InputPastEnd, [this] { load(); });
-    EXPECT_EQ(t.state().registerCount, 3);
-    EXPECT_EQ(t.state().registerNames[2], QStringLiteral("B"));
-    EXPECT_EQ(t.state().registerNames[3], QStringLiteral("old"));
+    EXPECT_EQ(f.list.count(), 3);
+    EXPECT_EQ(f.list.name(2), QStringLiteral("B"));
+    EXPECT_EQ(f.list.name(3), QStringLiteral("old"));
     // Neither operation writes over a register it could not read.
-    const QByteArray before = t.readFile(Track);
+    const QByteArray before = f.read(Track);
     expectFailure(RuntimeError::InputPastEnd, [this] { add(QStringLiteral("C")); });
     expectFailure(RuntimeError::InputPastEnd, [this] { remove(QStringLiteral("A")); });
-    EXPECT_EQ(t.readFile(Track), before);
+    EXPECT_EQ(f.read(Track), before);
 }
 
 TEST_F(RegisterTest, ACountOverAThousandLoadsTheFirstThousandAndFails) {
     QStringList lines{QStringLiteral(" 1005 ")};
     lines << manyNames(1005);
-    t.writeFile(Track, registerBytes(lines));
+    f.write(Track, registerBytes(lines));
     expectFailure(RuntimeError::SubscriptOutOfRange, [this] { load(); });
-    EXPECT_EQ(t.state().registerCount, 1005);
-    EXPECT_EQ(t.state().registerNames[1], QStringLiteral("Sheet 1"));
-    EXPECT_EQ(t.state().registerNames[1000], QStringLiteral("Sheet 1000"));
+    EXPECT_EQ(f.list.count(), 1005);
+    EXPECT_EQ(f.list.name(1), QStringLiteral("Sheet 1"));
+    EXPECT_EQ(f.list.name(1000), QStringLiteral("Sheet 1000"));
 }
 
 TEST_F(RegisterTest, AppendingWritesTheCountAsANumberLineAndKeepsTheCountThatWasRead) {
     add(QStringLiteral("Romans"));
-    EXPECT_EQ(t.readFile(Track), QByteArray(" 1 \r\nRomans\r\n"));
-    EXPECT_EQ(t.state().registerCount, 0);
-    EXPECT_EQ(t.state().registerNames[1], QStringLiteral("Romans"));
+    EXPECT_EQ(f.read(Track), QByteArray(" 1 \r\nRomans\r\n"));
+    EXPECT_EQ(f.list.count(), 0);
+    EXPECT_EQ(f.list.name(1), QStringLiteral("Romans"));
 
     add(QStringLiteral("romans")); // names differ by case
     add(QStringLiteral("Romans "));
@@ -122,22 +116,22 @@ TEST_F(RegisterTest, AppendingWritesTheCountAsANumberLineAndKeepsTheCountThatWas
 TEST_F(RegisterTest, AppendingAListedNameLeavesTheFileByteForByte) {
     // Not as the writer would put it, so any rewrite would show.
     const QByteArray odd("2\nRomans\n  Greeks\nleft over\n");
-    t.writeFile(Track, odd);
+    f.write(Track, odd);
     add(QStringLiteral("Greeks"));
-    EXPECT_EQ(t.readFile(Track), odd);
+    EXPECT_EQ(f.read(Track), odd);
 }
 
 TEST_F(RegisterTest, DeletingClosesTheGap) {
-    t.writeFile(Track, registerOf({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+    f.write(Track, registerOf({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
     remove(QStringLiteral("B"));
-    EXPECT_EQ(t.readFile(Track), QByteArray(" 2 \r\nA\r\nC\r\n"));
-    EXPECT_EQ(t.state().registerCount, 2);
+    EXPECT_EQ(f.read(Track), QByteArray(" 2 \r\nA\r\nC\r\n"));
+    EXPECT_EQ(f.list.count(), 2);
 
     remove(QStringLiteral("a")); // not listed: exact comparison
-    EXPECT_EQ(t.readFile(Track), QByteArray(" 2 \r\nA\r\nC\r\n"));
+    EXPECT_EQ(f.read(Track), QByteArray(" 2 \r\nA\r\nC\r\n"));
     remove(QStringLiteral("C"));
     remove(QStringLiteral("A"));
-    EXPECT_EQ(t.readFile(Track), QByteArray(" 0 \r\n"));
+    EXPECT_EQ(f.read(Track), QByteArray(" 0 \r\n"));
 }
 
 TEST_F(RegisterTest, NamesTheReadingRuleWouldSplitOrTrimComeBackAsThemselves) {
@@ -147,8 +141,8 @@ TEST_F(RegisterTest, NamesTheReadingRuleWouldSplitOrTrimComeBackAsThemselves) {
         add(name);
     EXPECT_EQ(listed(), awkward);
     // Only the names that need it are quoted.
-    EXPECT_EQ(t.readFile(Track), QByteArray(" 4 \r\n\"Rome, Greece\"\r\n\" Romans\"\r\n"
-                                            "\"Egypt \"\r\nPlain\r\n"));
+    EXPECT_EQ(f.read(Track), QByteArray(" 4 \r\n\"Rome, Greece\"\r\n\" Romans\"\r\n"
+                                        "\"Egypt \"\r\nPlain\r\n"));
 
     add(QStringLiteral(" Romans")); // found as itself: nothing written
     remove(QStringLiteral("Egypt "));
@@ -161,19 +155,19 @@ TEST_F(RegisterTest, NamesTheReadingRuleWouldSplitOrTrimComeBackAsThemselves) {
 
 TEST_F(RegisterTest, AThousandAndFirstRegistrationFailsWithNothingWritten) {
     const QByteArray full = registerOf(manyNames(1000));
-    t.writeFile(Track, full);
+    f.write(Track, full);
     expectFailure(RuntimeError::SubscriptOutOfRange, [this] { add(QStringLiteral("One more")); });
-    EXPECT_EQ(t.readFile(Track), full);
+    EXPECT_EQ(f.read(Track), full);
     // One name fewer and the last slot is still free.
-    t.writeFile(Track, registerOf(manyNames(999)));
+    f.write(Track, registerOf(manyNames(999)));
     add(QStringLiteral("Last"));
     EXPECT_EQ(listed().size(), 1000);
-    EXPECT_EQ(t.state().registerNames[1000], QStringLiteral("Last"));
+    EXPECT_EQ(f.list.name(1000), QStringLiteral("Last"));
 }
 
 TEST_F(RegisterTest, AFailedWriteLeavesTheOldRegisterWhole) {
     const QByteArray old = registerOf({QStringLiteral("A"), QStringLiteral("B")});
-    t.writeFile(Track, old);
+    f.write(Track, old);
     // The limit ends before a failure is reported, so the report itself is not cut off.
     expectFailure(RuntimeError::PathAccess, [this] {
         FileSizeLimit full(4);
@@ -183,18 +177,18 @@ TEST_F(RegisterTest, AFailedWriteLeavesTheOldRegisterWhole) {
         FileSizeLimit full(4);
         remove(QStringLiteral("A"));
     });
-    EXPECT_EQ(t.readFile(Track), old);
-    EXPECT_EQ(QDir(t.folderPath() + QStringLiteral("/multiple")).entryList(QDir::Files),
+    EXPECT_EQ(f.read(Track), old);
+    EXPECT_EQ(QDir(f.path() + QStringLiteral("/multiple")).entryList(QDir::Files),
               QStringList{QStringLiteral("track.txt")});
 }
 
 TEST_F(RegisterTest, AMissingRegisterIsCreatedByTheFirstRegistrationOnly) {
-    QFile::remove(t.folderPath() + QLatin1Char('/') + Track);
-    t.state().registerCount = 2; // a stale copy lists nothing in the new register
+    QFile::remove(f.path() + QLatin1Char('/') + Track);
+    f.list.setCount(2); // a stale copy lists nothing in the new register
     expectFailure(RuntimeError::FileNotFound, [this] { remove(QStringLiteral("Romans")); });
-    EXPECT_FALSE(QFile::exists(t.folderPath() + QLatin1Char('/') + Track));
+    EXPECT_FALSE(QFile::exists(f.path() + QLatin1Char('/') + Track));
     add(QStringLiteral("Romans"));
-    EXPECT_EQ(t.readFile(Track), QByteArray(" 1 \r\nRomans\r\n"));
+    EXPECT_EQ(f.read(Track), QByteArray(" 1 \r\nRomans\r\n"));
 }
 
 } // namespace
