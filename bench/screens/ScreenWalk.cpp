@@ -144,12 +144,14 @@ void ScreenWalk::teacherEntries() {
          [&] { loaded<PageWindow>(m_program, viewer).label3_Click(PageWindow::ExitLink); });
     step(Kind::ScreenOpen, QStringLiteral("worksheet wizard"), QStringLiteral("wizard"),
          [&] { menu(m_program).onEntryClicked(MenuEntry::QuizWizard); });
-    step(Kind::Step, {}, QStringLiteral("intro0"),
-         [&] { loaded<WorksheetWizard>(m_program, QStringLiteral("wizard")).label3_Click(0); });
+    step(Kind::Step, {}, QStringLiteral("intro0"), [&] {
+        loaded<WorksheetWizard>(m_program, QStringLiteral("wizard"))
+            .onLinkClicked(WorksheetWizard::WizardLink::Exit);
+    });
     step(Kind::ScreenOpen, QStringLiteral("worksheet catalogue"), QStringLiteral("worksheets"),
          [&] { menu(m_program).onEntryClicked(MenuEntry::WorksheetCatalogue); });
     step(Kind::ScreenOpen, QStringLiteral("main menu"), QStringLiteral("intro0"), [&] {
-        loaded<WorksheetCatalogue>(m_program, QStringLiteral("worksheets")).Label2_Click(0);
+        loaded<WorksheetCatalogue>(m_program, QStringLiteral("worksheets")).onExitClicked();
     });
 }
 

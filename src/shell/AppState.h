@@ -27,7 +27,6 @@ struct AppState {
     QuizSession quiz;
     ScoreState scoreState;
     WorksheetRegister worksheets; // the copy last read from the register file
-    int cataloguePage = 0;
 };
 
 } // namespace av

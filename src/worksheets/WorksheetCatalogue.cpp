@@ -45,38 +45,41 @@ template <class Step> void orSkip(Step step) {
 
 WorksheetCatalogue::WorksheetCatalogue(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      Label1(plainLabel(*this, QStringLiteral("Label1"), {0, 0, 12000, 780},
-                        QStringLiteral("Worksheets Catalogue"), 27.75)),
-      Check1(
-          modeBox(*this, QStringLiteral("Check1"), 120, QStringLiteral("Edit Worksheet"), Yellow)),
-      Check2(modeBox(*this, QStringLiteral("Check2"), 9240, QStringLiteral("Delete Worksheet"),
-                     QColor(255, 0, 0))),
-      Label4(plainLabel(*this, QStringLiteral("Label4"), {120, 7920, 1995, 495},
-                        QStringLiteral("Page 1"), 15.75)) {
-    const QString entry = QStringLiteral("Label2");
+      heading(plainLabel(*this, QString::fromLatin1(glossary::catalogue::Heading),
+                         {0, 0, 12000, 780}, QStringLiteral("Worksheets Catalogue"), 27.75)),
+      editMode(modeBox(*this, QString::fromLatin1(glossary::catalogue::EditMode), 120,
+                       QStringLiteral("Edit Worksheet"), Yellow)),
+      deleteMode(modeBox(*this, QString::fromLatin1(glossary::catalogue::DeleteMode), 9240,
+                         QStringLiteral("Delete Worksheet"), QColor(255, 0, 0))),
+      pageCaption(plainLabel(*this, QString::fromLatin1(glossary::catalogue::PageCaption),
+                             {120, 7920, 1995, 495}, QStringLiteral("Page 1"), 15.75)) {
+    const QString list = QString::fromLatin1(glossary::catalogue::List);
     for (int j = 1; j <= Entries; ++j) {
         const int k = (j - 1) % 12;
-        Label& label = addLink(*this, Label2, entry, j, j <= 12 ? 120 : 6120, 720 + 600 * float(k),
+        Label& label = addLink(*this, m_list, list, j, j <= 12 ? 120 : 6120, 720 + 600 * float(k),
                                5715, 375, QString(), 18);
         label.hide();
     }
-    addLink(*this, Label2, entry, 0, 10560, 7920, 1245, 495, QStringLiteral("Exit"), 18);
-    addLink(*this, label3, QStringLiteral("label3"), 0, 2640, 7920, 3195, 495,
-            QStringLiteral("<< Previous Page"))
+    addLink(*this, m_list, list, 0, 10560, 7920, 1245, 495, QStringLiteral("Exit"), 18);
+    const QString paging = QString::fromLatin1(glossary::catalogue::Links);
+    addLink(*this, links, paging, 0, 2640, 7920, 3195, 495, QStringLiteral("<< Previous Page"))
         .hide();
-    addLink(*this, label3, QStringLiteral("label3"), 1, 6000, 7920, 3195, 495,
-            QStringLiteral("Next Page >>"))
-        .hide();
+    addLink(*this, links, paging, 1, 6000, 7920, 3195, 495, QStringLiteral("Next Page >>")).hide();
     connectHandlers();
 }
 
 void WorksheetCatalogue::connectHandlers() {
-    Label2.connectEach(&Label::clicked, this, [this](int i) { Label2_Click(i); });
-    Label2.connectEach(&Label::mouseMove, this,
-                       [this](int i, const MouseArgs&) { Label2_MouseMove(i); });
-    label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
-    connect(&Check1, &QCheckBox::toggled, this, &WorksheetCatalogue::Check1_Click);
-    connect(&Check2, &QCheckBox::toggled, this, &WorksheetCatalogue::Check2_Click);
+    m_list.connectEach(&Label::clicked, this, [this](int i) {
+        if (i == 0)
+            onExitClicked();
+        else
+            onEntryClicked(i);
+    });
+    m_list.connectEach(&Label::mouseMove, this,
+                       [this](int i, const MouseArgs&) { onEntryHovered(i); });
+    links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(CatalogueLink(i)); });
+    connect(&editMode, &QCheckBox::toggled, this, &WorksheetCatalogue::onEditModeToggled);
+    connect(&deleteMode, &QCheckBox::toggled, this, &WorksheetCatalogue::onDeleteModeToggled);
 }
 
 void WorksheetCatalogue::onLoad() {
@@ -86,17 +89,17 @@ void WorksheetCatalogue::onLoad() {
         const QString keptAs = recoverRegister(app().file1, app().services.folder, s.worksheets);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
     });
-    Check1.setBackColor(QColor(0, 78, 152));
-    Check2.setBackColor(QColor(0, 78, 152));
-    s.cataloguePage = 0;
+    editMode.setBackColor(QColor(0, 78, 152));
+    deleteMode.setBackColor(QColor(0, 78, 152));
+    m_page = 0;
     for (int j = 1; j <= Entries; ++j) {
-        Label2[j].hide();
-        Label2[j].setFontSpec({QStringLiteral("Tahoma"), 12, true});
+        entry(j).hide();
+        entry(j).setFontSpec({QStringLiteral("Tahoma"), 12, true});
     }
     int last = s.worksheets.count();
     if (s.worksheets.count() >= Entries + 1) {
         last = Entries;
-        label3[1].show();
+        link(CatalogueLink::NextPage).show();
     }
     showEntries(1, last);
 }
@@ -104,51 +107,53 @@ void WorksheetCatalogue::onLoad() {
 // Sets entries from slot first on (entry 1) to slot last, and shows them.
 void WorksheetCatalogue::showEntries(int first, int last) {
     for (int i = first; i <= last; ++i) {
-        Label& label = Label2[i - first + 1];
+        Label& label = entry(i - first + 1);
         label.setCaption(state().worksheets.name(i));
         label.show();
     }
 }
 
-void WorksheetCatalogue::workpage() {
-    const int page = state().cataloguePage;
+void WorksheetCatalogue::showPage() {
+    Label& previous = link(CatalogueLink::PreviousPage);
+    Label& next = link(CatalogueLink::NextPage);
     for (int j = 1; j <= Entries; ++j) {
-        Label2[j].setCaption(QString());
-        Label2[j].hide();
+        entry(j).setCaption(QString());
+        entry(j).hide();
     }
-    label3[0].show();
-    label3[1].show();
-    if (page == 0) label3[0].hide();
-    if (page == LastPage) label3[1].hide();
-    Label4.setCaption(QStringLiteral("Page") + str(page + 1));
-    int last = Entries * page + Entries;
+    previous.show();
+    next.show();
+    if (m_page == 0) previous.hide();
+    if (m_page == LastPage) next.hide();
+    pageCaption.setCaption(QStringLiteral("Page") + str(m_page + 1));
+    int last = Entries * m_page + Entries;
     if (state().worksheets.count() < last + 1) {
         last = state().worksheets.count();
-        label3[1].hide();
+        next.hide();
     }
-    showEntries(Entries * page + 1, last);
+    showEntries(Entries * m_page + 1, last);
 }
 
-void WorksheetCatalogue::label3_Click(int index) {
-    state().cataloguePage += index == 0 ? -1 : 1;
-    workpage();
+void WorksheetCatalogue::onLinkClicked(CatalogueLink link) {
+    m_page += link == CatalogueLink::PreviousPage ? -1 : 1;
+    showPage();
     playSound(ClickSound);
 }
 
-void WorksheetCatalogue::Check1_Click() {
-    if (Check1.isChecked()) Check2.setChecked(false);
+void WorksheetCatalogue::onEditModeToggled() {
+    if (editMode.isChecked()) deleteMode.setChecked(false);
 }
 
-void WorksheetCatalogue::Check2_Click() {
-    if (Check2.isChecked()) Check1.setChecked(false);
+void WorksheetCatalogue::onDeleteModeToggled() {
+    if (deleteMode.isChecked()) editMode.setChecked(false);
 }
 
-void WorksheetCatalogue::Label2_MouseMove(int index) {
-    hoverOn(Label2[index]);
+// Entry 0 is the exit link.
+void WorksheetCatalogue::onEntryHovered(int entry) {
+    hoverOn(m_list[entry]);
 }
 
 void WorksheetCatalogue::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(Label2, {{0, Entries}});
+    hoverReset(m_list, {{0, Entries}});
 }
 
 } // namespace av

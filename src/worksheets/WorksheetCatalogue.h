@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/Glossary.h"
 #include "shell/Screen.h"
 
 #include "platform/Buttons.h"
@@ -13,34 +14,42 @@ namespace av {
 class WorksheetCatalogue : public Screen {
     Q_OBJECT
   public:
-    static constexpr const char* Name = "worksheets";
+    static constexpr const char* Name = glossary::window::WorksheetCatalogue;
     static constexpr int Entries = 24;
     static constexpr int LastPage = 40;
+    enum class CatalogueLink { PreviousPage = 0, NextPage = 1 };
 
     explicit WorksheetCatalogue(App& app);
 
     void onLoad() override;
-    void closeButtonPressed() override { Label2_Click(0); }
+    void closeButtonPressed() override { onExitClicked(); }
 
-    void Label2_Click(int index);
-    void Label2_MouseMove(int index);
-    void label3_Click(int index);
-    void Check1_Click();
-    void Check2_Click();
+    void onExitClicked();
+    void onEntryClicked(int entry);
+    void onEntryHovered(int entry);
+    void onLinkClicked(CatalogueLink link);
+    void onEditModeToggled();
+    void onDeleteModeToggled();
 
-    // Shows page cataloguePage with its caption and paging labels.
-    void workpage();
+    // Shows the page on show now with its caption and paging links.
+    void showPage();
+    // The page on show, counted from 0.
+    int page() const { return m_page; }
     // Fills the wizard from the loaded question set and shows it. The title box gets the name
     // the worksheet is filed under: its file's first line loses leading blanks and turns "&"
     // into ",", and saving under that would file a second worksheet.
-    void editworksheet(const QString& name);
+    void editWorksheet(const QString& name);
 
-    Label& Label1;
-    CheckBox& Check1;
-    CheckBox& Check2;
-    Label& Label4;
-    Group<Label> Label2;
-    Group<Label> label3;
+    // Entries 1 to 24 show the page's titles.
+    Label& entry(int j) const { return m_list[j]; }
+    Label& exitLink() const { return m_list[0]; }
+    Label& link(CatalogueLink l) const { return links[static_cast<int>(l)]; }
+
+    Label& heading;
+    CheckBox& editMode;
+    CheckBox& deleteMode;
+    Label& pageCaption;
+    Group<Label> links;
 
   protected:
     void onPointerOverBackground(const MouseArgs&) override;
@@ -53,6 +62,9 @@ class WorksheetCatalogue : public Screen {
     void takeWorksheet();
     void showEntries(int first, int last);
     void say(const QString& text);
+
+    Group<Label> m_list; // the exit link, then the entries
+    int m_page = 0;
 };
 
 } // namespace av

@@ -1,12 +1,12 @@
+#include "WorksheetCatalogue.h"
+#include "WorksheetWizard.h"
 #include "model/Register.h"
 #include "model/RegisterLock.h"
 #include "model/RegisterRecovery.h"
-#include "WorksheetWizard.h"
 #include "model/WorksheetFile.h"
-#include "WorksheetCatalogue.h"
 
-#include "model/QuestionFile.h"
 #include "menu/MainMenu.h"
+#include "model/QuestionFile.h"
 #include "quiz/QuizScreen.h"
 
 #include "platform/PictureBox.h"
@@ -16,6 +16,7 @@ namespace av {
 namespace {
 
 const QString Title = QStringLiteral("Ancient Velmora");
+const QString Corrupted = QStringLiteral("This worksheet seems to be corrupted.");
 
 // The number of the correct choice, 1 to 4; anything else would tick a box of another
 // question, so it is refused as a damaged file.
@@ -29,29 +30,35 @@ int correctChoice(const QString& field) {
 
 } // namespace
 
-void WorksheetCatalogue::Label2_Click(int index) {
+void WorksheetCatalogue::onExitClicked() {
     try {
         playSound(ClickSound);
-        if (index == 0) {
-            app().windows.show(QStringLiteral("intro0"));
-            unload();
-            return;
-        }
-        const QString name = Label2[index].caption();
+        app().windows.show(QString::fromLatin1(MainMenu::Name));
+        unload();
+    } catch (const RuntimeError&) {
+        app().file1.abandon();
+        say(Corrupted);
+    }
+}
+
+void WorksheetCatalogue::onEntryClicked(int j) {
+    try {
+        playSound(ClickSound);
+        const QString name = entry(j).caption();
         // Deleting touches only the register, so a worksheet whose file is gone or damaged can
         // still be taken off the list.
-        if (Check2.isChecked() && !Check1.isChecked()) {
+        if (deleteMode.isChecked() && !editMode.isChecked()) {
             deleteWorksheet(name);
             return;
         }
         openWorksheet(name);
-        if (Check1.isChecked())
-            editworksheet(name);
+        if (editMode.isChecked())
+            editWorksheet(name);
         else
             takeWorksheet();
     } catch (const RuntimeError&) {
         app().file1.abandon();
-        say(QStringLiteral("This worksheet seems to be corrupted."));
+        say(Corrupted);
     }
 }
 
@@ -63,23 +70,20 @@ void WorksheetCatalogue::openWorksheet(const QString& name) {
     file.close();
 }
 
-void WorksheetCatalogue::editworksheet(const QString& name) {
+void WorksheetCatalogue::editWorksheet(const QString& name) {
     const QuestionSet& set = state().questionSet;
     // Checked before the wizard is touched, so a damaged file never leaves it half filled.
     std::array<int, WorksheetWizard::Questions> correct{};
     for (int q = 0; q < WorksheetWizard::Questions; ++q)
         correct[q] = correctChoice(set.question(q + 1).correct);
     WorksheetWizard& wizard = app().windows.get<WorksheetWizard>();
-    wizard.Text1.setText(name);
+    wizard.titleBox.setText(name);
     wizard.holdWorksheet(name);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
-        const int first = WorksheetWizard::Choices * q;
-        wizard.Text2[q].setText(set.question(q + 1).text);
-        wizard.Text3[first].setText(set.question(q + 1).choice(1));
-        wizard.Text3[first + 1].setText(set.question(q + 1).choice(2));
-        wizard.Text3[first + 2].setText(set.question(q + 1).choice(3));
-        wizard.Text3[first + 3].setText(set.question(q + 1).choice(4));
-        wizard.Check1[first + correct[q] - 1].setChecked(true);
+        wizard.questionBox(q).setText(set.question(q + 1).text);
+        for (int c = 0; c < WorksheetWizard::Choices; ++c)
+            wizard.choiceBox(q, c).setText(set.question(q + 1).choice(c + 1));
+        wizard.correctTick(q, correct[q] - 1).setChecked(true);
     }
     wizard.showWindow();
 }
@@ -110,13 +114,13 @@ void WorksheetCatalogue::say(const QString& text) {
 
 // The page keeps its number, caption and paging labels; only its entries move up.
 void WorksheetCatalogue::refreshPage() {
-    const int base = Entries * state().cataloguePage;
+    const int base = Entries * m_page;
     for (int j = 1; j <= Entries; ++j) {
-        Label2[j].hide();
-        Label2[j].setCaption(state().worksheets.name(base + j));
+        entry(j).hide();
+        entry(j).setCaption(state().worksheets.name(base + j));
     }
     for (int j = 1; j <= Entries && base + j <= state().worksheets.count(); ++j)
-        Label2[j].show();
+        entry(j).show();
 }
 
 // The quiz gets the main menu's picture; reading it loads the menu unseen when it is gone.

@@ -16,7 +16,7 @@ constexpr float BoxHeight = 330;
 
 Label& captionLabel(Window& w, Group<Label>& group, int index, QRectF r, const QString& text,
                     double points, Label::Align align = Label::Align::Left) {
-    Label& label = w.add<Label>(QStringLiteral("Label1"), index);
+    Label& label = w.add<Label>(QString::fromLatin1(glossary::wizard::Captions), index);
     label.setBounds(float(r.x()), float(r.y()), float(r.width()), float(r.height()));
     label.setCaption(text);
     label.setFontSpec({QStringLiteral("Tahoma"), points, true});
@@ -41,18 +41,18 @@ TextBox& textBox(Window& w, Group<TextBox>* group, const QString& name, int inde
 
 WorksheetWizard::WorksheetWizard(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      Text1(textBox(*this, nullptr, QStringLiteral("Text1"), -1, {7560, 120, 4215, 375}, 25)) {
-    Text1.setAccessibleName(QStringLiteral("Worksheet Title"));
-    captionLabel(*this, Label1, 0, {240, 60, 6000, 480}, QStringLiteral("Multiple Choice Wizard"),
+      titleBox(textBox(*this, nullptr, QString::fromLatin1(glossary::wizard::TitleBox), -1,
+                       {7560, 120, 4215, 375}, 25)) {
+    titleBox.setAccessibleName(QStringLiteral("Worksheet Title"));
+    captionLabel(*this, captions, 0, {240, 60, 6000, 480}, QStringLiteral("Multiple Choice Wizard"),
                  20);
-    captionLabel(*this, Label1, 1, {5400, 165, 2040, 330}, QStringLiteral("Worksheet Title"), 12,
+    captionLabel(*this, captions, 1, {5400, 165, 2040, 330}, QStringLiteral("Worksheet Title"), 12,
                  Label::Align::Right);
     for (int q = 0; q < Questions; ++q)
         buildQuestion(q);
-    addLink(*this, label3, QStringLiteral("label3"), 0, 10560, 7920, 1245, 495,
-            QStringLiteral("Exit"));
-    addLink(*this, label3, QStringLiteral("label3"), 1, 240, 7920, 2775, 495,
-            QStringLiteral("Save Worksheet"));
+    const QString linkName = QString::fromLatin1(glossary::wizard::Links);
+    addLink(*this, links, linkName, 0, 10560, 7920, 1245, 495, QStringLiteral("Exit"));
+    addLink(*this, links, linkName, 1, 240, 7920, 2775, 495, QStringLiteral("Save Worksheet"));
     buildTabOrder();
     connectHandlers();
 }
@@ -62,27 +62,28 @@ WorksheetWizard::WorksheetWizard(App& app)
 void WorksheetWizard::buildQuestion(int q) {
     const float left = q < 5 ? 240 : 6120;
     const float top = QuestionTop + BlockHeight * float(q % 5);
-    captionLabel(*this, Label1, 2 + q, {left, top - 300, ChoiceWidth, 285},
+    captionLabel(*this, captions, 2 + q, {left, top - 300, ChoiceWidth, 285},
                  QStringLiteral("Question") + str(q + 1), 9.75);
     const QString question = QStringLiteral("Question") + str(q + 1);
-    textBox(*this, &Text2, QStringLiteral("Text2"), q, {left, top, 5655, BoxHeight}, 60)
+    textBox(*this, &questionBoxes, QString::fromLatin1(glossary::wizard::QuestionBoxes), q,
+            {left, top, 5655, BoxHeight}, 60)
         .setAccessibleName(question);
     for (int c = 0; c < Choices; ++c) {
         const int i = Choices * q + c;
         const bool second = c % 2 == 1;
         const float boxLeft = left + (second ? 3360 : 480);
         const float boxTop = top + (c < 2 ? 390 : 720);
-        const float checkLeft = boxLeft - (second ? 270 : 240);
+        const float tickLeft = boxLeft - (second ? 270 : 240);
         // The tick boxes have no caption on screen; a screen reader still says what each is.
         const QString choice = question + QStringLiteral(", choice ") + QChar(u'A' + c);
-        textBox(*this, &Text3, QStringLiteral("Text3"), i,
+        textBox(*this, &choiceBoxes, QString::fromLatin1(glossary::wizard::ChoiceBoxes), i,
                 {boxLeft, boxTop, ChoiceWidth, BoxHeight}, 30)
             .setAccessibleName(choice);
-        CheckBox& check = add<CheckBox>(QStringLiteral("Check1"), i);
-        check.setBounds(checkLeft, boxTop, 255, 315);
-        check.setAccessibleName(choice + QStringLiteral(" is the correct answer"));
-        Check1.add(i, &check);
-        captionLabel(*this, Label1, 12 + i, {checkLeft - 270, boxTop + 30, 255, 285},
+        CheckBox& tick = add<CheckBox>(QString::fromLatin1(glossary::wizard::CorrectTicks), i);
+        tick.setBounds(tickLeft, boxTop, 255, 315);
+        tick.setAccessibleName(choice + QStringLiteral(" is the correct answer"));
+        correctTicks.add(i, &tick);
+        captionLabel(*this, captions, 12 + i, {tickLeft - 270, boxTop + 30, 255, 285},
                      QString(QChar(u'A' + c)) + QLatin1Char('.'), 9.75);
     }
 }
@@ -91,69 +92,69 @@ void WorksheetWizard::buildQuestion(int q) {
 // two commands, last.
 void WorksheetWizard::buildTabOrder() {
     keepOwnTabOrder();
-    QWidget* previous = &Text1;
+    QWidget* previous = &titleBox;
     auto next = [&previous](QWidget* w) {
         QWidget::setTabOrder(previous, w);
         previous = w;
     };
     for (int q = 0; q < Questions; ++q) {
-        next(&Text2[q]);
+        next(&questionBoxes[q]);
         for (int c = 0; c < Choices; ++c)
-            next(&Text3[Choices * q + c]);
+            next(&choiceBoxes[Choices * q + c]);
     }
     for (int i = 0; i < Questions * Choices; ++i)
-        next(&Check1[i]);
-    next(&label3[1]);
-    next(&label3[0]);
+        next(&correctTicks[i]);
+    next(&links[1]);
+    next(&links[0]);
 }
 
 void WorksheetWizard::connectHandlers() {
-    label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
-    label3.connectEach(&Label::mouseMove, this,
-                       [this](int i, const MouseArgs&) { label3_MouseMove(i); });
-    connect(&Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(EnterKey); });
-    Text2.connectEach(&QLineEdit::returnPressed, this,
-                      [this](int i) { Text2_KeyPress(i, EnterKey); });
-    Text3.connectEach(&QLineEdit::returnPressed, this,
-                      [this](int i) { Text3_KeyPress(i, EnterKey); });
+    links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(WizardLink(i)); });
+    links.connectEach(&Label::mouseMove, this,
+                      [this](int i, const MouseArgs&) { onLinkHovered(WizardLink(i)); });
+    connect(&titleBox, &QLineEdit::returnPressed, this, [this] { onTitleKeyPress(EnterKey); });
+    questionBoxes.connectEach(&QLineEdit::returnPressed, this,
+                              [this](int i) { onQuestionKeyPress(i, EnterKey); });
+    choiceBoxes.connectEach(&QLineEdit::returnPressed, this,
+                            [this](int i) { onChoiceKeyPress(i, EnterKey); });
 }
 
 void WorksheetWizard::onLoad() {
     applyCommonFrame(*this, app());
-    for (const auto& [i, check] : Check1)
-        check->setBackColor(FrameBlue);
+    for (const auto& [i, tick] : correctTicks)
+        tick->setBackColor(FrameBlue);
 }
 
-void WorksheetWizard::label3_Click(int index) {
-    if (index == 0)
+void WorksheetWizard::onLinkClicked(WizardLink link) {
+    if (link == WizardLink::Exit)
         unload();
-    else if (index == 1)
-        genwork();
+    else if (link == WizardLink::SaveWorksheet)
+        checkAndSave();
     playSound(ClickSound);
 }
 
-void WorksheetWizard::label3_MouseMove(int index) {
-    hoverOn(label3[index]);
+void WorksheetWizard::onLinkHovered(WizardLink link) {
+    hoverOn(links[static_cast<int>(link)]);
 }
 
 void WorksheetWizard::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(label3, {{0, 1}});
+    hoverReset(links, {{0, 1}});
 }
 
-void WorksheetWizard::Text1_KeyPress(int keyAscii) {
-    if (keyAscii == EnterKey) Text2[0].setFocus();
+void WorksheetWizard::onTitleKeyPress(int keyAscii) {
+    if (keyAscii == EnterKey) questionBoxes[0].setFocus();
 }
 
-void WorksheetWizard::Text2_KeyPress(int index, int keyAscii) {
-    if (keyAscii == EnterKey) Text3[Choices * index].setFocus();
+void WorksheetWizard::onQuestionKeyPress(int q, int keyAscii) {
+    if (keyAscii == EnterKey) choiceBox(q, 0).setFocus();
 }
 
-void WorksheetWizard::Text3_KeyPress(int index, int keyAscii) {
+void WorksheetWizard::onChoiceKeyPress(int index, int keyAscii) {
     if (keyAscii != EnterKey) return;
     if (index % Choices != Choices - 1)
-        Text3[index + 1].setFocus();
+        choiceBoxes[index + 1].setFocus();
     else if (index < Questions * Choices - 1)
-        Text2[(index + 1) / Choices].setFocus();
+        questionBox((index + 1) / Choices).setFocus();
 }
 
 } // namespace av

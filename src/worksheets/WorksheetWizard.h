@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/Glossary.h"
 #include "shell/Screen.h"
 
 #include "platform/Buttons.h"
@@ -14,36 +15,44 @@ namespace av {
 class WorksheetWizard : public Screen {
     Q_OBJECT
   public:
-    static constexpr const char* Name = "wizard";
+    static constexpr const char* Name = glossary::window::WorksheetWizard;
     static constexpr int Questions = 10;
     static constexpr int Choices = 4;
     static constexpr int EnterKey = 13;
+    enum class WizardLink { Exit = 0, SaveWorksheet = 1 };
 
     explicit WorksheetWizard(App& app);
 
     void onLoad() override;
-    void closeButtonPressed() override { label3_Click(0); }
+    void closeButtonPressed() override { onLinkClicked(WizardLink::Exit); }
 
-    void label3_Click(int index);
-    void label3_MouseMove(int index);
-    void Text1_KeyPress(int keyAscii);
-    void Text2_KeyPress(int index, int keyAscii);
-    void Text3_KeyPress(int index, int keyAscii);
+    void onLinkClicked(WizardLink link);
+    void onLinkHovered(WizardLink link);
+    // Enter in a box moves on to the next box to fill; other keys do nothing here.
+    void onTitleKeyPress(int keyAscii);
+    void onQuestionKeyPress(int q, int keyAscii);
+    void onChoiceKeyPress(int index, int keyAscii);
 
     // Checks the worksheet is complete, then saves it; stops at the first gap with a message.
-    void genwork();
+    void checkAndSave();
     // Writes the question file and registers the title; any failure shows the problem message
     // and leaves every file as it was.
-    void saveworksheet();
+    void saveWorksheet();
     // The wizard now holds the worksheet filed under title, which saving replaces unasked.
     void holdWorksheet(const QString& title) { m_heldTitle = title; }
 
-    Group<Label> Label1;
-    Group<Label> label3;
-    Group<TextBox> Text2;
-    Group<TextBox> Text3;
-    Group<CheckBox> Check1;
-    TextBox& Text1;
+    TextBox& questionBox(int q) const { return questionBoxes[q]; }
+    TextBox& choiceBox(int q, int c) const { return choiceBoxes[Choices * q + c]; }
+    CheckBox& correctTick(int q, int c) const { return correctTicks[Choices * q + c]; }
+    Label& link(WizardLink l) const { return links[static_cast<int>(l)]; }
+
+    // 0 the heading, 1 the title's caption, 2.. the question captions, then the choice letters.
+    Group<Label> captions;
+    Group<Label> links;
+    Group<TextBox> questionBoxes;
+    Group<TextBox> choiceBoxes;   // Choices * q + c
+    Group<CheckBox> correctTicks; // Choices * q + c
+    TextBox& titleBox;
 
   protected:
     void onPointerOverBackground(const MouseArgs&) override;

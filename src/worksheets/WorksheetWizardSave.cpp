@@ -1,7 +1,7 @@
+#include "WorksheetWizard.h"
 #include "model/Register.h"
 #include "model/RegisterLock.h"
 #include "model/RegisterRecovery.h"
-#include "WorksheetWizard.h"
 #include "model/WorksheetFile.h"
 
 #include "model/QuestionFile.h"
@@ -21,14 +21,14 @@ void WorksheetWizard::say(const QString& text) {
 QString WorksheetWizard::missingPart(int n) const {
     const int q = n - 1;
     const QString number = str(n);
-    if (Text2[q].text().isEmpty())
+    if (questionBoxes[q].text().isEmpty())
         return QStringLiteral("You have not completed Question") + number;
     int ticked = 0;
     for (int c = 0; c < Choices; ++c) {
         const int i = Choices * q + c;
-        if (Text3[i].text().isEmpty())
+        if (choiceBoxes[i].text().isEmpty())
             return QStringLiteral("You have not completed Question") + number;
-        if (Check1[i].isChecked()) ++ticked;
+        if (correctTicks[i].isChecked()) ++ticked;
     }
     if (ticked == 0)
         return QStringLiteral("You have not ticked the correct answer for Question") + number;
@@ -37,9 +37,9 @@ QString WorksheetWizard::missingPart(int n) const {
     return {};
 }
 
-void WorksheetWizard::genwork() {
+void WorksheetWizard::checkAndSave() {
     // Blanks alone would file a worksheet with a name nobody can see in the catalogue.
-    if (Text1.text().trimmed().isEmpty()) {
+    if (titleBox.text().trimmed().isEmpty()) {
         say(QStringLiteral("You have not chosen a title for your worksheet"));
         return;
     }
@@ -50,23 +50,21 @@ void WorksheetWizard::genwork() {
             return;
         }
     }
-    saveworksheet();
+    saveWorksheet();
 }
 
 // The widgets as a question set; the correct line holds the digit of each ticked box, which
-// after genwork is exactly one.
+// after checkAndSave is exactly one.
 QuestionSet WorksheetWizard::worksheet() const {
     QuestionSet set;
-    set.title = Text1.text();
+    set.title = titleBox.text();
     for (int n = 1; n <= Questions; ++n) {
         const int first = Choices * (n - 1);
-        set.question(n).text = Text2[n - 1].text();
-        set.question(n).choice(1) = Text3[first].text();
-        set.question(n).choice(2) = Text3[first + 1].text();
-        set.question(n).choice(3) = Text3[first + 2].text();
-        set.question(n).choice(4) = Text3[first + 3].text();
-        for (int c = 0; c < Choices; ++c)
-            if (Check1[first + c].isChecked()) set.question(n).correct += QString::number(c + 1);
+        set.question(n).text = questionBoxes[n - 1].text();
+        for (int c = 0; c < Choices; ++c) {
+            set.question(n).choice(c + 1) = choiceBoxes[first + c].text();
+            if (correctTicks[first + c].isChecked()) set.question(n).correct += QString::number(c + 1);
+        }
     }
     return set;
 }
@@ -101,10 +99,10 @@ void WorksheetWizard::writeAndRegister(const QString& title) {
     }
 }
 
-void WorksheetWizard::saveworksheet() {
+void WorksheetWizard::saveWorksheet() {
     SequentialFile& file = app().file1;
     try {
-        const QString title = Text1.text();
+        const QString title = titleBox.text();
         worksheetPathForSaving(app().services.folder, title);
         const QString keptAs = recoverRegister(file, app().services.folder, state().worksheets);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));

@@ -62,31 +62,31 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
 
     menu.entry(MenuEntry::QuizWizard).click();
     WorksheetWizard& wizard = window<WorksheetWizard>("wizard");
-    wizard.Text1.setText(u"Romans"_s);
+    wizard.titleBox.setText(u"Romans"_s);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
-        wizard.Text2[q].setText(u"Who?"_s);
+        wizard.questionBox(q).setText(u"Who?"_s);
         for (int c = 0; c < WorksheetWizard::Choices; ++c)
-            wizard.Text3[4 * q + c].setText(u"Them"_s);
-        wizard.Check1[4 * q].setChecked(true);
+            wizard.choiceBox(q, c).setText(u"Them"_s);
+        wizard.correctTick(q, 0).setChecked(true);
     }
-    wizard.label3_Click(1);
+    wizard.onLinkClicked(WorksheetWizard::WizardLink::SaveWorksheet);
     EXPECT_EQ(t->messages.texts().last(), u"Your worksheet has been saved."_s);
     EXPECT_TRUE(QFile::exists(worksheets + u"/Romans.txt"_s));
     QFile track(worksheets + u"/track.txt"_s);
     ASSERT_TRUE(track.open(QIODevice::ReadOnly));
     EXPECT_EQ(track.readAll(), QByteArray(" 1 \r\nRomans\r\n"));
     // A title naming a shipped quiz is refused, here as in the build folder.
-    wizard.Text1.setText(u"The Pyramids"_s);
-    wizard.label3_Click(1);
+    wizard.titleBox.setText(u"The Pyramids"_s);
+    wizard.onLinkClicked(WorksheetWizard::WizardLink::SaveWorksheet);
     EXPECT_EQ(t->messages.texts().last(), u"There was a problem saving your worksheet"_s);
 
     // The catalogue lists the new worksheet and opens it as a quiz.
-    wizard.label3_Click(0);
+    wizard.onLinkClicked(WorksheetWizard::WizardLink::Exit);
     menu.entry(MenuEntry::WorksheetCatalogue).click();
     processDeferredDeletes();
     WorksheetCatalogue& catalogue = window<WorksheetCatalogue>("worksheets");
-    ASSERT_EQ(catalogue.Label2[1].caption(), u"Romans"_s);
-    catalogue.Label2[1].click();
+    ASSERT_EQ(catalogue.entry(1).caption(), u"Romans"_s);
+    catalogue.entry(1).click();
     EXPECT_EQ(t->state().questionSet.title, u"Romans"_s);
 }
 

@@ -184,7 +184,7 @@ TEST_F(KeyboardTest, TabGoesRoundEveryScreenInReadingOrder) {
 
 TEST_F(KeyboardTest, TheWizardKeepsItsOwnOrderAndEndsOnItsCommands) {
     auto& wizard = dynamic_cast<WorksheetWizard&>(openFromMenu(17, "wizard"));
-    ASSERT_TRUE(tabTo(wizard, wizard.Text1));
+    ASSERT_TRUE(tabTo(wizard, wizard.titleBox));
     std::vector<QWidget*> round{focused()};
     for (int i = 0; i < 1 + 50 + 40 + 2; ++i) {
         key(wizard, Qt::Key_Tab);
@@ -193,14 +193,16 @@ TEST_F(KeyboardTest, TheWizardKeepsItsOwnOrderAndEndsOnItsCommands) {
     const auto at = [&](QWidget* w) {
         return std::find(round.begin(), round.end(), w) - round.begin();
     };
-    EXPECT_LT(at(&wizard.Text1), at(&wizard.Text2[0]));
-    EXPECT_LT(at(&wizard.Text2[0]), at(&wizard.Text3[0]));
-    EXPECT_LT(at(&wizard.Text3[39]), at(&wizard.Check1[0]));
-    EXPECT_EQ(at(&wizard.label3[1]), at(&wizard.Check1[39]) + 1);
-    EXPECT_EQ(at(&wizard.label3[0]), at(&wizard.label3[1]) + 1);
+    EXPECT_LT(at(&wizard.titleBox), at(&wizard.questionBox(0)));
+    EXPECT_LT(at(&wizard.questionBox(0)), at(&wizard.choiceBoxes[0]));
+    EXPECT_LT(at(&wizard.choiceBoxes[39]), at(&wizard.correctTicks[0]));
+    EXPECT_EQ(at(&wizard.link(WorksheetWizard::WizardLink::SaveWorksheet)),
+              at(&wizard.correctTicks[39]) + 1);
+    EXPECT_EQ(at(&wizard.link(WorksheetWizard::WizardLink::Exit)),
+              at(&wizard.link(WorksheetWizard::WizardLink::SaveWorksheet)) + 1);
     EXPECT_EQ(round.back(), round.front()); // and round again
     // Enter on Save Worksheet checks the worksheet as a click does.
-    ASSERT_TRUE(tabTo(wizard, wizard.label3[1]));
+    ASSERT_TRUE(tabTo(wizard, wizard.link(WorksheetWizard::WizardLink::SaveWorksheet)));
     key(wizard, Qt::Key_Return);
     EXPECT_EQ(t.messages.texts().last(),
               QStringLiteral("You have not chosen a title for your worksheet"));

@@ -131,14 +131,14 @@ TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     MainMenu& menu = openMenu();
     menu.entry(MenuEntry::QuizWizard).click();
     WorksheetWizard& wizard = window<WorksheetWizard>("wizard");
-    wizard.Text1.setText(QStringLiteral("Rome, Greece"));
+    wizard.titleBox.setText(QStringLiteral("Rome, Greece"));
     for (int q = 0; q < 10; ++q) {
-        wizard.Text2[q].setText(QStringLiteral("Question %1?").arg(q + 1));
+        wizard.questionBox(q).setText(QStringLiteral("Question %1?").arg(q + 1));
         for (int c = 0; c < 4; ++c)
-            wizard.Text3[4 * q + c].setText(QStringLiteral("Choice %1").arg(c + 1));
-        wizard.Check1[4 * q + (q % 4)].setChecked(true);
+            wizard.choiceBox(q, c).setText(QStringLiteral("Choice %1").arg(c + 1));
+        wizard.correctTick(q, q % 4).setChecked(true);
     }
-    wizard.label3[1].click();
+    wizard.link(WorksheetWizard::WizardLink::SaveWorksheet).click();
     EXPECT_EQ(t.messages.texts().last(), QStringLiteral("Your worksheet has been saved."));
     EXPECT_TRUE(t.readFile(QStringLiteral("multiple/track.txt")).contains("\"Rome, Greece\""));
 
@@ -146,8 +146,8 @@ TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     processDeferredDeletes();
     EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("intro0")));
     WorksheetCatalogue& catalogue = window<WorksheetCatalogue>("worksheets");
-    ASSERT_EQ(catalogue.Label2[1].caption(), QStringLiteral("Rome, Greece"));
-    catalogue.Label2[1].click();
+    ASSERT_EQ(catalogue.entry(1).caption(), QStringLiteral("Rome, Greece"));
+    catalogue.entry(1).click();
     ASSERT_TRUE(shown("multiple"));
     EXPECT_EQ(window<QuizScreen>("multiple").quizTitle.caption(), QStringLiteral("Rome, Greece"));
     EXPECT_EQ(t.state().questionSet.question(6).correct, QStringLiteral("2"));

@@ -42,7 +42,7 @@ class QuizPrintTest : public ::testing::Test {
             QStringLiteral("multiple/track.txt"),
             (QStringLiteral(" 1 \r\n") + registerLine(title) + QStringLiteral("\r\n")).toLatin1());
         t.windows().show(QStringLiteral("worksheets"));
-        t.windows().get<WorksheetCatalogue>().Label2[1].click();
+        t.windows().get<WorksheetCatalogue>().entry(1).click();
         return quiz();
     }
     QuizScreen& takeFromTopic() {

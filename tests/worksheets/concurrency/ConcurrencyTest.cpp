@@ -1,10 +1,9 @@
 // Two programs saving into one worksheet folder at the same time lose nothing.
-#include "platform/ProgramFolder.h"
-#include "platform/SequentialFile.h"
 #include "model/QuestionFile.h"
-#include "shell/AppState.h"
 #include "model/Register.h"
 #include "model/WorksheetFile.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SequentialFile.h"
 
 #include <QProcess>
 #include <QSet>
@@ -32,12 +31,11 @@ TEST(RegisterConcurrency, TwoProgramsSavingFiftyEachAtOnceListAllHundred) {
 
     const ProgramFolder folder(FolderPlan{shared, shared, {}, {}});
     SequentialFile file(folder);
-    auto state = std::make_unique<AppState>();
-    loadRegister(file, *state);
-    ASSERT_EQ(state->registerCount, 100);
-    QSet<QString> names;
-    for (int i = 1; i <= 100; ++i)
-        names.insert(state->registerNames[static_cast<size_t>(i)]);
+    WorksheetRegister list;
+    loadRegister(file, list);
+    ASSERT_EQ(list.count(), 100);
+    const QStringList listed = list.names();
+    const QSet<QString> names(listed.begin(), listed.end());
     EXPECT_EQ(names.size(), 100);
     for (const char* tag : {"First", "Second"})
         for (int i = 1; i <= 50; ++i) {

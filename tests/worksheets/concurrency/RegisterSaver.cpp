@@ -26,15 +26,15 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (int i = 1; i <= count; ++i) {
         const QString title = QStringLiteral("%1 sheet %2").arg(tag).arg(i);
-        wizard.Text1.setText(title);
+        wizard.titleBox.setText(title);
         for (int q = 0; q < WorksheetWizard::Questions; ++q) {
-            wizard.Text2[q].setText(QStringLiteral("%1, question %2").arg(title).arg(q + 1));
+            wizard.questionBox(q).setText(QStringLiteral("%1, question %2").arg(title).arg(q + 1));
             for (int c = 0; c < WorksheetWizard::Choices; ++c) {
-                wizard.Text3[WorksheetWizard::Choices * q + c].setText(QString::number(c + 1));
-                wizard.Check1[WorksheetWizard::Choices * q + c].setChecked(c == 0);
+                wizard.choiceBox(q, c).setText(QString::number(c + 1));
+                wizard.correctTick(q, c).setChecked(c == 0);
             }
         }
-        wizard.label3_Click(1);
+        wizard.onLinkClicked(WorksheetWizard::WizardLink::SaveWorksheet);
         if (t.messages.texts().last() != QStringLiteral("Your worksheet has been saved.")) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(title),
                          qPrintable(t.messages.texts().last()));

@@ -21,8 +21,8 @@ class CatalogueEntryTest : public WorksheetFixture {
     void clickTitle(const QString& title) {
         WorksheetCatalogue& w = catalogue();
         for (int j = 1; j <= 24; ++j)
-            if (!w.Label2[j].isHidden() && w.Label2[j].caption() == title) {
-                w.Label2[j].click();
+            if (!w.entry(j).isHidden() && w.entry(j).caption() == title) {
+                w.entry(j).click();
                 return;
             }
         ADD_FAILURE() << "not listed: " << title.toStdString();
@@ -37,7 +37,7 @@ TEST_F(CatalogueEntryTest, TakingAWorksheetShowsTheQuizWithTheMenusPicture) {
         save();
     }
     EXPECT_EQ(t.messages.texts(), (QStringList{saved, saved}));
-    t.windows().unload(QStringLiteral("wizard"));
+    unload(WorksheetWizard::Name);
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("Rome, Greece"), QStringLiteral(" Romans")}));
 
     // The file's first line loses its leading blanks, as every field does.
@@ -45,24 +45,24 @@ TEST_F(CatalogueEntryTest, TakingAWorksheetShowsTheQuizWithTheMenusPicture) {
     for (int k = 0; k < 2; ++k) {
         const QString title = shown()[k];
         SCOPED_TRACE(title.toStdString());
-        t.windows().unload(QStringLiteral("multiple"));
-        t.windows().unload(QStringLiteral("intro0"));
+        unload(QuizScreen::Name);
+        unload(MainMenu::Name);
         processDeferredDeletes();
         t.sound.played.clear();
         clickTitle(title);
-        ASSERT_TRUE(loaded("multiple"));
+        ASSERT_TRUE(loaded(QuizScreen::Name));
         QuizScreen& q = quiz();
         EXPECT_TRUE(q.isVisible());
         EXPECT_EQ(t.state().questionSet.title, loadedTitles[k]);
         EXPECT_EQ(q.Label6.caption(), loadedTitles[k])
             << "the set was loaded before the quiz was touched";
         EXPECT_EQ(q.Label5.caption(), QStringLiteral("Ancient Velmora"));
-        ASSERT_TRUE(loaded("intro0")) << "reading the menu's picture loads the menu";
+        ASSERT_TRUE(loaded(MainMenu::Name)) << "reading the menu's picture loads the menu";
         EXPECT_FALSE(menu().isVisible());
         ASSERT_NE(q.Picture1.picture(), nullptr);
         EXPECT_EQ(q.Picture1.picture(), menu().menuPicture());
         EXPECT_TRUE(q.label3[3].isVisibleTo(&q)) << "the worksheet can be printed";
-        EXPECT_TRUE(loaded("worksheets")) << "the catalogue stays open behind the quiz";
+        EXPECT_TRUE(loaded(WorksheetCatalogue::Name)) << "the catalogue stays open behind the quiz";
         EXPECT_EQ(t.sound.played, QStringList{click});
     }
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("Images\\memnonsm.jpg"));
@@ -71,7 +71,7 @@ TEST_F(CatalogueEntryTest, TakingAWorksheetShowsTheQuizWithTheMenusPicture) {
 
 TEST_F(CatalogueEntryTest, DeletingAsksThenRemovesTheTitleOnly) {
     listed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
-    catalogue().Check2.click();
+    catalogue().deleteMode.click();
     clickTitle(QStringLiteral("B"));
     ASSERT_EQ(t.messages.shown.size(), 1u);
     EXPECT_EQ(t.messages.shown[0].text,
@@ -84,13 +84,13 @@ TEST_F(CatalogueEntryTest, DeletingAsksThenRemovesTheTitleOnly) {
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("A"), QStringLiteral("C")}));
     EXPECT_FALSE(t.readFile(QStringLiteral("multiple/B.txt")).isEmpty())
         << "the question file stays";
-    EXPECT_FALSE(loaded("multiple"));
+    EXPECT_FALSE(loaded(QuizScreen::Name));
 }
 
 TEST_F(CatalogueEntryTest, CancelledDeleteChangesNothing) {
     listed({QStringLiteral("A"), QStringLiteral("B")});
     const QByteArray before = registerFile();
-    catalogue().Check2.click();
+    catalogue().deleteMode.click();
     t.messages.answers.push_back(Answer::Cancel);
     clickTitle(QStringLiteral("A"));
     EXPECT_EQ(t.messages.shown.size(), 1u);
@@ -104,30 +104,31 @@ TEST_F(CatalogueEntryTest, DeletingTheOnlyTitleOfTheLastPageKeepsThatPage) {
     QStringList titles = registerNames(25);
     listed(titles);
     WorksheetCatalogue& w = catalogue();
-    w.label3[1].click();
-    w.Check2.click();
+    w.link(CatalogueLink::NextPage).click();
+    w.deleteMode.click();
     clickTitle(QStringLiteral("Sheet25"));
     EXPECT_TRUE(shown().isEmpty());
-    EXPECT_EQ(w.Label4.caption(), QStringLiteral("Page 2"));
-    EXPECT_FALSE(w.label3[0].isHidden());
-    EXPECT_TRUE(w.label3[1].isHidden());
+    EXPECT_EQ(w.pageCaption.caption(), QStringLiteral("Page 2"));
+    EXPECT_FALSE(w.link(CatalogueLink::PreviousPage).isHidden());
+    EXPECT_TRUE(w.link(CatalogueLink::NextPage).isHidden());
     EXPECT_EQ(t.state().worksheets.count(), 24);
     titles.removeLast();
-    w.label3[0].click();
+    w.link(CatalogueLink::PreviousPage).click();
     EXPECT_EQ(shown(), titles);
-    EXPECT_TRUE(w.label3[1].isHidden()) << "24 titles now fit page 1";
+    EXPECT_TRUE(w.link(CatalogueLink::NextPage).isHidden()) << "24 titles now fit page 1";
 }
 
 TEST_F(CatalogueEntryTest, DeletingFromPageOneKeepsItsPagingLabels) {
     listed(registerNames(25));
     WorksheetCatalogue& w = catalogue();
-    w.Check2.click();
+    w.deleteMode.click();
     clickTitle(QStringLiteral("Sheet1"));
     EXPECT_EQ(shown(), registerNames(25).mid(1));
-    EXPECT_FALSE(w.label3[1].isHidden()) << "the paging labels are left as they were";
-    w.label3[1].click();
+    EXPECT_FALSE(w.link(CatalogueLink::NextPage).isHidden())
+        << "the paging labels are left as they were";
+    w.link(CatalogueLink::NextPage).click();
     EXPECT_TRUE(shown().isEmpty());
-    EXPECT_TRUE(w.label3[1].isHidden());
+    EXPECT_TRUE(w.link(CatalogueLink::NextPage).isHidden());
 }
 
 TEST_F(CatalogueEntryTest, AMissingQuestionFileIsCorruptedToTakeOrEdit) {
@@ -137,7 +138,7 @@ TEST_F(CatalogueEntryTest, AMissingQuestionFileIsCorruptedToTakeOrEdit) {
     WorksheetCatalogue& w = catalogue();
     for (int mode = 0; mode < 2; ++mode) {
         SCOPED_TRACE(mode);
-        w.Check1.setChecked(mode == 1);
+        w.editMode.setChecked(mode == 1);
         t.messages.shown.clear();
         clickTitle(QStringLiteral("Gone"));
         EXPECT_EQ(t.messages.texts(), QStringList{corrupted});
@@ -145,18 +146,18 @@ TEST_F(CatalogueEntryTest, AMissingQuestionFileIsCorruptedToTakeOrEdit) {
         EXPECT_FALSE(t.app().file1.isOpen());
     }
     EXPECT_EQ(registerFile(), before);
-    EXPECT_FALSE(loaded("multiple"));
-    EXPECT_FALSE(loaded("wizard"));
+    EXPECT_FALSE(loaded(QuizScreen::Name));
+    EXPECT_FALSE(loaded(WorksheetWizard::Name));
 }
 
 TEST_F(CatalogueEntryTest, AShortQuestionFileIsCorrupted) {
     listed({QStringLiteral("Short")});
     t.writeFile(QStringLiteral("multiple/Short.txt"), "Short\r\n \r\nOnly one question\r\n");
-    catalogue().Label2[1].click();
+    catalogue().entry(1).click();
     EXPECT_EQ(t.messages.texts(), QStringList{corrupted});
     EXPECT_EQ(t.state().questionSet.question(1).text, QStringLiteral("Only one question"))
         << "what was read stays read";
-    EXPECT_FALSE(loaded("multiple"));
+    EXPECT_FALSE(loaded(QuizScreen::Name));
 }
 
 TEST_F(CatalogueEntryTest, ACorrectChoiceOutsideOneToFourIsNotTicked) {
@@ -165,47 +166,47 @@ TEST_F(CatalogueEntryTest, ACorrectChoiceOutsideOneToFourIsNotTicked) {
         writeWorksheet(QStringLiteral("Odd"), QString::fromLatin1(correct));
         writeRegister({QStringLiteral("Odd")});
         t.messages.shown.clear();
-        catalogue().Check1.setChecked(true);
-        catalogue().Label2[1].click();
+        catalogue().editMode.setChecked(true);
+        catalogue().entry(1).click();
         EXPECT_EQ(t.messages.texts(), QStringList{corrupted});
-        EXPECT_FALSE(loaded("wizard")) << "the wizard is not half filled";
+        EXPECT_FALSE(loaded(WorksheetWizard::Name)) << "the wizard is not half filled";
     }
 }
 
 TEST_F(CatalogueEntryTest, TakeEditAndSaveRoundTrip) {
     fillWizard(QStringLiteral("Round Trip"));
     save();
-    wizard().label3[0].click();
+    wizard().link(WizardLink::Exit).click();
     processDeferredDeletes();
     const QByteArray track = registerFile();
     const QByteArray original = t.readFile(QStringLiteral("multiple/Round Trip.txt"));
 
     clickTitle(QStringLiteral("Round Trip"));
-    ASSERT_TRUE(loaded("multiple"));
+    ASSERT_TRUE(loaded(QuizScreen::Name));
     EXPECT_EQ(t.state().questionSet.question(4).text, QStringLiteral("Question text 4"));
-    t.windows().unload(QStringLiteral("multiple"));
+    unload(QuizScreen::Name);
 
-    catalogue().Check1.click();
+    catalogue().editMode.click();
     clickTitle(QStringLiteral("Round Trip"));
-    ASSERT_TRUE(loaded("wizard"));
+    ASSERT_TRUE(loaded(WorksheetWizard::Name));
     WorksheetWizard& w = wizard();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.Text1.text(), QStringLiteral("Round Trip"));
-    EXPECT_EQ(w.Text2[9].text(), QStringLiteral("Question text 10"));
-    EXPECT_EQ(w.Text3[4 * 6 + 2].text(), QStringLiteral("Choice 7C"));
+    EXPECT_EQ(w.titleBox.text(), QStringLiteral("Round Trip"));
+    EXPECT_EQ(w.questionBox(9).text(), QStringLiteral("Question text 10"));
+    EXPECT_EQ(w.choiceBox(6, 2).text(), QStringLiteral("Choice 7C"));
     for (int i = 0; i < 40; ++i)
-        EXPECT_EQ(w.Check1[i].isChecked(), i % 4 == (i / 4) % 4) << i;
+        EXPECT_EQ(w.correctTicks[i].isChecked(), i % 4 == (i / 4) % 4) << i;
 
     save();
     EXPECT_EQ(t.readFile(QStringLiteral("multiple/Round Trip.txt")), original)
         << "an unchanged worksheet writes back byte for byte";
-    w.Text3[4 * 6 + 2].setText(QStringLiteral("Edited, again"));
+    w.choiceBox(6, 2).setText(QStringLiteral("Edited, again"));
     save();
     EXPECT_EQ(lines(QStringLiteral("multiple/Round Trip.txt"))[2 + 7 * 6 + 3],
               QStringLiteral("Edited& again"));
     EXPECT_EQ(registerFile(), track) << "saving under its own title leaves the register";
     EXPECT_EQ(t.messages.texts(), (QStringList{saved, saved, saved}));
-    EXPECT_EQ(catalogue().Label2[1].caption(), QStringLiteral("Round Trip"));
+    EXPECT_EQ(catalogue().entry(1).caption(), QStringLiteral("Round Trip"));
 }
 
 TEST_F(CatalogueEntryTest, EditingKeepsTheNameTheWorksheetIsFiledUnder) {
@@ -213,16 +214,16 @@ TEST_F(CatalogueEntryTest, EditingKeepsTheNameTheWorksheetIsFiledUnder) {
         fillWizard(title);
         save();
     }
-    t.windows().unload(QStringLiteral("wizard"));
+    unload(WorksheetWizard::Name);
     processDeferredDeletes();
     const QByteArray track = registerFile();
-    catalogue().Check1.click();
+    catalogue().editMode.click();
     for (const QString& title : {QStringLiteral(" Romans"), QStringLiteral("Salt & Pepper")}) {
         SCOPED_TRACE(title.toStdString());
         clickTitle(title);
-        EXPECT_EQ(wizard().Text1.text(), title);
+        EXPECT_EQ(wizard().titleBox.text(), title);
         save();
-        t.windows().unload(QStringLiteral("wizard"));
+        unload(WorksheetWizard::Name);
         processDeferredDeletes();
     }
     EXPECT_EQ(registerFile(), track) << "no second worksheet filed";

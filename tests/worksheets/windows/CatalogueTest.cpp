@@ -9,36 +9,36 @@ namespace {
 
 class CatalogueTest : public WorksheetFixture {
   protected:
-    bool previousShown() { return !catalogue().label3[0].isHidden(); }
-    bool nextShown() { return !catalogue().label3[1].isHidden(); }
-    QString pageCaption() { return catalogue().Label4.caption(); }
+    bool previousShown() { return !catalogue().link(CatalogueLink::PreviousPage).isHidden(); }
+    bool nextShown() { return !catalogue().link(CatalogueLink::NextPage).isHidden(); }
+    QString pageCaption() { return catalogue().pageCaption.caption(); }
 };
 
 TEST_F(CatalogueTest, HasItsControls) {
     WorksheetCatalogue& w = catalogue();
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
-    EXPECT_EQ(w.Label1.caption(), QStringLiteral("Worksheets Catalogue"));
-    EXPECT_EQ(w.Check1.text(), QStringLiteral("Edit Worksheet"));
-    EXPECT_EQ(w.Check2.text(), QStringLiteral("Delete Worksheet"));
-    EXPECT_EQ(w.Check1.foreColor(), QColor(255, 255, 0));
-    EXPECT_EQ(w.Check2.foreColor(), QColor(255, 0, 0));
-    EXPECT_EQ(w.Check1.backColor(), QColor(0, 78, 152));
-    EXPECT_EQ(w.Check2.backColor(), QColor(0, 78, 152));
-    EXPECT_FLOAT_EQ(w.Check2.Left(), 9240);
-    EXPECT_EQ(w.Label2[0].caption(), QStringLiteral("Exit"));
-    EXPECT_DOUBLE_EQ(w.Label2[0].fontSpec().size, 18);
-    EXPECT_EQ(w.label3[0].caption(), QStringLiteral("<< Previous Page"));
-    EXPECT_EQ(w.label3[1].caption(), QStringLiteral("Next Page >>"));
+    EXPECT_EQ(w.heading.caption(), QStringLiteral("Worksheets Catalogue"));
+    EXPECT_EQ(w.editMode.text(), QStringLiteral("Edit Worksheet"));
+    EXPECT_EQ(w.deleteMode.text(), QStringLiteral("Delete Worksheet"));
+    EXPECT_EQ(w.editMode.foreColor(), QColor(255, 255, 0));
+    EXPECT_EQ(w.deleteMode.foreColor(), QColor(255, 0, 0));
+    EXPECT_EQ(w.editMode.backColor(), QColor(0, 78, 152));
+    EXPECT_EQ(w.deleteMode.backColor(), QColor(0, 78, 152));
+    EXPECT_FLOAT_EQ(w.deleteMode.Left(), 9240);
+    EXPECT_EQ(w.exitLink().caption(), QStringLiteral("Exit"));
+    EXPECT_DOUBLE_EQ(w.exitLink().fontSpec().size, 18);
+    EXPECT_EQ(w.link(CatalogueLink::PreviousPage).caption(), QStringLiteral("<< Previous Page"));
+    EXPECT_EQ(w.link(CatalogueLink::NextPage).caption(), QStringLiteral("Next Page >>"));
     // Two columns of twelve, filled left column first.
-    EXPECT_FLOAT_EQ(w.Label2[1].Left(), 120);
-    EXPECT_FLOAT_EQ(w.Label2[1].Top(), 720);
-    EXPECT_FLOAT_EQ(w.Label2[12].Top(), 720 + 600 * 11);
-    EXPECT_FLOAT_EQ(w.Label2[13].Left(), 6120);
-    EXPECT_FLOAT_EQ(w.Label2[13].Top(), 720);
-    EXPECT_FLOAT_EQ(w.Label2[24].Width(), 5715);
+    EXPECT_FLOAT_EQ(w.entry(1).Left(), 120);
+    EXPECT_FLOAT_EQ(w.entry(1).Top(), 720);
+    EXPECT_FLOAT_EQ(w.entry(12).Top(), 720 + 600 * 11);
+    EXPECT_FLOAT_EQ(w.entry(13).Left(), 6120);
+    EXPECT_FLOAT_EQ(w.entry(13).Top(), 720);
+    EXPECT_FLOAT_EQ(w.entry(24).Width(), 5715);
     for (int j = 1; j <= 24; ++j)
-        EXPECT_DOUBLE_EQ(w.Label2[j].fontSpec().size, 12);
-    EXPECT_EQ(w.widget(QStringLiteral("Label2"), 24), &w.Label2[24]);
+        EXPECT_DOUBLE_EQ(w.entry(j).fontSpec().size, 12);
+    EXPECT_EQ(w.widget(QString::fromLatin1(glossary::catalogue::List), 24), &w.entry(24));
 }
 
 TEST_F(CatalogueTest, AnEmptyRegisterShowsNothingButPageOne) {
@@ -46,7 +46,7 @@ TEST_F(CatalogueTest, AnEmptyRegisterShowsNothingButPageOne) {
     EXPECT_FALSE(previousShown());
     EXPECT_FALSE(nextShown());
     EXPECT_EQ(pageCaption(), QStringLiteral("Page 1"));
-    EXPECT_EQ(t.state().cataloguePage, 0);
+    EXPECT_EQ(catalogue().page(), 0);
 }
 
 TEST_F(CatalogueTest, AMissingRegisterStillLoadsTheWindow) {
@@ -54,7 +54,7 @@ TEST_F(CatalogueTest, AMissingRegisterStillLoadsTheWindow) {
     t.state().worksheets.setCount(1);
     t.state().worksheets.setName(1, QStringLiteral("Kept"));
     EXPECT_EQ(shown(), QStringList{QStringLiteral("Kept")}) << "the shared copy is listed";
-    EXPECT_EQ(catalogue().Check2.backColor(), QColor(0, 78, 152));
+    EXPECT_EQ(catalogue().deleteMode.backColor(), QColor(0, 78, 152));
     EXPECT_FALSE(t.app().file1.isOpen());
 }
 
@@ -69,14 +69,14 @@ TEST_F(CatalogueTest, TheTwentyFifthTitleOpensPageTwo) {
     writeRegister(registerNames(25));
     EXPECT_EQ(shown().size(), 24);
     EXPECT_TRUE(nextShown());
-    catalogue().label3[1].click();
-    EXPECT_EQ(t.state().cataloguePage, 1);
+    catalogue().link(CatalogueLink::NextPage).click();
+    EXPECT_EQ(catalogue().page(), 1);
     EXPECT_EQ(pageCaption(), QStringLiteral("Page 2"));
     EXPECT_EQ(shown(), QStringList{QStringLiteral("Sheet25")});
-    EXPECT_EQ(catalogue().Label2[1].caption(), QStringLiteral("Sheet25")) << "top left";
+    EXPECT_EQ(catalogue().entry(1).caption(), QStringLiteral("Sheet25")) << "top left";
     EXPECT_TRUE(previousShown());
     EXPECT_FALSE(nextShown());
-    catalogue().label3[0].click();
+    catalogue().link(CatalogueLink::PreviousPage).click();
     EXPECT_EQ(pageCaption(), QStringLiteral("Page 1"));
     EXPECT_EQ(shown(), registerNames(24));
     EXPECT_FALSE(previousShown());
@@ -89,7 +89,7 @@ TEST_F(CatalogueTest, OnlyFortyOnePagesCanBeReached) {
     WorksheetCatalogue& w = catalogue();
     for (int p = 1; p <= 40; ++p) {
         ASSERT_TRUE(nextShown()) << p;
-        w.label3[1].click();
+        w.link(CatalogueLink::NextPage).click();
     }
     EXPECT_EQ(pageCaption(), QStringLiteral("Page 41"));
     const QStringList page41 = shown();
@@ -98,37 +98,37 @@ TEST_F(CatalogueTest, OnlyFortyOnePagesCanBeReached) {
     EXPECT_EQ(page41.last(), QStringLiteral("Sheet984"));
     EXPECT_FALSE(nextShown()) << "titles 985 to 1000 are never listed";
     EXPECT_TRUE(previousShown());
-    w.label3[0].click();
+    w.link(CatalogueLink::PreviousPage).click();
     EXPECT_EQ(pageCaption(), QStringLiteral("Page 40"));
     EXPECT_TRUE(nextShown());
 }
 
 TEST_F(CatalogueTest, ModeBoxesExcludeEachOther) {
     WorksheetCatalogue& w = catalogue();
-    w.Check1.click();
-    EXPECT_TRUE(w.Check1.isChecked());
-    w.Check2.click();
-    EXPECT_TRUE(w.Check2.isChecked());
-    EXPECT_FALSE(w.Check1.isChecked());
-    w.Check2.click();
-    EXPECT_FALSE(w.Check1.isChecked());
-    EXPECT_FALSE(w.Check2.isChecked()) << "unticking returns to take mode";
-    w.Check2.click();
-    w.Check1.click();
-    EXPECT_FALSE(w.Check2.isChecked());
+    w.editMode.click();
+    EXPECT_TRUE(w.editMode.isChecked());
+    w.deleteMode.click();
+    EXPECT_TRUE(w.deleteMode.isChecked());
+    EXPECT_FALSE(w.editMode.isChecked());
+    w.deleteMode.click();
+    EXPECT_FALSE(w.editMode.isChecked());
+    EXPECT_FALSE(w.deleteMode.isChecked()) << "unticking returns to take mode";
+    w.deleteMode.click();
+    w.editMode.click();
+    EXPECT_FALSE(w.deleteMode.isChecked());
 }
 
 TEST_F(CatalogueTest, ExitShowsTheMainMenuAnew) {
     t.state().soundOn = 1;
-    catalogue().Check1.click();
-    catalogue().Label2[0].click();
-    EXPECT_FALSE(loaded("worksheets"));
-    ASSERT_TRUE(loaded("intro0"));
-    EXPECT_TRUE(t.windows().touch(QStringLiteral("intro0")).isVisible());
+    catalogue().editMode.click();
+    catalogue().exitLink().click();
+    EXPECT_FALSE(loaded(WorksheetCatalogue::Name));
+    ASSERT_TRUE(loaded(MainMenu::Name));
+    EXPECT_TRUE(t.windows().touch(QString::fromLatin1(MainMenu::Name)).isVisible());
     EXPECT_EQ(menuLoads(), 1);
     EXPECT_EQ(t.sound.played, QStringList{click});
     processDeferredDeletes();
-    EXPECT_FALSE(catalogue().Check1.isChecked()) << "the modes start unticked again";
+    EXPECT_FALSE(catalogue().editMode.isChecked()) << "the modes start unticked again";
 }
 
 TEST_F(CatalogueTest, EntriesAndExitFollowTheHoverConvention) {
@@ -138,11 +138,11 @@ TEST_F(CatalogueTest, EntriesAndExitFollowTheHoverConvention) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QTest::mouseMove(&w, QPoint(400, 300));
     for (int j = 0; j <= 24; ++j)
-        EXPECT_FALSE(w.Label2[j].isOpaque()) << j;
-    EXPECT_TRUE(w.label3[1].isOpaque()) << "the paging labels are not reset";
-    emit w.Label2[2].mouseMove(MouseArgs{});
-    EXPECT_TRUE(w.Label2[2].isOpaque());
-    EXPECT_FALSE(w.Label2[1].isOpaque());
+        EXPECT_FALSE(w.entry(j).isOpaque()) << j;
+    EXPECT_TRUE(w.link(CatalogueLink::NextPage).isOpaque()) << "the paging labels are not reset";
+    emit w.entry(2).mouseMove(MouseArgs{});
+    EXPECT_TRUE(w.entry(2).isOpaque());
+    EXPECT_FALSE(w.entry(1).isOpaque());
 }
 
 } // namespace

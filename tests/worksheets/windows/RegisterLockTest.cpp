@@ -45,8 +45,8 @@ TEST_F(RegisterLockTest, NoMessageIsShownWhileTheLockIsHeld) {
     ASSERT_TRUE(other.tryLock(0));
     save();
     other.unlock();
-    catalogue().Check2.click();
-    catalogue().Label2[1].click();
+    catalogue().deleteMode.click();
+    catalogue().entry(1).click();
     EXPECT_EQ(t.messages.texts(),
               (QStringList{saved, problem,
                            QStringLiteral("Are you sure that you want to delete the worksheet "
@@ -73,8 +73,8 @@ TEST_F(RegisterLockTest, ADeleteThatCannotHaveTheLockSaysSoAndKeepsTheRegister) 
     writeRegister({QStringLiteral("A")});
     QLockFile other(lockPath());
     ASSERT_TRUE(other.tryLock(0));
-    catalogue().Check2.click();
-    catalogue().Label2[1].click();
+    catalogue().deleteMode.click();
+    catalogue().entry(1).click();
     EXPECT_EQ(t.messages.texts().last(),
               QStringLiteral("There was a problem deleting your worksheet."));
     EXPECT_EQ(t.readFile(QStringLiteral("multiple/track.txt")), QByteArray(" 1 \r\nA\r\n"));

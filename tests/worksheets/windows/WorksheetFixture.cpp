@@ -20,13 +20,13 @@ WorksheetFixture::WorksheetFixture() {
 
 void WorksheetFixture::fillWizard(const QString& title) {
     WorksheetWizard& w = wizard();
-    w.Text1.setText(title);
+    w.titleBox.setText(title);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
-        w.Text2[q].setText(QStringLiteral("Question text %1").arg(q + 1));
+        w.questionBox(q).setText(QStringLiteral("Question text %1").arg(q + 1));
         for (int c = 0; c < WorksheetWizard::Choices; ++c) {
             const int i = WorksheetWizard::Choices * q + c;
-            w.Text3[i].setText(QStringLiteral("Choice %1%2").arg(q + 1).arg(QChar(u'A' + c)));
-            w.Check1[i].setChecked(c == q % WorksheetWizard::Choices);
+            w.choiceBoxes[i].setText(QStringLiteral("Choice %1%2").arg(q + 1).arg(QChar(u'A' + c)));
+            w.correctTicks[i].setChecked(c == q % WorksheetWizard::Choices);
         }
     }
 }
@@ -74,7 +74,7 @@ int WorksheetFixture::menuLoads() const {
 QStringList WorksheetFixture::shown() {
     QStringList out;
     for (int j = 1; j <= WorksheetCatalogue::Entries; ++j)
-        if (!catalogue().Label2[j].isHidden()) out.append(catalogue().Label2[j].caption());
+        if (!catalogue().entry(j).isHidden()) out.append(catalogue().entry(j).caption());
     return out;
 }
 

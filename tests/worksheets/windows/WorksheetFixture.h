@@ -4,12 +4,16 @@
 
 #include "menu/MainMenu.h"
 #include "quiz/QuizScreen.h"
+#include "shell/Glossary.h"
 #include "worksheets/WorksheetCatalogue.h"
 #include "worksheets/WorksheetWizard.h"
 
 #include <gtest/gtest.h>
 
 namespace av::test {
+
+using WizardLink = WorksheetWizard::WizardLink;
+using CatalogueLink = WorksheetCatalogue::CatalogueLink;
 
 class WorksheetFixture : public ::testing::Test {
   protected:
@@ -20,10 +24,11 @@ class WorksheetFixture : public ::testing::Test {
     QuizScreen& quiz() { return t.windows().get<QuizScreen>(); }
     MainMenu& menu() { return t.windows().get<MainMenu>(); }
     bool loaded(const char* name) { return t.windows().isLoaded(QString::fromLatin1(name)); }
+    void unload(const char* name) { t.windows().unload(QString::fromLatin1(name)); }
 
     // Types a complete worksheet: question n answered by choice (n - 1) % 4 + 1.
     void fillWizard(const QString& title);
-    void save() { wizard().label3_Click(1); }
+    void save() { wizard().onLinkClicked(WizardLink::SaveWorksheet); }
     // A complete question set titled title, written straight to its file.
     void writeWorksheet(const QString& title, const QString& correct = QStringLiteral("2"));
     // A register of the given names, each written as the register writes it.

@@ -38,8 +38,8 @@ class WorksheetSafetyTest : public WorksheetFixture {
     }
     void clickTitle(const QString& title) {
         for (int j = 1; j <= WorksheetCatalogue::Entries; ++j)
-            if (!catalogue().Label2[j].isHidden() && catalogue().Label2[j].caption() == title) {
-                catalogue().Label2[j].click();
+            if (!catalogue().entry(j).isHidden() && catalogue().entry(j).caption() == title) {
+                catalogue().entry(j).click();
                 return;
             }
         ADD_FAILURE() << "not listed: " << title.toStdString();
@@ -70,10 +70,10 @@ TEST_F(WorksheetSafetyTest, AQuestionFileInUtf8ReadsAsWrittenAndIsSavedInTheCode
     writeRegister({QStringLiteral("Gaul")});
     for (const QByteArray& bytes : {utf8, QByteArray("\xEF\xBB\xBF") + utf8}) {
         t.writeFile(sheet(QStringLiteral("Gaul")), bytes);
-        catalogue().Check1.setChecked(true);
+        catalogue().editMode.setChecked(true);
         clickTitle(QStringLiteral("Gaul"));
-        EXPECT_EQ(wizard().Text1.text(), QStringLiteral("Gaul"));
-        EXPECT_EQ(wizard().Text2[0].text(), QStringLiteral("Où est Lutèce ?"));
+        EXPECT_EQ(wizard().titleBox.text(), QStringLiteral("Gaul"));
+        EXPECT_EQ(wizard().questionBox(0).text(), QStringLiteral("Où est Lutèce ?"));
     }
     t.messages.shown.clear();
     save();
@@ -82,7 +82,7 @@ TEST_F(WorksheetSafetyTest, AQuestionFileInUtf8ReadsAsWrittenAndIsSavedInTheCode
     EXPECT_TRUE(written.startsWith("Gaul\r\n \r\nO\xF9 est Lut\xE8"
                                    "ce ?\r\n"));
     // Windows-1252 that is not valid UTF-8 still reads as Windows-1252.
-    catalogue().Check1.setChecked(false);
+    catalogue().editMode.setChecked(false);
     clickTitle(QStringLiteral("Gaul"));
     EXPECT_EQ(t.state().questionSet.question(1).text, QStringLiteral("Où est Lutèce ?"));
 }
@@ -120,7 +120,7 @@ TEST_F(WorksheetSafetyTest, AnUnreadableRegisterIsKeptAsideAndRebuiltOldestFirst
     EXPECT_EQ(registerFile(), QByteArray(" 2 \r\nOlder\r\nNewer\r\n"));
 
     // Told once: the rebuilt list reads as it is.
-    catalogue().Label2[0].click();
+    catalogue().exitLink().click();
     processDeferredDeletes();
     t.messages.shown.clear();
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("Older"), QStringLiteral("Newer")}));
@@ -209,14 +209,14 @@ TEST_F(WorksheetSafetyTest, AWorksheetOpenedByEditSavesUnasked) {
     writeWorksheet(QStringLiteral("Romans"));
     writeWorksheet(QStringLiteral("Greeks"));
     writeRegister({QStringLiteral("Romans"), QStringLiteral("Greeks")});
-    catalogue().Check1.setChecked(true);
+    catalogue().editMode.setChecked(true);
     clickTitle(QStringLiteral("Romans"));
-    wizard().Text2[0].setText(QStringLiteral("Changed"));
+    wizard().questionBox(0).setText(QStringLiteral("Changed"));
     save();
     EXPECT_EQ(t.messages.texts(), QStringList{saved});
     EXPECT_EQ(lines(sheet(QStringLiteral("Romans")))[2], QStringLiteral("Changed"));
     // Renamed to another registered worksheet, it asks again.
-    wizard().Text1.setText(QStringLiteral("Greeks"));
+    wizard().titleBox.setText(QStringLiteral("Greeks"));
     t.messages.answers.push_back(Answer::Cancel);
     t.messages.shown.clear();
     save();
@@ -237,7 +237,7 @@ TEST_F(WorksheetSafetyTest, ATitleOfBlanksIsNoTitle) {
 TEST_F(WorksheetSafetyTest, DeletingAnEntryWhoseFileIsGoneRemovesTheEntry) {
     writeWorksheet(QStringLiteral("Kept"));
     writeRegister({QStringLiteral("Gone"), QStringLiteral("Kept")});
-    catalogue().Check2.setChecked(true);
+    catalogue().deleteMode.setChecked(true);
     clickTitle(QStringLiteral("Gone"));
     ASSERT_EQ(t.messages.shown.size(), 1u);
     EXPECT_EQ(t.messages.shown[0].buttons, MessageBoxService::Buttons::OkCancel);
@@ -249,7 +249,7 @@ TEST_F(WorksheetSafetyTest, ADeleteThatCannotWriteSaysSoAndChangesNothing) {
     writeWorksheet(QStringLiteral("A"));
     writeWorksheet(QStringLiteral("B"));
     writeRegister({QStringLiteral("A"), QStringLiteral("B")});
-    catalogue().Check2.setChecked(true);
+    catalogue().deleteMode.setChecked(true);
     const auto before = snapshot();
     {
         FileSizeLimit full(4); // a full disk
