@@ -75,10 +75,10 @@ void DragStep(benchmark::State& state) {
     ActivityWindow& w = rig.open("pyramidsord");
     float dx = 600;
     for (auto _ : state) {
-        w.Label2_MouseMove(0, MouseArgs{1, 0, w.Label2[0].Width() / 2 + dx, 400});
+        w.onLabelDragged(0, MouseArgs{1, 0, w.draggableLabels[0].Width() / 2 + dx, 400});
         dx = -dx;
     }
-    benchmark::DoNotOptimize(w.Label2[0].Left());
+    benchmark::DoNotOptimize(w.draggableLabels[0].Left());
 }
 BENCHMARK(DragStep)->Unit(benchmark::kMicrosecond);
 
@@ -87,10 +87,10 @@ void DropStep(benchmark::State& state) {
     Rig rig;
     ActivityWindow& w = rig.open("pyramidsord");
     for (auto _ : state) {
-        w.Label2[0].setPosition(7700, 1850);
-        w.Label2_MouseUp(0, MouseArgs{1, 0, 0, 0});
+        w.draggableLabels[0].setPosition(7700, 1850);
+        w.onLabelDropped(0, MouseArgs{1, 0, 0, 0});
     }
-    benchmark::DoNotOptimize(w.Label2[0].Top());
+    benchmark::DoNotOptimize(w.draggableLabels[0].Top());
 }
 BENCHMARK(DropStep)->Unit(benchmark::kMicrosecond);
 
@@ -100,7 +100,7 @@ void Drag1000Moves(benchmark::State& state, const char* name) {
     Rig rig;
     ActivityWindow& w = rig.open(name);
     QWindow* window = w.windowHandle();
-    Label& label = w.Label2[1];
+    Label& label = w.draggableLabels[1];
     int paints = 0;
     struct Counter : QObject {
         int* paints;
@@ -112,7 +112,7 @@ void Drag1000Moves(benchmark::State& state, const char* name) {
     counter.paints = &paints;
     for (auto _ : state) {
         state.PauseTiming();
-        w.label3_Click(ActivityWindow::StartAgain);
+        w.onLinkClicked(ActivityLink::StartAgain);
         QCoreApplication::processEvents();
         QTest::mousePress(window, Qt::LeftButton, {}, label.geometry().center());
         qApp->installEventFilter(&counter);

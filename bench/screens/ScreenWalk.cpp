@@ -107,7 +107,7 @@ void ScreenWalk::activity(const QString& topicName, const QString& window, int l
          [&] { loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink(link)); });
     if (score) {
         step(Kind::ScreenOpen, QStringLiteral("results"), QStringLiteral("Welldone"), [&] {
-            loaded<ActivityWindow>(m_program, window).label3_Click(ActivityWindow::CheckScore);
+            loaded<ActivityWindow>(m_program, window).onLinkClicked(ActivityLink::CheckScore);
         });
         step(Kind::Step, {}, window, [&] {
             loaded<ResultsScreen>(m_program, QStringLiteral("Welldone"))
@@ -115,7 +115,7 @@ void ScreenWalk::activity(const QString& topicName, const QString& window, int l
         });
     }
     step(Kind::Step, {}, topicName,
-         [&] { loaded<ActivityWindow>(m_program, window).label3_Click(ActivityWindow::Exit); });
+         [&] { loaded<ActivityWindow>(m_program, window).onLinkClicked(ActivityLink::Exit); });
 }
 
 void ScreenWalk::guide() {

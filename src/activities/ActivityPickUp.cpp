@@ -11,42 +11,44 @@ namespace av {
 
 void ActivityWindow::setUpPickUp() {
     for (int i = 0; i < m_count; ++i) {
-        Label2[i].setFocusPolicy(Qt::TabFocus);
-        Label1[i].setAccessibleName(QStringLiteral("Box %1").arg(i + 1));
-        Label4[i].setAccessibleName(QStringLiteral("Starting place"));
+        draggableLabels[i].setFocusPolicy(Qt::TabFocus);
+        targetBoxes[i].setAccessibleName(QStringLiteral("Box %1").arg(i + 1));
+        homeBoxes[i].setAccessibleName(QStringLiteral("Starting place"));
     }
     // A drag that moved ends any pick-up; a click that did not move picks the label up after
     // the drop step has run as always.
-    Label2.connectEach(&Label::mouseUp, this, [this](int, const MouseArgs&) { endPickUp(); });
-    Label2.connectEach(&Label::tapped, this, [this](int i) { pickUp(i); });
-    Label2.connectEach(&Label::activated, this, [this](int i) { pickUp(i); });
-    Label1.connectEach(&Label::tapped, this, [this](int j) { putDown(j); });
-    Label1.connectEach(&Label::activated, this, [this](int j) { putDown(j); });
+    draggableLabels.connectEach(&Label::mouseUp, this,
+                                [this](int, const MouseArgs&) { endPickUp(); });
+    draggableLabels.connectEach(&Label::tapped, this, [this](int i) { pickUp(i); });
+    draggableLabels.connectEach(&Label::activated, this, [this](int i) { pickUp(i); });
+    targetBoxes.connectEach(&Label::tapped, this, [this](int j) { putDown(j); });
+    targetBoxes.connectEach(&Label::activated, this, [this](int j) { putDown(j); });
     const auto home = [this](int j) {
         if (j == m_held) putDown(m_count);
     };
-    Label4.connectEach(&Label::tapped, this, home);
-    Label4.connectEach(&Label::activated, this, home);
-    label3.connectEach(&Label::clicked, this, [this](int) { cancelPickUp(); });
+    homeBoxes.connectEach(&Label::tapped, this, home);
+    homeBoxes.connectEach(&Label::activated, this, home);
+    links.connectEach(&Label::clicked, this, [this](int) { cancelPickUp(); });
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
 }
 
 Label& ActivityWindow::place(int p) const {
-    return p < m_count ? Label1[p] : Label4[m_held];
+    return p < m_count ? targetBoxes[p] : homeBoxes[m_held];
 }
 
 void ActivityWindow::pickUp(int index) {
-    if (m_held >= 0 && m_held != index) Label2[m_held].setLifted(false);
+    if (m_held >= 0 && m_held != index) draggableLabels[m_held].setLifted(false);
     m_held = index;
-    Label2[index].setLifted(true);
+    draggableLabels[index].setLifted(true);
     QList<QWidget*> places;
     for (int p = 0; p <= m_count; ++p) {
         place(p).setFocusPolicy(Qt::TabFocus);
         places.append(&place(p));
     }
     setFocusCycle(places);
-    announce(Label2[index], QStringLiteral("Picked up: ") + Label2[index].caption());
+    announce(draggableLabels[index],
+             QStringLiteral("Picked up: ") + draggableLabels[index].caption());
 }
 
 void ActivityWindow::putDown(int p) {
@@ -56,20 +58,20 @@ void ActivityWindow::putDown(int p) {
     const float left = place(p).Left();
     const float top = place(p).Top();
     endPickUp();
-    Label& label = Label2[index];
+    Label& label = draggableLabels[index];
     label.setPosition(left, top);
-    Label2_MouseUp(index, MouseArgs{1, 0, 0, 0});
+    onLabelDropped(index, MouseArgs{1, 0, 0, 0});
     announce(label, label.caption() + QStringLiteral(" placed in ") + placeName(index));
     if (byKeyboard) label.setFocus(Qt::OtherFocusReason);
 }
 
 // Where the label has come to rest: the drop step may have taken it on to another box.
 QString ActivityWindow::placeName(int index) const {
-    const Label& label = Label2[index];
+    const Label& label = draggableLabels[index];
     for (int j = 0; j < m_count; ++j)
-        if (label.Left() == Label1[j].Left() && label.Top() == Label1[j].Top())
-            return Label1[j].accessibleName();
-    return Label4[index].accessibleName();
+        if (label.Left() == targetBoxes[j].Left() && label.Top() == targetBoxes[j].Top())
+            return targetBoxes[j].accessibleName();
+    return homeBoxes[index].accessibleName();
 }
 
 void ActivityWindow::cancelPickUp() {
@@ -79,14 +81,14 @@ void ActivityWindow::cancelPickUp() {
     for (int p = 0; p <= m_count; ++p)
         placeFocused = placeFocused || focusWidget() == &place(p);
     endPickUp();
-    if (placeFocused) Label2[index].setFocus(Qt::OtherFocusReason);
+    if (placeFocused) draggableLabels[index].setFocus(Qt::OtherFocusReason);
 }
 
 void ActivityWindow::endPickUp() {
     if (m_held < 0) return;
     for (int p = 0; p <= m_count; ++p)
         place(p).setFocusPolicy(Qt::NoFocus);
-    Label2[m_held].setLifted(false);
+    draggableLabels[m_held].setLifted(false);
     m_held = -1;
     setFocusCycle({});
 }
@@ -102,9 +104,9 @@ void ActivityWindow::escapePressed() {
 // place lets go of the label.
 bool ActivityWindow::eventFilter(QObject* watched, QEvent* event) {
     if (m_held >= 0 && event->type() == QEvent::MouseButtonPress) {
-        bool keeps = watched == &Label4[m_held];
+        bool keeps = watched == &homeBoxes[m_held];
         for (int i = 0; i < m_count; ++i)
-            keeps = keeps || watched == &Label2[i] || watched == &Label1[i];
+            keeps = keeps || watched == &draggableLabels[i] || watched == &targetBoxes[i];
         if (!keeps) cancelPickUp();
     }
     return Screen::eventFilter(watched, event);

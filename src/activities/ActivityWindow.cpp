@@ -1,5 +1,6 @@
 #include "ActivityWindow.h"
 
+#include "shell/Glossary.h"
 #include "shell/LinkLabels.h"
 
 namespace av {
@@ -35,11 +36,12 @@ bool samePlace(const Label& a, const Label& b) {
 } // namespace
 
 ActivityWindow::ActivityWindow(App& app, const ActivityDescription& description)
-    : Screen(app, description.name), Label6(add<Label>(QStringLiteral("Label6"))),
+    : Screen(app, description.name),
+      heading(add<Label>(QString::fromLatin1(glossary::activity::Heading))),
       m_description(description), m_count(static_cast<int>(description.items.size())) {
     buildPictures();
     buildItems();
-    applyText(Label6, description.heading);
+    applyText(heading, description.heading);
     buildTexts();
     buildButtons();
     arrangeStacking();
@@ -48,16 +50,16 @@ ActivityWindow::ActivityWindow(App& app, const ActivityDescription& description)
 
 void ActivityWindow::buildPictures() {
     for (const ActivityPicture& spec : m_description.pictures) {
-        Image& image = add<Image>(QStringLiteral("Image1"), spec.index);
+        Image& image = add<Image>(QString::fromLatin1(glossary::activity::Pictures), spec.index);
         image.setBounds(spec.place.left, spec.place.top, spec.place.width, spec.place.height);
-        Image1.add(spec.index, &image);
+        pictures.add(spec.index, &image);
     }
     for (const ActivityLine& spec : m_description.lines) {
-        Line& line = add<Line>(QStringLiteral("Line1"), spec.index);
+        Line& line = add<Line>(QString::fromLatin1(glossary::activity::Lines), spec.index);
         line.setEnds(spec.from.left, spec.from.top, spec.to.left, spec.to.top);
         line.setLineColor(Yellow);
         line.setPixelWidth(3);
-        Line1.add(spec.index, &line);
+        lines.add(spec.index, &line);
     }
 }
 
@@ -67,7 +69,7 @@ void ActivityWindow::buildItems() {
     for (int i = 0; i < m_count; ++i) {
         const ActivityItem& item = m_description.items[static_cast<size_t>(i)];
         // The target box holds its answer until the load hands it to the label.
-        Label& box = add<Label>(QStringLiteral("Label1"), i);
+        Label& box = add<Label>(QString::fromLatin1(glossary::activity::TargetBoxes), i);
         box.setBounds(item.box.left, item.box.top, w, h);
         box.setCaption(item.text);
         box.setFontSpec(m_description.itemFont);
@@ -75,27 +77,27 @@ void ActivityWindow::buildItems() {
         box.setAlignment(Label::Align::Center);
         box.setBorder(true);
         box.setVisible(false);
-        Label1.add(i, &box);
+        targetBoxes.add(i, &box);
 
-        Label& home = add<Label>(QStringLiteral("Label4"), i);
+        Label& home = add<Label>(QString::fromLatin1(glossary::activity::HomeBoxes), i);
         home.setOpaque(false);
         home.setBorder(true);
         home.setVisible(false);
-        Label4.add(i, &home);
+        homeBoxes.add(i, &home);
 
-        Label& label = add<Label>(QStringLiteral("Label2"), i);
+        Label& label = add<Label>(QString::fromLatin1(glossary::activity::DraggableLabels), i);
         label.setBounds(item.start.left, item.start.top, w, h);
         label.setFontSpec(m_description.itemFont);
         label.setLabelForeColor(Yellow);
         label.setLabelBackColor(Black);
         label.setAlignment(Label::Align::Center);
         label.setBorder(true);
-        Label2.add(i, &label);
+        draggableLabels.add(i, &label);
     }
-    Label2.connectEach(&Label::mouseMove, this,
-                       [this](int i, const MouseArgs& args) { Label2_MouseMove(i, args); });
-    Label2.connectEach(&Label::mouseUp, this,
-                       [this](int i, const MouseArgs& args) { Label2_MouseUp(i, args); });
+    draggableLabels.connectEach(&Label::mouseMove, this,
+                                [this](int i, const MouseArgs& args) { onLabelDragged(i, args); });
+    draggableLabels.connectEach(&Label::mouseUp, this,
+                                [this](int i, const MouseArgs& args) { onLabelDropped(i, args); });
 }
 
 void ActivityWindow::buildTexts() {
@@ -104,26 +106,26 @@ void ActivityWindow::buildTexts() {
 }
 
 void ActivityWindow::buildButtons() {
-    addLink(*this, label3, QStringLiteral("label3"), Exit, 10560, 7920, 1245, 495,
-            QStringLiteral("Exit"));
-    addLink(*this, label3, QStringLiteral("label3"), StartAgain, 3360, 7920, 2565, 495,
-            QStringLiteral("Start Again"));
-    addLink(*this, label3, QStringLiteral("label3"), CheckScore, 6000, 7920, 2565, 495,
-            QStringLiteral("Check Score"));
-    label3[CheckScore].setVisible(false);
-    label3.connectEach(&Label::clicked, this, [this](int i) { label3_Click(i); });
-    label3.connectEach(&Label::mouseMove, this,
-                       [this](int i, const MouseArgs&) { label3_MouseMove(i); });
+    addLink(*this, links, QString::fromLatin1(glossary::activity::Links), int(ActivityLink::Exit),
+            10560, 7920, 1245, 495, QStringLiteral("Exit"));
+    addLink(*this, links, QString::fromLatin1(glossary::activity::Links),
+            int(ActivityLink::StartAgain), 3360, 7920, 2565, 495, QStringLiteral("Start Again"));
+    addLink(*this, links, QString::fromLatin1(glossary::activity::Links),
+            int(ActivityLink::CheckScore), 6000, 7920, 2565, 495, QStringLiteral("Check Score"));
+    link(ActivityLink::CheckScore).setVisible(false);
+    links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(ActivityLink(i)); });
+    links.connectEach(&Label::mouseMove, this,
+                      [this](int i, const MouseArgs&) { onLinkHovered(ActivityLink(i)); });
 }
 
 // Pictures lie beneath everything; draggable labels pass over boxes, lines and the rest, and
 // only texts marked for it lie above the labels.
 void ActivityWindow::arrangeStacking() {
-    for (const auto& [index, label] : Label2)
+    for (const auto& [index, label] : draggableLabels)
         label->raise();
     for (const ActivityText& spec : m_description.texts)
         if (spec.aboveLabels) text(spec.name).raise();
-    for (const auto& [index, image] : Image1)
+    for (const auto& [index, image] : pictures)
         image->lower();
 }
 
@@ -137,46 +139,46 @@ void ActivityWindow::onLoad() {
     applyCommonFrame(*this, app());
     state().scoreState.total = m_count;
     for (int i = 0; i < m_count; ++i)
-        Label4[i].setBounds(Label4[i].Left(), Label4[i].Top(), Label2[i].Width(),
-                            Label2[i].Height());
+        homeBoxes[i].setBounds(homeBoxes[i].Left(), homeBoxes[i].Top(), draggableLabels[i].Width(),
+                               draggableLabels[i].Height());
     loadPictures();
     for (int i = 0; i < m_count; ++i) {
-        Label2[i].setCaption(Label1[i].caption());
-        Label1[i].setCaption(QString());
-        Label1[i].setOpaque(false);
-        Label1[i].setVisible(true);
-        Label4[i].setPosition(Label2[i].Left(), Label2[i].Top());
+        draggableLabels[i].setCaption(targetBoxes[i].caption());
+        targetBoxes[i].setCaption(QString());
+        targetBoxes[i].setOpaque(false);
+        targetBoxes[i].setVisible(true);
+        homeBoxes[i].setPosition(draggableLabels[i].Left(), draggableLabels[i].Top());
     }
     for (int i = 0; i < m_count; ++i) {
-        Label2[i].setVisible(true);
-        Label4[i].setVisible(true);
+        draggableLabels[i].setVisible(true);
+        homeBoxes[i].setVisible(true);
     }
-    label3[CheckScore].setVisible(false);
+    link(ActivityLink::CheckScore).setVisible(false);
 }
 
 void ActivityWindow::loadPictures() {
     // The pictures are shipped data; without one the activity still works on a bare window.
     for (const ActivityPicture& spec : m_description.pictures)
-        loadPictureOrClear(Image1[spec.index], spec.file);
+        loadPictureOrClear(pictures[spec.index], spec.file);
 }
 
-void ActivityWindow::Label2_MouseMove(int index, const MouseArgs& args) {
+void ActivityWindow::onLabelDragged(int index, const MouseArgs& args) {
     if (args.button != 1) return;
-    Label& label = Label2[index];
+    Label& label = draggableLabels[index];
     // The label's centre jumps to the pointer; nothing keeps it inside the window.
     const float left = label.Left() + args.x - label.Width() / 2;
     const float top = label.Top() + args.y - label.Height() / 2;
     label.setPosition(left, top);
 }
 
-void ActivityWindow::Label2_MouseUp(int index, const MouseArgs&) {
-    Label& label = Label2[index];
+void ActivityWindow::onLabelDropped(int index, const MouseArgs&) {
+    Label& label = draggableLabels[index];
     // Every box is tried in turn, even after a capture, so a later box may take the label on.
     for (int j = 0; j < m_count; ++j) {
-        snapIfCaptured(label, Label1[j]);
-        snapIfCaptured(label, Label4[j]);
+        snapIfCaptured(label, targetBoxes[j]);
+        snapIfCaptured(label, homeBoxes[j]);
     }
-    if (placedPairs() == m_count) label3[CheckScore].setVisible(true);
+    if (placedPairs() == m_count) link(ActivityLink::CheckScore).setVisible(true);
 }
 
 void ActivityWindow::snapIfCaptured(Label& label, const Label& box) {
@@ -190,41 +192,39 @@ int ActivityWindow::placedPairs() const {
     int count = 0;
     for (int a = 0; a < m_count; ++a)
         for (int b = 0; b < m_count; ++b)
-            if (samePlace(Label2[a], Label1[b])) ++count;
+            if (samePlace(draggableLabels[a], targetBoxes[b])) ++count;
     return count;
 }
 
-void ActivityWindow::label3_Click(int index) {
+void ActivityWindow::onLinkClicked(ActivityLink link) {
     ScoreState& score = state().scoreState;
     score.score = 0;
-    switch (index) {
-    case Exit:
+    switch (link) {
+    case ActivityLink::Exit:
         unload();
         break;
-    case StartAgain:
+    case ActivityLink::StartAgain:
         for (int i = 0; i < m_count; ++i)
-            Label2[i].setPosition(Label4[i].Left(), Label4[i].Top());
-        label3[CheckScore].setVisible(false);
+            draggableLabels[i].setPosition(homeBoxes[i].Left(), homeBoxes[i].Top());
+        this->link(ActivityLink::CheckScore).setVisible(false);
         break;
-    case CheckScore:
+    case ActivityLink::CheckScore:
         for (int i = 0; i < m_count; ++i)
-            if (samePlace(Label2[i], Label1[i])) ++score.score;
+            if (samePlace(draggableLabels[i], targetBoxes[i])) ++score.score;
         // Another activity or the quiz may have changed the total since this window loaded.
         score.total = m_count;
-        app().windows.show(QStringLiteral("Welldone"));
-        break;
-    default:
+        app().windows.show(QString::fromLatin1(glossary::window::Results));
         break;
     }
     playSound(ClickSound);
 }
 
-void ActivityWindow::label3_MouseMove(int index) {
-    hoverOn(label3[index]);
+void ActivityWindow::onLinkHovered(ActivityLink link) {
+    hoverOn(this->link(link));
 }
 
 void ActivityWindow::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(label3, {{Exit, CheckScore}});
+    hoverReset(links, {{int(ActivityLink::Exit), int(ActivityLink::CheckScore)}});
 }
 
 } // namespace av

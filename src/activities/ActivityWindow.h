@@ -12,22 +12,23 @@ namespace av {
 
 inline const QString ThudSound = QStringLiteral("wav\\thud3.wav");
 
+// The commands under an activity; the values are the links' indices.
+enum class ActivityLink { Exit = 0, StartAgain = 1, CheckScore = 2 };
+
 // A drag-and-drop activity: labels are dragged into boxes and then scored. Every activity
 // runs these rules; what it shows comes from its description.
 class ActivityWindow : public Screen {
     Q_OBJECT
   public:
-    enum Command { Exit = 0, StartAgain = 1, CheckScore = 2 };
-
     ActivityWindow(App& app, const ActivityDescription& description);
 
     void onLoad() override;
-    void closeButtonPressed() override { label3_Click(Exit); }
+    void closeButtonPressed() override { onLinkClicked(ActivityLink::Exit); }
 
-    void Label2_MouseMove(int index, const MouseArgs& args);
-    void Label2_MouseUp(int index, const MouseArgs& args);
-    void label3_Click(int index);
-    void label3_MouseMove(int index);
+    void onLabelDragged(int index, const MouseArgs& args);
+    void onLabelDropped(int index, const MouseArgs& args);
+    void onLinkClicked(ActivityLink link);
+    void onLinkHovered(ActivityLink link);
     void onPointerOverBackground(const MouseArgs& args) override;
 
     // A label picked up without dragging, by Enter or Space or by a click that did not move,
@@ -43,17 +44,21 @@ class ActivityWindow : public Screen {
     const ActivityDescription& description() const { return m_description; }
     // The number of labels and boxes this window addresses, whatever the shared total says.
     int itemCount() const { return m_count; }
-    // A plain text label of the layout by its design name (Label5, Label7, Label8).
+    // A plain text label of the layout by its object name (glossary::activity).
     Label& text(const QString& name) const;
+    Label& text(const char* name) const { return text(QString::fromLatin1(name)); }
 
-    Group<Label> Label1; // target boxes
-    Group<Label> Label2; // draggable labels
-    Group<Label> Label4; // home boxes
-    Group<Label> label3; // Exit, Start Again, Check Score
-    Group<Image> Image1;
-    Group<Line> Line1;
-    Label& Label6; // heading
-    void setHeading(const QString& heading) { Label6.setCaption(heading); }
+    Label& link(ActivityLink l) const { return links[static_cast<int>(l)]; }
+
+    // Draggable label i belongs in target box i and starts on home box i.
+    Group<Label> targetBoxes;
+    Group<Label> draggableLabels;
+    Group<Label> homeBoxes;
+    Group<Label> links; // ActivityLink
+    Group<Image> pictures;
+    Group<Line> lines;
+    Label& heading;
+    void setHeading(const QString& text) { heading.setCaption(text); }
 
   protected:
     void escapePressed() override;

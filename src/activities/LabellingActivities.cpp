@@ -1,5 +1,7 @@
 #include "ActivityDescriptions.h"
 
+#include "shell/Glossary.h"
+
 namespace av {
 namespace {
 
@@ -7,9 +9,8 @@ const QColor Yellow(255, 255, 0);
 const QColor LightCyan(128, 255, 255);
 
 ActivityText heading(TwipRect place, const QString& title, double points) {
-    return {
-        QStringLiteral("Label6"), place, title, {QStringLiteral("Times New Roman"), points}, Yellow,
-        Label::Align::Center};
+    return {QString::fromLatin1(glossary::activity::Heading), place,  title,
+            {QStringLiteral("Times New Roman"), points},      Yellow, Label::Align::Center};
 }
 
 ActivityDescription makeWordslab() {
@@ -33,7 +34,7 @@ ActivityDescription makeWordslab() {
         {4, QStringLiteral("Images\\sum4.jpg"), {6120, 4800, 3750, 2340}},
     };
     d.heading = heading({0, 120, 4905, 945}, QStringLiteral("Words and Numbers"), 27.75);
-    d.texts = {{QStringLiteral("Label7"),
+    d.texts = {{QString::fromLatin1(glossary::activity::LabellingInstruction),
                 {120, 1080, 5025, 1425},
                 QStringLiteral("The ancient Velmorans used the symbols on the right to represent "
                                "numbers. There are four ancient Velmoran sums below. Drag the "
@@ -74,7 +75,7 @@ ActivityDescription makePyramidslab() {
         {4, {9600, 840}, {9600, 3720}},
     };
     d.heading = heading({120, 120, 2985, 825}, QStringLiteral("The Pyramids"), 24);
-    d.texts = {{QStringLiteral("Label7"),
+    d.texts = {{QString::fromLatin1(glossary::activity::LabellingInstruction),
                 {120, 7920, 3105, 705},
                 QStringLiteral("Drag the labels into the correct boxes to label the picture."),
                 {QStringLiteral("Tahoma"), 9.75, true},

@@ -1,5 +1,7 @@
 #include "ActivityDescriptions.h"
 
+#include "shell/Glossary.h"
+
 namespace av {
 namespace {
 
@@ -7,7 +9,7 @@ const QColor Yellow(255, 255, 0);
 const QColor Green(0, 255, 0);
 
 ActivityText heading(const QString& title) {
-    return {QStringLiteral("Label6"),
+    return {QString::fromLatin1(glossary::activity::Heading),
             {120, 120, 4425, 705},
             title,
             {QStringLiteral("Times New Roman"), 24},
@@ -16,22 +18,25 @@ ActivityText heading(const QString& title) {
 }
 
 ActivityText instruction(TwipRect place, const QString& text) {
-    return {
-        QStringLiteral("Label8"), place, text, {QStringLiteral("Times New Roman"), 20.25}, Green,
-        Label::Align::Center};
+    return {QString::fromLatin1(glossary::activity::OrderingInstruction),
+            place,
+            text,
+            {QStringLiteral("Times New Roman"), 20.25},
+            Green,
+            Label::Align::Center};
 }
 
 // "First Step" beside the top box and "Final Step" beside the bottom one.
 std::vector<ActivityText> markers(TwipPoint first, TwipPoint final, bool aboveLabels) {
     const FontSpec font{QStringLiteral("Times New Roman"), 15.75};
-    return {{QStringLiteral("Label5"),
+    return {{QString::fromLatin1(glossary::activity::FirstStep),
              {first.left, first.top, 1305, 465},
              QStringLiteral("First Step"),
              font,
              Yellow,
              Label::Align::Right,
              aboveLabels},
-            {QStringLiteral("Label7"),
+            {QString::fromLatin1(glossary::activity::FinalStep),
              {final.left, final.top, 1425, 465},
              QStringLiteral("Final Step"),
              font,

@@ -211,8 +211,28 @@ inline constexpr Entry Widgets[] = {
 
 // ---- Labelling and ordering activities ------------------------------------------------------
 namespace activity {
+// Item i (0 to N - 1) has target box i, draggable label i and home box i.
+inline constexpr char TargetBoxes[] = "Label1";
+inline constexpr char DraggableLabels[] = "Label2";
+inline constexpr char HomeBoxes[] = "Label4";
+inline constexpr char Links[] = "label3"; // ActivityLink
+inline constexpr char Heading[] = "Label6";
+inline constexpr char Pictures[] = "Image1";
+inline constexpr char Lines[] = "Line1";
+// Texts of the layout: each activity holds those of its kind.
+inline constexpr char LabellingInstruction[] = "Label7";
+inline constexpr char OrderingInstruction[] = "Label8";
+inline constexpr char FirstStep[] = "Label5";
+inline constexpr char FinalStep[] = "Label7";
 inline constexpr Entry Widgets[] = {
-    {"Label6", -1, "heading"},
+    {Heading, -1, "heading"},
+    {Links, 0, "link(ActivityLink::Exit)"},
+    {Links, 1, "link(ActivityLink::StartAgain)"},
+    {Links, 2, "link(ActivityLink::CheckScore)"},
+    {TargetBoxes, 0, "targetBoxes[0]"},
+    {DraggableLabels, 0, "draggableLabels[0]"},
+    {HomeBoxes, 0, "homeBoxes[0]"},
+    {Pictures, 0, "pictures[0]"},
 };
 } // namespace activity
 

@@ -63,21 +63,21 @@ class ActivityTest : public ::testing::Test {
     }
     // Presses on the label's centre, moves the pointer to a window pixel and lets go there.
     static void drag(ActivityWindow& w, int label, QPoint to, Qt::MouseButton b = Qt::LeftButton) {
-        press(w, centreOf(w.Label2[label]), b);
+        press(w, centreOf(w.draggableLabels[label]), b);
         moveTo(w, to);
         release(w, to, b);
     }
     // Drags a label by pointer onto the middle of a target box.
     static void dragInto(ActivityWindow& w, int label, int box) {
-        drag(w, label, centreOf(w.Label1[box]));
+        drag(w, label, centreOf(w.targetBoxes[box]));
     }
-    static void clickButton(ActivityWindow& w, int index) {
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, centreOf(w.label3[index]));
+    static void clickButton(ActivityWindow& w, ActivityLink link) {
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, centreOf(w.link(link)));
     }
     // Puts the label's corner exactly where the figures say, then lets go of it.
     static void dropAt(ActivityWindow& w, int label, float left, float top) {
-        w.Label2[label].setPosition(left, top);
-        w.Label2_MouseUp(label, MouseArgs{1, 0, 0, 0});
+        w.draggableLabels[label].setPosition(left, top);
+        w.onLabelDropped(label, MouseArgs{1, 0, 0, 0});
     }
 
     TestApp t;

@@ -2,6 +2,8 @@
 
 #include "WindowAccess.h"
 
+#include "shell/Glossary.h"
+
 #include <algorithm>
 
 using namespace av;
@@ -41,9 +43,9 @@ TEST_F(LayoutTest, LoadHandsTheAnswersToTheLabelsAndEmptiesTheBoxes) {
         EXPECT_EQ(t.state().scoreState.total, n);
         EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
         for (int i = 0; i < n; ++i) {
-            const Label& box = w.Label1[i];
-            const Label& label = w.Label2[i];
-            const Label& home = w.Label4[i];
+            const Label& box = w.targetBoxes[i];
+            const Label& label = w.draggableLabels[i];
+            const Label& home = w.homeBoxes[i];
             EXPECT_EQ(box.caption(), QString());
             EXPECT_FALSE(box.isOpaque());
             EXPECT_TRUE(box.isVisible() && box.hasBorder());
@@ -61,8 +63,8 @@ TEST_F(LayoutTest, LoadHandsTheAnswersToTheLabelsAndEmptiesTheBoxes) {
             EXPECT_EQ(home.Height(), label.Height());
             EXPECT_TRUE(home.isVisible() && !home.isOpaque() && home.caption().isEmpty());
         }
-        EXPECT_FALSE(w.Label1.contains(n));
-        EXPECT_FALSE(w.label3[ActivityWindow::CheckScore].isVisible());
+        EXPECT_FALSE(w.targetBoxes.contains(n));
+        EXPECT_FALSE(w.link(ActivityLink::CheckScore).isVisible());
     }
 }
 
@@ -78,7 +80,7 @@ TEST_F(LayoutTest, TheCommandsAreTheSameInEveryActivity) {
                         {1, 3360, 2565, "Start Again"},
                         {2, 6000, 2565, "Check Score"}};
         for (const auto& e : expected) {
-            const Label& b = w.label3[e.index];
+            const Label& b = w.links[e.index];
             EXPECT_EQ(b.caption(), QString::fromLatin1(e.caption));
             EXPECT_FLOAT_EQ(b.Left(), e.left);
             EXPECT_FLOAT_EQ(b.Top(), 7920);
@@ -95,51 +97,51 @@ TEST_F(LayoutTest, WordslabSumsAnswersAndSwappedPictures) {
     t.pictures.setSize(QStringLiteral("Images\\sum2.jpg"), QSizeF(3000, 2595));
     t.pictures.setSize(QStringLiteral("Images\\sum3.jpg"), QSizeF(3600, 1890));
     ActivityWindow& w = open(QStringLiteral("wordslab"));
-    EXPECT_EQ(readingOrder(w.Label2, false),
+    EXPECT_EQ(readingOrder(w.draggableLabels, false),
               (QStringList{QStringLiteral("101000"), QStringLiteral("112"), QStringLiteral("1023"),
                            QStringLiteral("26")}));
-    for (const auto& [index, label] : w.Label2)
+    for (const auto& [index, label] : w.draggableLabels)
         EXPECT_FLOAT_EQ(label->Top(), 7200);
-    EXPECT_EQ(w.Label2[0].fontSpec().name, QStringLiteral("Tahoma"));
-    EXPECT_DOUBLE_EQ(w.Label2[0].fontSpec().size, 20.25);
-    EXPECT_FLOAT_EQ(w.Label1[2].Left(), 9840);
-    EXPECT_FLOAT_EQ(w.Label1[2].Top(), 3480);
-    EXPECT_FLOAT_EQ(w.Label2[2].Width(), 1815);
-    EXPECT_FLOAT_EQ(w.Label2[2].Height(), 615);
+    EXPECT_EQ(w.draggableLabels[0].fontSpec().name, QStringLiteral("Tahoma"));
+    EXPECT_DOUBLE_EQ(w.draggableLabels[0].fontSpec().size, 20.25);
+    EXPECT_FLOAT_EQ(w.targetBoxes[2].Left(), 9840);
+    EXPECT_FLOAT_EQ(w.targetBoxes[2].Top(), 3480);
+    EXPECT_FLOAT_EQ(w.draggableLabels[2].Width(), 1815);
+    EXPECT_FLOAT_EQ(w.draggableLabels[2].Height(), 615);
     // Each picture at its corner, taking its own size; index 2 holds sum3 and 3 holds sum2.
     EXPECT_EQ(t.pictures.loaded.size(), 5);
-    EXPECT_FLOAT_EQ(w.Image1[2].Left(), 6120);
-    EXPECT_FLOAT_EQ(w.Image1[2].Width(), 3600);
-    EXPECT_FLOAT_EQ(w.Image1[3].Left(), 120);
-    EXPECT_FLOAT_EQ(w.Image1[3].Top(), 4680);
-    EXPECT_FLOAT_EQ(w.Image1[3].Width(), 3000);
-    EXPECT_FLOAT_EQ(w.Image1[0].Left(), 5520);
-    EXPECT_FLOAT_EQ(w.Image1[0].Width(), 150) << "the fake's natural size, not the layout's";
-    const Label& instruction = w.text(QStringLiteral("Label7"));
+    EXPECT_FLOAT_EQ(w.pictures[2].Left(), 6120);
+    EXPECT_FLOAT_EQ(w.pictures[2].Width(), 3600);
+    EXPECT_FLOAT_EQ(w.pictures[3].Left(), 120);
+    EXPECT_FLOAT_EQ(w.pictures[3].Top(), 4680);
+    EXPECT_FLOAT_EQ(w.pictures[3].Width(), 3000);
+    EXPECT_FLOAT_EQ(w.pictures[0].Left(), 5520);
+    EXPECT_FLOAT_EQ(w.pictures[0].Width(), 150) << "the fake's natural size, not the layout's";
+    const Label& instruction = w.text(glossary::activity::LabellingInstruction);
     EXPECT_TRUE(instruction.caption().endsWith(QStringLiteral("into the boxes.")));
     EXPECT_EQ(instruction.alignment(), Label::Align::Right);
     EXPECT_EQ(instruction.labelForeColor(), QColor(255, 255, 0));
-    EXPECT_DOUBLE_EQ(w.Label6.fontSpec().size, 27.75);
+    EXPECT_DOUBLE_EQ(w.heading.fontSpec().size, 27.75);
 }
 
 TEST_F(LayoutTest, PyramidslabHasFourPointerLinesAndNoIndexTwo) {
     ActivityWindow& w = open(QStringLiteral("pyramidslab"));
-    EXPECT_EQ(w.Line1.size(), 4);
-    EXPECT_FALSE(w.Line1.contains(2));
-    EXPECT_EQ(w.widget(QStringLiteral("Line1"), 2), nullptr);
-    for (const auto& [index, line] : w.Line1) {
+    EXPECT_EQ(w.lines.size(), 4);
+    EXPECT_FALSE(w.lines.contains(2));
+    EXPECT_EQ(w.widget(QString::fromLatin1(glossary::activity::Lines), 2), nullptr);
+    for (const auto& [index, line] : w.lines) {
         EXPECT_EQ(line->lineColor(), QColor(255, 255, 0));
         EXPECT_EQ(line->pixelWidth(), 3);
         EXPECT_EQ(line->X1(), line->X2()) << "every line drops straight down";
     }
-    EXPECT_FLOAT_EQ(w.Line1[4].X1(), 9600);
-    EXPECT_FLOAT_EQ(w.Line1[4].Y1(), 840);
-    EXPECT_FLOAT_EQ(w.Line1[4].Y2(), 3720);
-    EXPECT_FLOAT_EQ(w.Line1[0].Y2(), 6840);
+    EXPECT_FLOAT_EQ(w.lines[4].X1(), 9600);
+    EXPECT_FLOAT_EQ(w.lines[4].Y1(), 840);
+    EXPECT_FLOAT_EQ(w.lines[4].Y2(), 3720);
+    EXPECT_FLOAT_EQ(w.lines[0].Y2(), 6840);
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("Images\\s8.jpg")});
-    EXPECT_EQ(w.Label2[0].caption().left(12), QStringLiteral("The builders"));
-    EXPECT_EQ(readingOrder(w.Label2, false).first(), w.Label2[0].caption());
-    const Label& instruction = w.text(QStringLiteral("Label7"));
+    EXPECT_EQ(w.draggableLabels[0].caption().left(12), QStringLiteral("The builders"));
+    EXPECT_EQ(readingOrder(w.draggableLabels, false).first(), w.draggableLabels[0].caption());
+    const Label& instruction = w.text(glossary::activity::LabellingInstruction);
     EXPECT_EQ(instruction.labelForeColor(), QColor(128, 255, 255));
     EXPECT_EQ(instruction.fontSpec().name, QStringLiteral("Tahoma"));
     EXPECT_TRUE(instruction.fontSpec().bold);
@@ -150,30 +152,30 @@ TEST_F(LayoutTest, OrderingColumnsReadInTheirShuffledAndCorrectOrders) {
     QStringList steps;
     std::vector<int> byTop = {0, 1, 2, 3, 4};
     std::sort(byTop.begin(), byTop.end(),
-              [&](int a, int b) { return w.Label1[a].Top() < w.Label1[b].Top(); });
+              [&](int a, int b) { return w.targetBoxes[a].Top() < w.targetBoxes[b].Top(); });
     for (int i : byTop)
-        steps << w.Label2[i].caption();
+        steps << w.draggableLabels[i].caption();
     EXPECT_EQ(steps.first(), QStringLiteral("Soak the papyrus reeds in water"));
     EXPECT_EQ(steps.last(),
               QStringLiteral("Join the sheets together to make a long scroll of paper"));
     // The start column holds steps 4, 2, 3, 5, 1 from top to bottom.
-    const QStringList start = readingOrder(w.Label2, true);
+    const QStringList start = readingOrder(w.draggableLabels, true);
     EXPECT_EQ(start, (QStringList{steps[3], steps[1], steps[2], steps[4], steps[0]}));
 
     ActivityWindow& p = open(QStringLiteral("pyramidsord"));
     std::vector<int> pyramidTop = {0, 1, 2, 3, 4, 5};
     std::sort(pyramidTop.begin(), pyramidTop.end(),
-              [&](int a, int b) { return p.Label1[a].Top() < p.Label1[b].Top(); });
+              [&](int a, int b) { return p.targetBoxes[a].Top() < p.targetBoxes[b].Top(); });
     QStringList pyramidSteps;
     for (int i : pyramidTop)
-        pyramidSteps << p.Label2[i].caption();
+        pyramidSteps << p.draggableLabels[i].caption();
     EXPECT_EQ(pyramidSteps.first(), QStringLiteral("Choose a good site"));
-    EXPECT_EQ(readingOrder(p.Label2, true),
+    EXPECT_EQ(readingOrder(p.draggableLabels, true),
               (QStringList{pyramidSteps[2], pyramidSteps[5], pyramidSteps[0], pyramidSteps[1],
                            pyramidSteps[3], pyramidSteps[4]}));
-    for (const auto& [index, box] : p.Label1)
+    for (const auto& [index, box] : p.targetBoxes)
         EXPECT_FLOAT_EQ(box->Left(), 7680);
-    for (const auto& [index, label] : p.Label2)
+    for (const auto& [index, label] : p.draggableLabels)
         EXPECT_FLOAT_EQ(label->Left(), 720);
 }
 
@@ -181,17 +183,17 @@ TEST_F(LayoutTest, OrderingTextsAndMarkers) {
     for (const auto& [name, ending] : {std::pair{"wordsord", "for making paper. "},
                                        std::pair{"pyramidsord", "build a pyramid. "}}) {
         ActivityWindow& w = open(QString::fromLatin1(name));
-        const Label& instruction = w.text(QStringLiteral("Label8"));
+        const Label& instruction = w.text(glossary::activity::OrderingInstruction);
         EXPECT_TRUE(instruction.caption().endsWith(QString::fromLatin1(ending))) << name;
         EXPECT_EQ(instruction.labelForeColor(), QColor(0, 255, 0));
         EXPECT_EQ(instruction.alignment(), Label::Align::Center);
-        EXPECT_EQ(w.text(QStringLiteral("Label5")).caption(), QStringLiteral("First Step"));
-        EXPECT_EQ(w.text(QStringLiteral("Label7")).caption(), QStringLiteral("Final Step"));
-        EXPECT_FLOAT_EQ(w.text(QStringLiteral("Label5")).Width(), 1305);
-        EXPECT_FLOAT_EQ(w.text(QStringLiteral("Label7")).Width(), 1425);
-        EXPECT_FLOAT_EQ(w.text(QStringLiteral("Label7")).Height(), 465);
-        EXPECT_EQ(w.Image1.size(), 0);
-        EXPECT_EQ(w.Line1.size(), 0);
+        EXPECT_EQ(w.text(glossary::activity::FirstStep).caption(), QStringLiteral("First Step"));
+        EXPECT_EQ(w.text(glossary::activity::FinalStep).caption(), QStringLiteral("Final Step"));
+        EXPECT_FLOAT_EQ(w.text(glossary::activity::FirstStep).Width(), 1305);
+        EXPECT_FLOAT_EQ(w.text(glossary::activity::FinalStep).Width(), 1425);
+        EXPECT_FLOAT_EQ(w.text(glossary::activity::FinalStep).Height(), 465);
+        EXPECT_EQ(w.pictures.size(), 0);
+        EXPECT_EQ(w.lines.size(), 0);
     }
     EXPECT_TRUE(t.pictures.loaded.isEmpty());
 }
@@ -201,39 +203,40 @@ TEST_F(LayoutTest, LabelsPassOverBoxesLinesAndPicturesWhichLieBeneathEverything)
         SCOPED_TRACE(name.toStdString());
         ActivityWindow& w = open(name);
         int lowestLabel = INT_MAX;
-        for (const auto& [i, label] : w.Label2)
+        for (const auto& [i, label] : w.draggableLabels)
             lowestLabel = std::min(lowestLabel, stackPlace(*label));
-        for (const auto& [i, box] : w.Label1)
+        for (const auto& [i, box] : w.targetBoxes)
             EXPECT_LT(stackPlace(*box), lowestLabel);
-        for (const auto& [i, box] : w.Label4)
+        for (const auto& [i, box] : w.homeBoxes)
             EXPECT_LT(stackPlace(*box), lowestLabel);
-        for (const auto& [i, line] : w.Line1)
+        for (const auto& [i, line] : w.lines)
             EXPECT_LT(stackPlace(*line), lowestLabel);
-        for (const auto& [i, image] : w.Image1)
-            EXPECT_LT(stackPlace(*image), stackPlace(w.Label1[0]));
-        for (const auto& [i, image] : w.Image1)
-            EXPECT_LT(stackPlace(*image), stackPlace(w.Label6));
+        for (const auto& [i, image] : w.pictures)
+            EXPECT_LT(stackPlace(*image), stackPlace(w.targetBoxes[0]));
+        for (const auto& [i, image] : w.pictures)
+            EXPECT_LT(stackPlace(*image), stackPlace(w.heading));
     }
     // The step markers lie above the labels in wordsord only.
     ActivityWindow& words = open(QStringLiteral("wordsord"));
     ActivityWindow& pyramids = open(QStringLiteral("pyramidsord"));
-    for (const QString& marker : {QStringLiteral("Label5"), QStringLiteral("Label7")}) {
-        for (const auto& [i, label] : words.Label2)
+    for (const char* marker : {glossary::activity::FirstStep, glossary::activity::FinalStep}) {
+        for (const auto& [i, label] : words.draggableLabels)
             EXPECT_GT(stackPlace(words.text(marker)), stackPlace(*label));
-        for (const auto& [i, label] : pyramids.Label2)
+        for (const auto& [i, label] : pyramids.draggableLabels)
             EXPECT_LT(stackPlace(pyramids.text(marker)), stackPlace(*label));
     }
 }
 
 TEST_F(LayoutTest, TheOpenerSetsTheHeadingAfterTheLoad) {
-    widgetOf<Label>(t.app(), QStringLiteral("pyramidsord"), QStringLiteral("Label6"))
+    widgetOf<Label>(t.app(), QStringLiteral("pyramidsord"),
+                    QString::fromLatin1(glossary::activity::Heading))
         .setCaption(QStringLiteral("The Pyramids"));
     ActivityWindow& w = open(QStringLiteral("pyramidsord"));
-    EXPECT_EQ(w.Label6.caption(), QStringLiteral("The Pyramids"));
-    EXPECT_FALSE(w.Label6.isOpaque());
-    EXPECT_EQ(w.Label6.labelForeColor(), QColor(255, 255, 0));
-    EXPECT_EQ(w.Label6.alignment(), Label::Align::Center);
-    EXPECT_FLOAT_EQ(w.Label6.Width(), 4425);
+    EXPECT_EQ(w.heading.caption(), QStringLiteral("The Pyramids"));
+    EXPECT_FALSE(w.heading.isOpaque());
+    EXPECT_EQ(w.heading.labelForeColor(), QColor(255, 255, 0));
+    EXPECT_EQ(w.heading.alignment(), Label::Align::Center);
+    EXPECT_FLOAT_EQ(w.heading.Width(), 4425);
 }
 
 TEST_F(LayoutTest, MissingPicturesLeaveEmptyImagesAndAWorkingActivity) {
@@ -241,12 +244,12 @@ TEST_F(LayoutTest, MissingPicturesLeaveEmptyImagesAndAWorkingActivity) {
         t.pictures.setMissing(QStringLiteral("Images\\") + QLatin1String(file) +
                               QStringLiteral(".jpg"));
     ActivityWindow& w = open(QStringLiteral("wordslab"));
-    for (const auto& [index, image] : w.Image1)
+    for (const auto& [index, image] : w.pictures)
         EXPECT_EQ(image->picture(), nullptr);
-    EXPECT_FLOAT_EQ(w.Image1[3].Width(), 3750);
+    EXPECT_FLOAT_EQ(w.pictures[3].Width(), 3750);
     for (int i = 0; i < 4; ++i)
         dragInto(w, i, i);
-    EXPECT_TRUE(w.label3[ActivityWindow::CheckScore].isVisible());
+    EXPECT_TRUE(w.link(ActivityLink::CheckScore).isVisible());
 }
 
 } // namespace

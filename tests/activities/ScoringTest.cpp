@@ -8,7 +8,7 @@ namespace {
 using ScoringTest = ActivityTest;
 
 bool checkShown(ActivityWindow& w) {
-    return w.label3[ActivityWindow::CheckScore].isVisible();
+    return w.link(ActivityLink::CheckScore).isVisible();
 }
 
 // Every activity completed by pointer, each label into its own box, then scored.
@@ -21,12 +21,12 @@ TEST_F(ScoringTest, EveryActivityCanBeCompletedAndScoredInFull) {
         for (int i = 0; i < n; ++i) {
             EXPECT_FALSE(checkShown(w)) << "before label " << i;
             dragInto(w, i, i);
-            EXPECT_FLOAT_EQ(w.Label2[i].Left(), w.Label1[i].Left());
-            EXPECT_FLOAT_EQ(w.Label2[i].Top(), w.Label1[i].Top());
+            EXPECT_FLOAT_EQ(w.draggableLabels[i].Left(), w.targetBoxes[i].Left());
+            EXPECT_FLOAT_EQ(w.draggableLabels[i].Top(), w.targetBoxes[i].Top());
         }
         EXPECT_TRUE(checkShown(w));
         EXPECT_EQ(thuds(), n);
-        clickButton(w, ActivityWindow::CheckScore);
+        clickButton(w, ActivityLink::CheckScore);
         EXPECT_EQ(results.score, n);
         EXPECT_EQ(results.total, n);
         EXPECT_TRUE(t.windows().touch(QStringLiteral("Welldone")).isVisible());
@@ -34,7 +34,7 @@ TEST_F(ScoringTest, EveryActivityCanBeCompletedAndScoredInFull) {
         EXPECT_EQ(t.sound.played.last(), ClickSound);
 
         t.windows().unload(QStringLiteral("Welldone"));
-        clickButton(w, ActivityWindow::Exit);
+        clickButton(w, ActivityLink::Exit);
         processDeferredDeletes();
         t.sound.played.clear();
         results = {};
@@ -48,7 +48,7 @@ TEST_F(ScoringTest, ExchangedLabelsStillCompleteButScoreOnlyTheirOwnBoxes) {
     dragInto(w, 1, 1);
     dragInto(w, 2, 2);
     EXPECT_TRUE(checkShown(w));
-    w.label3_Click(ActivityWindow::CheckScore);
+    w.onLinkClicked(ActivityLink::CheckScore);
     EXPECT_EQ(t.state().scoreState.score, 2);
     EXPECT_EQ(t.state().scoreState.total, 4);
 
@@ -58,7 +58,7 @@ TEST_F(ScoringTest, ExchangedLabelsStillCompleteButScoreOnlyTheirOwnBoxes) {
     for (int i = 0; i < 6; ++i)
         dragInto(p, i, boxFor[i]);
     EXPECT_TRUE(checkShown(p));
-    p.label3_Click(ActivityWindow::CheckScore);
+    p.onLinkClicked(ActivityLink::CheckScore);
     EXPECT_EQ(t.state().scoreState.score, 4);
     EXPECT_EQ(t.state().scoreState.total, 6);
 }
@@ -71,7 +71,7 @@ TEST_F(ScoringTest, TwoLabelsInOneBoxCountTowardsCompletion) {
     EXPECT_FALSE(checkShown(w));
     dragInto(w, 2, 2);
     EXPECT_TRUE(checkShown(w)) << "box 3 is empty, yet four label-box pairs match";
-    w.label3_Click(ActivityWindow::CheckScore);
+    w.onLinkClicked(ActivityLink::CheckScore);
     EXPECT_EQ(t.state().scoreState.score, 3);
 }
 
@@ -79,13 +79,13 @@ TEST_F(ScoringTest, DraggingOutAfterCompletionKeepsCheckScore) {
     ActivityWindow& w = open(QStringLiteral("wordslab"));
     for (int i = 0; i < 4; ++i)
         dragInto(w, i, i);
-    w.label3_Click(ActivityWindow::CheckScore);
+    w.onLinkClicked(ActivityLink::CheckScore);
     ASSERT_EQ(results.score, 4);
     drag(w, 2, QPoint(100, 150));
     EXPECT_TRUE(checkShown(w));
     // A second click rescores while the results screen is still loaded; it is shown again,
     // not loaded again.
-    clickButton(w, ActivityWindow::CheckScore);
+    clickButton(w, ActivityLink::CheckScore);
     EXPECT_EQ(t.state().scoreState.score, 3);
     EXPECT_EQ(results.loads, 1);
     EXPECT_EQ(clicks(), 2);
@@ -97,11 +97,11 @@ TEST_F(ScoringTest, StartAgainSendsEveryLabelHomeAndHidesCheckScore) {
         dragInto(w, i, i);
     ASSERT_TRUE(checkShown(w));
     t.state().scoreState.score = 9;
-    clickButton(w, ActivityWindow::StartAgain);
+    clickButton(w, ActivityLink::StartAgain);
     const auto& items = w.description().items;
     for (int i = 0; i < 5; ++i) {
-        EXPECT_FLOAT_EQ(w.Label2[i].Left(), items[size_t(i)].start.left);
-        EXPECT_FLOAT_EQ(w.Label2[i].Top(), items[size_t(i)].start.top);
+        EXPECT_FLOAT_EQ(w.draggableLabels[i].Left(), items[size_t(i)].start.left);
+        EXPECT_FLOAT_EQ(w.draggableLabels[i].Top(), items[size_t(i)].start.top);
     }
     EXPECT_FALSE(checkShown(w));
     EXPECT_EQ(t.state().scoreState.score, 0);
@@ -113,16 +113,16 @@ TEST_F(ScoringTest, ExitDiscardsTheWindowAndTheNextOpeningIsFresh) {
     for (int i = 0; i < 4; ++i)
         dragInto(w, i, i);
     t.state().scoreState.score = 4;
-    clickButton(w, ActivityWindow::Exit);
+    clickButton(w, ActivityLink::Exit);
     EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("pyramidslab")));
     EXPECT_EQ(t.state().scoreState.score, 0);
     EXPECT_EQ(t.sound.played.last(), ClickSound);
     processDeferredDeletes();
 
     ActivityWindow& again = open(QStringLiteral("pyramidslab"));
-    EXPECT_NE(again.Label2[0].caption(), QString());
+    EXPECT_NE(again.draggableLabels[0].caption(), QString());
     for (int i = 0; i < 4; ++i)
-        EXPECT_FLOAT_EQ(again.Label2[i].Left(), again.Label4[i].Left());
+        EXPECT_FLOAT_EQ(again.draggableLabels[i].Left(), again.homeBoxes[i].Left());
     EXPECT_FALSE(checkShown(again));
 }
 
@@ -140,9 +140,9 @@ TEST_F(ScoringTest, SoundOffSilencesDropsAndClicks) {
     for (int i = 0; i < 4; ++i)
         dragInto(w, i, i);
     ASSERT_TRUE(checkShown(w));
-    clickButton(w, ActivityWindow::CheckScore);
-    clickButton(w, ActivityWindow::StartAgain);
-    clickButton(w, ActivityWindow::Exit);
+    clickButton(w, ActivityLink::CheckScore);
+    clickButton(w, ActivityLink::StartAgain);
+    clickButton(w, ActivityLink::Exit);
     EXPECT_TRUE(t.sound.played.isEmpty());
     processDeferredDeletes();
 }
@@ -155,10 +155,10 @@ TEST_F(ScoringTest, EachWindowKeepsItsOwnItemCount) {
     for (int i = 0; i < 4; ++i)
         dragInto(words, i, i);
     EXPECT_TRUE(checkShown(words));
-    words.label3_Click(ActivityWindow::StartAgain);
+    words.onLinkClicked(ActivityLink::StartAgain);
     for (int i = 0; i < 4; ++i)
         dragInto(words, i, i);
-    words.label3_Click(ActivityWindow::CheckScore);
+    words.onLinkClicked(ActivityLink::CheckScore);
     EXPECT_EQ(results.score, 4);
     EXPECT_EQ(results.total, 4) << "the results screen hears this window's own total";
     t.windows().unload(QStringLiteral("Welldone"));
@@ -172,21 +172,21 @@ TEST_F(ScoringTest, EachWindowKeepsItsOwnItemCount) {
     dragInto(pyramids, 4, 4);
     dragInto(pyramids, 5, 5);
     EXPECT_TRUE(checkShown(pyramids));
-    pyramids.label3_Click(ActivityWindow::CheckScore);
+    pyramids.onLinkClicked(ActivityLink::CheckScore);
     EXPECT_EQ(results.score, 6);
     EXPECT_EQ(results.total, 6);
 }
 
 TEST_F(ScoringTest, HoverLightsTheButtonUnderThePointerAndTheBackgroundClearsThem) {
     ActivityWindow& w = open(QStringLiteral("wordsord"));
-    for (const auto& [index, label] : w.label3)
+    for (const auto& [index, label] : w.links)
         EXPECT_TRUE(label->isOpaque());
     QTest::mouseMove(w.windowHandle(), QPoint(400, 20)); // over the bare background
-    for (const auto& [index, label] : w.label3)
+    for (const auto& [index, label] : w.links)
         EXPECT_FALSE(label->isOpaque()) << index;
-    QTest::mouseMove(w.windowHandle(), centreOf(w.label3[ActivityWindow::StartAgain]));
-    EXPECT_TRUE(w.label3[ActivityWindow::StartAgain].isOpaque());
-    EXPECT_FALSE(w.label3[ActivityWindow::Exit].isOpaque());
+    QTest::mouseMove(w.windowHandle(), centreOf(w.link(ActivityLink::StartAgain)));
+    EXPECT_TRUE(w.link(ActivityLink::StartAgain).isOpaque());
+    EXPECT_FALSE(w.link(ActivityLink::Exit).isOpaque());
 }
 
 } // namespace

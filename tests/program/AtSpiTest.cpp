@@ -101,9 +101,9 @@ TEST_F(AtSpiTest, AScreenReaderHearsTheFocusAndThePickUp) {
     // The keys themselves are tested on every screen elsewhere; here the focus is moved as
     // Tab moves it, and the pick-up is by key.
     shown.markKeyboardInUse();
-    w.Label2[1].setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(focused(), &w.Label2[1]);
-    const QString caption = w.Label2[1].caption();
+    w.draggableLabels[1].setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(focused(), &w.draggableLabels[1]);
+    const QString caption = w.draggableLabels[1].caption();
     key(shown, Qt::Key_Return);
     // The bridge sends its signals a moment later; the last focus and the announcement must
     // both be about the label picked up.

@@ -280,10 +280,10 @@ TEST_F(KeyboardTest, AssistiveTechnologyFollowsFocusPickUpsAndQuestions) {
     key(quiz, Qt::Key_Escape);
 
     auto& lab = dynamic_cast<ActivityWindow&>(openFromTopic(1, "pyramidslab"));
-    ASSERT_TRUE(tabTo(lab, lab.Label2[3]));
+    ASSERT_TRUE(tabTo(lab, lab.draggableLabels[3]));
     key(lab, Qt::Key_Return);
-    const QString text = lab.Label2[3].caption();
-    EXPECT_EQ(announced(lab.Label2[3]), QStringLiteral("Picked up: ") + text);
+    const QString text = lab.draggableLabels[3].caption();
+    EXPECT_EQ(announced(lab.draggableLabels[3]), QStringLiteral("Picked up: ") + text);
     key(lab, Qt::Key_Tab);
     key(lab, Qt::Key_Tab);
     QAccessibleInterface* box = reader(focused());
@@ -291,7 +291,7 @@ TEST_F(KeyboardTest, AssistiveTechnologyFollowsFocusPickUpsAndQuestions) {
     EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral("Box 2"));
     EXPECT_TRUE(box->state().focused);
     key(lab, Qt::Key_Space);
-    EXPECT_EQ(announced(lab.Label2[3]), text + QStringLiteral(" placed in Box 2"));
+    EXPECT_EQ(announced(lab.draggableLabels[3]), text + QStringLiteral(" placed in Box 2"));
 }
 
 } // namespace

@@ -108,11 +108,11 @@ TEST_F(ProgramFlowTest, AnActivityScoresOnTheResultsScreen) {
     window<TopicScreen>("pyramids").link(TopicLink::LabellingActivity).click();
     ActivityWindow& lab = window<ActivityWindow>("pyramidslab");
     for (int i = 0; i < 4; ++i) {
-        lab.Label2[i].setPosition(lab.Label1[i].Left(), lab.Label1[i].Top());
-        lab.Label2_MouseUp(i, MouseArgs{1, 0, 0, 0});
+        lab.draggableLabels[i].setPosition(lab.targetBoxes[i].Left(), lab.targetBoxes[i].Top());
+        lab.onLabelDropped(i, MouseArgs{1, 0, 0, 0});
     }
-    ASSERT_TRUE(lab.label3[2].isVisibleTo(&lab));
-    lab.label3[2].click();
+    ASSERT_TRUE(lab.link(ActivityLink::CheckScore).isVisibleTo(&lab));
+    lab.link(ActivityLink::CheckScore).click();
     ASSERT_TRUE(shown("Welldone"));
     EXPECT_EQ(t.state().scoreState.score, 4);
     EXPECT_EQ(t.state().scoreState.total, 4);

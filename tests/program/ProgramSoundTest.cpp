@@ -96,8 +96,8 @@ TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
     ActivityWindow& lab = window<ActivityWindow>("pyramidslab");
     expectHeard(
         [&] {
-            lab.Label2[0].setPosition(lab.Label1[0].Left(), lab.Label1[0].Top());
-            lab.Label2_MouseUp(0, MouseArgs{1, 0, 0, 0});
+            lab.draggableLabels[0].setPosition(lab.targetBoxes[0].Left(), lab.targetBoxes[0].Top());
+            lab.onLabelDropped(0, MouseArgs{1, 0, 0, 0});
         },
         "thud3.wav");
 }
