@@ -229,10 +229,19 @@ inline constexpr Entry Widgets[] = {
     {Links, 0, "link(ActivityLink::Exit)"},
     {Links, 1, "link(ActivityLink::StartAgain)"},
     {Links, 2, "link(ActivityLink::CheckScore)"},
+    // Items 0 to 3, which every activity has; the ordering ones have more.
     {TargetBoxes, 0, "targetBoxes[0]"},
     {DraggableLabels, 0, "draggableLabels[0]"},
     {HomeBoxes, 0, "homeBoxes[0]"},
-    {Pictures, 0, "pictures[0]"},
+    {TargetBoxes, 1, "targetBoxes[1]"},
+    {DraggableLabels, 1, "draggableLabels[1]"},
+    {HomeBoxes, 1, "homeBoxes[1]"},
+    {TargetBoxes, 2, "targetBoxes[2]"},
+    {DraggableLabels, 2, "draggableLabels[2]"},
+    {HomeBoxes, 2, "homeBoxes[2]"},
+    {TargetBoxes, 3, "targetBoxes[3]"},
+    {DraggableLabels, 3, "draggableLabels[3]"},
+    {HomeBoxes, 3, "homeBoxes[3]"},
 };
 } // namespace activity
 
