@@ -54,14 +54,14 @@ TEST_F(CatalogueEntryTest, TakingAWorksheetShowsTheQuizWithTheMenusPicture) {
         QuizScreen& q = quiz();
         EXPECT_TRUE(q.isVisible());
         EXPECT_EQ(t.state().questionSet.title, loadedTitles[k]);
-        EXPECT_EQ(q.Label6.caption(), loadedTitles[k])
+        EXPECT_EQ(q.quizTitle.caption(), loadedTitles[k])
             << "the set was loaded before the quiz was touched";
-        EXPECT_EQ(q.Label5.caption(), QStringLiteral("Ancient Velmora"));
+        EXPECT_EQ(q.topicHeading.caption(), QStringLiteral("Ancient Velmora"));
         ASSERT_TRUE(loaded(MainMenu::Name)) << "reading the menu's picture loads the menu";
         EXPECT_FALSE(menu().isVisible());
-        ASSERT_NE(q.Picture1.picture(), nullptr);
-        EXPECT_EQ(q.Picture1.picture(), menu().menuPicture());
-        EXPECT_TRUE(q.label3[3].isVisibleTo(&q)) << "the worksheet can be printed";
+        ASSERT_NE(q.topicPicture.picture(), nullptr);
+        EXPECT_EQ(q.topicPicture.picture(), menu().menuPicture());
+        EXPECT_TRUE(q.link(QuizLink::PrintWorksheet).isVisibleTo(&q)) << "the worksheet can be printed";
         EXPECT_TRUE(loaded(WorksheetCatalogue::Name)) << "the catalogue stays open behind the quiz";
         EXPECT_EQ(t.sound.played, QStringList{click});
     }
