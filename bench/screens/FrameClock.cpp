@@ -19,15 +19,21 @@ bool FrameClock::eventFilter(QObject* watched, QEvent* event) {
         if (window && window->objectName() == m_window) {
             m_armed = false;
             // The repaint manager flushes when its sync returns; this runs after that.
-            QTimer::singleShot(0, this,
-                               [this] { m_frameAt = double(m_clock.nsecsElapsed()) / 1e6; });
+            QTimer::singleShot(0, this, [this] {
+                if (!m_shown || m_shown())
+                    m_frameAt = double(m_clock.nsecsElapsed()) / 1e6;
+                else
+                    m_armed = true;
+            });
         }
     }
     return false;
 }
 
-double FrameClock::time(const std::function<void()>& command, const QString& window) {
+double FrameClock::time(const std::function<void()>& command, const QString& window,
+                        const std::function<bool()>& shown) {
     m_window = window;
+    m_shown = shown;
     m_frameAt = -1;
     m_armed = true;
     const double start = double(m_clock.nsecsElapsed()) / 1e6;
@@ -39,6 +45,7 @@ double FrameClock::time(const std::function<void()>& command, const QString& win
     while (m_frameAt < 0 && deadline.isActive())
         loop.processEvents(QEventLoop::WaitForMoreEvents);
     m_armed = false;
+    m_shown = {};
     return m_frameAt < 0 ? -1 : m_frameAt - start;
 }
 

@@ -15,8 +15,10 @@ class FrameClock : public QObject {
     FrameClock();
 
     // Milliseconds from running command to the window's next frame; negative when no frame
-    // came within two seconds.
-    double time(const std::function<void()>& command, const QString& window);
+    // came within two seconds. With shown, the first frame after which it holds: a page window
+    // counts from the frame that shows its page, not one where the page is still being drawn.
+    double time(const std::function<void()>& command, const QString& window,
+                const std::function<bool()>& shown = {});
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,6 +26,7 @@ class FrameClock : public QObject {
   private:
     QElapsedTimer m_clock;
     QString m_window;
+    std::function<bool()> m_shown;
     bool m_armed = false;
     double m_frameAt = -1;
 };

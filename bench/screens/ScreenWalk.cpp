@@ -28,18 +28,24 @@ MainMenu& menu(Program& p) {
 } // namespace
 
 void ScreenWalk::step(Kind kind, const QString& label, const QString& window,
-                      const std::function<void()>& command) {
+                      const std::function<void()>& command, const std::function<bool()>& shown) {
     if (kind == Kind::Step) { // a window left: nothing new need be drawn
         command();
         settle(BetweenClicks);
         return;
     }
-    const double ms = m_clock.time(command, window);
+    const double ms = m_clock.time(command, window, shown);
     if (ms < 0)
         ++m_missed;
     else
         m_samples.try_emplace(label, Samples{kind, {}}).first->second.ms.push_back(ms);
     settle(BetweenClicks);
+}
+
+void ScreenWalk::pageStep(Kind kind, const QString& label, const QString& window,
+                          const std::function<void()>& command) {
+    step(kind, label, window, command,
+         [&] { return loaded<PageWindow>(m_program, window).Image1.pictureShown(); });
 }
 
 void ScreenWalk::stepFromTitle() {
@@ -69,16 +75,16 @@ void ScreenWalk::topic(int menuEntry, const QString& name) {
 void ScreenWalk::pages(const QString& label, int topicLink, const QString& topicName, int turns) {
     const QString viewer = QStringLiteral("teacher");
     auto pagesOf = [&]() -> PageWindow& { return loaded<PageWindow>(m_program, viewer); };
-    step(Kind::ScreenOpen, label, viewer,
-         [&] { loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink(topicLink)); });
+    pageStep(Kind::ScreenOpen, label, viewer,
+              [&] { loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink(topicLink)); });
     for (int i = 0; i < turns; ++i)
-        step(Kind::PageTurn, QStringLiteral("page turn, new page"), viewer,
-             [&] { pagesOf().label3_Click(PageWindow::NextLink); });
+        pageStep(Kind::PageTurn, QStringLiteral("page turn, new page"), viewer,
+                 [&] { pagesOf().label3_Click(PageWindow::NextLink); });
     for (int i = 0; i < turns; ++i)
-        step(Kind::PageTurn, QStringLiteral("page turn, page seen"), viewer,
-             [&] { pagesOf().label3_Click(PageWindow::PreviousLink); });
-    step(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), viewer,
-         [&] { pagesOf().Image1.update(); });
+        pageStep(Kind::PageTurn, QStringLiteral("page turn, page seen"), viewer,
+                 [&] { pagesOf().label3_Click(PageWindow::PreviousLink); });
+    pageStep(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), viewer,
+             [&] { pagesOf().Image1.update(); });
     step(Kind::Step, {}, topicName, [&] { pagesOf().label3_Click(PageWindow::ExitLink); });
 }
 
@@ -121,24 +127,24 @@ void ScreenWalk::activity(const QString& topicName, const QString& window, int l
 void ScreenWalk::guide() {
     const QString guide = QStringLiteral("guide");
     auto guideWindow = [&]() -> PageWindow& { return loaded<PageWindow>(m_program, guide); };
-    step(Kind::ScreenOpen, QStringLiteral("teachers' guide"), guide,
-         [&] { menu(m_program).onEntryClicked(MenuEntry::TeachersGuide); });
+    pageStep(Kind::ScreenOpen, QStringLiteral("teachers' guide"), guide,
+              [&] { menu(m_program).onEntryClicked(MenuEntry::TeachersGuide); });
     for (int i = 0; i < 4; ++i)
-        step(Kind::PageTurn, QStringLiteral("page turn, new page"), guide,
-             [&] { guideWindow().label3_Click(PageWindow::NextLink); });
+        pageStep(Kind::PageTurn, QStringLiteral("page turn, new page"), guide,
+                 [&] { guideWindow().label3_Click(PageWindow::NextLink); });
     for (int i = 0; i < 4; ++i)
-        step(Kind::PageTurn, QStringLiteral("page turn, page seen"), guide,
-             [&] { guideWindow().label3_Click(PageWindow::PreviousLink); });
-    step(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), guide,
-         [&] { guideWindow().Image1.update(); });
+        pageStep(Kind::PageTurn, QStringLiteral("page turn, page seen"), guide,
+                 [&] { guideWindow().label3_Click(PageWindow::PreviousLink); });
+    pageStep(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), guide,
+             [&] { guideWindow().Image1.update(); });
     step(Kind::Step, {}, QStringLiteral("intro0"),
          [&] { guideWindow().label3_Click(PageWindow::ExitLink); });
 }
 
 void ScreenWalk::teacherEntries() {
     const QString viewer = QStringLiteral("teacher");
-    step(Kind::ScreenOpen, QStringLiteral("acknowledgments"), viewer,
-         [&] { menu(m_program).onEntryClicked(MenuEntry::Acknowledgments); });
+    pageStep(Kind::ScreenOpen, QStringLiteral("acknowledgments"), viewer,
+              [&] { menu(m_program).onEntryClicked(MenuEntry::Acknowledgments); });
     settle(200); // the logo turns
     step(Kind::Step, {}, QStringLiteral("intro0"),
          [&] { loaded<PageWindow>(m_program, viewer).label3_Click(PageWindow::ExitLink); });

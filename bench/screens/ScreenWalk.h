@@ -35,7 +35,10 @@ class ScreenWalk {
 
   private:
     void step(Kind kind, const QString& label, const QString& window,
-              const std::function<void()>& command);
+              const std::function<void()>& command, const std::function<bool()>& shown = {});
+    // A step into a page window: timed to the frame that shows its page.
+    void pageStep(Kind kind, const QString& label, const QString& window,
+                  const std::function<void()>& command);
     void topic(int menuEntry, const QString& name);
     void pages(const QString& label, int topicLink, const QString& topicName, int turns);
     void quiz(const QString& topicName);

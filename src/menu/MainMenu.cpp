@@ -1,6 +1,7 @@
 #include "MainMenu.h"
 
 #include "model/Register.h"
+#include "shell/DrawAhead.h"
 #include "pages/PageViewer.h"
 #include "pages/TeachersGuide.h"
 #include "shell/LinkLabels.h"
@@ -11,6 +12,7 @@ namespace {
 
 const QColor Yellow(255, 255, 0);
 const QColor MenuBlue(0, 78, 152);
+const QString GuideFirstPage = QStringLiteral("wmf\\guide1.wmf");
 
 struct EntryLayout {
     MenuEntry entry;
@@ -120,6 +122,11 @@ void MainMenu::onLoad() {
     registerTimer.setEnabled(true);
 }
 
+// The guide and the acknowledgments open with their page already drawn.
+void MainMenu::cameForward() {
+    drawPagesAhead(*this, {GuideFirstPage, acknowledgmentsPage()});
+}
+
 void MainMenu::onPointerOverBackground(const MouseArgs&) {
     hoverReset(entries, {{0, 12}, {15, 20}});
 }
@@ -193,7 +200,7 @@ void MainMenu::showAcknowledgments() {
 
 void MainMenu::showGuide() {
     TeachersGuide& guide = app().windows.get<TeachersGuide>();
-    guide.loadPage(QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf"));
+    guide.loadPage(GuideFirstPage, QStringLiteral("wmf2\\guide1.wmf"));
     state().currentPage = 1;
     guide.showWindow();
 }

@@ -65,6 +65,9 @@ class MainMenu : public Screen {
     Label& copyright;
     Timer& registerTimer;
 
+  protected:
+    void cameForward() override;
+
   private:
     void buildEntries();
     void exitToTitle();

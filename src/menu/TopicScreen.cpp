@@ -1,5 +1,6 @@
 #include "TopicScreen.h"
 
+#include "shell/DrawAhead.h"
 #include "activities/ActivityWindow.h"
 #include "model/QuestionFile.h"
 #include "pages/PageViewer.h"
@@ -51,6 +52,12 @@ void TopicScreen::onLoad() {
     // A topic whose picture has gone still opens, with an empty frame where the picture was.
     loadPictureOrClear(picture, m_topic.picture);
     picture.setLeft((WindowWidth - picture.Width()) / 2);
+}
+
+// Key facts and teacher's notes open with their first page already drawn.
+void TopicScreen::cameForward() {
+    drawPagesAhead(*this,
+                   {firstScreenPage(m_topic.keyFactsKey), firstScreenPage(m_topic.notesKey)});
 }
 
 void TopicScreen::onPointerOverBackground(const MouseArgs&) {

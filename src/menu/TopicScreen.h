@@ -40,6 +40,9 @@ class TopicScreen : public Screen {
     Image& picture;
     Group<Label> links;
 
+  protected:
+    void cameForward() override;
+
   private:
     bool openQuiz();
     void openActivity(const QString& window);

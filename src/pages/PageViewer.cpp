@@ -35,6 +35,10 @@ QString printPagePath(const QString& key, int page) {
     return QStringLiteral("wmf2\\") + key + pageLetter(page) + QStringLiteral(".wmf");
 }
 
+QString acknowledgmentsPage() {
+    return QStringLiteral("wmf\\acknowledgments.wmf");
+}
+
 QString logoFramePath(int frame) {
     return QStringLiteral("logo\\marl%1.gif").arg(frame, 4, 10, QLatin1Char('0'));
 }
@@ -51,7 +55,7 @@ void PageViewer::prepareAcknowledgments() {
     Label1.hide();
     label3[NextLink].hide();
     label3[PreviousLink].hide();
-    loadPictureOrClear(Image1, QStringLiteral("wmf\\acknowledgments.wmf"));
+    loadPictureOrClear(Image1, acknowledgmentsPage());
     loadPictureOrClear(Picture2, QStringLiteral("logo\\marlowind2.bmp"));
     loadPictureOrClear(Image2, QStringLiteral("wmf2\\acknowledgments.wmf"));
     setBackColor(QColor(49, 130, 212));

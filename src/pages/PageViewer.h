@@ -35,6 +35,8 @@ class PageViewer : public PageWindow {
 // Page n of the set with the given key: "wmf\key pyramidsb.wmf" and its "wmf2\" twin.
 QString screenPagePath(const QString& key, int page);
 QString printPagePath(const QString& key, int page);
+// The acknowledgments page's screen copy: "wmf\acknowledgments.wmf".
+QString acknowledgmentsPage();
 // The logo animation frame: "logo\marl0007.gif".
 QString logoFramePath(int frame);
 

@@ -1,13 +1,9 @@
 #include "PageWindow.h"
 
 #include "platform/NumberText.h"
+#include "shell/DrawAhead.h"
 #include "shell/LinkLabels.h"
 #include "shell/Printing.h"
-
-#include "platform/RuntimeError.h"
-#include "platform/Twips.h"
-
-#include <QTimer>
 
 namespace av {
 
@@ -83,28 +79,12 @@ void PageWindow::printPage() {
 void PageWindow::loadPage(const QString& screenCopy, const QString& printCopy) {
     loadPictureOrClear(Image1, screenCopy);
     loadPictureOrClear(Image2, printCopy);
-    if (isVisible()) prepareNeighbours(neighbourPages());
+    if (isVisible()) drawPagesAhead(*this, neighbourPages());
 }
 
 void PageWindow::showEvent(QShowEvent* event) {
     Screen::showEvent(event);
-    prepareNeighbours(neighbourPages());
-}
-
-void PageWindow::prepareNeighbours(const QStringList& screenCopies) {
-    constexpr int AfterTheFrame = 50; // ms: the page on show is on the display first
-    int delay = AfterTheFrame;
-    for (const QString& path : screenCopies) {
-        QTimer::singleShot(delay, this, [this, path] {
-            try {
-                const PicturePtr page = app().services.pictures.load(path);
-                page->prepareOnScreen(page->sizeTwips() / TwipsPerPixel, devicePixelRatioF());
-            } catch (const RuntimeError&) {
-                // a missing page shows as an empty one when it is turned to
-            }
-        });
-        delay += AfterTheFrame;
-    }
+    drawPagesAhead(*this, neighbourPages());
 }
 
 QString pageCaption(int page, int total) {

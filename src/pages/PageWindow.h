@@ -35,11 +35,9 @@ class PageWindow : public Screen {
     void onPointerOverBackground(const MouseArgs&) override;
     // The current page number has just moved on or back by one through the given link.
     virtual void pageTurned(Link link) = 0;
-    // Draws the screen copies of the pages next to the one on show while the pupil reads, one
-    // at a time between other events, so that turning to them is as quick as a repaint.
-    void prepareNeighbours(const QStringList& screenCopies);
     void showEvent(QShowEvent* event) override;
-    // The screen copies of the pages one turn away from the page on show.
+    // The screen copies of the pages one turn away from the page on show, drawn ahead while the
+    // pupil reads so that turning to them is as quick as a repaint.
     virtual QStringList neighbourPages() const = 0;
 };
 

@@ -1,6 +1,13 @@
 #include "DrawnCopies.h"
 
+#include "CopyDrawer.h"
+#include "Fonts.h"
+
 namespace av {
+
+DrawnCopies::DrawnCopies(qsizetype budgetBytes) : m_budget(budgetBytes) {}
+
+DrawnCopies::~DrawnCopies() = default;
 
 QImage DrawnCopies::find(const QString& key, QSize pixels, qreal ratio) {
     for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
@@ -29,6 +36,28 @@ void DrawnCopies::keep(const QString& key, const QImage& copy) {
 void DrawnCopies::drop(std::list<Entry>::iterator it) {
     m_bytes -= it->copy.sizeInBytes();
     m_entries.erase(it);
+}
+
+QString DrawnCopies::orderId(const QString& key, QSizeF size, qreal ratio) {
+    return key + QStringLiteral("|%1x%2@%3").arg(size.width()).arg(size.height()).arg(ratio);
+}
+
+void DrawnCopies::drawLater(const QString& key, PicturePtr picture, QSizeF size, qreal ratio,
+                            bool urgent, std::function<void()> drawn) {
+    if (!m_drawer) {
+        // The worker maps face names too; the faces are added to the font database here first.
+        fonts::registerFaces();
+        m_drawer = std::make_unique<CopyDrawer>(
+            [this](const CopyDrawer::Order& order, const QImage& copy) {
+                keep(order.key, copy);
+                const auto waiting = m_waiting.take(orderId(order.key, order.size, order.ratio));
+                for (const auto& call : waiting)
+                    if (call) call();
+            });
+    }
+    auto& waiting = m_waiting[orderId(key, size, ratio)];
+    if (drawn) waiting.push_back(std::move(drawn));
+    m_drawer->order({key, std::move(picture), size, ratio}, urgent);
 }
 
 } // namespace av

@@ -1,5 +1,7 @@
 #include "KeptPicture.h"
 
+#include "CopyDrawer.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
@@ -10,12 +12,16 @@ void KeptPicture::draw(QPainter& painter, const QRectF& target) const {
     m_picture->draw(painter, target);
 }
 
-void KeptPicture::drawOnScreen(QPainter& painter, const QRectF& target) const {
+bool KeptPicture::copyFits(const QPainter& painter, const QRectF& target) {
     const bool plain = painter.transform().type() <= QTransform::TxTranslate;
     const QPointF at =
         target.topLeft() + QPointF(painter.transform().dx(), painter.transform().dy());
     const bool whole = at == QPointF(std::round(at.x()), std::round(at.y()));
-    if (!plain || !whole || !painter.device() || target.isEmpty()) {
+    return plain && whole && painter.device() && !target.isEmpty();
+}
+
+void KeptPicture::drawOnScreen(QPainter& painter, const QRectF& target) const {
+    if (!copyFits(painter, target)) {
         m_picture->draw(painter, target);
         return;
     }
@@ -24,9 +30,25 @@ void KeptPicture::drawOnScreen(QPainter& painter, const QRectF& target) const {
     painter.drawImage(target.topLeft(), copy);
 }
 
+bool KeptPicture::paintOnScreen(QPainter& painter, const QRectF& target,
+                                std::function<void()> drawn) const {
+    if (!copyFits(painter, target)) {
+        m_picture->draw(painter, target);
+        return true;
+    }
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QImage copy = m_copies->find(m_key, (target.size() * ratio).toSize(), ratio);
+    if (copy.isNull()) {
+        m_copies->drawLater(m_key, m_picture, target.size(), ratio, true, std::move(drawn));
+        return false;
+    }
+    painter.drawImage(target.topLeft(), copy);
+    return true;
+}
+
 void KeptPicture::prepareOnScreen(const QSizeF& size, qreal ratio) const {
-    if (!size.isEmpty())
-        copyFor(size, ratio, std::nullopt); // a fresh painter's hints, as a widget's paint has
+    if (size.isEmpty() || !m_copies->find(m_key, (size * ratio).toSize(), ratio).isNull()) return;
+    m_copies->drawLater(m_key, m_picture, size, ratio, false);
 }
 
 QImage KeptPicture::copyFor(const QSizeF& size, qreal ratio,
@@ -34,13 +56,7 @@ QImage KeptPicture::copyFor(const QSizeF& size, qreal ratio,
     const QSize pixels = (size * ratio).toSize();
     QImage copy = m_copies->find(m_key, pixels, ratio);
     if (copy.isNull()) {
-        copy = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        copy.setDevicePixelRatio(ratio);
-        copy.fill(Qt::transparent);
-        QPainter p(&copy);
-        if (hints) p.setRenderHints(*hints);
-        m_picture->draw(p, QRectF(QPointF(0, 0), size));
-        p.end();
+        copy = CopyDrawer::draw(*m_picture, size, ratio, hints);
         m_copies->keep(m_key, copy);
     }
     return copy;

@@ -10,8 +10,8 @@
 namespace av {
 
 // A picture that is costly to draw (a metafile replays all its records) drawn once for the
-// screen at the size and pixel ratio asked, and repainted from that copy after. Printing and
-// any scaled drawing still play the picture itself.
+// screen at the size and pixel ratio asked, on the worker when a window paints it, and
+// repainted from that copy after. Printing and any scaled drawing still play the picture itself.
 class KeptPicture final : public Picture {
   public:
     KeptPicture(PicturePtr picture, QString key, std::shared_ptr<DrawnCopies> copies)
@@ -20,12 +20,16 @@ class KeptPicture final : public Picture {
     QSizeF sizeTwips() const override { return m_picture->sizeTwips(); }
     void draw(QPainter& painter, const QRectF& target) const override;
     void drawOnScreen(QPainter& painter, const QRectF& target) const override;
+    bool paintOnScreen(QPainter& painter, const QRectF& target,
+                       std::function<void()> drawn) const override;
     bool isWhole() const override { return m_picture->isWhole(); }
     void prepareOnScreen(const QSizeF& size, qreal ratio) const override;
 
     const Picture& original() const { return *m_picture; }
 
   private:
+    // Where painting from a copy gives the same pixels: no scaling, whole device pixels.
+    static bool copyFits(const QPainter& painter, const QRectF& target);
     QImage copyFor(const QSizeF& size, qreal ratio,
                    std::optional<QPainter::RenderHints> hints) const;
 

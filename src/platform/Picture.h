@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QSizeF>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -23,8 +24,17 @@ class Picture {
     virtual void drawOnScreen(QPainter& painter, const QRectF& target) const {
         draw(painter, target);
     }
-    // Readies drawOnScreen at that size in pixels and pixel ratio ahead of the paint that
-    // needs it; nothing for a picture that is cheap to draw.
+    // The same for a window's paint, which must not wait: a picture that is slow to draw is
+    // drawn off this thread instead, paints nothing yet, and calls drawn (on this thread) once
+    // a repaint would show it whole. False when nothing was painted.
+    virtual bool paintOnScreen(QPainter& painter, const QRectF& target,
+                               std::function<void()> drawn) const {
+        Q_UNUSED(drawn);
+        drawOnScreen(painter, target);
+        return true;
+    }
+    // Has drawOnScreen readied at that size in pixels and pixel ratio, off this thread, ahead
+    // of the paint that needs it; nothing for a picture that is cheap to draw.
     virtual void prepareOnScreen(const QSizeF& /*size*/, qreal /*ratio*/) const {}
 };
 

@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include <QPainter>
+#include <QPointer>
 
 namespace av {
 
@@ -13,6 +14,7 @@ PictureBox::PictureBox(Kind kind, QWidget* parent) : PointerWidget(parent), m_ki
 
 void PictureBox::setPicture(PicturePtr picture) {
     m_picture = std::move(picture);
+    m_shown = !m_picture;
     if (m_kind == Kind::Image && !m_stretch) {
         const QSizeF size = m_picture ? m_picture->sizeTwips() : QSizeF(Width(), Height());
         setBounds(Left(), Top(), static_cast<float>(size.width()),
@@ -54,7 +56,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
         const QRectF target = m_stretch ? QRectF(rect())
                                         : QRectF(inset, inset, size.width() / TwipsPerPixel,
                                                  size.height() / TwipsPerPixel);
-        m_picture->drawOnScreen(painter, target);
+        // A page turned again before its drawing is done never shows the stale one: only the
+        // picture the box still holds asks for a repaint.
+        const std::weak_ptr<const Picture> asked = m_picture;
+        m_shown = m_picture->paintOnScreen(painter, target, [box = QPointer(this), asked] {
+            if (box && box->m_picture && box->m_picture == asked.lock()) box->update();
+        });
         painter.restore();
     }
     if (m_border) {

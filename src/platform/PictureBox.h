@@ -28,6 +28,10 @@ class PictureBox : public PointerWidget {
     // An image drawn stretched to its box instead of taking the picture's size.
     void setStretch(bool stretch);
 
+    // False from a new picture until a paint has shown it whole: a picture slow to draw is
+    // drawn off the UI thread, and the box shows through until it is done.
+    bool pictureShown() const { return m_shown; }
+
     // What assistive technology reads for the picture.
     void setDescription(const QString& text) { setAccessibleName(text); }
 
@@ -41,6 +45,7 @@ class PictureBox : public PointerWidget {
     PicturePtr m_picture;
     bool m_border = false;
     bool m_stretch = false;
+    bool m_shown = true;
 };
 
 class Image : public PictureBox {

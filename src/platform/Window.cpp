@@ -97,6 +97,7 @@ void Window::showWindow() {
     raise();
     // A window that takes no focus (the backdrop) must not ask for it.
     if (!windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus)) activateWindow();
+    cameForward();
 }
 
 void Window::unload() {

@@ -83,6 +83,9 @@ class Window : public QWidget {
     void formMouseMove(const av::MouseArgs& args);
 
   protected:
+    // Each time showWindow shows the window or brings it forward again, and when the window
+    // shown over it unloads.
+    virtual void cameForward() {}
     // The pointer moved over the window's own background, not over a widget.
     virtual void onPointerOverBackground(const MouseArgs&) {}
     // Escape does what the screen's own Exit does, which its close button does too.

@@ -20,7 +20,9 @@ Window* WindowManager::loaded(const QString& name) const {
     return it == m_windows.cend() ? nullptr : it.value().data();
 }
 
-bool WindowManager::isLoaded(const QString& name) const { return loaded(name) != nullptr; }
+bool WindowManager::isLoaded(const QString& name) const {
+    return loaded(name) != nullptr;
+}
 
 Window& WindowManager::touch(const QString& name) {
     if (Window* window = loaded(name)) return *window;
@@ -55,11 +57,20 @@ void WindowManager::unload(const QString& name) {
     if (name == m_backdropName)
         for (const auto& other : std::as_const(m_windows))
             if (other) other->setParent(nullptr, other->windowFlags());
+    const bool wasFront = !m_shownOrder.isEmpty() && m_shownOrder.last() == window;
+    m_shownOrder.removeAll(window);
     window->prepareUnload();
     window->deleteLater();
+    if (!wasFront) return;
+    for (auto it = m_shownOrder.crbegin(); it != m_shownOrder.crend(); ++it)
+        if (*it && (*it)->isVisible()) {
+            (*it)->cameForward();
+            break;
+        }
 }
 
 void WindowManager::closeAll() {
+    m_shownOrder.clear(); // no window comes forward on the way out
     const QStringList names = m_windows.keys();
     for (const QString& name : names)
         if (name != m_backdropName) unload(name);
@@ -67,7 +78,10 @@ void WindowManager::closeAll() {
 }
 
 void WindowManager::noteShown(Window& window) {
-    if (window.name() != m_backdropName) m_front = &window;
+    if (window.name() == m_backdropName) return;
+    m_front = &window;
+    m_shownOrder.removeAll(&window);
+    m_shownOrder.append(&window);
 }
 
 void WindowManager::bringToFront() {

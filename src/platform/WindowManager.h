@@ -3,6 +3,7 @@
 #include "Window.h"
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -13,7 +14,7 @@ namespace av {
 // creates it and runs its onLoad; unloading destroys it, and the next touch makes it anew.
 class WindowManager : public QObject {
     Q_OBJECT
-public:
+  public:
     using Factory = std::function<Window*()>;
 
     WindowManager() = default;
@@ -29,12 +30,8 @@ public:
     Window& touch(const QString& name);
     void show(const QString& name) { touch(name).showWindow(); }
 
-    template <class W>
-    W& get() {
-        return dynamic_cast<W&>(touch(QString::fromLatin1(W::Name)));
-    }
-    template <class W>
-    W* find() const {
+    template <class W> W& get() { return dynamic_cast<W&>(touch(QString::fromLatin1(W::Name))); }
+    template <class W> W* find() const {
         return dynamic_cast<W*>(loaded(QString::fromLatin1(W::Name)));
     }
     Window* loaded(const QString& name) const;
@@ -52,13 +49,14 @@ public:
     // Called by a window as it is shown.
     void noteShown(Window& window);
 
-private:
+  private:
     void adopt(Window* window);
 
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<Window>> m_windows;
     QString m_backdropName;
     QPointer<Window> m_front;
+    QList<QPointer<Window>> m_shownOrder; // the window shown last at the end
 };
 
 } // namespace av
