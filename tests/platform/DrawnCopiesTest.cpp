@@ -1,3 +1,5 @@
+#include "PixelCompare.h"
+
 #include "platform/DrawnCopies.h"
 #include "platform/KeptPicture.h"
 #include "platform/ProgramFolder.h"
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace av;
+using av::test::differingPixels;
 
 namespace {
 
@@ -21,19 +24,6 @@ QImage canvas(QSize size, qreal ratio) {
     image.setDevicePixelRatio(ratio);
     image.fill(WindowBlue);
     return image;
-}
-
-// Pixels whose colour differs by more than a rounding step between the two.
-int differingPixels(const QImage& a, const QImage& b) {
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2 ||
-                std::abs(qBlue(p) - qBlue(q)) > 2)
-                ++count;
-        }
-    return count;
 }
 
 class KeptPageTest : public ::testing::TestWithParam<qreal> {
