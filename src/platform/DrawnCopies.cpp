@@ -3,6 +3,8 @@
 #include "CopyDrawer.h"
 #include "Fonts.h"
 
+#include <algorithm>
+
 namespace av {
 
 DrawnCopies::DrawnCopies(qsizetype budgetBytes) : m_budget(budgetBytes) {}
@@ -10,32 +12,34 @@ DrawnCopies::DrawnCopies(qsizetype budgetBytes) : m_budget(budgetBytes) {}
 DrawnCopies::~DrawnCopies() = default;
 
 QImage DrawnCopies::find(const QString& key, QSize pixels, qreal ratio) {
-    for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-        if (it->key != key) continue;
-        if (it->copy.size() != pixels || !qFuzzyCompare(it->copy.devicePixelRatio(), ratio))
+    for (Entry& entry : m_entries) {
+        if (entry.key != key) continue;
+        if (entry.copy.size() != pixels || !qFuzzyCompare(entry.copy.devicePixelRatio(), ratio))
             return {};
-        m_entries.splice(m_entries.begin(), m_entries, it);
-        return m_entries.front().copy;
+        entry.wanted = ++m_clock;
+        return entry.copy;
     }
     return {};
 }
 
-void DrawnCopies::keep(const QString& key, const QImage& copy) {
-    for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
-        if (it->key == key) {
-            drop(it);
-            break;
-        }
-    m_entries.push_front({key, copy});
+void DrawnCopies::keep(const QString& key, const QImage& copy, quint64 wanted) {
+    const auto same = std::find_if(m_entries.begin(), m_entries.end(),
+                                   [&](const Entry& e) { return e.key == key; });
+    if (same != m_entries.end()) {
+        m_bytes -= same->copy.sizeInBytes();
+        m_entries.erase(same);
+    }
+    m_entries.push_back({key, copy, wanted});
     m_bytes += copy.sizeInBytes();
-    // The newest copy always stays, even alone over the budget: it is the one on show.
-    while (m_bytes > m_budget && m_entries.size() > 1)
-        drop(std::prev(m_entries.end()));
-}
-
-void DrawnCopies::drop(std::list<Entry>::iterator it) {
-    m_bytes -= it->copy.sizeInBytes();
-    m_entries.erase(it);
+    // The copy just kept always stays, even alone over the budget: a window may be waiting
+    // for it.
+    while (m_bytes > m_budget && m_entries.size() > 1) {
+        const auto least =
+            std::min_element(m_entries.begin(), m_entries.end() - 1,
+                             [](const Entry& a, const Entry& b) { return a.wanted < b.wanted; });
+        m_bytes -= least->copy.sizeInBytes();
+        m_entries.erase(least);
+    }
 }
 
 QString DrawnCopies::orderId(const QString& key, QSizeF size, qreal ratio) {
@@ -49,14 +53,15 @@ void DrawnCopies::drawLater(const QString& key, PicturePtr picture, QSizeF size,
         fonts::registerFaces();
         m_drawer = std::make_unique<CopyDrawer>(
             [this](const CopyDrawer::Order& order, const QImage& copy) {
-                keep(order.key, copy);
-                const auto waiting = m_waiting.take(orderId(order.key, order.size, order.ratio));
-                for (const auto& call : waiting)
+                const Waiting waiting = m_waiting.take(orderId(order.key, order.size, order.ratio));
+                keep(order.key, copy, waiting.wanted);
+                for (const auto& call : waiting.calls)
                     if (call) call();
             });
     }
-    auto& waiting = m_waiting[orderId(key, size, ratio)];
-    if (drawn) waiting.push_back(std::move(drawn));
+    Waiting& waiting = m_waiting[orderId(key, size, ratio)];
+    waiting.wanted = ++m_clock;
+    if (drawn) waiting.calls.push_back(std::move(drawn));
     m_drawer->order({key, std::move(picture), size, ratio}, urgent);
 }
 

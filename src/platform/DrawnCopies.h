@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QString>
 #include <functional>
-#include <list>
 #include <memory>
 #include <vector>
 
@@ -16,8 +15,9 @@ class CopyDrawer;
 
 // Pictures once drawn for the screen, kept so that a repaint, or a return to a page already
 // seen, copies pixels instead of replaying every drawing record. Each picture keeps one copy;
-// the least recently used copies go once the budget is spent. Used from the UI thread only:
-// copies drawn on the worker come back to it.
+// once the budget is spent, the copies least recently wanted go: wanted when painted or asked
+// for, not when a drawing comes back, so that pages drawn ahead never push out the one on show.
+// Used from the UI thread only: copies drawn on the worker come back to it.
 class DrawnCopies {
   public:
     explicit DrawnCopies(qsizetype budgetBytes);
@@ -25,7 +25,8 @@ class DrawnCopies {
 
     // The copy kept for key at that size in device pixels and pixel ratio, or a null image.
     QImage find(const QString& key, QSize pixels, qreal ratio);
-    void keep(const QString& key, const QImage& copy);
+    // Keeps a copy wanted now.
+    void keep(const QString& key, const QImage& copy) { keep(key, copy, ++m_clock); }
 
     // Has the worker draw picture's copy at that size (device-independent pixels) unless it is
     // on its way already; drawn runs here once the copy is kept. An urgent copy, one a window
@@ -42,15 +43,21 @@ class DrawnCopies {
     struct Entry {
         QString key;
         QImage copy;
+        quint64 wanted; // on m_clock
     };
-    void drop(std::list<Entry>::iterator it);
+    struct Waiting {
+        quint64 wanted = 0;
+        std::vector<std::function<void()>> calls;
+    };
+    void keep(const QString& key, const QImage& copy, quint64 wanted);
     static QString orderId(const QString& key, QSizeF size, qreal ratio);
 
-    std::list<Entry> m_entries; // most recently used first
+    std::vector<Entry> m_entries;
     qsizetype m_budget;
     qsizetype m_bytes = 0;
-    QHash<QString, std::vector<std::function<void()>>> m_waiting; // by order
-    std::unique_ptr<CopyDrawer> m_drawer;                         // started on the first order
+    quint64 m_clock = 0;                  // counts every want
+    QHash<QString, Waiting> m_waiting;    // by order
+    std::unique_ptr<CopyDrawer> m_drawer; // started on the first order
 };
 
 } // namespace av

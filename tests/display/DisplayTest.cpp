@@ -1,4 +1,7 @@
 #include "DisplayEnvironment.h"
+#include "DisplayFixture.h"
+#include "EventWait.h"
+#include "PaintCounter.h"
 
 #include "menu/MainMenu.h"
 #include "menu/TopicScreen.h"
@@ -7,25 +10,21 @@
 #include "shell/Backdrop.h"
 #include "shell/TitleScreen.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace av;
+using av::test::runFor;
+using av::test::display::OnTheDisplay;
 
 namespace {
 
 const QColor BackdropBlue(48, 133, 214);
-
-void runFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 QImage screenShot() {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
@@ -47,23 +46,6 @@ double shownShare(const QImage& screen, QWidget& window) {
         }
     return all ? double(same) / all : 0;
 }
-
-class OnTheDisplay : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!test::display::unavailableReason().isEmpty())
-            GTEST_SKIP() << "no X display: " << test::display::unavailableReason().toStdString();
-    }
-    void startAndWait(Program& program) {
-        program.start();
-        QElapsedTimer clock;
-        clock.start();
-        while (!program.firstFramePresented() && clock.elapsed() < 10000)
-            runFor(10);
-        ASSERT_TRUE(program.firstFramePresented());
-        runFor(100);
-    }
-};
 
 TEST_F(OnTheDisplay, TheTitleShowsItsPictureAndTextsOverTheBackdrop) {
     Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
@@ -155,24 +137,17 @@ INSTANTIATE_TEST_SUITE_P(Platforms, QuitAfterFirstFrame, ::testing::Values("xcb"
 // In the program's own process: the end comes after the title has painted, not before.
 TEST(QuitAfterFirstFrameInProcess, EndsOnlyAfterTheTitleHasPainted) {
     Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
-    int paints = 0;
     bool quitAfterPaint = false;
     StartOptions options;
     options.quitAfterFirstFrame = true;
-    program.afterFirstFrame([&] { quitAfterPaint = paints > 0; });
+    std::unique_ptr<test::PaintCounter> paints;
+    program.afterFirstFrame([&] { quitAfterPaint = paints && paints->count() > 0; });
     program.start(options);
-    struct PaintCounter : QObject {
-        int& count;
-        explicit PaintCounter(int& c) : count(c) {}
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint) ++count;
-            return false;
-        }
-    } counter(paints);
-    program.app().windows.get<TitleScreen>().installEventFilter(&counter);
-    QEventLoop loop;
-    QTimer::singleShot(20000, &loop, [&] { loop.exit(7); });
-    EXPECT_EQ(loop.exec(), 0);
+    paints = std::make_unique<test::PaintCounter>(&program.app().windows.get<TitleScreen>());
+    // The application's own loop, as the program runs in: its end leaves later tests' event
+    // loops free to run, which a quit from inside a local loop would not.
+    QTimer::singleShot(20000, qApp, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_TRUE(program.firstFramePresented());
     EXPECT_TRUE(quitAfterPaint);
 }

@@ -1,7 +1,9 @@
 // Pages drawn off the UI thread: the thread keeps answering meanwhile, a box shows only the
 // picture it holds and only once it is whole, and nothing breaks when the box, or every
 // picture, goes while a drawing is under way.
-#include "PixelCompare.h"
+#include "EventWait.h"
+#include "PagePixels.h"
+#include "PaintCounter.h"
 #include "SlowPages.h"
 
 #include "platform/CopyDrawer.h"
@@ -12,8 +14,6 @@
 #include "wmf/Metafile.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QPainter>
 #include <QThread>
@@ -27,7 +27,7 @@
 #include <mutex>
 
 using namespace av;
-using av::test::differingPixels;
+using namespace av::test;
 
 namespace {
 
@@ -64,31 +64,6 @@ PicturePtr slowPage() {
     return wmf::Metafile::load(wmf::test::crossedPolygonPage(50, 2000));
 }
 
-// The picture drawn from its records as a box of that size shows it, over the window's colour.
-QImage fromRecords(const Picture& picture, QSize box, const QColor& under) {
-    QImage image(box, QImage::Format_RGB32);
-    image.fill(under);
-    QPainter painter(&image);
-    picture.draw(painter, QRectF(QPointF(0, 0), picture.sizeTwips() / TwipsPerPixel));
-    return image;
-}
-
-// What the box paints over the window's colour.
-QImage shown(PictureBox& box, const QColor& under) {
-    QImage image(box.size(), QImage::Format_RGB32);
-    image.fill(under);
-    box.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
-
-bool waitFor(const std::function<bool()>& done, int ms = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    return done();
-}
-
 // A window with one image box, the way the page windows show their pages.
 class PageBoxTest : public ::testing::Test {
   protected:
@@ -101,26 +76,17 @@ class PageBoxTest : public ::testing::Test {
         window->show();
     }
     // The box has painted since it took its picture, without it being drawn yet.
-    bool drawing() const { return paints > 0 && !box->pictureShown(); }
+    bool drawing() const { return paints.count() > 0 && !box->pictureShown(); }
 
     // The page is compared as it is painted over this, the page windows' colour.
     const QColor WindowBlue{0, 78, 152};
     QImage expected(const Picture& picture) {
-        return fromRecords(picture, box->size(), WindowBlue);
+        return pictureFromRecords(picture, box->size(), WindowBlue);
     }
     std::shared_ptr<DrawnCopies> copies = std::make_shared<DrawnCopies>(6 * 1024 * 1024);
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     Image* box = new Image(window.get());
-    int paints = 0;
-    struct PaintCounter : QObject {
-        int& count;
-        explicit PaintCounter(int& c) : count(c) {}
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint) ++count;
-            return false;
-        }
-    } counter{paints};
-    void SetUp() override { box->installEventFilter(&counter); }
+    PaintCounter paints{box};
 };
 
 // The page drawn on the worker is the page its records draw, pixel for pixel, and the UI
@@ -132,13 +98,13 @@ TEST_F(PageBoxTest, APageDrawnInTheBackgroundLooksAsItsRecordsDrawIt) {
         ASSERT_NE(page, nullptr);
         const auto watched = std::make_shared<WatchedPicture>(page);
         showPicture(kept(watched, QString::fromLatin1(name)));
-        ASSERT_TRUE(waitFor([&] { return box->pictureShown(); }));
+        ASSERT_TRUE(runUntil([&] { return box->pictureShown(); }));
         EXPECT_NE(watched->thread(), QThread::currentThread()) << "drawn on the UI thread";
         EXPECT_EQ(watched->draws(), 1);
-        EXPECT_EQ(differingPixels(shown(*box, WindowBlue), expected(*page)), 0);
+        EXPECT_EQ(differingPixels(boxPixels(*box, WindowBlue), expected(*page)), 0);
         QImage blank(box->size(), QImage::Format_RGB32);
         blank.fill(WindowBlue);
-        EXPECT_GT(differingPixels(shown(*box, WindowBlue), blank), 1000) << "the page is drawn";
+        EXPECT_GT(differingPixels(boxPixels(*box, WindowBlue), blank), 1000) << "the page is drawn";
         EXPECT_EQ(watched->draws(), 1) << "a repaint comes from the drawn copy";
     }
 }
@@ -163,15 +129,15 @@ TEST_F(PageBoxTest, TheUiThreadAnswersWhileASlowPageDrawsAndTheBoxShowsThePageIt
     });
     ticker.start();
     showPicture(kept(slow, QStringLiteral("slow")));
-    ASSERT_TRUE(waitFor([&] { return turned && box->pictureShown(); }))
+    ASSERT_TRUE(runUntil([&] { return turned && box->pictureShown(); }))
         << "timer ticks while the slow page was drawn: " << ticksWhileDrawing;
     ticker.stop();
     EXPECT_GE(ticksWhileDrawing, 3);
-    EXPECT_EQ(differingPixels(shown(*box, WindowBlue), expected(*next)), 0);
+    EXPECT_EQ(differingPixels(boxPixels(*box, WindowBlue), expected(*next)), 0);
     // The slow page, once drawn, is kept but not shown.
-    waitFor([&] { return copies->drawing() == 0; });
+    runUntil([&] { return copies->drawing() == 0; });
     QCoreApplication::processEvents();
-    EXPECT_EQ(differingPixels(shown(*box, WindowBlue), expected(*next)), 0);
+    EXPECT_EQ(differingPixels(boxPixels(*box, WindowBlue), expected(*next)), 0);
 }
 
 // The box and its window go while their page is drawn, then every picture and the drawn
@@ -180,11 +146,11 @@ TEST_F(PageBoxTest, ClosingWhileAPageDrawsIsSafe) {
     std::promise<void> release;
     const auto held = std::make_shared<WatchedPicture>(slowPage(), release.get_future().share());
     showPicture(kept(held, QStringLiteral("held")));
-    ASSERT_TRUE(waitFor([&] { return held->draws() == 1; })) << "the drawing never started";
+    ASSERT_TRUE(runUntil([&] { return held->draws() == 1; })) << "the drawing never started";
     EXPECT_TRUE(drawing());
     window.reset();
     release.set_value();
-    ASSERT_TRUE(waitFor([&] { return copies->drawing() == 0; }));
+    ASSERT_TRUE(runUntil([&] { return copies->drawing() == 0; }));
     QCoreApplication::processEvents();
     EXPECT_EQ(copies->count(), 1) << "the page drawn for a closed window is kept for its return";
 
@@ -195,7 +161,7 @@ TEST_F(PageBoxTest, ClosingWhileAPageDrawsIsSafe) {
     copies->drawLater(QStringLiteral("under way"), underWay, QSizeF(733, 500), 1, true,
                       [] { ADD_FAILURE() << "a callback after the copies went"; });
     copies->drawLater(QStringLiteral("queued"), queued, QSizeF(733, 500), 1, false);
-    ASSERT_TRUE(waitFor([&] { return underWay->draws() == 1; }));
+    ASSERT_TRUE(runUntil([&] { return underWay->draws() == 1; }));
     std::thread letGo([&] {
         QThread::msleep(50);
         second.set_value();
@@ -222,7 +188,7 @@ TEST(CopyDrawer, UrgentCopiesGoFirstAndEachIsDrawnOnce) {
     });
     const QSizeF size(50, 40);
     drawer.order({QStringLiteral("first"), first, size, 2}, false);
-    ASSERT_TRUE(waitFor([&] { return first->draws() == 1; }));
+    ASSERT_TRUE(runUntil([&] { return first->draws() == 1; }));
     for (const char* key : {"ahead 1", "ahead 2"})
         drawer.order({QString::fromLatin1(key), page, size, 2}, false);
     drawer.order({QStringLiteral("ahead 1"), page, size, 2}, false);
@@ -230,7 +196,7 @@ TEST(CopyDrawer, UrgentCopiesGoFirstAndEachIsDrawnOnce) {
     drawer.order({QStringLiteral("wanted now"), page, size, 2}, true);
     EXPECT_EQ(drawer.outstanding(), 4);
     release.set_value();
-    ASSERT_TRUE(waitFor([&] { return drawer.outstanding() == 0; }));
+    ASSERT_TRUE(runUntil([&] { return drawer.outstanding() == 0; }));
     EXPECT_EQ(delivered, (QStringList{QStringLiteral("first"), QStringLiteral("wanted now"),
                                       QStringLiteral("ahead 1"), QStringLiteral("ahead 2")}));
     EXPECT_EQ(first->draws(), 1);

@@ -1,4 +1,5 @@
-#include "PixelCompare.h"
+#include "EventWait.h"
+#include "PagePixels.h"
 
 #include "platform/DrawnCopies.h"
 #include "platform/KeptPicture.h"
@@ -90,6 +91,25 @@ TEST(DrawnCopies, KeepsOneCopyAPictureAndDropsTheLeastRecentOverBudget) {
     DrawnCopies tiny(10);
     tiny.keep(QStringLiteral("big"), page);
     EXPECT_EQ(tiny.count(), 1) << "the copy on show stays even over the budget";
+}
+
+// Pages drawn ahead come back after the page on show was painted; they push out each other or
+// pages not painted since, never the page on show.
+TEST(DrawnCopies, CopiesDrawnAheadNeverPushOutTheCopyOnShow) {
+    QImage square(100, 100, QImage::Format_ARGB32_Premultiplied); // 40,000 bytes a copy
+    square.fill(Qt::red);
+    const auto picture = std::make_shared<RasterPicture>(square);
+    const QSizeF size = picture->sizeTwips() / TwipsPerPixel;
+    DrawnCopies copies(80'000);
+    copies.drawLater(QStringLiteral("ahead 1"), picture, size, 1, false);
+    copies.drawLater(QStringLiteral("ahead 2"), picture, size, 1, false);
+    copies.keep(QStringLiteral("on show"), square);
+    ASSERT_FALSE(copies.find(QStringLiteral("on show"), square.size(), 1).isNull());
+    ASSERT_TRUE(test::runUntil([&] { return copies.drawing() == 0; }));
+    EXPECT_FALSE(copies.find(QStringLiteral("on show"), square.size(), 1).isNull());
+    EXPECT_FALSE(copies.find(QStringLiteral("ahead 2"), square.size(), 1).isNull());
+    EXPECT_TRUE(copies.find(QStringLiteral("ahead 1"), square.size(), 1).isNull());
+    EXPECT_EQ(copies.count(), 2);
 }
 
 TEST(DrawnCopies, APageFileThatChangesIsDrawnAnew) {

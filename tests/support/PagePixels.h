@@ -1,6 +1,11 @@
 #pragma once
 
+#include "platform/Picture.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+
 #include <QImage>
+#include <QPainter>
 #include <cstdlib>
 
 namespace av::test {
@@ -19,6 +24,24 @@ inline int differingPixels(const QImage& a, const QImage& b) {
                 ++count;
         }
     return count;
+}
+
+// A picture drawn from its records as an image box of that size shows it, over the colour of
+// the window behind it.
+inline QImage pictureFromRecords(const Picture& picture, QSize box, const QColor& under) {
+    QImage image(box, QImage::Format_RGB32);
+    image.fill(under);
+    QPainter painter(&image);
+    picture.draw(painter, QRectF(QPointF(0, 0), picture.sizeTwips() / TwipsPerPixel));
+    return image;
+}
+
+// What an image box paints over that colour.
+inline QImage boxPixels(PictureBox& box, const QColor& under) {
+    QImage image(box.size(), QImage::Format_RGB32);
+    image.fill(under);
+    box.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
 }
 
 } // namespace av::test
