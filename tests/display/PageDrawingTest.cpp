@@ -11,7 +11,8 @@
 #include "menu/TopicScreen.h"
 #include "pages/PageViewer.h"
 #include "program/Program.h"
-#include "shell/Titlefrm.h"
+#include "shell/Glossary.h"
+#include "shell/TitleScreen.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,9 +59,11 @@ class SlowPageOnTheDisplay : public ::testing::Test {
     // Into the pyramids' key facts, whose first page is the slow one.
     PageViewer& openKeyFacts() {
         auto& windows = program->app().windows;
-        windows.get<Titlefrm>().Command1_Click();
+        windows.get<TitleScreen>().Command1_Click();
         windows.get<MainMenu>().Label2_Click(5);
-        dynamic_cast<TopicScreen&>(*windows.loaded(QStringLiteral("pyramids"))).label3_Click(4);
+        dynamic_cast<TopicScreen&>(
+            *windows.loaded(QString::fromLatin1(glossary::window::PyramidsTopic)))
+            .label3_Click(4);
         return windows.get<PageViewer>();
     }
     // Runs step on a timer, from the event loop, at the third tick while the viewer has
@@ -119,7 +122,8 @@ TEST_F(SlowPageOnTheDisplay, LeavingWhileTheSlowPageDrawsIsSafe) {
     EXPECT_GE(ticks, 3);
     ASSERT_TRUE(left) << "Exit was not handled while the slow page was drawn";
     runFor(20);
-    EXPECT_FALSE(program->app().windows.isLoaded(QStringLiteral("teacher")));
+    EXPECT_FALSE(
+        program->app().windows.isLoaded(QString::fromLatin1(glossary::window::PageViewer)));
     program.reset();
     runFor(50);
 }
