@@ -4,9 +4,9 @@
 // on the UI thread; the program draws it on the worker. Interleaved, rounds of each.
 //
 //   responsive_bench [--rounds N]
+#include "BenchDisplay.h"
 #include "SlowPages.h"
 #include "Stats.h"
-#include "Xvfb.h"
 
 #include "platform/DrawnCopies.h"
 #include "platform/KeptPicture.h"
@@ -64,15 +64,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; i += 2)
         if (QByteArray(argv[i]) == "--rounds")
             rounds = std::max(1, QByteArray(argv[i + 1]).toInt());
-    av::xvfb::Xvfb* owned = nullptr;
-    const QString display = av::xvfb::displayOrXvfb(owned, QSize(1280, 1024));
-    std::unique_ptr<av::xvfb::Xvfb> xvfb(owned);
-    if (display.isEmpty()) {
+    const av::bench::BenchDisplay display = av::bench::useXDisplay(QSize(1280, 1024));
+    if (display.name.isEmpty()) {
         std::printf("skipped: no X display could be started\n");
         return 0;
     }
-    qputenv("DISPLAY", display.toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     const QByteArray bytes = av::wmf::test::crossedPolygonPage(50, 2000);
     QWidget window;
@@ -100,7 +96,7 @@ int main(int argc, char** argv) {
     }
     std::printf("A slow page (50 crossed polygons of 2000 points, %lld KB) put on show, Xvfb %s, "
                 "%d rounds each, medians:\n",
-                static_cast<long long>(bytes.size() / 1024), qPrintable(display), rounds);
+                static_cast<long long>(bytes.size() / 1024), qPrintable(display.name), rounds);
     std::printf("  %-34s %12s %12s\n", "", "longest gap", "page shown");
     std::printf("  %-34s %9.1f ms %9.1f ms\n", "drawn in the paint (UI thread)", median(anchorGap),
                 median(anchorShown));

@@ -3,9 +3,9 @@
 // Xvfb screen (1280 x 1024 unless --size says otherwise), the program running in this process.
 //
 //   screens_bench [--rounds N] [--size WxH]
+#include "BenchDisplay.h"
 #include "ScreenWalk.h"
 #include "Stats.h"
-#include "Xvfb.h"
 
 #include "program/Program.h"
 #include "shell/TitleScreen.h"
@@ -83,15 +83,11 @@ void report(const ScreenWalk& walk) {
 
 int main(int argc, char** argv) {
     const Settings settings = parse(argc, argv);
-    av::xvfb::Xvfb* owned = nullptr;
-    const QString display = av::xvfb::displayOrXvfb(owned, settings.screen);
-    std::unique_ptr<av::xvfb::Xvfb> xvfb(owned);
-    if (display.isEmpty()) {
+    const av::bench::BenchDisplay display = av::bench::useXDisplay(settings.screen);
+    if (display.name.isEmpty()) {
         std::printf("skipped: no X display could be started\n");
         return 0;
     }
-    qputenv("DISPLAY", display.toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     av::Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
     FrameClock clock;
@@ -103,7 +99,7 @@ int main(int argc, char** argv) {
     walk.stepFromTitle();
     for (int r = 0; r < settings.rounds; ++r)
         walk.run();
-    std::printf("Screens on Xvfb %s (%dx%d), %d rounds:\n", qPrintable(display),
+    std::printf("Screens on Xvfb %s (%dx%d), %d rounds:\n", qPrintable(display.name),
                 settings.screen.width(), settings.screen.height(), settings.rounds);
     std::printf("  title screen, start() to first frame: %.2f ms\n", title);
     report(walk);
