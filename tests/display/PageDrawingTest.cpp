@@ -59,11 +59,11 @@ class SlowPageOnTheDisplay : public ::testing::Test {
     // Into the pyramids' key facts, whose first page is the slow one.
     PageViewer& openKeyFacts() {
         auto& windows = program->app().windows;
-        windows.get<TitleScreen>().Command1_Click();
-        windows.get<MainMenu>().Label2_Click(5);
+        windows.get<TitleScreen>().onOkClicked();
+        windows.get<MainMenu>().onEntryClicked(MenuEntry::Pyramids);
         dynamic_cast<TopicScreen&>(
             *windows.loaded(QString::fromLatin1(glossary::window::PyramidsTopic)))
-            .label3_Click(4);
+            .onLinkClicked(TopicLink::KeyFacts);
         return windows.get<PageViewer>();
     }
     // Runs step on a timer, from the event loop, at the third tick while the viewer has
