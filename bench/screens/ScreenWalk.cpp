@@ -45,7 +45,7 @@ void ScreenWalk::step(Kind kind, const QString& label, const QString& window,
 void ScreenWalk::pageStep(Kind kind, const QString& label, const QString& window,
                           const std::function<void()>& command) {
     step(kind, label, window, command,
-         [&] { return loaded<PageWindow>(m_program, window).Image1.pictureShown(); });
+         [&] { return loaded<PageWindow>(m_program, window).pageBox.pictureShown(); });
 }
 
 void ScreenWalk::stepFromTitle() {
@@ -79,13 +79,13 @@ void ScreenWalk::pages(const QString& label, int topicLink, const QString& topic
               [&] { loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink(topicLink)); });
     for (int i = 0; i < turns; ++i)
         pageStep(Kind::PageTurn, QStringLiteral("page turn, new page"), viewer,
-                 [&] { pagesOf().label3_Click(PageWindow::NextLink); });
+                 [&] { pagesOf().onLinkClicked(PageWindow::NextLink); });
     for (int i = 0; i < turns; ++i)
         pageStep(Kind::PageTurn, QStringLiteral("page turn, page seen"), viewer,
-                 [&] { pagesOf().label3_Click(PageWindow::PreviousLink); });
+                 [&] { pagesOf().onLinkClicked(PageWindow::PreviousLink); });
     pageStep(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), viewer,
-             [&] { pagesOf().Image1.update(); });
-    step(Kind::Step, {}, topicName, [&] { pagesOf().label3_Click(PageWindow::ExitLink); });
+             [&] { pagesOf().pageBox.update(); });
+    step(Kind::Step, {}, topicName, [&] { pagesOf().onLinkClicked(PageWindow::ExitLink); });
 }
 
 void ScreenWalk::quiz(const QString& topicName) {
@@ -131,14 +131,14 @@ void ScreenWalk::guide() {
               [&] { menu(m_program).onEntryClicked(MenuEntry::TeachersGuide); });
     for (int i = 0; i < 4; ++i)
         pageStep(Kind::PageTurn, QStringLiteral("page turn, new page"), guide,
-                 [&] { guideWindow().label3_Click(PageWindow::NextLink); });
+                 [&] { guideWindow().onLinkClicked(PageWindow::NextLink); });
     for (int i = 0; i < 4; ++i)
         pageStep(Kind::PageTurn, QStringLiteral("page turn, page seen"), guide,
-                 [&] { guideWindow().label3_Click(PageWindow::PreviousLink); });
+                 [&] { guideWindow().onLinkClicked(PageWindow::PreviousLink); });
     pageStep(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), guide,
-             [&] { guideWindow().Image1.update(); });
+             [&] { guideWindow().pageBox.update(); });
     step(Kind::Step, {}, QStringLiteral("intro0"),
-         [&] { guideWindow().label3_Click(PageWindow::ExitLink); });
+         [&] { guideWindow().onLinkClicked(PageWindow::ExitLink); });
 }
 
 void ScreenWalk::teacherEntries() {
@@ -147,7 +147,7 @@ void ScreenWalk::teacherEntries() {
               [&] { menu(m_program).onEntryClicked(MenuEntry::Acknowledgments); });
     settle(200); // the logo turns
     step(Kind::Step, {}, QStringLiteral("intro0"),
-         [&] { loaded<PageWindow>(m_program, viewer).label3_Click(PageWindow::ExitLink); });
+         [&] { loaded<PageWindow>(m_program, viewer).onLinkClicked(PageWindow::ExitLink); });
     step(Kind::ScreenOpen, QStringLiteral("worksheet wizard"), QStringLiteral("wizard"),
          [&] { menu(m_program).onEntryClicked(MenuEntry::QuizWizard); });
     step(Kind::Step, {}, QStringLiteral("intro0"), [&] {

@@ -1,5 +1,7 @@
 #include "PageViewer.h"
 
+#include "shell/Glossary.h"
+
 namespace av {
 namespace {
 
@@ -13,9 +15,9 @@ PicturePanel& logoBox(Window& w, const QString& name, float left, float top, flo
     return box;
 }
 
-Timer& logoTimer(QObject* owner) {
+Timer& makeLogoTimer(QObject* owner) {
     auto* timer = new Timer(owner);
-    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setObjectName(QString::fromLatin1(glossary::pages::LogoTimer));
     timer->setInterval(25);
     return *timer;
 }
@@ -45,42 +47,42 @@ QString logoFramePath(int frame) {
 
 PageViewer::PageViewer(App& app)
     : PageWindow(app, QString::fromLatin1(Name), QPointF(0, 0)),
-      Picture1(logoBox(*this, QStringLiteral("Picture1"), 8760, 3840, 1800)),
-      Picture2(logoBox(*this, QStringLiteral("Picture2"), 8790, 5760, 1335)),
-      Timer1(logoTimer(this)) {
-    connect(&Timer1, &Timer::tick, this, &PageViewer::Timer1_Timer);
+      turningLogo(logoBox(*this, QString::fromLatin1(glossary::pages::TurningLogo), 8760, 3840, 1800)),
+      publisherLogo(logoBox(*this, QString::fromLatin1(glossary::pages::PublisherLogo), 8790, 5760, 1335)),
+      logoTimer(makeLogoTimer(this)) {
+    connect(&logoTimer, &Timer::tick, this, &PageViewer::onLogoTimer);
 }
 
 void PageViewer::prepareAcknowledgments() {
-    Label1.hide();
-    label3[NextLink].hide();
-    label3[PreviousLink].hide();
-    loadPictureOrClear(Image1, acknowledgmentsPage());
-    loadPictureOrClear(Picture2, QStringLiteral("logo\\marlowind2.bmp"));
-    loadPictureOrClear(Image2, QStringLiteral("wmf2\\acknowledgments.wmf"));
+    pageNumber.hide();
+    links[NextLink].hide();
+    links[PreviousLink].hide();
+    loadPictureOrClear(pageBox, acknowledgmentsPage());
+    loadPictureOrClear(publisherLogo, QStringLiteral("logo\\marlowind2.bmp"));
+    loadPictureOrClear(printBox, QStringLiteral("wmf2\\acknowledgments.wmf"));
     setBackColor(QColor(49, 130, 212));
-    Timer1.setEnabled(true);
+    logoTimer.setEnabled(true);
 }
 
 void PageViewer::onLoad() {
     applyCommonFrame(*this, app());
     if (state().pageCount == 1) {
-        Label1.hide();
-        label3[NextLink].hide();
-        label3[PreviousLink].hide();
+        pageNumber.hide();
+        links[NextLink].hide();
+        links[PreviousLink].hide();
     }
     state().currentPage = 1;
-    Label1.setCaption(pageCaption(state().currentPage, state().pageCount));
+    pageNumber.setCaption(pageCaption(state().currentPage, state().pageCount));
 }
 
 void PageViewer::pageTurned(Link link) {
-    label3[link == NextLink ? PreviousLink : NextLink].setEnabled(true);
+    links[link == NextLink ? PreviousLink : NextLink].setEnabled(true);
     refresh();
 }
 
 QStringList PageViewer::neighbourPages() const {
     QStringList pages;
-    if (label3[NextLink].isHidden()) return pages; // a single page: nothing to turn to
+    if (links[NextLink].isHidden()) return pages; // a single page: nothing to turn to
     const int page = state().currentPage;
     for (int n : {page + 1, page - 1})
         if (n >= 1 && n <= state().pageCount) pages << screenPagePath(state().pageSetKey, n);
@@ -89,21 +91,21 @@ QStringList PageViewer::neighbourPages() const {
 
 void PageViewer::refresh() {
     const int page = state().currentPage;
-    if (page == state().pageCount) label3[NextLink].setEnabled(false);
-    if (page == 1) label3[PreviousLink].setEnabled(false);
+    if (page == state().pageCount) links[NextLink].setEnabled(false);
+    if (page == 1) links[PreviousLink].setEnabled(false);
     loadPage(screenPagePath(state().pageSetKey, page), printPagePath(state().pageSetKey, page));
-    Label1.setCaption(pageCaption(page, state().pageCount));
+    pageNumber.setCaption(pageCaption(page, state().pageCount));
 }
 
 // The frame number lives in the program state, so a second opening carries on where the
 // first one stopped.
-void PageViewer::Timer1_Timer() {
+void PageViewer::onLogoTimer() {
     int& frame = state().logoFrame;
     frame += 1;
     if (frame == LogoFrames) frame = 0;
-    loadPictureOrClear(Picture1, logoFramePath(frame));
-    Picture1.show();
-    Picture2.show();
+    loadPictureOrClear(turningLogo, logoFramePath(frame));
+    turningLogo.show();
+    publisherLogo.show();
 }
 
 } // namespace av

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageWindow.h"
+#include "shell/Glossary.h"
 
 #include "platform/Timer.h"
 
@@ -12,7 +13,7 @@ namespace av {
 class PageViewer : public PageWindow {
     Q_OBJECT
   public:
-    static constexpr const char* Name = "teacher";
+    static constexpr const char* Name = glossary::window::PageViewer;
 
     explicit PageViewer(App& app);
 
@@ -20,11 +21,11 @@ class PageViewer : public PageWindow {
     // Turns the viewer into the acknowledgments page: one page on the publisher's blue, with
     // the turning logo and no paging.
     void prepareAcknowledgments();
-    void Timer1_Timer();
+    void onLogoTimer();
 
-    PicturePanel& Picture1;
-    PicturePanel& Picture2;
-    Timer& Timer1;
+    PicturePanel& turningLogo;
+    PicturePanel& publisherLogo;
+    Timer& logoTimer;
 
   private:
     void pageTurned(Link link) override;

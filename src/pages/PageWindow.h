@@ -15,9 +15,9 @@ class PageWindow : public Screen {
   public:
     enum Link { PrintLink = 0, ExitLink = 1, NextLink = 2, PreviousLink = 3 };
 
-    void label3_Click(int index);
-    void label3_MouseMove(int index);
-    void closeButtonPressed() override { label3_Click(ExitLink); }
+    void onLinkClicked(int index);
+    void onLinkHovered(int index);
+    void closeButtonPressed() override { onLinkClicked(ExitLink); }
 
     // Sends the print copy to the printer at (1000, 1000) twips, with no message; a printer
     // failure, or a print copy that cannot be read, is reported.
@@ -25,10 +25,10 @@ class PageWindow : public Screen {
     // Loads a page's screen copy, then its print copy; a missing page shows as an empty one.
     void loadPage(const QString& screenCopy, const QString& printCopy);
 
-    Image& Image1;
-    Image& Image2;
-    Label& Label1;
-    Group<Label> label3;
+    Image& pageBox;
+    Image& printBox;
+    Label& pageNumber;
+    Group<Label> links;
 
   protected:
     PageWindow(App& app, const QString& name, QPointF printCopyAt);

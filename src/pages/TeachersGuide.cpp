@@ -3,7 +3,7 @@
 namespace av {
 
 TeachersGuide::TeachersGuide(App& app) : PageWindow(app, QString::fromLatin1(Name), QPointF(120, -240)) {
-    Label1.setCaption(pageCaption(1, PageTotal));
+    pageNumber.setCaption(pageCaption(1, PageTotal));
 }
 
 void TeachersGuide::onLoad() {
@@ -20,22 +20,22 @@ QStringList TeachersGuide::neighbourPages() const {
 }
 
 void TeachersGuide::pageTurned(Link) {
-    showpage(state().currentPage);
+    showPage(state().currentPage);
 }
 
 // Arriving at page 3 or 4 leaves "Previous Page" as it is: the way there passes page 2, which
 // enabled it.
-void TeachersGuide::showpage(int page) {
+void TeachersGuide::showPage(int page) {
     const QString number = QString::number(page);
     loadPage(QStringLiteral("wmf\\guide") + number + QStringLiteral(".wmf"),
              QStringLiteral("wmf2\\guide") + number + QStringLiteral(".wmf"));
-    Label& previous = label3[PreviousLink];
-    Label& next = label3[NextLink];
+    Label& previous = links[PreviousLink];
+    Label& next = links[NextLink];
     if (page == 1) previous.setEnabled(false);
     if (page == 2) previous.setEnabled(true);
     if (page >= 2 && page <= 4) next.setEnabled(true);
     if (page == PageTotal) next.setEnabled(false);
-    Label1.setCaption(pageCaption(page, PageTotal));
+    pageNumber.setCaption(pageCaption(page, PageTotal));
 }
 
 } // namespace av

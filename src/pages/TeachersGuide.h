@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageWindow.h"
+#include "shell/Glossary.h"
 
 namespace av {
 
@@ -8,7 +9,7 @@ namespace av {
 class TeachersGuide : public PageWindow {
     Q_OBJECT
   public:
-    static constexpr const char* Name = "guide";
+    static constexpr const char* Name = glossary::window::TeachersGuide;
     static constexpr int PageTotal = 5;
 
     explicit TeachersGuide(App& app);
@@ -18,7 +19,7 @@ class TeachersGuide : public PageWindow {
   private:
     void pageTurned(Link link) override;
     QStringList neighbourPages() const override;
-    void showpage(int page);
+    void showPage(int page);
 };
 
 } // namespace av

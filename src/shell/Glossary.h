@@ -247,8 +247,27 @@ inline constexpr Entry Widgets[] = {
 
 // ---- Page viewer and teachers' guide --------------------------------------------------------
 namespace pages {
+inline constexpr char PageBox[] = "Image1";
+inline constexpr char PrintBox[] = "Image2";
+inline constexpr char PageNumber[] = "Label1";
+// A control array indexed by PageWindow::Link.
+inline constexpr char Links[] = "label3";
+// The page viewer's own: the acknowledgments' logos and the timer that turns one.
+inline constexpr char TurningLogo[] = "Picture1";
+inline constexpr char PublisherLogo[] = "Picture2";
+inline constexpr char LogoTimer[] = "Timer1";
+// Designer handlers: label3_Click -> onLinkClicked, label3_MouseMove -> onLinkHovered,
+// Timer1_Timer -> onLogoTimer, showpage -> showPage.
+
 inline constexpr Entry Widgets[] = {
-    {"Label1", -1, "pageCaption"},
+    {PageBox, -1, "pageBox"},   {PrintBox, -1, "printBox"}, {PageNumber, -1, "pageNumber"},
+    {Links, 0, "PrintLink"},    {Links, 1, "ExitLink"},     {Links, 2, "NextLink"},
+    {Links, 3, "PreviousLink"},
+};
+inline constexpr Entry ViewerWidgets[] = {
+    {TurningLogo, -1, "turningLogo"},
+    {PublisherLogo, -1, "publisherLogo"},
+    {LogoTimer, -1, "logoTimer"},
 };
 } // namespace pages
 
@@ -471,6 +490,7 @@ inline constexpr WindowEntries AllWindows[] = {
     {window::WordsLabelling, activity::Widgets},
     {window::WordsOrdering, activity::Widgets},
     {window::PageViewer, pages::Widgets},
+    {window::PageViewer, pages::ViewerWidgets},
     {window::TeachersGuide, pages::Widgets},
     {window::WorksheetWizard, wizard::Widgets},
     {window::WorksheetCatalogue, catalogue::Widgets},

@@ -69,12 +69,12 @@ class SlowPageOnTheDisplay : public ::testing::Test {
     // Runs step on a timer, from the event loop, at the third tick while the viewer has
     // painted its page without it being drawn yet; how many ticks came while it was drawn.
     int whileDrawing(PageViewer& viewer, const std::function<void()>& step) {
-        const PaintCounter paints(&viewer.Image1);
+        const PaintCounter paints(&viewer.pageBox);
         int ticks = 0;
         QTimer ticker;
         ticker.setInterval(1);
         QObject::connect(&ticker, &QTimer::timeout, [&] {
-            if (paints.count() == 0 || viewer.Image1.pictureShown()) return;
+            if (paints.count() == 0 || viewer.pageBox.pictureShown()) return;
             if (++ticks < 3) return;
             ticker.stop();
             step();
@@ -93,17 +93,17 @@ TEST_F(SlowPageOnTheDisplay, APageTurnedWhileTheSlowPageDrawsIsThePageShown) {
     display::startAndWait(*program);
     PageViewer& viewer = openKeyFacts();
     const int ticks = whileDrawing(
-        viewer, [&] { QTest::mouseClick(&viewer.label3[PageWindow::NextLink], Qt::LeftButton); });
+        viewer, [&] { QTest::mouseClick(&viewer.links[PageWindow::NextLink], Qt::LeftButton); });
     ASSERT_GE(ticks, 3) << "the program answered no timer while the slow page was drawn";
-    EXPECT_EQ(viewer.Label1.caption(), QStringLiteral("Page 2 of 3"))
+    EXPECT_EQ(viewer.pageNumber.caption(), QStringLiteral("Page 2 of 3"))
         << "the click was handled at once";
-    ASSERT_TRUE(runUntil([&] { return viewer.Image1.pictureShown(); }));
+    ASSERT_TRUE(runUntil([&] { return viewer.pageBox.pictureShown(); }));
     runFor(700); // the slow page is done by now too, and must not come back
     const QColor under = viewer.backColor();
     const PicturePtr second =
         program->app().services.pictures.load(QStringLiteral("wmf\\key pyramidsb.wmf"));
-    const QImage expected = pictureFromRecords(*second, viewer.Image1.size(), under);
-    EXPECT_EQ(differingPixels(boxPixels(viewer.Image1, under), expected), 0);
+    const QImage expected = pictureFromRecords(*second, viewer.pageBox.size(), under);
+    EXPECT_EQ(differingPixels(boxPixels(viewer.pageBox, under), expected), 0);
     const PicturePtr slow =
         program->app().services.pictures.load(QStringLiteral("wmf\\") + SlowPage);
     EXPECT_GT(differingPixels(expected, pictureFromRecords(*slow, expected.size(), under)), 1000)
@@ -116,7 +116,7 @@ TEST_F(SlowPageOnTheDisplay, LeavingWhileTheSlowPageDrawsIsSafe) {
     PageViewer& viewer = openKeyFacts();
     bool left = false;
     const int ticks = whileDrawing(viewer, [&] {
-        QTest::mouseClick(&viewer.label3[PageWindow::ExitLink], Qt::LeftButton);
+        QTest::mouseClick(&viewer.links[PageWindow::ExitLink], Qt::LeftButton);
         left = true;
     });
     EXPECT_GE(ticks, 3);

@@ -218,19 +218,19 @@ TEST_F(MainMenuTest, AcknowledgmentsDressThePageViewerInOrder) {
     m.entry(MenuEntry::Acknowledgments).click();
     auto* viewer = t.windows().find<PageViewer>();
     ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->Label1.isHidden());
-    EXPECT_FALSE(viewer->label3[PageWindow::ExitLink].isHidden());
-    EXPECT_TRUE(viewer->label3[PageWindow::NextLink].isHidden());
-    EXPECT_TRUE(viewer->label3[PageWindow::PreviousLink].isHidden());
+    EXPECT_TRUE(viewer->pageNumber.isHidden());
+    EXPECT_FALSE(viewer->links[PageWindow::ExitLink].isHidden());
+    EXPECT_TRUE(viewer->links[PageWindow::NextLink].isHidden());
+    EXPECT_TRUE(viewer->links[PageWindow::PreviousLink].isHidden());
     EXPECT_EQ(t.pictures.loaded, (QStringList{QStringLiteral("wmf\\acknowledgments.wmf"),
                                               QStringLiteral("logo\\marlowind2.bmp"),
                                               QStringLiteral("wmf2\\acknowledgments.wmf")}));
-    EXPECT_NE(viewer->Image1.picture(), nullptr);
-    EXPECT_NE(viewer->Picture2.picture(), nullptr);
-    EXPECT_NE(viewer->Image2.picture(), nullptr);
+    EXPECT_NE(viewer->pageBox.picture(), nullptr);
+    EXPECT_NE(viewer->publisherLogo.picture(), nullptr);
+    EXPECT_NE(viewer->printBox.picture(), nullptr);
     EXPECT_EQ(viewer->backColor(), QColor(49, 130, 212)) << "after the viewer's own frame";
-    EXPECT_TRUE(viewer->Timer1.isEnabled());
-    EXPECT_EQ(viewer->Label1.caption(), pageCaption(1, 0)) << "loaded with no page set";
+    EXPECT_TRUE(viewer->logoTimer.isEnabled());
+    EXPECT_EQ(viewer->pageNumber.caption(), pageCaption(1, 0)) << "loaded with no page set";
     EXPECT_TRUE(t.state().pageSetKey.isEmpty());
     EXPECT_EQ(journal.events, QStringList{QStringLiteral("teacher shown after 0 sounds")});
     EXPECT_EQ(t.sound.played, QStringList{Click});
@@ -244,8 +244,8 @@ TEST_F(MainMenuTest, TeachersGuideOpensAtPageOne) {
     auto* guide = t.windows().find<TeachersGuide>();
     ASSERT_NE(guide, nullptr);
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("wmf\\guide1.wmf")});
-    EXPECT_NE(guide->Image1.picture(), nullptr);
-    EXPECT_EQ(guide->Image2.picture(), nullptr) << "a missing page leaves the box empty";
+    EXPECT_NE(guide->pageBox.picture(), nullptr);
+    EXPECT_EQ(guide->printBox.picture(), nullptr) << "a missing page leaves the box empty";
     EXPECT_EQ(t.state().currentPage, 1);
     EXPECT_EQ(journal.events.last(), QStringLiteral("guide shown after 0 sounds"));
     EXPECT_EQ(t.sound.played, QStringList{Click});

@@ -101,7 +101,7 @@ TEST_P(TopicScreenTest, PageLinksSetCountAndKeyBeforeTheViewerLoads) {
         open().link(link).click();
         auto* viewer = t.windows().find<PageViewer>();
         ASSERT_NE(viewer, nullptr) << int(link);
-        EXPECT_EQ(viewer->Label1.caption(), pageCaption(1, 3)) << "the count was set first";
+        EXPECT_EQ(viewer->pageNumber.caption(), pageCaption(1, 3)) << "the count was set first";
         EXPECT_EQ(t.state().pageSetKey, key);
         EXPECT_EQ(journal.events, QStringList{shown(QStringLiteral("teacher"))}) << int(link);
         EXPECT_EQ(t.pictures.loaded,

@@ -17,12 +17,12 @@ class GuideTest : public ::testing::Test {
     }
 
     TeachersGuide& guide() { return t.windows().get<TeachersGuide>(); }
-    Label& link(int index) { return guide().label3[index]; }
+    Label& link(int index) { return guide().links[index]; }
     void press(int index) {
         ASSERT_TRUE(link(index).isEnabled()) << "link " << index << " is greyed";
         link(index).click();
     }
-    QString caption() { return guide().Label1.caption(); }
+    QString caption() { return guide().pageNumber.caption(); }
     bool nextOn() { return link(PageWindow::NextLink).isEnabled(); }
     bool previousOn() { return link(PageWindow::PreviousLink).isEnabled(); }
 
@@ -35,9 +35,9 @@ TEST_F(GuideTest, OpensOnPageOneInItsDesignState) {
     EXPECT_EQ(caption(), QStringLiteral("Page 1 of 5"));
     EXPECT_FALSE(previousOn());
     EXPECT_TRUE(nextOn());
-    EXPECT_EQ(g.Image1.Left(), 120);
-    EXPECT_EQ(g.Image2.Top(), -240);
-    EXPECT_TRUE(g.Image2.isHidden());
+    EXPECT_EQ(g.pageBox.Left(), 120);
+    EXPECT_EQ(g.printBox.Top(), -240);
+    EXPECT_TRUE(g.printBox.isHidden());
     EXPECT_EQ(t.pictures.loaded,
               (QStringList{QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf")}));
 }
@@ -84,10 +84,10 @@ TEST_F(GuideTest, ExitAndReopenStartsAgainAtPageOne) {
 TEST_F(GuideTest, MissingPageIsShownEmpty) {
     t.pictures.setMissing(QStringLiteral("wmf\\guide2.wmf"));
     press(PageWindow::NextLink);
-    EXPECT_EQ(guide().Image1.picture(), nullptr);
-    EXPECT_NE(guide().Image2.picture(), nullptr);
+    EXPECT_EQ(guide().pageBox.picture(), nullptr);
+    EXPECT_NE(guide().printBox.picture(), nullptr);
     press(PageWindow::NextLink);
-    EXPECT_NE(guide().Image1.picture(), nullptr);
+    EXPECT_NE(guide().pageBox.picture(), nullptr);
     EXPECT_EQ(caption(), QStringLiteral("Page 3 of 5"));
 }
 
@@ -98,10 +98,10 @@ TEST_F(GuideTest, SharesThePageNumberWithTheViewer) {
     press(PageWindow::NextLink);
     EXPECT_EQ(caption(), QStringLiteral("Page 2 of 5"));
     PageViewer& viewer = t.windows().get<PageViewer>();
-    viewer.label3[PageWindow::NextLink].click();
-    EXPECT_EQ(viewer.Label1.caption(), QStringLiteral("Page 3 of 3"));
+    viewer.links[PageWindow::NextLink].click();
+    EXPECT_EQ(viewer.pageNumber.caption(), QStringLiteral("Page 3 of 3"));
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\key wordsc.wmf"));
-    EXPECT_FALSE(viewer.label3[PageWindow::NextLink].isEnabled());
+    EXPECT_FALSE(viewer.links[PageWindow::NextLink].isEnabled());
 }
 
 TEST_F(GuideTest, LinksLoseTheirBoxesOverTheBackgroundAndRegainThemUnderThePointer) {

@@ -16,7 +16,7 @@ class PageViewerTest : public ::testing::Test {
     void SetUp() override { registerPageWindows(t.app()); }
 
     PageViewer& viewer() { return t.windows().get<PageViewer>(); }
-    Label& link(int index) { return viewer().label3[index]; }
+    Label& link(int index) { return viewer().links[index]; }
     // Clicks a link as the pointer would: a disabled link takes no clicks.
     void press(int index) {
         ASSERT_TRUE(link(index).isEnabled()) << "link " << index << " is greyed";
@@ -27,7 +27,7 @@ class PageViewerTest : public ::testing::Test {
         processDeferredDeletes();
         ASSERT_FALSE(t.windows().isLoaded(QStringLiteral("teacher")));
     }
-    QString caption() { return viewer().Label1.caption(); }
+    QString caption() { return viewer().pageNumber.caption(); }
     bool nextOn() { return link(PageWindow::NextLink).isEnabled(); }
     bool previousOn() { return link(PageWindow::PreviousLink).isEnabled(); }
 
@@ -68,14 +68,14 @@ TEST_F(PageViewerTest, OpensInItsDesignStateWithTheCommonFrame) {
     PageViewer& w = viewer();
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
     EXPECT_EQ(w.backColor(), QColor(0, 78, 152));
-    EXPECT_EQ(w.Image1.Left(), 120);
-    EXPECT_EQ(w.Image1.Top(), 0);
-    EXPECT_TRUE(w.Image2.isHidden()) << "the print copy is never shown";
-    EXPECT_TRUE(w.Picture1.isHidden());
-    EXPECT_TRUE(w.Picture2.isHidden());
-    EXPECT_FALSE(w.Timer1.isEnabled());
-    EXPECT_EQ(w.Timer1.interval(), 25);
-    EXPECT_EQ(w.Picture1.backColor(), QColor(49, 135, 214)) << "the frame colours Picture1";
+    EXPECT_EQ(w.pageBox.Left(), 120);
+    EXPECT_EQ(w.pageBox.Top(), 0);
+    EXPECT_TRUE(w.printBox.isHidden()) << "the print copy is never shown";
+    EXPECT_TRUE(w.turningLogo.isHidden());
+    EXPECT_TRUE(w.publisherLogo.isHidden());
+    EXPECT_FALSE(w.logoTimer.isEnabled());
+    EXPECT_EQ(w.logoTimer.interval(), 25);
+    EXPECT_EQ(w.turningLogo.backColor(), QColor(49, 135, 214)) << "the frame colours Picture1";
     for (int i = 0; i < 4; ++i)
         EXPECT_FALSE(link(i).isHidden());
     EXPECT_EQ(link(0).caption(), QStringLiteral("Print"));
@@ -84,7 +84,7 @@ TEST_F(PageViewerTest, OpensInItsDesignStateWithTheCommonFrame) {
 
 TEST_F(PageViewerTest, SinglePageSetHidesCaptionAndPaging) {
     openPageSet(t, QStringLiteral("key words"), 1);
-    EXPECT_TRUE(viewer().Label1.isHidden());
+    EXPECT_TRUE(viewer().pageNumber.isHidden());
     EXPECT_TRUE(link(PageWindow::NextLink).isHidden());
     EXPECT_TRUE(link(PageWindow::PreviousLink).isHidden());
     EXPECT_FALSE(link(PageWindow::PrintLink).isHidden());
@@ -108,15 +108,15 @@ TEST_F(PageViewerTest, SecondSetWhileLoadedKeepsPageNumberAndCaption) {
 
 TEST_F(PageViewerTest, MissingPageShowsEmptyAndPagingGoesOn) {
     openPageSet(t, QStringLiteral("key words"), 3);
-    EXPECT_NE(viewer().Image1.picture(), nullptr);
+    EXPECT_NE(viewer().pageBox.picture(), nullptr);
     t.pictures.setMissing(QStringLiteral("wmf\\key wordsb.wmf"));
     t.pictures.setMissing(QStringLiteral("wmf2\\key wordsb.wmf"));
     press(PageWindow::NextLink);
-    EXPECT_EQ(viewer().Image1.picture(), nullptr);
-    EXPECT_EQ(viewer().Image2.picture(), nullptr);
+    EXPECT_EQ(viewer().pageBox.picture(), nullptr);
+    EXPECT_EQ(viewer().printBox.picture(), nullptr);
     EXPECT_EQ(caption(), QStringLiteral("Page 2 of 3"));
     press(PageWindow::NextLink);
-    EXPECT_NE(viewer().Image1.picture(), nullptr);
+    EXPECT_NE(viewer().pageBox.picture(), nullptr);
     EXPECT_EQ(caption(), QStringLiteral("Page 3 of 3"));
 }
 
@@ -124,55 +124,55 @@ TEST_F(PageViewerTest, AcknowledgmentsHidePagingAndStartTheLogo) {
     t.state().pageCount = 3;
     openAcknowledgments(t);
     PageViewer& w = viewer();
-    EXPECT_TRUE(w.Label1.isHidden());
+    EXPECT_TRUE(w.pageNumber.isHidden());
     EXPECT_TRUE(link(PageWindow::NextLink).isHidden());
     EXPECT_TRUE(link(PageWindow::PreviousLink).isHidden());
     EXPECT_EQ(w.backColor(), QColor(49, 130, 212));
-    EXPECT_TRUE(w.Timer1.isEnabled());
-    EXPECT_TRUE(w.Picture1.isHidden()) << "the logo waits for the first tick";
-    EXPECT_NE(w.Picture2.picture(), nullptr);
+    EXPECT_TRUE(w.logoTimer.isEnabled());
+    EXPECT_TRUE(w.turningLogo.isHidden()) << "the logo waits for the first tick";
+    EXPECT_NE(w.publisherLogo.picture(), nullptr);
 
-    QTRY_VERIFY_WITH_TIMEOUT(!w.Picture1.isHidden(), 2000);
-    EXPECT_FALSE(w.Picture2.isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(!w.turningLogo.isHidden(), 2000);
+    EXPECT_FALSE(w.publisherLogo.isHidden());
     EXPECT_GE(t.state().logoFrame, 1);
     EXPECT_TRUE(t.pictures.loaded.contains(QStringLiteral("logo\\marl0001.gif")));
-    EXPECT_NE(w.Picture1.picture(), nullptr);
+    EXPECT_NE(w.turningLogo.picture(), nullptr);
 }
 
 TEST_F(PageViewerTest, LogoCarriesOnFromItsLastFrameAndWraps) {
     openAcknowledgments(t);
-    viewer().Timer1.setEnabled(false); // ticks by hand from here
+    viewer().logoTimer.setEnabled(false); // ticks by hand from here
     for (int i = 0; i < 3; ++i)
-        viewer().Timer1_Timer();
+        viewer().onLogoTimer();
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0003.gif"));
     exitViewer();
 
     openAcknowledgments(t);
-    viewer().Timer1.setEnabled(false);
-    viewer().Timer1_Timer();
+    viewer().logoTimer.setEnabled(false);
+    viewer().onLogoTimer();
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0004.gif"));
 
     t.state().logoFrame = 18;
-    viewer().Timer1_Timer();
+    viewer().onLogoTimer();
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0019.gif"));
-    viewer().Timer1_Timer();
+    viewer().onLogoTimer();
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0000.gif"));
     EXPECT_EQ(t.state().logoFrame, 0);
 }
 
 TEST_F(PageViewerTest, KeyFactsAfterAcknowledgmentsShowNoLogo) {
     openAcknowledgments(t);
-    viewer().Timer1_Timer();
+    viewer().onLogoTimer();
     exitViewer();
 
     openPageSet(t, QStringLiteral("key pyramids"), 3);
     PageViewer& w = viewer();
-    EXPECT_FALSE(w.Timer1.isEnabled());
-    EXPECT_TRUE(w.Picture1.isHidden());
-    EXPECT_TRUE(w.Picture2.isHidden());
-    EXPECT_EQ(w.Picture2.picture(), nullptr);
+    EXPECT_FALSE(w.logoTimer.isEnabled());
+    EXPECT_TRUE(w.turningLogo.isHidden());
+    EXPECT_TRUE(w.publisherLogo.isHidden());
+    EXPECT_EQ(w.publisherLogo.picture(), nullptr);
     EXPECT_EQ(w.backColor(), QColor(0, 78, 152));
-    EXPECT_FALSE(w.Label1.isHidden());
+    EXPECT_FALSE(w.pageNumber.isHidden());
     EXPECT_EQ(caption(), QStringLiteral("Page 1 of 3"));
     const int mark = int(t.pictures.loaded.size());
     QTest::qWait(80);
@@ -185,12 +185,12 @@ TEST_F(PageViewerTest, MissingLogoFramesLeaveTheBoxesEmpty) {
     t.pictures.setMissing(QStringLiteral("logo\\marlowind2.bmp"));
     t.pictures.setMissing(QStringLiteral("logo\\marl0001.gif"));
     openAcknowledgments(t);
-    viewer().Timer1_Timer();
-    EXPECT_EQ(viewer().Picture1.picture(), nullptr);
-    EXPECT_EQ(viewer().Picture2.picture(), nullptr);
-    EXPECT_FALSE(viewer().Picture1.isHidden());
-    viewer().Timer1_Timer();
-    EXPECT_NE(viewer().Picture1.picture(), nullptr);
+    viewer().onLogoTimer();
+    EXPECT_EQ(viewer().turningLogo.picture(), nullptr);
+    EXPECT_EQ(viewer().publisherLogo.picture(), nullptr);
+    EXPECT_FALSE(viewer().turningLogo.isHidden());
+    viewer().onLogoTimer();
+    EXPECT_NE(viewer().turningLogo.picture(), nullptr);
 }
 
 TEST_F(PageViewerTest, LinksFollowTheHoverConvention) {

@@ -68,25 +68,25 @@ class PagePrintTest : public ::testing::Test {
 
 TEST_F(PagePrintTest, ViewerPrintsThePrintCopyOfThePageOnShow) {
     PageViewer& viewer = openTeachersNotes();
-    viewer.label3[PageWindow::NextLink].click();
-    viewer.label3[PageWindow::PrintLink].click();
+    viewer.links[PageWindow::NextLink].click();
+    viewer.links[PageWindow::PrintLink].click();
     ASSERT_EQ(t.printer.documents.size(), 1u);
     expectPrintCopy(t.printer.documents[0], 9000, 12000);
     EXPECT_TRUE(t.messages.shown.empty()) << "pages print without a message";
     EXPECT_TRUE(t.sound.played.isEmpty());
-    EXPECT_EQ(viewer.Label1.caption(), QStringLiteral("Page 2 of 3"));
+    EXPECT_EQ(viewer.pageNumber.caption(), QStringLiteral("Page 2 of 3"));
     EXPECT_EQ(t.state().currentPage, 2);
 
-    viewer.label3[PageWindow::PrintLink].click();
+    viewer.links[PageWindow::PrintLink].click();
     ASSERT_EQ(t.printer.documents.size(), 2u);
     expectPrintCopy(t.printer.documents[1], 9000, 12000);
 }
 
 TEST_F(PagePrintTest, GuidePrintsThePrintCopyOfThePageOnShow) {
     TeachersGuide& guide = openGuide();
-    guide.label3[PageWindow::NextLink].click();
-    guide.label3[PageWindow::NextLink].click();
-    guide.label3[PageWindow::PrintLink].click();
+    guide.links[PageWindow::NextLink].click();
+    guide.links[PageWindow::NextLink].click();
+    guide.links[PageWindow::PrintLink].click();
     ASSERT_EQ(t.printer.documents.size(), 1u);
     expectPrintCopy(t.printer.documents[0], 9600, 13500);
     EXPECT_TRUE(t.messages.shown.empty());
@@ -95,25 +95,25 @@ TEST_F(PagePrintTest, GuidePrintsThePrintCopyOfThePageOnShow) {
 TEST_F(PagePrintTest, PrinterFailureIsReportedAndTheWindowStaysUsable) {
     PageViewer& viewer = openTeachersNotes();
     t.printer.noPrinter = true;
-    viewer.label3[PageWindow::PrintLink].click();
+    viewer.links[PageWindow::PrintLink].click();
     EXPECT_EQ(t.messages.texts(),
               QStringList{QStringLiteral("There was a problem printing to your printer.")});
 
     t.printer.noPrinter = false;
     t.printer.failAtOp = 2; // the picture, after the empty line opened the page
-    viewer.label3[PageWindow::PrintLink].click();
+    viewer.links[PageWindow::PrintLink].click();
     EXPECT_EQ(t.messages.shown.size(), 2u);
     EXPECT_TRUE(t.printer.documents.empty());
     EXPECT_EQ(t.printer.abandoned, 1);
-    viewer.label3[PageWindow::NextLink].click();
-    EXPECT_EQ(viewer.Label1.caption(), QStringLiteral("Page 2 of 3"));
+    viewer.links[PageWindow::NextLink].click();
+    EXPECT_EQ(viewer.pageNumber.caption(), QStringLiteral("Page 2 of 3"));
 }
 
 TEST_F(PagePrintTest, MissingPrintCopyPrintsNothingAndSaysSo) {
     t.pictures.setMissing(QStringLiteral("wmf2\\guide2.wmf"));
     TeachersGuide& guide = openGuide();
-    guide.label3[PageWindow::NextLink].click();
-    guide.label3[PageWindow::PrintLink].click();
+    guide.links[PageWindow::NextLink].click();
+    guide.links[PageWindow::PrintLink].click();
     EXPECT_TRUE(t.printer.documents.empty());
     EXPECT_TRUE(t.printer.current.empty());
     EXPECT_EQ(t.messages.texts(), QStringList{printingProblem});
@@ -153,11 +153,11 @@ TEST_F(PagePrintTest, DamagedPrintFilesAreReportedThroughTheRealPictureService) 
         t.messages.shown.clear();
         const QString path = QStringLiteral("wmf2\\%1.wmf").arg(QLatin1String(name));
         try {
-            viewer.Image2.setPicture(files.load(path));
+            viewer.printBox.setPicture(files.load(path));
         } catch (const RuntimeError&) {
-            viewer.Image2.setPicture(nullptr); // as the viewer's own page loading does
+            viewer.printBox.setPicture(nullptr); // as the viewer's own page loading does
         }
-        viewer.label3[PageWindow::PrintLink].click();
+        viewer.links[PageWindow::PrintLink].click();
         EXPECT_EQ(t.messages.texts(), QStringList{printingProblem});
         EXPECT_TRUE(t.printer.documents.empty());
         EXPECT_TRUE(t.printer.current.empty());
