@@ -73,10 +73,11 @@ bool survivesALine(const QString& text) {
 bool writable(const QuestionSet& s) {
     if (!survivesALine(s.title)) return false;
     for (int n = 1; n <= 10; ++n) {
-        for (const QString* text : {&s.question[n], &s.choice1[n], &s.choice2[n], &s.choice3[n],
-                                    &s.choice4[n], &s.correct[n]})
+        const Question& q = s.question(n);
+        for (const QString* text : {&q.text, &q.choices[0], &q.choices[1], &q.choices[2],
+                                    &q.choices[3], &q.correct})
             if (!survivesALine(*text)) return false;
-        if (s.correct[n].contains(QLatin1Char(','))) return false; // digit lines are not escaped
+        if (q.correct.contains(QLatin1Char(','))) return false; // digit lines are not escaped
     }
     return true;
 }
@@ -84,9 +85,9 @@ bool writable(const QuestionSet& s) {
 bool sameSet(const QuestionSet& a, const QuestionSet& b) {
     if (a.title != b.title) return false;
     for (int n = 1; n <= 10; ++n)
-        if (a.question[n] != b.question[n] || a.choice1[n] != b.choice1[n] ||
-            a.choice2[n] != b.choice2[n] || a.choice3[n] != b.choice3[n] ||
-            a.choice4[n] != b.choice4[n] || a.correct[n] != b.correct[n])
+        if (a.question(n).text != b.question(n).text ||
+            a.question(n).choices != b.question(n).choices ||
+            a.question(n).correct != b.question(n).correct)
             return false;
     return true;
 }
@@ -97,9 +98,9 @@ void loadQuestions(const Folder& f) {
     QuestionSet set;
     file.openInput(FieldsPath);
     try {
-        loadquest(file, set);
+        readQuestionSet(file, set);
     } catch (const RuntimeError& e) {
-        check(e.code() == RuntimeError::InputPastEnd, "loadquest failed other than at the end");
+        check(e.code() == RuntimeError::InputPastEnd, "reading the set failed other than at the end");
         return;
     }
     file.close();
@@ -109,7 +110,7 @@ void loadQuestions(const Folder& f) {
     file.close();
     QuestionSet again;
     file.openInput(WrittenPath);
-    loadquest(file, again);
+    readQuestionSet(file, again);
     check(file.atEnd(), "a written question file has more than 72 lines");
     file.close();
     check(sameSet(set, again), "a question set changed on its way through a file");
