@@ -75,8 +75,9 @@ void ScreenWalk::topic(int menuEntry, const QString& name) {
 void ScreenWalk::pages(const QString& label, int topicLink, const QString& topicName, int turns) {
     const QString viewer = QStringLiteral("teacher");
     auto pagesOf = [&]() -> PageWindow& { return loaded<PageWindow>(m_program, viewer); };
-    pageStep(Kind::ScreenOpen, label, viewer,
-              [&] { loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink(topicLink)); });
+    pageStep(Kind::ScreenOpen, label, viewer, [&] {
+        loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink(topicLink));
+    });
     for (int i = 0; i < turns; ++i)
         pageStep(Kind::PageTurn, QStringLiteral("page turn, new page"), viewer,
                  [&] { pagesOf().onLinkClicked(PageWindow::NextLink); });
@@ -128,7 +129,7 @@ void ScreenWalk::guide() {
     const QString guide = QStringLiteral("guide");
     auto guideWindow = [&]() -> PageWindow& { return loaded<PageWindow>(m_program, guide); };
     pageStep(Kind::ScreenOpen, QStringLiteral("teachers' guide"), guide,
-              [&] { menu(m_program).onEntryClicked(MenuEntry::TeachersGuide); });
+             [&] { menu(m_program).onEntryClicked(MenuEntry::TeachersGuide); });
     for (int i = 0; i < 4; ++i)
         pageStep(Kind::PageTurn, QStringLiteral("page turn, new page"), guide,
                  [&] { guideWindow().onLinkClicked(PageWindow::NextLink); });
@@ -144,7 +145,7 @@ void ScreenWalk::guide() {
 void ScreenWalk::teacherEntries() {
     const QString viewer = QStringLiteral("teacher");
     pageStep(Kind::ScreenOpen, QStringLiteral("acknowledgments"), viewer,
-              [&] { menu(m_program).onEntryClicked(MenuEntry::Acknowledgments); });
+             [&] { menu(m_program).onEntryClicked(MenuEntry::Acknowledgments); });
     settle(200); // the logo turns
     step(Kind::Step, {}, QStringLiteral("intro0"),
          [&] { loaded<PageWindow>(m_program, viewer).onLinkClicked(PageWindow::ExitLink); });

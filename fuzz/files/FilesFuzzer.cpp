@@ -1,8 +1,8 @@
+#include "model/QuestionFile.h"
+#include "model/Register.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
-#include "model/QuestionFile.h"
-#include "model/Register.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,8 +74,8 @@ bool writable(const QuestionSet& s) {
     if (!survivesALine(s.title)) return false;
     for (int n = 1; n <= 10; ++n) {
         const Question& q = s.question(n);
-        for (const QString* text : {&q.text, &q.choices[0], &q.choices[1], &q.choices[2],
-                                    &q.choices[3], &q.correct})
+        for (const QString* text :
+             {&q.text, &q.choices[0], &q.choices[1], &q.choices[2], &q.choices[3], &q.correct})
             if (!survivesALine(*text)) return false;
         if (q.correct.contains(QLatin1Char(','))) return false; // digit lines are not escaped
     }
@@ -100,7 +100,8 @@ void loadQuestions(const Folder& f) {
     try {
         readQuestionSet(file, set);
     } catch (const RuntimeError& e) {
-        check(e.code() == RuntimeError::InputPastEnd, "reading the set failed other than at the end");
+        check(e.code() == RuntimeError::InputPastEnd,
+              "reading the set failed other than at the end");
         return;
     }
     file.close();

@@ -1,9 +1,9 @@
 #include "MainMenu.h"
 
 #include "model/Register.h"
-#include "shell/DrawAhead.h"
 #include "pages/PageViewer.h"
 #include "pages/TeachersGuide.h"
+#include "shell/DrawAhead.h"
 #include "shell/LinkLabels.h"
 #include "shell/TitleScreen.h"
 

@@ -1,10 +1,10 @@
 #include "TopicScreen.h"
 
-#include "shell/DrawAhead.h"
 #include "activities/ActivityWindow.h"
 #include "model/QuestionFile.h"
 #include "pages/PageViewer.h"
 #include "quiz/QuizScreen.h"
+#include "shell/DrawAhead.h"
 #include "shell/Glossary.h"
 #include "shell/LinkLabels.h"
 

@@ -47,8 +47,10 @@ QString logoFramePath(int frame) {
 
 PageViewer::PageViewer(App& app)
     : PageWindow(app, QString::fromLatin1(Name), QPointF(0, 0)),
-      turningLogo(logoBox(*this, QString::fromLatin1(glossary::pages::TurningLogo), 8760, 3840, 1800)),
-      publisherLogo(logoBox(*this, QString::fromLatin1(glossary::pages::PublisherLogo), 8790, 5760, 1335)),
+      turningLogo(
+          logoBox(*this, QString::fromLatin1(glossary::pages::TurningLogo), 8760, 3840, 1800)),
+      publisherLogo(
+          logoBox(*this, QString::fromLatin1(glossary::pages::PublisherLogo), 8790, 5760, 1335)),
       logoTimer(makeLogoTimer(this)) {
     connect(&logoTimer, &Timer::tick, this, &PageViewer::onLogoTimer);
 }

@@ -11,7 +11,8 @@ namespace av {
 
 PageWindow::PageWindow(App& app, const QString& name, QPointF printCopyAt)
     : Screen(app, name), pageBox(add<Image>(QString::fromLatin1(glossary::pages::PageBox))),
-      printBox(add<Image>(QString::fromLatin1(glossary::pages::PrintBox))), pageNumber(add<Label>(QString::fromLatin1(glossary::pages::PageNumber))) {
+      printBox(add<Image>(QString::fromLatin1(glossary::pages::PrintBox))),
+      pageNumber(add<Label>(QString::fromLatin1(glossary::pages::PageNumber))) {
     pageBox.setPosition(120, 0);
     pageBox.setDescription(QStringLiteral("The page"));
     printBox.setPosition(float(printCopyAt.x()), float(printCopyAt.y()));
@@ -33,7 +34,7 @@ PageWindow::PageWindow(App& app, const QString& name, QPointF printCopyAt)
 
     links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(i); });
     links.connectEach(&Label::mouseMove, this,
-                       [this](int i, const MouseArgs&) { onLinkHovered(i); });
+                      [this](int i, const MouseArgs&) { onLinkHovered(i); });
 }
 
 // Both page windows follow the hover convention of every other screen: the links lose their

@@ -1,7 +1,7 @@
 #include "PageWindows.h"
 
-#include "TeachersGuide.h"
 #include "PageViewer.h"
+#include "TeachersGuide.h"
 
 #include "shell/App.h"
 
@@ -10,7 +10,8 @@ namespace av {
 void registerPageWindows(App& app) {
     app.windows.define(QString::fromLatin1(PageViewer::Name),
                        [&app] { return new PageViewer(app); });
-    app.windows.define(QString::fromLatin1(TeachersGuide::Name), [&app] { return new TeachersGuide(app); });
+    app.windows.define(QString::fromLatin1(TeachersGuide::Name),
+                       [&app] { return new TeachersGuide(app); });
 }
 
 } // namespace av

@@ -2,7 +2,8 @@
 
 namespace av {
 
-TeachersGuide::TeachersGuide(App& app) : PageWindow(app, QString::fromLatin1(Name), QPointF(120, -240)) {
+TeachersGuide::TeachersGuide(App& app)
+    : PageWindow(app, QString::fromLatin1(Name), QPointF(120, -240)) {
     pageNumber.setCaption(pageCaption(1, PageTotal));
 }
 

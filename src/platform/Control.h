@@ -11,9 +11,8 @@ namespace av {
 
 // A widget placed in twips. Positions are kept exactly as set (single precision); only what is
 // drawn is rounded to pixels.
-template <class Base>
-class Control : public Base {
-public:
+template <class Base> class Control : public Base {
+  public:
     explicit Control(QWidget* parent = nullptr) : Base(parent) {}
 
     float Left() const { return m_left; }
@@ -45,7 +44,11 @@ public:
     }
     const FontSpec& fontSpec() const { return m_font; }
 
-    void setForeColor(const QColor& color) { setRole(QPalette::WindowText, color); setRole(QPalette::Text, color); setRole(QPalette::ButtonText, color); }
+    void setForeColor(const QColor& color) {
+        setRole(QPalette::WindowText, color);
+        setRole(QPalette::Text, color);
+        setRole(QPalette::ButtonText, color);
+    }
     void setBackColor(const QColor& color) {
         setRole(QPalette::Window, color);
         setRole(QPalette::Button, color);
@@ -54,7 +57,7 @@ public:
     QColor foreColor() const { return this->palette().color(QPalette::WindowText); }
     QColor backColor() const { return this->palette().color(QPalette::Window); }
 
-private:
+  private:
     void setRole(QPalette::ColorRole role, const QColor& color) {
         QPalette p = this->palette();
         p.setColor(role, color);

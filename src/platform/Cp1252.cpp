@@ -35,7 +35,9 @@ QString decode(const QByteArray& bytes) {
     return out;
 }
 
-bool canEncode(QChar c) { return byteFor(c) >= 0; }
+bool canEncode(QChar c) {
+    return byteFor(c) >= 0;
+}
 
 QByteArray encode(const QString& text) {
     QByteArray out;

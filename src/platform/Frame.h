@@ -10,10 +10,10 @@ namespace av {
 // A container with an etched outline; its children are placed inside it.
 class Frame : public Control<QFrame> {
     Q_OBJECT
-public:
+  public:
     explicit Frame(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
 };
 

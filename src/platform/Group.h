@@ -8,9 +8,8 @@
 namespace av {
 
 // Widgets that share a name, told apart by index; indices need not be contiguous.
-template <class T>
-class Group {
-public:
+template <class T> class Group {
+  public:
     void add(int index, T* widget) { m_items[index] = widget; }
     bool contains(int index) const { return m_items.count(index) != 0; }
     int size() const { return static_cast<int>(m_items.size()); }
@@ -36,7 +35,7 @@ public:
         }
     }
 
-private:
+  private:
     std::map<int, T*> m_items;
 };
 

@@ -9,7 +9,7 @@ namespace av {
 // A straight line between two points in its parent's twips; it takes no pointer input.
 class Line : public Control<QWidget> {
     Q_OBJECT
-public:
+  public:
     explicit Line(QWidget* parent = nullptr);
 
     void setEnds(float x1, float y1, float x2, float y2);
@@ -23,10 +23,10 @@ public:
     QColor lineColor() const { return m_color; }
     int pixelWidth() const { return m_width; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void place();
 
     float m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;

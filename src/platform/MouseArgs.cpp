@@ -16,8 +16,8 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
 
 MouseArgs mouseArgs(const QMouseEvent& event) {
     MouseArgs args;
-    args.button = event.type() == QEvent::MouseMove ? buttonSet(event.buttons())
-                                                     : buttonSet(event.button());
+    args.button =
+        event.type() == QEvent::MouseMove ? buttonSet(event.buttons()) : buttonSet(event.button());
     args.shift = shiftState(event.modifiers());
     args.x = toTwips(event.position().x());
     args.y = toTwips(event.position().y());

@@ -10,7 +10,9 @@ inline QString str(long long n) {
 }
 
 // A number printed on a line of its own also carries a trailing space: " 3 ".
-inline QString printedNumber(long long n) { return str(n) + QLatin1Char(' '); }
+inline QString printedNumber(long long n) {
+    return str(n) + QLatin1Char(' ');
+}
 
 // A field read into a whole number: blanks around it are allowed, anything else is a mismatch.
 long long fieldToInteger(const QString& field);

@@ -11,7 +11,7 @@ class Picture;
 // a current position that printing a text moves on. Every failure is a RuntimeError
 // (PrinterError); the first drawing operation starts a document and endDoc sends it.
 class PrinterService {
-public:
+  public:
     virtual ~PrinterService() = default;
 
     virtual void setForeColor(const QColor& color) = 0;
@@ -47,10 +47,10 @@ public:
 
 // The 16-colour palette entries the printouts use.
 namespace palette16 {
-inline const QColor Black(0, 0, 0);        // 0
-inline const QColor Blue(0, 0, 128);       // 1
-inline const QColor LightBlue(0, 0, 255);  // 9
-inline const QColor LightRed(255, 0, 0);   // 12
+inline const QColor Black(0, 0, 0);       // 0
+inline const QColor Blue(0, 0, 128);      // 1
+inline const QColor LightBlue(0, 0, 255); // 9
+inline const QColor LightRed(255, 0, 0);  // 12
 } // namespace palette16
 
 } // namespace av

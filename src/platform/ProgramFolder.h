@@ -16,7 +16,7 @@ struct FolderPlan {
 // The program's folders. Paths are relative, as the screens name them; "multiple" is the
 // worksheet folder, which may live apart from the data tree.
 class ProgramFolder {
-public:
+  public:
     // Portable: data and worksheets in one folder.
     explicit ProgramFolder(QString root);
     explicit ProgramFolder(FolderPlan plan);
@@ -32,7 +32,7 @@ public:
     // empty register when first needed, and a path under the read-only tree is refused.
     QString resolveForWriting(const QString& relativePath) const;
 
-private:
+  private:
     QString resolveIn(QString path, const QStringList& parts, qsizetype first) const;
     bool isShipped(const QStringList& parts) const;
     bool separateWorksheets() const;

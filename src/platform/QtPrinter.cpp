@@ -9,14 +9,18 @@
 
 namespace av {
 namespace {
-[[noreturn]] void fail(const QString& what) { throw RuntimeError(RuntimeError::PrinterError, what); }
+[[noreturn]] void fail(const QString& what) {
+    throw RuntimeError(RuntimeError::PrinterError, what);
+}
 } // namespace
 
 QtPrinter::QtPrinter() = default;
 
 QtPrinter::QtPrinter(const QString& pdfPath) : m_pdfPath(pdfPath) {}
 
-QtPrinter::~QtPrinter() { abandonDoc(); }
+QtPrinter::~QtPrinter() {
+    abandonDoc();
+}
 
 QPrinter& QtPrinter::printer() {
     if (m_printer) return *m_printer;
@@ -55,9 +59,13 @@ QPainter& QtPrinter::painter() {
     return *m_painter;
 }
 
-void QtPrinter::setFontSize(double points) { m_font.size = points; }
+void QtPrinter::setFontSize(double points) {
+    m_font.size = points;
+}
 
-void QtPrinter::setFontName(const QString& name) { m_font.name = name; }
+void QtPrinter::setFontName(const QString& name) {
+    m_font.name = name;
+}
 
 QFont QtPrinter::currentFont() const {
     QFont font(fonts::familyFor(m_font.name));

@@ -14,7 +14,7 @@ namespace av {
 // The printer service through Qt's print support: the system's default printer (CUPS on
 // Linux) with no dialog, or a PDF file for checks end to end.
 class QtPrinter : public PrinterService {
-public:
+  public:
     // The default printer; each operation that needs it fails when there is none.
     QtPrinter();
     // Writes each document to a PDF file at the given path instead.
@@ -38,7 +38,7 @@ public:
     void endDoc() override;
     void abandonDoc() override;
 
-private:
+  private:
     QPrinter& printer();
     QPainter& painter();
     // Fonts are sized in twips so measuring and drawing agree on the twips surface.

@@ -7,7 +7,7 @@ namespace av {
 
 // A failure a handler may trap; the code says which kind, as the screens' error steps need.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     enum Code {
         SubscriptOutOfRange = 9,
         TypeMismatch = 13,
@@ -27,7 +27,7 @@ public:
         : std::runtime_error(what.toStdString()), m_code(code) {}
     Code code() const { return m_code; }
 
-private:
+  private:
     Code m_code;
 };
 

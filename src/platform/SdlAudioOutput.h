@@ -15,7 +15,7 @@ struct SdlApi;
 // device is opened, so nothing of it weighs on the program's start. It has one voice: start()
 // cuts whatever is playing. Used from one thread; SDL's audio thread reads the voice.
 class SdlAudioOutput {
-public:
+  public:
     SdlAudioOutput();
     ~SdlAudioOutput();
     SdlAudioOutput(const SdlAudioOutput&) = delete;
@@ -29,7 +29,7 @@ public:
     bool lost() const;
     void start(WavePtr samples);
 
-private:
+  private:
     static void feed(void* self, std::uint8_t* stream, int bytes);
 
     const SdlApi* m_api = nullptr;

@@ -21,7 +21,7 @@ namespace av {
 // screen is up. A sound asked for before the card is ready plays when it is, unless it is by
 // then more than LateLimit old. Files it cannot play, and a machine without sound, are silent.
 class SdlSoundService : public SoundService {
-public:
+  public:
     enum class Device { NotPrepared, Opening, Ready, Unavailable };
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds LateLimit{250};
@@ -38,7 +38,7 @@ public:
     // Waits until the card is open or known to be unavailable; for tests and benchmarks.
     Device waitForDevice(std::chrono::milliseconds timeout) const;
 
-private:
+  private:
     struct Request {
         QString path;
         Clock::time_point asked;

@@ -10,7 +10,7 @@ namespace av {
 // tick disables it.
 class Timer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Timer(QObject* parent = nullptr);
 
     int interval() const { return m_interval; }
@@ -18,10 +18,10 @@ public:
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
-signals:
+  signals:
     void tick();
 
-private:
+  private:
     QTimer m_timer;
     int m_interval = 0;
     bool m_enabled = false;

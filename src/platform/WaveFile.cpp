@@ -13,7 +13,7 @@ constexpr std::uint16_t FormatExtensible = 0xFFFE;
 
 // Bounds-checked little-endian reads over the file's bytes.
 class Reader {
-public:
+  public:
     explicit Reader(const QByteArray& bytes)
         : m_data(reinterpret_cast<const unsigned char*>(bytes.constData())),
           m_size(std::size_t(bytes.size())) {}
@@ -32,7 +32,7 @@ public:
         return std::uint32_t(u16(at)) | std::uint32_t(u16(at + 2)) << 16;
     }
 
-private:
+  private:
     const unsigned char* m_data;
     std::size_t m_size;
 };

@@ -11,7 +11,7 @@ namespace av {
 // Everything the windows share: the services, the windows by name, the program-wide state and
 // the program's one file number.
 class App {
-public:
+  public:
     explicit App(Services services);
     App(const App&) = delete;
     App& operator=(const App&) = delete;

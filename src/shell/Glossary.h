@@ -139,20 +139,13 @@ inline constexpr char QuestionText[] = "Label2";
 inline constexpr char ChoiceBoxes[] = "Option1"; // 1-4 the choices, 5 no choice
 inline constexpr char Links[] = "label3";        // indices as in QuizLink
 inline constexpr Entry Widgets[] = {
-    {ScreenTitle, -1, "screenTitle"},
-    {TopicHeading, -1, "topicHeading"},
-    {QuizTitle, -1, "quizTitle"},
-    {TopicPicture, -1, "topicPicture"},
-    {QuestionNumber, -1, "questionNumber"},
-    {QuestionText, -1, "questionText"},
-    {ChoiceBoxes, 1, "choiceBox(1)"},
-    {ChoiceBoxes, 2, "choiceBox(2)"},
-    {ChoiceBoxes, 3, "choiceBox(3)"},
-    {ChoiceBoxes, 4, "choiceBox(4)"},
-    {ChoiceBoxes, 5, "noChoiceBox"},
-    {Links, 0, "link(PreviousQuestion)"},
-    {Links, 1, "link(NextQuestion)"},
-    {Links, 2, "link(Exit)"},
+    {ScreenTitle, -1, "screenTitle"},       {TopicHeading, -1, "topicHeading"},
+    {QuizTitle, -1, "quizTitle"},           {TopicPicture, -1, "topicPicture"},
+    {QuestionNumber, -1, "questionNumber"}, {QuestionText, -1, "questionText"},
+    {ChoiceBoxes, 1, "choiceBox(1)"},       {ChoiceBoxes, 2, "choiceBox(2)"},
+    {ChoiceBoxes, 3, "choiceBox(3)"},       {ChoiceBoxes, 4, "choiceBox(4)"},
+    {ChoiceBoxes, 5, "noChoiceBox"},        {Links, 0, "link(PreviousQuestion)"},
+    {Links, 1, "link(NextQuestion)"},       {Links, 2, "link(Exit)"},
     {Links, 3, "link(PrintWorksheet)"},
 };
 } // namespace quiz
@@ -170,18 +163,12 @@ inline constexpr char PictureTimer[] = "Timer1";
 inline constexpr char FocusTimer[] = "Timer2";
 inline constexpr char CelebrationTimer[] = "Timer3";
 inline constexpr Entry Widgets[] = {
-    {Heading, -1, "heading"},
-    {SphinxPicture, -1, "sphinxPicture"},
-    {ScoreMessage, -1, "scoreMessage"},
-    {WrongAnswersHint, -1, "wrongAnswersHint"},
-    {TryAgainHint, -1, "tryAgainHint"},
-    {PupilName, -1, "pupilName"},
-    {NameHint, -1, "nameHint"},
-    {Links, 0, "link(NextStep)"},
-    {Links, 1, "link(Exit)"},
-    {PictureTimer, -1, "pictureTimer"},
-    {FocusTimer, -1, "focusTimer"},
-    {CelebrationTimer, -1, "celebrationTimer"},
+    {Heading, -1, "heading"},           {SphinxPicture, -1, "sphinxPicture"},
+    {ScoreMessage, -1, "scoreMessage"}, {WrongAnswersHint, -1, "wrongAnswersHint"},
+    {TryAgainHint, -1, "tryAgainHint"}, {PupilName, -1, "pupilName"},
+    {NameHint, -1, "nameHint"},         {Links, 0, "link(NextStep)"},
+    {Links, 1, "link(Exit)"},           {PictureTimer, -1, "pictureTimer"},
+    {FocusTimer, -1, "focusTimer"},     {CelebrationTimer, -1, "celebrationTimer"},
 };
 } // namespace results
 

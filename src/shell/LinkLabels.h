@@ -15,12 +15,14 @@ inline const QColor LinkNavy(0, 0, 128);
 
 // A command label: yellow Tahoma bold on a dark box with a thin border, centred, opaque.
 Label& addLink(Window& window, Group<Label>& group, const QString& name, int index, float left,
-               float top, float width, float height, const QString& caption,
-               double points = 15.75, const QColor& back = LinkBlack);
+               float top, float width, float height, const QString& caption, double points = 15.75,
+               const QColor& back = LinkBlack);
 
 // The hover convention: the label under the pointer turns opaque; moving over the window's
 // background turns every label of the given index ranges transparent.
-inline void hoverOn(Label& label) { label.setOpaque(true); }
+inline void hoverOn(Label& label) {
+    label.setOpaque(true);
+}
 void hoverReset(const Group<Label>& group, std::initializer_list<std::pair<int, int>> ranges);
 
 } // namespace av

@@ -11,7 +11,7 @@ class PictureBox;
 // A window of this program: it knows the application it belongs to.
 class Screen : public Window {
     Q_OBJECT
-public:
+  public:
     Screen(App& app, const QString& name, Border border = Border::Fixed)
         : Window(name, border), m_app(app) {}
 
@@ -23,7 +23,7 @@ public:
     // The same, but a missing or unreadable picture leaves the box empty.
     void loadPictureOrClear(PictureBox& box, const QString& path);
 
-private:
+  private:
     App& m_app;
 };
 

@@ -63,7 +63,8 @@ QuestionSet WorksheetWizard::worksheet() const {
         set.question(n).text = questionBoxes[n - 1].text();
         for (int c = 0; c < Choices; ++c) {
             set.question(n).choice(c + 1) = choiceBoxes[first + c].text();
-            if (correctTicks[first + c].isChecked()) set.question(n).correct += QString::number(c + 1);
+            if (correctTicks[first + c].isChecked())
+                set.question(n).correct += QString::number(c + 1);
         }
     }
     return set;

@@ -1,7 +1,7 @@
 #include "PageOpeners.h"
 
-#include "platform/RuntimeError.h"
 #include "WindowAccess.h"
+#include "platform/RuntimeError.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

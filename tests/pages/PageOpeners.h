@@ -2,8 +2,8 @@
 
 #include "TestApp.h"
 
-#include "pages/TeachersGuide.h"
 #include "pages/PageViewer.h"
+#include "pages/TeachersGuide.h"
 
 namespace av::test {
 

@@ -8,7 +8,8 @@ using namespace av;
 
 // The layouts were measured in these faces; the stand-ins must really be the ones drawn.
 TEST(Fonts, WindowsFacesMapToMetricCompatibleInstalledFaces) {
-    EXPECT_EQ(fonts::familyFor(QStringLiteral("Times New Roman")), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(fonts::familyFor(QStringLiteral("Times New Roman")),
+              QStringLiteral("Liberation Serif"));
     EXPECT_EQ(fonts::familyFor(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
     if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
         GTEST_SKIP() << "Wine's Tahoma is not installed";

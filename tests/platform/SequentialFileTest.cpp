@@ -1,8 +1,8 @@
+#include "platform/SequentialFile.h"
 #include "platform/Cp1252.h"
 #include "platform/NumberText.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
-#include "platform/SequentialFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +14,7 @@ using namespace av;
 namespace {
 
 class SequentialFileTest : public ::testing::Test {
-protected:
+  protected:
     void write(const QString& name, const QByteArray& bytes) {
         QDir().mkpath(dir.path() + QStringLiteral("/multiple"));
         QFile f(dir.path() + QLatin1Char('/') + name);
@@ -30,7 +30,8 @@ protected:
         SequentialFile file(folder);
         file.openInput(QStringLiteral("f.txt"));
         QStringList out;
-        for (int i = 0; i < count; ++i) out << file.readField();
+        for (int i = 0; i < count; ++i)
+            out << file.readField();
         EXPECT_TRUE(file.atEnd());
         return out;
     }
@@ -45,8 +46,8 @@ TEST_F(SequentialFileTest, FieldsEndAtCommasAndLineEndsAndSkipLeadingBlanks) {
                            QStringLiteral("b")}));
     // Every line end style reads the same; an empty line is an empty field.
     EXPECT_EQ(fields("x\ny\rz\r\n\r\nw", 5),
-              (QStringList{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"),
-                           QString(), QStringLiteral("w")}));
+              (QStringList{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"), QString(),
+                           QStringLiteral("w")}));
 }
 
 TEST_F(SequentialFileTest, QuotedFieldKeepsCommasAndBlanks) {
@@ -86,7 +87,8 @@ TEST_F(SequentialFileTest, WritesWindows1252WithCrLfAndReadsItBack) {
     file.writeLine(printedNumber(2));
     file.close();
     EXPECT_EQ(read(QStringLiteral("multiple/out.txt")),
-              QByteArray("Caf\xe9 \x80" "5 \x96 \x93quoted\x94\r\n 2 \r\n"));
+              QByteArray("Caf\xe9 \x80"
+                         "5 \x96 \x93quoted\x94\r\n 2 \r\n"));
     file.openInput(QStringLiteral("multiple\\OUT.TXT"));
     EXPECT_EQ(file.readField(), text);
     EXPECT_EQ(fieldToInteger(file.readField()), 2);
@@ -111,7 +113,8 @@ TEST_F(SequentialFileTest, OutputIntoAMissingFolderFails) {
 
 TEST(Cp1252, EveryByteRoundTrips) {
     QByteArray all;
-    for (int b = 1; b < 256; ++b) all.append(char(b));
+    for (int b = 1; b < 256; ++b)
+        all.append(char(b));
     EXPECT_EQ(cp1252::encode(cp1252::decode(all)), all);
     EXPECT_FALSE(cp1252::canEncode(QChar(0x4E2D)));
     EXPECT_TRUE(cp1252::canEncode(QChar(0x20AC)));

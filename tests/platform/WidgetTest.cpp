@@ -13,7 +13,7 @@ using namespace av;
 namespace {
 
 class WidgetTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window.setOuterSize(6000, 4000);
         label.setBounds(300, 300, 1815, 615);
@@ -50,7 +50,8 @@ TEST_F(WidgetTest, ButtonSetAndClickFollowTheButtons) {
     int clicks = 0;
     std::vector<int> buttons;
     QObject::connect(&label, &Label::clicked, [&] { ++clicks; });
-    QObject::connect(&label, &Label::mouseMove, [&](const MouseArgs& a) { buttons.push_back(a.button); });
+    QObject::connect(&label, &Label::mouseMove,
+                     [&](const MouseArgs& a) { buttons.push_back(a.button); });
     QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(clicks, 0);
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), label.mapToGlobal(QPointF(5, 5)),

@@ -1,7 +1,7 @@
+#include "platform/WindowManager.h"
 #include "platform/Label.h"
 #include "platform/RuntimeError.h"
 #include "platform/Timer.h"
-#include "platform/WindowManager.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -15,8 +15,9 @@ namespace {
 int g_loads = 0;
 
 class Probe : public Window {
-public:
-    explicit Probe(const QString& name) : Window(name), label(add<Label>(QStringLiteral("Label1"))) {}
+  public:
+    explicit Probe(const QString& name)
+        : Window(name), label(add<Label>(QStringLiteral("Label1"))) {}
     void onLoad() override {
         ++g_loads;
         label.setCaption(QStringLiteral("loaded"));
@@ -30,7 +31,7 @@ void settle() {
 }
 
 class WindowManagerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         g_loads = 0;
         for (const char* name : {"Grey", "intro0", "words"})

@@ -16,8 +16,7 @@ namespace {
 
 bool holds(Window& window, const glossary::Entry& entry) {
     const QString object = QString::fromLatin1(entry.object);
-    if (window.widget(object, entry.index))
-        return true;
+    if (window.widget(object, entry.index)) return true;
     return entry.index < 0 && window.findChild<Timer*>(object) != nullptr;
 }
 

@@ -28,8 +28,8 @@ struct Click {
 
 struct ScreenRules {
     const char* window;
-    std::vector<Click> road; // from the main menu
-    const char* links;       // the command-link group's object name
+    std::vector<Click> road;  // from the main menu
+    const char* links;        // the command-link group's object name
     std::vector<int> hovered; // links the hover convention covers
     Click exit;
     bool commonFrame;
@@ -38,7 +38,8 @@ struct ScreenRules {
 // The quiz's Next link, ten times over: the tenth leads to the results.
 std::vector<Click> throughTheQuiz() {
     std::vector<Click> road{{"intro0", "Label2", 5}, {"pyramids", "label3", 0}};
-    for (int i = 0; i < 10; ++i) road.push_back({"multiple", "label3", 1});
+    for (int i = 0; i < 10; ++i)
+        road.push_back({"multiple", "label3", 1});
     return road;
 }
 
@@ -48,48 +49,82 @@ std::vector<ScreenRules> screens() {
     std::vector<Click> wrong = throughTheQuiz();
     wrong.push_back({"Welldone", "label3", 0});
     return {
-        {"intro0", {}, "Label2", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17, 18, 19, 20},
-         {"intro0", "Label2", 16}, true},
+        {"intro0",
+         {},
+         "Label2",
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17, 18, 19, 20},
+         {"intro0", "Label2", 16},
+         true},
         {"pyramids", {pyramids}, "label3", {0, 1, 2, 3, 4, 5}, {"pyramids", "label3", 2}, true},
         {"words", {words}, "label3", {0, 1, 2, 3, 4, 5}, {"words", "label3", 2}, true},
-        {"multiple", {pyramids, {"pyramids", "label3", 0}}, "label3", {0, 1, 2, 3},
-         {"multiple", "label3", 2}, true},
+        {"multiple",
+         {pyramids, {"pyramids", "label3", 0}},
+         "label3",
+         {0, 1, 2, 3},
+         {"multiple", "label3", 2},
+         true},
         {"Welldone", throughTheQuiz(), "label3", {0, 1}, {"Welldone", "label3", 1}, true},
         {"Wrong", wrong, "label3", {}, {"Wrong", "label3", 1}, false},
-        {"pyramidslab", {pyramids, {"pyramids", "label3", 1}}, "label3", {0, 1, 2},
-         {"pyramidslab", "label3", 0}, true},
-        {"pyramidsord", {pyramids, {"pyramids", "label3", 3}}, "label3", {0, 1, 2},
-         {"pyramidsord", "label3", 0}, true},
-        {"wordslab", {words, {"words", "label3", 1}}, "label3", {0, 1, 2},
-         {"wordslab", "label3", 0}, true},
-        {"wordsord", {words, {"words", "label3", 3}}, "label3", {0, 1, 2},
-         {"wordsord", "label3", 0}, true},
-        {"teacher", {pyramids, {"pyramids", "label3", 4}}, "label3", {0, 1, 2, 3},
-         {"teacher", "label3", 1}, true},
+        {"pyramidslab",
+         {pyramids, {"pyramids", "label3", 1}},
+         "label3",
+         {0, 1, 2},
+         {"pyramidslab", "label3", 0},
+         true},
+        {"pyramidsord",
+         {pyramids, {"pyramids", "label3", 3}},
+         "label3",
+         {0, 1, 2},
+         {"pyramidsord", "label3", 0},
+         true},
+        {"wordslab",
+         {words, {"words", "label3", 1}},
+         "label3",
+         {0, 1, 2},
+         {"wordslab", "label3", 0},
+         true},
+        {"wordsord",
+         {words, {"words", "label3", 3}},
+         "label3",
+         {0, 1, 2},
+         {"wordsord", "label3", 0},
+         true},
+        {"teacher",
+         {pyramids, {"pyramids", "label3", 4}},
+         "label3",
+         {0, 1, 2, 3},
+         {"teacher", "label3", 1},
+         true},
         {"guide", {{"intro0", "Label2", 20}}, "label3", {0, 1, 2, 3}, {"guide", "label3", 1}, true},
         {"wizard", {{"intro0", "Label2", 17}}, "label3", {0, 1}, {"wizard", "label3", 0}, true},
-        {"worksheets", {{"intro0", "Label2", 18}}, "Label2", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
-         {"worksheets", "Label2", 0}, true},
+        {"worksheets",
+         {{"intro0", "Label2", 18}},
+         "Label2",
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+         {"worksheets", "Label2", 0},
+         true},
     };
 }
 
 // One run of the program up to a screen.
 class ProgramRun {
-public:
+  public:
     ProgramRun() {
         registerAllWindows(t.app());
         copyShippedQuizzes(t);
         t.writeFile(QStringLiteral("multiple/track.txt"), " 0 \r\n");
         t.windows().show(QString::fromLatin1(glossary::window::Title));
-        auto* ok = qobject_cast<QAbstractButton*>(
-            t.windows().touch(QString::fromLatin1(glossary::window::Title))
-                .widget(QStringLiteral("Command1")));
+        auto* ok =
+            qobject_cast<QAbstractButton*>(t.windows()
+                                               .touch(QString::fromLatin1(glossary::window::Title))
+                                               .widget(QStringLiteral("Command1")));
         ok->click();
         processDeferredDeletes();
     }
 
     void follow(const std::vector<Click>& road) {
-        for (const Click& c : road) click(c);
+        for (const Click& c : road)
+            click(c);
     }
     void click(const Click& c) {
         link(c).click();
@@ -112,7 +147,9 @@ public:
                                  "Wrong", "pyramidslab", "pyramidsord", "wordslab", "wordsord",
                                  "teacher", "guide", "wizard", "worksheets"}) {
             const Window* w = t.windows().loaded(QString::fromLatin1(name));
-            if (w) seen << QString::fromLatin1(name) + (w->isVisible() ? QStringLiteral("+") : QStringLiteral("-"));
+            if (w)
+                seen << QString::fromLatin1(name) +
+                            (w->isVisible() ? QStringLiteral("+") : QStringLiteral("-"));
         }
         seen << t.sound.played << t.messages.texts();
         return seen;
@@ -133,7 +170,9 @@ void pointerOverBackground(Window& w) {
     QCoreApplication::sendEvent(&w, &move);
 }
 
-void PrintTo(const ScreenRules& s, std::ostream* os) { *os << s.window; }
+void PrintTo(const ScreenRules& s, std::ostream* os) {
+    *os << s.window;
+}
 
 class SharedRules : public ::testing::TestWithParam<ScreenRules> {};
 

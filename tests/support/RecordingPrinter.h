@@ -11,7 +11,7 @@ namespace av::test {
 struct PrintOp {
     enum class Kind { Text, Line, Picture, EndDoc };
     Kind kind;
-    QString text;      // Text
+    QString text; // Text
     bool lineEnd = false;
     float x = 0, y = 0;   // where a text or picture starts, or a line's first end
     float x2 = 0, y2 = 0; // a line's second end
@@ -24,7 +24,7 @@ struct PrintOp {
 // Keeps every operation. Text is measured as 10 twips per character per point and a line is
 // 23 twips per point high, so tests can compute where everything lands.
 class RecordingPrinter : public PrinterService {
-public:
+  public:
     void setForeColor(const QColor& color) override { m_color = color; }
     void setFontSize(double points) override { m_size = points; }
     void setFontName(const QString& name) override { m_font = name; }
@@ -54,7 +54,7 @@ public:
     bool noPrinter = false;
     int failAtOp = 0;
 
-private:
+  private:
     void check();
     PrintOp op(PrintOp::Kind kind) const;
 

@@ -13,7 +13,7 @@ namespace av::test {
 
 // An application over recording doubles and an empty program folder of its own.
 class TestApp {
-public:
+  public:
     TestApp();
     // Over folders chosen by the test (an installed tree, a shared worksheet folder).
     explicit TestApp(ProgramFolder folder);
@@ -34,7 +34,7 @@ public:
     FakeDisplay display;
     RecordingPrinter printer;
 
-private:
+  private:
     void makeApp();
 
     QTemporaryDir m_dir;

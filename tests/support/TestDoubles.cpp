@@ -18,7 +18,8 @@ MessageBoxService::Answer RecordingMessageBox::show(const QString& text, const Q
 
 QStringList RecordingMessageBox::texts() const {
     QStringList out;
-    for (const auto& m : shown) out.append(m.text);
+    for (const auto& m : shown)
+        out.append(m.text);
     return out;
 }
 

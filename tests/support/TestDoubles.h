@@ -19,7 +19,7 @@ struct ShownMessage {
 
 // Records every message box; answers come from a script, OK when it runs out.
 class RecordingMessageBox : public MessageBoxService {
-public:
+  public:
     Answer show(const QString& text, const QString& title, Buttons buttons) override;
     QStringList texts() const;
 
@@ -30,14 +30,14 @@ public:
 };
 
 class RecordingSound : public SoundService {
-public:
+  public:
     void play(const QString& path) override { played.append(path); }
     QStringList played;
 };
 
 // Hands out blank pictures of a chosen size; paths marked missing fail as a missing file does.
 class FakePictures : public PictureService {
-public:
+  public:
     PicturePtr load(const QString& path) override;
     void setSize(const QString& path, QSizeF twips) { sizes.insert(key(path), twips); }
     void setMissing(const QString& path) { missing.insert(key(path)); }
@@ -46,20 +46,20 @@ public:
     QStringList loaded;
     QSizeF defaultSize{150, 150};
 
-private:
+  private:
     QHash<QString, QSizeF> sizes;
     QSet<QString> missing;
 };
 
 // Plays back scripted values, then a fixed sequence.
 class ScriptedRandom : public RandomService {
-public:
+  public:
     float next() override;
     std::deque<float> values;
 };
 
 class FakeDisplay : public DisplayService {
-public:
+  public:
     QSizeF screenSizeTwips() const override { return screen; }
     void setHourglass(bool busy) override { hourglass.push_back(busy); }
     void quit() override { ++quitCalls; }

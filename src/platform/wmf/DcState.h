@@ -50,8 +50,8 @@ struct RegionSpec {
 struct OtherObject {};
 
 // An empty slot is std::monostate.
-using GdiObject =
-    std::variant<std::monostate, PenSpec, BrushSpec, FontSpec, PaletteSpec, RegionSpec, OtherObject>;
+using GdiObject = std::variant<std::monostate, PenSpec, BrushSpec, FontSpec, PaletteSpec,
+                               RegionSpec, OtherObject>;
 
 // The playback device context: what SAVEDC saves and RESTOREDC brings back.
 struct DcState {
@@ -68,13 +68,13 @@ struct DcState {
 
     QColor textColor = Qt::black;
     QColor backColor = Qt::white;
-    int backMode = 2; // OPAQUE
+    int backMode = 2;     // OPAQUE
     int polyFillMode = 1; // ALTERNATE
-    int rop2 = 13; // R2_COPYPEN
+    int rop2 = 13;        // R2_COPYPEN
     int stretchMode = 1;
     int textAlign = 0;
     int charExtra = 0;
-    QPointF position; // current position, logical units
+    QPointF position;                 // current position, logical units
     std::optional<QPainterPath> clip; // device units
 };
 

@@ -13,8 +13,7 @@ namespace {
 constexpr std::int64_t kMaxPixels = 1 << 24;
 constexpr int kMaxSide = 1 << 15;
 
-template <typename T> T read(const unsigned char* p)
-{
+template <typename T> T read(const unsigned char* p) {
     T value;
     std::memcpy(&value, p, sizeof(T));
     return value;
@@ -31,14 +30,12 @@ struct DibInfo {
     bool core = false;
 };
 
-bool sizeOk(std::int64_t width, std::int64_t height)
-{
+bool sizeOk(std::int64_t width, std::int64_t height) {
     return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
            width * height <= kMaxPixels;
 }
 
-bool readInfo(const unsigned char* p, std::size_t available, DibInfo& info)
-{
+bool readInfo(const unsigned char* p, std::size_t available, DibInfo& info) {
     if (available < 12) return false;
     info.headerSize = static_cast<int>(read<std::uint32_t>(p));
     if (info.headerSize == 12) {
@@ -58,8 +55,7 @@ bool readInfo(const unsigned char* p, std::size_t available, DibInfo& info)
     return true;
 }
 
-int channel(std::uint32_t pixel, std::uint32_t mask)
-{
+int channel(std::uint32_t pixel, std::uint32_t mask) {
     if (mask == 0) return 0;
     while (!(mask & 1u)) {
         mask >>= 1;
@@ -74,30 +70,33 @@ struct Masks {
 };
 
 QRgb pixelAt(const unsigned char* row, int x, int bits, const QVector<QRgb>& colors,
-             const Masks& masks, bool fields)
-{
+             const Masks& masks, bool fields) {
     auto indexed = [&](int index) { return index < colors.size() ? colors[index] : qRgb(0, 0, 0); };
     switch (bits) {
-    case 1: return indexed((row[x >> 3] >> (7 - (x & 7))) & 1);
-    case 4: return indexed((row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F);
-    case 8: return indexed(row[x]);
+    case 1:
+        return indexed((row[x >> 3] >> (7 - (x & 7))) & 1);
+    case 4:
+        return indexed((row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F);
+    case 8:
+        return indexed(row[x]);
     case 16: {
         const std::uint32_t v = read<std::uint16_t>(row + 2 * x);
         return qRgb(channel(v, masks.red), channel(v, masks.green), channel(v, masks.blue));
     }
-    case 24: return qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+    case 24:
+        return qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
     case 32: {
         if (!fields) return qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
         const std::uint32_t v = read<std::uint32_t>(row + 4 * x);
         return qRgb(channel(v, masks.red), channel(v, masks.green), channel(v, masks.blue));
     }
-    default: return qRgb(0, 0, 0);
+    default:
+        return qRgb(0, 0, 0);
     }
 }
 
 QImage unpack(const unsigned char* bits, std::size_t available, int width, int height, int depth,
-              bool topDown, const QVector<QRgb>& colors, const Masks& masks, bool fields)
-{
+              bool topDown, const QVector<QRgb>& colors, const Masks& masks, bool fields) {
     const std::int64_t stride = ((static_cast<std::int64_t>(width) * depth + 31) / 32) * 4;
     if (stride * height > static_cast<std::int64_t>(available)) return {};
     QImage image(width, height, QImage::Format_RGB32);
@@ -105,18 +104,23 @@ QImage unpack(const unsigned char* bits, std::size_t available, int width, int h
     // The common depths get loops of their own: pictures are decoded on every draw.
     QRgb lookup[256];
     if (depth == 8)
-        for (int i = 0; i < 256; ++i) lookup[i] = i < colors.size() ? colors[i] : qRgb(0, 0, 0);
+        for (int i = 0; i < 256; ++i)
+            lookup[i] = i < colors.size() ? colors[i] : qRgb(0, 0, 0);
     for (int y = 0; y < height; ++y) {
         const unsigned char* row = bits + stride * (topDown ? y : height - 1 - y);
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
         if (depth == 24) {
-            for (int x = 0; x < width; ++x, row += 3) out[x] = qRgb(row[2], row[1], row[0]);
+            for (int x = 0; x < width; ++x, row += 3)
+                out[x] = qRgb(row[2], row[1], row[0]);
         } else if (depth == 32 && !fields) {
-            for (int x = 0; x < width; ++x, row += 4) out[x] = qRgb(row[2], row[1], row[0]);
+            for (int x = 0; x < width; ++x, row += 4)
+                out[x] = qRgb(row[2], row[1], row[0]);
         } else if (depth == 8) {
-            for (int x = 0; x < width; ++x) out[x] = lookup[row[x]];
+            for (int x = 0; x < width; ++x)
+                out[x] = lookup[row[x]];
         } else {
-            for (int x = 0; x < width; ++x) out[x] = pixelAt(row, x, depth, colors, masks, fields);
+            for (int x = 0; x < width; ++x)
+                out[x] = pixelAt(row, x, depth, colors, masks, fields);
         }
     }
     return image;
@@ -124,8 +128,7 @@ QImage unpack(const unsigned char* bits, std::size_t available, int width, int h
 
 } // namespace
 
-QImage decodeDib(const char* dib, const char* end, const QVector<QRgb>* palette)
-{
+QImage decodeDib(const char* dib, const char* end, const QVector<QRgb>* palette) {
     if (!dib || end <= dib) return {};
     const auto* p = reinterpret_cast<const unsigned char*>(dib);
     const std::size_t available = static_cast<std::size_t>(end - dib);
@@ -173,8 +176,7 @@ QImage decodeDib(const char* dib, const char* end, const QVector<QRgb>* palette)
                   info.height < 0, colors, masks, fields);
 }
 
-QImage decodeBitmap16(const char* bitmap, const char* end)
-{
+QImage decodeBitmap16(const char* bitmap, const char* end) {
     if (!bitmap || end - bitmap < 10) return {};
     const auto* p = reinterpret_cast<const unsigned char*>(bitmap);
     const int width = read<std::int16_t>(p + 2);
@@ -183,16 +185,20 @@ QImage decodeBitmap16(const char* bitmap, const char* end)
     const int planes = p[8];
     const int bits = p[9];
     if (planes != 1 || !sizeOk(width, height) || widthBytes <= 0) return {};
-    if (static_cast<std::int64_t>(widthBytes) * 8 < static_cast<std::int64_t>(width) * bits) return {};
+    if (static_cast<std::int64_t>(widthBytes) * 8 < static_cast<std::int64_t>(width) * bits)
+        return {};
     const std::size_t available = static_cast<std::size_t>(end - bitmap) - 10;
-    if (static_cast<std::int64_t>(widthBytes) * height > static_cast<std::int64_t>(available)) return {};
+    if (static_cast<std::int64_t>(widthBytes) * height > static_cast<std::int64_t>(available))
+        return {};
     QVector<QRgb> colors;
     if (bits == 1) {
         colors = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
     } else if (bits == 4 || bits == 8) {
         // Device palettes are gone; a grey ramp keeps the picture legible.
         const int count = 1 << bits;
-        for (int i = 0; i < count; ++i) colors.append(qRgb(i * 255 / (count - 1), i * 255 / (count - 1), i * 255 / (count - 1)));
+        for (int i = 0; i < count; ++i)
+            colors.append(
+                qRgb(i * 255 / (count - 1), i * 255 / (count - 1), i * 255 / (count - 1)));
     } else if (bits != 16 && bits != 24 && bits != 32) {
         return {};
     }
@@ -203,7 +209,8 @@ QImage decodeBitmap16(const char* bitmap, const char* end)
     for (int y = 0; y < height; ++y) {
         const unsigned char* row = p + 10 + static_cast<std::size_t>(widthBytes) * y;
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) out[x] = pixelAt(row, x, bits, colors, masks, false);
+        for (int x = 0; x < width; ++x)
+            out[x] = pixelAt(row, x, bits, colors, masks, false);
     }
     return image;
 }

@@ -7,8 +7,7 @@ namespace av::wmf {
 
 namespace {
 
-bool anyOf(const QString& name, std::initializer_list<const char*> names)
-{
+bool anyOf(const QString& name, std::initializer_list<const char*> names) {
     for (const char* candidate : names)
         if (name.compare(QLatin1String(candidate), Qt::CaseInsensitive) == 0) return true;
     return false;
@@ -16,8 +15,7 @@ bool anyOf(const QString& name, std::initializer_list<const char*> names)
 
 } // namespace
 
-QString defaultFace(const QString& windowsFace)
-{
+QString defaultFace(const QString& windowsFace) {
     const QString face = windowsFace.trimmed();
     if (anyOf(face, {"Times New Roman", "Times", "Tms Rmn", "MS Serif", "Roman", "Garamond",
                      "Bookman Old Style", "Georgia"}))
@@ -36,8 +34,7 @@ QString defaultFace(const QString& windowsFace)
     return face;
 }
 
-bool isSymbolFace(const QString& windowsFace)
-{
+bool isSymbolFace(const QString& windowsFace) {
     return windowsFace.trimmed().compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
 }
 

@@ -19,20 +19,17 @@ constexpr std::uint32_t kPatInvert = 0x005A0049;
 constexpr std::uint32_t kDstCopy = 0x00AA0029;
 
 // Blit records come with or without a bitmap; the size tells which.
-bool withoutBitmap(const Record& r)
-{
+bool withoutBitmap(const Record& r) {
     return U_TEST_NOPXB(r.size, static_cast<std::uint8_t>(r.data[5]));
 }
 
-QRectF logicalRect(U_POINT16 at, U_POINT16 size)
-{
+QRectF logicalRect(U_POINT16 at, U_POINT16 size) {
     return QRectF(at.x, at.y, size.x, size.y);
 }
 
 } // namespace
 
-void Player::blit(const QImage& source, const QRectF& dest, QRectF from, std::uint32_t rop)
-{
+void Player::blit(const QImage& source, const QRectF& dest, QRectF from, std::uint32_t rop) {
     if (source.isNull() || dest.width() == 0 || dest.height() == 0) return;
     applyClip();
     from = from.normalized();
@@ -56,14 +53,14 @@ void Player::blit(const QImage& source, const QRectF& dest, QRectF from, std::ui
     const double sy = (p2.y() - p1.y()) / from.height();
     m_painter.save();
     m_painter.setCompositionMode(mode);
-    m_painter.setTransform(QTransform(sx, 0, 0, sy, p1.x() - from.left() * sx, p1.y() - from.top() * sy), true);
+    m_painter.setTransform(
+        QTransform(sx, 0, 0, sy, p1.x() - from.left() * sx, p1.y() - from.top() * sy), true);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, m_dc.stretchMode == 4); // HALFTONE
     m_painter.drawImage(from, image, from);
     m_painter.restore();
 }
 
-void Player::patternFill(const QRectF& dest, std::uint32_t rop)
-{
+void Player::patternFill(const QRectF& dest, std::uint32_t rop) {
     if (rop == kDstCopy) return;
     applyClip();
     const QRectF box = mapRect(dest.left(), dest.top(), dest.right(), dest.bottom());
@@ -83,8 +80,7 @@ void Player::patternFill(const QRectF& dest, std::uint32_t rop)
     m_painter.restore();
 }
 
-bool Player::bitmaps(const Record& r)
-{
+bool Player::bitmaps(const Record& r) {
     U_POINT16 dst{}, dstSize{}, src{}, srcSize{};
     std::uint32_t rop = kSrcCopy;
     U_BITMAP16 bitmap{};
@@ -98,13 +94,14 @@ bool Player::bitmaps(const Record& r)
     case U_WMR_STRETCHBLT: {
         const bool stretch = r.type == U_WMR_STRETCHBLT;
         const bool bare = withoutBitmap(r);
-        const std::size_t need = bare ? (stretch ? U_SIZE_WMRSTRETCHBLT_NOPX : U_SIZE_WMRBITBLT_NOPX)
-                                      : (stretch ? U_SIZE_WMRSTRETCHBLT_PX : U_SIZE_WMRBITBLT_PX) +
-                                            U_SIZE_BITMAP16;
+        const std::size_t need =
+            bare ? (stretch ? U_SIZE_WMRSTRETCHBLT_NOPX : U_SIZE_WMRBITBLT_NOPX)
+                 : (stretch ? U_SIZE_WMRSTRETCHBLT_PX : U_SIZE_WMRBITBLT_PX) + U_SIZE_BITMAP16;
         if (!r.holds(need)) return true;
-        const int ok = stretch ? U_WMRSTRETCHBLT_get(r.data, &dst, &dstSize, &src, &srcSize, &rop,
-                                                     &bitmap, &bits)
-                               : U_WMRBITBLT_get(r.data, &dst, &dstSize, &src, &rop, &bitmap, &bits);
+        const int ok =
+            stretch
+                ? U_WMRSTRETCHBLT_get(r.data, &dst, &dstSize, &src, &srcSize, &rop, &bitmap, &bits)
+                : U_WMRBITBLT_get(r.data, &dst, &dstSize, &src, &rop, &bitmap, &bits);
         if (!stretch) srcSize = dstSize;
         if (!ok) return true;
         if (bare || !bits) {
@@ -119,11 +116,13 @@ bool Player::bitmaps(const Record& r)
     case U_WMR_DIBSTRETCHBLT: {
         const bool stretch = r.type == U_WMR_DIBSTRETCHBLT;
         const bool bare = withoutBitmap(r);
-        const std::size_t need = bare ? (stretch ? U_SIZE_WMRDIBSTRETCHBLT_NOPX : U_SIZE_WMRDIBBITBLT_NOPX)
-                                      : (stretch ? U_SIZE_WMRDIBSTRETCHBLT_PX : U_SIZE_WMRDIBBITBLT_PX) + 40;
+        const std::size_t need =
+            bare ? (stretch ? U_SIZE_WMRDIBSTRETCHBLT_NOPX : U_SIZE_WMRDIBBITBLT_NOPX)
+                 : (stretch ? U_SIZE_WMRDIBSTRETCHBLT_PX : U_SIZE_WMRDIBBITBLT_PX) + 40;
         if (!r.holds(need)) return true;
-        const int ok = stretch ? U_WMRDIBSTRETCHBLT_get(r.data, &dst, &dstSize, &src, &srcSize, &rop, &bits)
-                               : U_WMRDIBBITBLT_get(r.data, &dst, &dstSize, &src, &rop, &bits);
+        const int ok =
+            stretch ? U_WMRDIBSTRETCHBLT_get(r.data, &dst, &dstSize, &src, &srcSize, &rop, &bits)
+                    : U_WMRDIBBITBLT_get(r.data, &dst, &dstSize, &src, &rop, &bits);
         if (!stretch) srcSize = dstSize;
         if (!ok) return true;
         if (bare || !bits) {
@@ -149,12 +148,14 @@ bool Player::bitmaps(const Record& r)
         if (!r.holds(24 + 40)) return true;
         // Fields: usage, scan count, first scan, source y, x, height, width, dest y, x, bitmap.
         const int usage = r.u16(6);
-        const QImage image = decodeDib(r.data + 24, r.end(), usage == 1 ? &m_dc.palette.entries : nullptr);
+        const QImage image =
+            decodeDib(r.data + 24, r.end(), usage == 1 ? &m_dc.palette.entries : nullptr);
         const QRectF dest(r.i16(22), r.i16(20), r.i16(18), r.i16(16));
         blit(image, dest, QRectF(r.i16(14), r.i16(12), r.i16(18), r.i16(16)), kSrcCopy);
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -13,8 +13,7 @@ namespace {
 constexpr std::size_t kMaxObjects = 0xFFFF;
 constexpr int kMaxRegionRects = 500;
 
-PenSpec readPen(const Record& r)
-{
+PenSpec readPen(const Record& r) {
     U_PEN pen{};
     U_WMRCREATEPENINDIRECT_get(r.data, &pen);
     PenSpec spec;
@@ -24,8 +23,7 @@ PenSpec readPen(const Record& r)
     return spec;
 }
 
-BrushSpec readBrush(const Record& r)
-{
+BrushSpec readBrush(const Record& r) {
     const char* data = nullptr;
     U_WMRCREATEBRUSHINDIRECT_get(r.data, &data);
     U_WLOGBRUSH brush{};
@@ -38,8 +36,7 @@ BrushSpec readBrush(const Record& r)
     return spec;
 }
 
-FontSpec readFont(const Record& r)
-{
+FontSpec readFont(const Record& r) {
     const char* data = nullptr;
     U_WMRCREATEFONTINDIRECT_get(r.data, &data);
     U_FONT font{};
@@ -56,14 +53,14 @@ FontSpec readFont(const Record& r)
     const char* face = data + U_SIZE_FONT_CORE;
     const int room = static_cast<int>(std::min<std::ptrdiff_t>(32, r.end() - face));
     int length = 0;
-    while (length < room && face[length] != 0) ++length;
+    while (length < room && face[length] != 0)
+        ++length;
     // Face names are written in the font's own code page (e.g. GBK for SimSun).
     spec.face = decodeText(face, length, spec.charset == 2 ? 0 : spec.charset, false).text;
     return spec;
 }
 
-PaletteSpec readPalette(const Record& r)
-{
+PaletteSpec readPalette(const Record& r) {
     U_PALETTE palette{};
     const char* entries = nullptr;
     PaletteSpec spec;
@@ -79,8 +76,7 @@ PaletteSpec readPalette(const Record& r)
 
 } // namespace
 
-QPainterPath Player::regionPath(const Record& r) const
-{
+QPainterPath Player::regionPath(const Record& r) const {
     QPainterPath path;
     const char* data = nullptr;
     if (!r.holds(U_SIZE_WMRCREATEREGION_CORE) || !U_WMRCREATEREGION_get(r.data, &data)) return path;
@@ -105,8 +101,7 @@ QPainterPath Player::regionPath(const Record& r) const
     return path;
 }
 
-bool Player::objects(const Record& r)
-{
+bool Player::objects(const Record& r) {
     switch (r.type) {
     case U_WMR_CREATEPENINDIRECT:
         addObject(r.holds(U_SIZE_WMRCREATEPENINDIRECT) ? GdiObject(readPen(r)) : OtherObject());
@@ -120,7 +115,9 @@ bool Player::objects(const Record& r)
     case U_WMR_CREATEPALETTE:
         addObject(r.holds(U_SIZE_WMRCREATEPALETTE) ? GdiObject(readPalette(r)) : OtherObject());
         return true;
-    case U_WMR_CREATEREGION: addObject(RegionSpec{regionPath(r)}); return true;
+    case U_WMR_CREATEREGION:
+        addObject(RegionSpec{regionPath(r)});
+        return true;
     case U_WMR_CREATEPATTERNBRUSH: {
         // A Bitmap16 header, 18 unused bytes, then the bits.
         BrushSpec spec;
@@ -146,9 +143,10 @@ bool Player::objects(const Record& r)
             if (!bits) bits = r.end();
             const bool isDib = r.end() - bits >= 4 && Record{bits, 4, 0}.u16(0) >= 12 &&
                                Record{bits, 4, 0}.u16(2) == 0;
-            spec.pattern = style == U_BS_PATTERN && !isDib
-                               ? decodeBitmap16(bits, r.end())
-                               : decodeDib(bits, r.end(), usage == 1 ? &m_dc.palette.entries : nullptr);
+            spec.pattern =
+                style == U_BS_PATTERN && !isDib
+                    ? decodeBitmap16(bits, r.end())
+                    : decodeDib(bits, r.end(), usage == 1 ? &m_dc.palette.entries : nullptr);
             spec.kind = spec.pattern.isNull() ? BrushSpec::Solid : BrushSpec::Pattern;
             spec.color = Qt::black;
         }
@@ -156,9 +154,13 @@ bool Player::objects(const Record& r)
         return true;
     }
     case U_WMR_CREATEBITMAPINDIRECT:
-    case U_WMR_CREATEBITMAP: addObject(OtherObject()); return true;
+    case U_WMR_CREATEBITMAP:
+        addObject(OtherObject());
+        return true;
     case U_WMR_SELECTOBJECT:
-    case U_WMR_SELECTPALETTE: selectObject(r.u16(6)); return true;
+    case U_WMR_SELECTPALETTE:
+        selectObject(r.u16(6));
+        return true;
     case U_WMR_DELETEOBJECT:
         if (r.holds(U_SIZE_WMRDELETEOBJECT) && r.u16(6) < m_objects.size())
             m_objects[r.u16(6)] = std::monostate();
@@ -172,13 +174,14 @@ bool Player::objects(const Record& r)
     case U_WMR_SETMAPPERFLAGS:
     case U_WMR_SETTEXTJUSTIFICATION:
     case U_WMR_FLOODFILL:
-    case U_WMR_EXTFLOODFILL: return true; // nothing a vector picture can do with these
-    default: return false;
+    case U_WMR_EXTFLOODFILL:
+        return true; // nothing a vector picture can do with these
+    default:
+        return false;
     }
 }
 
-void Player::addObject(GdiObject object)
-{
+void Player::addObject(GdiObject object) {
     for (auto& slot : m_objects) {
         if (std::holds_alternative<std::monostate>(slot)) {
             slot = std::move(object);
@@ -190,14 +193,12 @@ void Player::addObject(GdiObject object)
     if (m_objects.size() < kMaxObjects) m_objects.push_back(std::move(object));
 }
 
-const GdiObject* Player::object(int index) const
-{
+const GdiObject* Player::object(int index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= m_objects.size()) return nullptr;
     return &m_objects[static_cast<std::size_t>(index)];
 }
 
-void Player::selectObject(int index)
-{
+void Player::selectObject(int index) {
     const GdiObject* o = object(index);
     if (!o) return;
     if (const auto* pen = std::get_if<PenSpec>(o)) m_dc.pen = *pen;
@@ -208,8 +209,7 @@ void Player::selectObject(int index)
         setClip(logicalToDevice().map(region->path));
 }
 
-QPen Player::pen() const
-{
+QPen Player::pen() const {
     const int style = m_dc.pen.style & U_PS_STYLE_MASK;
     if (style == U_PS_NULL) return Qt::NoPen;
     double width = m_dc.pen.width * scaleX();
@@ -217,36 +217,55 @@ QPen Player::pen() const
     if (m_dc.pen.width <= 0 || width * m_pixelsPerDevice < 1) width = 0;
     QPen pen(m_dc.pen.color, width);
     switch (style) {
-    case U_PS_DASH: pen.setStyle(Qt::DashLine); break;
+    case U_PS_DASH:
+        pen.setStyle(Qt::DashLine);
+        break;
     case U_PS_DOT:
-    case U_PS_ALTERNATE: pen.setStyle(Qt::DotLine); break;
-    case U_PS_DASHDOT: pen.setStyle(Qt::DashDotLine); break;
-    case U_PS_DASHDOTDOT: pen.setStyle(Qt::DashDotDotLine); break;
-    default: break;
+    case U_PS_ALTERNATE:
+        pen.setStyle(Qt::DotLine);
+        break;
+    case U_PS_DASHDOT:
+        pen.setStyle(Qt::DashDotLine);
+        break;
+    case U_PS_DASHDOTDOT:
+        pen.setStyle(Qt::DashDotDotLine);
+        break;
+    default:
+        break;
     }
     switch (m_dc.pen.style & U_PS_ENDCAP_MASK) {
-    case U_PS_ENDCAP_SQUARE: pen.setCapStyle(Qt::SquareCap); break;
-    case U_PS_ENDCAP_FLAT: pen.setCapStyle(Qt::FlatCap); break;
-    default: pen.setCapStyle(Qt::RoundCap);
+    case U_PS_ENDCAP_SQUARE:
+        pen.setCapStyle(Qt::SquareCap);
+        break;
+    case U_PS_ENDCAP_FLAT:
+        pen.setCapStyle(Qt::FlatCap);
+        break;
+    default:
+        pen.setCapStyle(Qt::RoundCap);
     }
     switch (m_dc.pen.style & U_PS_JOIN_MASK) {
-    case U_PS_JOIN_BEVEL: pen.setJoinStyle(Qt::BevelJoin); break;
-    case U_PS_JOIN_MITER: pen.setJoinStyle(Qt::MiterJoin); break;
-    default: pen.setJoinStyle(Qt::RoundJoin);
+    case U_PS_JOIN_BEVEL:
+        pen.setJoinStyle(Qt::BevelJoin);
+        break;
+    case U_PS_JOIN_MITER:
+        pen.setJoinStyle(Qt::MiterJoin);
+        break;
+    default:
+        pen.setJoinStyle(Qt::RoundJoin);
     }
     return pen;
 }
 
-QBrush Player::brush(const BrushSpec& spec) const
-{
+QBrush Player::brush(const BrushSpec& spec) const {
     switch (spec.kind) {
-    case BrushSpec::Null: return Qt::NoBrush;
+    case BrushSpec::Null:
+        return Qt::NoBrush;
     case BrushSpec::Hatched: {
         static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,
                                                  Qt::FDiagPattern, Qt::BDiagPattern,
                                                  Qt::CrossPattern, Qt::DiagCrossPattern};
-        const Qt::BrushStyle hatch = spec.hatch >= 0 && spec.hatch < 6 ? hatches[spec.hatch]
-                                                                       : Qt::SolidPattern;
+        const Qt::BrushStyle hatch =
+            spec.hatch >= 0 && spec.hatch < 6 ? hatches[spec.hatch] : Qt::SolidPattern;
         return QBrush(spec.color, hatch);
     }
     case BrushSpec::Pattern: {
@@ -256,7 +275,8 @@ QBrush Player::brush(const BrushSpec& spec) const
         brush.setTransform(QTransform::fromScale(scale, scale));
         return brush;
     }
-    default: return QBrush(spec.color);
+    default:
+        return QBrush(spec.color);
     }
 }
 

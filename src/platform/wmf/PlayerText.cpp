@@ -13,8 +13,7 @@ namespace {
 constexpr int kMaxFontPixels = 4096;
 
 // Cell heights include the internal leading; Qt sizes fonts by the em.
-double cellToEm(const QFont& font)
-{
+double cellToEm(const QFont& font) {
     QFont probe = font;
     probe.setPixelSize(256);
     const QFontMetricsF metrics(probe);
@@ -24,40 +23,45 @@ double cellToEm(const QFont& font)
 
 } // namespace
 
-QFont Player::font(double* emDevice) const
-{
+QFont Player::font(double* emDevice) const {
     const FontSpec& spec = m_dc.font;
     // Qt reads commas and quotes as family-list syntax, and an empty family list
     // crashes QPicture's font streaming; keep the name a plain single family.
     QString family = m_faces(spec.face);
-    family.replace(QLatin1Char(','), QLatin1Char(' ')).remove(QLatin1Char('"')).remove(QLatin1Char('\''));
+    family.replace(QLatin1Char(','), QLatin1Char(' '))
+        .remove(QLatin1Char('"'))
+        .remove(QLatin1Char('\''));
     family = family.simplified();
     if (family.isEmpty()) family = m_faces(QStringLiteral("Arial")).simplified();
     if (family.isEmpty()) family = QStringLiteral("Sans Serif");
     QFont font(family);
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight > 0 ? spec.weight : 400, 1, 1000)));
+    font.setWeight(
+        static_cast<QFont::Weight>(std::clamp(spec.weight > 0 ? spec.weight : 400, 1, 1000)));
     font.setItalic(spec.italic);
     font.setUnderline(spec.underline);
     font.setStrikeOut(spec.strikeOut);
     // Height 0 asks for the default size; 12 point stands in for it.
-    double em = spec.height == 0 ? 240.0 / m_frame.twipsPerDevice : std::abs(spec.height) * scaleY();
+    double em =
+        spec.height == 0 ? 240.0 / m_frame.twipsPerDevice : std::abs(spec.height) * scaleY();
     if (spec.height > 0) em *= cellToEm(font);
-    const double pixels = std::clamp(std::round(em * m_pixelsPerDevice), 1.0, double(kMaxFontPixels));
+    const double pixels =
+        std::clamp(std::round(em * m_pixelsPerDevice), 1.0, double(kMaxFontPixels));
     font.setPixelSize(static_cast<int>(pixels));
     if (spec.width > 0) {
         const double natural = QFontMetricsF(font).averageCharWidth() * em / pixels;
         const double wanted = spec.width * scaleX();
-        if (natural > 0) font.setStretch(std::clamp(static_cast<int>(100 * wanted / natural), 1, 4000));
+        if (natural > 0)
+            font.setStretch(std::clamp(static_cast<int>(100 * wanted / natural), 1, 4000));
     }
     *emDevice = em;
     return font;
 }
 
-bool Player::text(const Record& r)
-{
+bool Player::text(const Record& r) {
     if (r.type == U_WMR_TEXTOUT) {
         const int length = r.i16(6);
-        const std::size_t stringBytes = 2 * ((static_cast<std::size_t>(std::max(length, 0)) + 1) / 2);
+        const std::size_t stringBytes =
+            2 * ((static_cast<std::size_t>(std::max(length, 0)) + 1) / 2);
         if (length <= 0 || !r.holds(U_SIZE_WMRTEXTOUT + stringBytes + 4)) return true;
         U_POINT16 at{};
         int16_t count = 0;
@@ -88,8 +92,7 @@ bool Player::text(const Record& r)
 }
 
 void Player::drawText(QPointF reference, const char* bytes, int length, const std::int16_t* dx,
-                      int options, const QRectF& box)
-{
+                      int options, const QRectF& box) {
     applyClip();
     const bool updatePosition = m_dc.textAlign & U_TA_UPDATECP;
     const QPointF logicalAt = updatePosition ? m_dc.position : reference;
@@ -127,7 +130,8 @@ void Player::drawText(QPointF reference, const char* bytes, int length, const st
             advances[i] = metrics.horizontalAdvance(pieces[i]) * k + m_dc.charExtra * sx;
     }
     double width = 0;
-    for (double a : advances) width += a;
+    for (double a : advances)
+        width += a;
 
     const int horizontal = m_dc.textAlign & U_TA_CENTER;
     const int vertical = m_dc.textAlign & U_TA_BASELINE;

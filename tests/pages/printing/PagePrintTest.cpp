@@ -1,9 +1,9 @@
 #include "TestApp.h"
 
-#include "pages/TeachersGuide.h"
+#include "WindowAccess.h"
 #include "pages/PageViewer.h"
 #include "pages/PageWindows.h"
-#include "WindowAccess.h"
+#include "pages/TeachersGuide.h"
 
 #include "platform/QtServices.h"
 #include "platform/RuntimeError.h"

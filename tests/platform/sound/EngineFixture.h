@@ -26,7 +26,7 @@ void expectWhole(const Signal& heard, const Signal& file);
 
 // A private sound server, a program folder holding the shipped sounds, and the engine over it.
 class SoundEngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
 
     QString file(const QString& name) const;

@@ -13,7 +13,7 @@ using namespace std::chrono_literals;
 namespace {
 
 class SoundGateTest : public SoundEngineTest {
-protected:
+  protected:
     void SetUp() override {
         SoundEngineTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;

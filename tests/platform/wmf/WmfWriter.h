@@ -10,7 +10,7 @@ namespace av::wmf::test {
 
 // Builds small metafiles record by record, for tests that check one behaviour.
 class WmfWriter {
-public:
+  public:
     // Parameters are 16-bit words in file order (which is reversed from the GDI call).
     WmfWriter& record(std::uint16_t function, std::initializer_list<int> words);
     WmfWriter& bytes(std::uint16_t function, const QByteArray& payload);
@@ -28,7 +28,7 @@ public:
     QByteArray finish(int objects, const QRect& bounds = QRect(), int unitsPerInch = 1440,
                       bool endRecord = true) const;
 
-private:
+  private:
     QByteArray m_records;
 };
 

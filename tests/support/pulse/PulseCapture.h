@@ -19,7 +19,7 @@ namespace av::test {
 // Starting it points this process's sound clients at it (PULSE_SERVER), so build it before
 // any sound library connects.
 class PulseCapture {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
     static constexpr int Rate = 48000;
 
@@ -44,7 +44,7 @@ public:
     // Waits for `duration` of sound to arrive after frame `from`.
     bool waitFor(std::size_t from, std::chrono::milliseconds duration) const;
 
-private:
+  private:
     struct Chunk {
         std::size_t end; // frames in all once this chunk was read
         Clock::time_point at;

@@ -2,8 +2,8 @@
 // sharing it: register_saver <folder> <tag> <count>. Exits 1 if any save failed.
 #include "TestApp.h"
 
-#include "worksheets/WorksheetWizard.h"
 #include "worksheets/WorksheetWindows.h"
+#include "worksheets/WorksheetWizard.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -61,7 +61,8 @@ TEST_F(CatalogueEntryTest, TakingAWorksheetShowsTheQuizWithTheMenusPicture) {
         EXPECT_FALSE(menu().isVisible());
         ASSERT_NE(q.topicPicture.picture(), nullptr);
         EXPECT_EQ(q.topicPicture.picture(), menu().menuPicture());
-        EXPECT_TRUE(q.link(QuizLink::PrintWorksheet).isVisibleTo(&q)) << "the worksheet can be printed";
+        EXPECT_TRUE(q.link(QuizLink::PrintWorksheet).isVisibleTo(&q))
+            << "the worksheet can be printed";
         EXPECT_TRUE(loaded(WorksheetCatalogue::Name)) << "the catalogue stays open behind the quiz";
         EXPECT_EQ(t.sound.played, QStringList{click});
     }

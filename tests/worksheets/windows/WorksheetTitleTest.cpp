@@ -1,8 +1,8 @@
 #include "WorksheetFixture.h"
 
+#include "model/WorksheetFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
-#include "model/WorksheetFile.h"
 
 using namespace av;
 using namespace av::test;
