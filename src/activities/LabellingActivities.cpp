@@ -15,7 +15,7 @@ ActivityText heading(TwipRect place, const QString& title, double points) {
 
 ActivityDescription makeWordslab() {
     ActivityDescription d;
-    d.name = QStringLiteral("wordslab");
+    d.name = QString::fromLatin1(glossary::window::WordsLabelling);
     d.itemWidth = 1815;
     d.itemHeight = 615;
     d.itemFont = {QStringLiteral("Tahoma"), 20.25, true};
@@ -47,7 +47,7 @@ ActivityDescription makeWordslab() {
 
 ActivityDescription makePyramidslab() {
     ActivityDescription d;
-    d.name = QStringLiteral("pyramidslab");
+    d.name = QString::fromLatin1(glossary::window::PyramidsLabelling);
     d.itemWidth = 2850;
     d.itemHeight = 735;
     d.itemFont = {QStringLiteral("Tahoma"), 9, true};

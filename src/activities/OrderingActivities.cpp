@@ -52,7 +52,7 @@ std::vector<ActivityText> join(ActivityText first, std::vector<ActivityText> res
 
 ActivityDescription makeWordsord() {
     ActivityDescription d;
-    d.name = QStringLiteral("wordsord");
+    d.name = QString::fromLatin1(glossary::window::WordsOrdering);
     d.itemWidth = 3315;
     d.itemHeight = 975;
     d.itemFont = {QStringLiteral("Tahoma"), 12, true};
@@ -78,7 +78,7 @@ ActivityDescription makeWordsord() {
 
 ActivityDescription makePyramidsord() {
     ActivityDescription d;
-    d.name = QStringLiteral("pyramidsord");
+    d.name = QString::fromLatin1(glossary::window::PyramidsOrdering);
     d.itemWidth = 3555;
     d.itemHeight = 735;
     d.itemFont = {QStringLiteral("Tahoma"), 12, true};
