@@ -1,21 +1,16 @@
 #include "ActivityWindow.h"
 
+#include "shell/Captions.h"
 #include "shell/Glossary.h"
 #include "shell/LinkLabels.h"
 
 namespace av {
 namespace {
 
-const QColor Black(0, 0, 0);
-const QColor Yellow(255, 255, 0);
-
 void applyText(Label& label, const ActivityText& spec) {
-    label.setBounds(spec.place.left, spec.place.top, spec.place.width, spec.place.height);
-    label.setCaption(spec.text);
-    label.setFontSpec(spec.font);
-    label.setLabelForeColor(spec.colour);
-    label.setAlignment(spec.align);
-    label.setOpaque(false);
+    const TwipRect& r = spec.place;
+    applyCaption(label, {r.left, r.top, r.width, r.height}, spec.text, spec.font, spec.colour,
+                 spec.align);
 }
 
 // The corner of a dropped label must lie in the area that reaches half a box to the left of
@@ -57,7 +52,7 @@ void ActivityWindow::buildPictures() {
     for (const ActivityLine& spec : m_description.lines) {
         Line& line = add<Line>(QString::fromLatin1(glossary::activity::Lines), spec.index);
         line.setEnds(spec.from.left, spec.from.top, spec.to.left, spec.to.top);
-        line.setLineColor(Yellow);
+        line.setLineColor(style::Yellow);
         line.setPixelWidth(3);
         lines.add(spec.index, &line);
     }
@@ -73,7 +68,7 @@ void ActivityWindow::buildItems() {
         box.setBounds(item.box.left, item.box.top, w, h);
         box.setCaption(item.text);
         box.setFontSpec(m_description.itemFont);
-        box.setLabelForeColor(Yellow);
+        box.setLabelForeColor(style::Yellow);
         box.setAlignment(Label::Align::Center);
         box.setBorder(true);
         box.setVisible(false);
@@ -88,8 +83,8 @@ void ActivityWindow::buildItems() {
         Label& label = add<Label>(QString::fromLatin1(glossary::activity::DraggableLabels), i);
         label.setBounds(item.start.left, item.start.top, w, h);
         label.setFontSpec(m_description.itemFont);
-        label.setLabelForeColor(Yellow);
-        label.setLabelBackColor(Black);
+        label.setLabelForeColor(style::Yellow);
+        label.setLabelBackColor(style::LinkBlack);
         label.setAlignment(Label::Align::Center);
         label.setBorder(true);
         draggableLabels.add(i, &label);

@@ -1,16 +1,18 @@
 #include "ActivityDescriptions.h"
 
 #include "shell/Glossary.h"
+#include "shell/Style.h"
 
 namespace av {
 namespace {
 
-const QColor Yellow(255, 255, 0);
-const QColor LightCyan(128, 255, 255);
-
 ActivityText heading(TwipRect place, const QString& title, double points) {
-    return {QString::fromLatin1(glossary::activity::Heading), place,  title,
-            {QStringLiteral("Times New Roman"), points},      Yellow, Label::Align::Center};
+    return {QString::fromLatin1(glossary::activity::Heading),
+            place,
+            title,
+            style::times(points),
+            style::Yellow,
+            Label::Align::Center};
 }
 
 ActivityDescription makeWordslab() {
@@ -18,7 +20,7 @@ ActivityDescription makeWordslab() {
     d.name = QString::fromLatin1(glossary::window::WordsLabelling);
     d.itemWidth = 1815;
     d.itemHeight = 615;
-    d.itemFont = {QStringLiteral("Tahoma"), 20.25, true};
+    d.itemFont = style::tahomaBold(20.25);
     d.items = {
         {{3840, 3480}, QStringLiteral("26"), {7920, 7200}},
         {{9840, 5640}, QStringLiteral("101000"), {2160, 7200}},
@@ -39,8 +41,8 @@ ActivityDescription makeWordslab() {
                 QStringLiteral("The ancient Velmorans used the symbols on the right to represent "
                                "numbers. There are four ancient Velmoran sums below. Drag the "
                                "correct answers into the boxes."),
-                {QStringLiteral("Times New Roman"), 15.75},
-                Yellow,
+                style::times(15.75),
+                style::Yellow,
                 Label::Align::Right}};
     return d;
 }
@@ -50,7 +52,7 @@ ActivityDescription makePyramidslab() {
     d.name = QString::fromLatin1(glossary::window::PyramidsLabelling);
     d.itemWidth = 2850;
     d.itemHeight = 735;
-    d.itemFont = {QStringLiteral("Tahoma"), 9, true};
+    d.itemFont = style::tahomaBold(9);
     d.items = {
         {{3960, 120},
          QStringLiteral("The builders built ramps of sand and dragged the blocks up with ropes."),
@@ -78,8 +80,8 @@ ActivityDescription makePyramidslab() {
     d.texts = {{QString::fromLatin1(glossary::activity::LabellingInstruction),
                 {120, 7920, 3105, 705},
                 QStringLiteral("Drag the labels into the correct boxes to label the picture."),
-                {QStringLiteral("Tahoma"), 9.75, true},
-                LightCyan,
+                style::tahomaBold(9.75),
+                style::LightCyan,
                 Label::Align::Right}};
     return d;
 }

@@ -1,19 +1,17 @@
 #include "ActivityDescriptions.h"
 
 #include "shell/Glossary.h"
+#include "shell/Style.h"
 
 namespace av {
 namespace {
-
-const QColor Yellow(255, 255, 0);
-const QColor Green(0, 255, 0);
 
 ActivityText heading(const QString& title) {
     return {QString::fromLatin1(glossary::activity::Heading),
             {120, 120, 4425, 705},
             title,
-            {QStringLiteral("Times New Roman"), 24},
-            Yellow,
+            style::times(24),
+            style::Yellow,
             Label::Align::Center};
 }
 
@@ -21,26 +19,26 @@ ActivityText instruction(TwipRect place, const QString& text) {
     return {QString::fromLatin1(glossary::activity::OrderingInstruction),
             place,
             text,
-            {QStringLiteral("Times New Roman"), 20.25},
-            Green,
+            style::times(20.25),
+            style::Green,
             Label::Align::Center};
 }
 
 // "First Step" beside the top box and "Final Step" beside the bottom one.
 std::vector<ActivityText> markers(TwipPoint first, TwipPoint final, bool aboveLabels) {
-    const FontSpec font{QStringLiteral("Times New Roman"), 15.75};
+    const FontSpec font = style::times(15.75);
     return {{QString::fromLatin1(glossary::activity::FirstStep),
              {first.left, first.top, 1305, 465},
              QStringLiteral("First Step"),
              font,
-             Yellow,
+             style::Yellow,
              Label::Align::Right,
              aboveLabels},
             {QString::fromLatin1(glossary::activity::FinalStep),
              {final.left, final.top, 1425, 465},
              QStringLiteral("Final Step"),
              font,
-             Yellow,
+             style::Yellow,
              Label::Align::Right,
              aboveLabels}};
 }
@@ -55,7 +53,7 @@ ActivityDescription makeWordsord() {
     d.name = QString::fromLatin1(glossary::window::WordsOrdering);
     d.itemWidth = 3315;
     d.itemHeight = 975;
-    d.itemFont = {QStringLiteral("Tahoma"), 12, true};
+    d.itemFont = style::tahomaBold(12);
     // Targets in a column at Left 7920, labels in one at Left 960.
     d.items = {
         {{7920, 4920},
@@ -81,7 +79,7 @@ ActivityDescription makePyramidsord() {
     d.name = QString::fromLatin1(glossary::window::PyramidsOrdering);
     d.itemWidth = 3555;
     d.itemHeight = 735;
-    d.itemFont = {QStringLiteral("Tahoma"), 12, true};
+    d.itemFont = style::tahomaBold(12);
     // Targets in a column at Left 7680, labels in one at Left 720.
     d.items = {
         {{7680, 3360},

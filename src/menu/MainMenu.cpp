@@ -3,6 +3,7 @@
 #include "model/Register.h"
 #include "pages/PageViewer.h"
 #include "pages/TeachersGuide.h"
+#include "shell/Captions.h"
 #include "shell/DrawAhead.h"
 #include "shell/LinkLabels.h"
 #include "shell/TitleScreen.h"
@@ -10,8 +11,6 @@
 namespace av {
 namespace {
 
-const QColor Yellow(255, 255, 0);
-const QColor MenuBlue(0, 78, 152);
 const QString GuideFirstPage = QStringLiteral("wmf\\guide1.wmf");
 
 struct EntryLayout {
@@ -45,24 +44,12 @@ constexpr EntryLayout Entries[] = {
     {MenuEntry::Exit, "Exit", 10560, 7920, 1245, 495, 18, false},
 };
 
-Label& plainLabel(Window& w, const QString& name, float top, float height, const QString& text,
-                  const FontSpec& font) {
-    Label& label = w.add<Label>(name);
-    label.setBounds(0, top, 12000, height);
-    label.setCaption(text);
-    label.setFontSpec(font);
-    label.setLabelForeColor(Yellow);
-    label.setAlignment(Label::Align::Center);
-    label.setOpaque(false);
-    return label;
-}
-
 OptionButton& soundOption(Window& w, const QString& name, float top, const QString& text) {
     auto& option = w.add<OptionButton>(name);
     option.setBounds(10440, top, 1455, 255);
     option.setText(text);
-    option.setFontSpec({QStringLiteral("Tahoma"), 9.75, true});
-    option.setForeColor(Yellow);
+    option.setFontSpec(style::tahomaBold(9.75));
+    option.setForeColor(style::Yellow);
     return option;
 }
 
@@ -77,19 +64,18 @@ Timer& namedTimer(QObject* owner, const QString& name, int interval) {
 
 MainMenu::MainMenu(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      heading(plainLabel(*this, QString::fromLatin1(glossary::menu::Heading), 120, 900,
-                         QStringLiteral("Ancient Velmora"),
-                         {QStringLiteral("Tahoma"), 32.25, true})),
+      heading(addCaption(*this, glossary::menu::Heading, -1, {0, 120, 12000, 900},
+                         style::programTitle(), style::tahomaBold(32.25))),
       pictureFrame(add<Frame>(QString::fromLatin1(glossary::menu::PictureFrame))),
       picture(add<Image>(QString::fromLatin1(glossary::menu::Picture), -1, &pictureFrame)),
       soundOnOption(soundOption(*this, QString::fromLatin1(glossary::menu::SoundOnOption), 120,
                                 QStringLiteral("Sound On"))),
       soundOffOption(soundOption(*this, QString::fromLatin1(glossary::menu::SoundOffOption), 480,
                                  QStringLiteral("Sound Off"))),
-      copyright(plainLabel(*this, QString::fromLatin1(glossary::menu::Copyright), 8280, 375,
+      copyright(addCaption(*this, glossary::menu::Copyright, -1, {0, 8280, 12000, 375},
                            QStringLiteral("\u00A9 2026 Ancient Velmora. Pages may be printed for "
                                           "use in the classroom."),
-                           {QStringLiteral("Tahoma"), 9.75})),
+                           style::tahoma(9.75))),
       registerTimer(namedTimer(this, QString::fromLatin1(glossary::menu::RegisterTimer), 1)) {
     pictureFrame.setBounds(6600, 1320, 5175, 3975);
     picture.setBounds(120, 240, 4800, 3600);
@@ -105,7 +91,8 @@ void MainMenu::buildEntries() {
     const QString name = QString::fromLatin1(glossary::menu::Entries);
     for (const EntryLayout& e : Entries)
         addLink(*this, entries, name, int(e.entry), e.left, e.top, e.width, e.height,
-                QString::fromUtf8(e.caption), e.points, e.navy ? LinkNavy : LinkBlack);
+                QString::fromUtf8(e.caption), e.points,
+                e.navy ? style::LinkNavy : style::LinkBlack);
     entries.connectEach(&Label::clicked, this, [this](int i) { onEntryClicked(MenuEntry(i)); });
     entries.connectEach(&Label::mouseMove, this,
                         [this](int i, const MouseArgs&) { onEntryHovered(MenuEntry(i)); });
@@ -115,9 +102,9 @@ void MainMenu::onLoad() {
     applyCommonFrame(*this, app());
     // The menu has to work even when its picture has gone missing.
     loadPictureOrClear(picture, QStringLiteral("Images\\memnonsm.jpg"));
-    soundOnOption.setBackColor(MenuBlue);
-    soundOffOption.setBackColor(MenuBlue);
-    pictureFrame.setBackColor(MenuBlue);
+    soundOnOption.setBackColor(style::FrameBlue);
+    soundOffOption.setBackColor(style::FrameBlue);
+    pictureFrame.setBackColor(style::FrameBlue);
     state().soundOn = true;
     registerTimer.setEnabled(true);
 }
@@ -208,7 +195,7 @@ void MainMenu::showGuide() {
 void MainMenu::sayTopicIsNotInPack(MenuEntry e) {
     app().services.messages.show(entry(e).caption() + QStringLiteral("\n\nThis topic is "
                                                                      "not part of this pack."),
-                                 QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);
+                                 style::programTitle(), MessageBoxService::Buttons::Ok);
 }
 
 } // namespace av

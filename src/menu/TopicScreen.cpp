@@ -4,6 +4,7 @@
 #include "model/QuestionFile.h"
 #include "pages/PageViewer.h"
 #include "quiz/QuizScreen.h"
+#include "shell/Captions.h"
 #include "shell/DrawAhead.h"
 #include "shell/Glossary.h"
 #include "shell/LinkLabels.h"
@@ -11,7 +12,6 @@
 namespace av {
 namespace {
 
-const QString Title = QStringLiteral("Ancient Velmora");
 constexpr float WindowWidth = 12000;
 
 } // namespace
@@ -21,12 +21,8 @@ TopicScreen::TopicScreen(App& app, TopicRecord topic)
       topicTitle(add<Label>(QString::fromLatin1(glossary::topic::TopicTitle))),
       picture(add<Image>(QString::fromLatin1(glossary::topic::Picture))),
       m_topic(std::move(topic)) {
-    topicTitle.setBounds(240, 0, 6240, 900);
-    topicTitle.setCaption(m_topic.title);
-    topicTitle.setFontSpec({QStringLiteral("Times New Roman"), 27.75, true});
-    topicTitle.setLabelForeColor(QColor(255, 255, 0));
-    topicTitle.setAlignment(Label::Align::Left);
-    topicTitle.setOpaque(false);
+    applyCaption(topicTitle, {240, 0, 6240, 900}, m_topic.title, style::times(27.75, true),
+                 style::Yellow, Label::Align::Left);
 
     picture.setBounds(2640, 840, 4800, 3600);
     picture.setBorder(true);
@@ -103,13 +99,13 @@ bool TopicScreen::openQuiz() {
     } catch (const RuntimeError&) {
         // A missing or cut-short quiz must not open half filled; the catalogue says the same.
         file.close();
-        app().services.messages.show(QStringLiteral("This worksheet seems to be corrupted."), Title,
-                                     MessageBoxService::Buttons::Ok);
+        app().services.messages.show(QStringLiteral("This worksheet seems to be corrupted."),
+                                     style::programTitle(), MessageBoxService::Buttons::Ok);
         return false;
     }
     // The quiz loads on this first touch, so it sees the questions just read.
     QuizScreen& quiz = app().windows.get<QuizScreen>();
-    quiz.prepareForTopic(Title, m_topic.quizPicture);
+    quiz.prepareForTopic(style::programTitle(), m_topic.quizPicture);
     quiz.showWindow();
     return true;
 }

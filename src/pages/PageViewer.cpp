@@ -1,6 +1,7 @@
 #include "PageViewer.h"
 
 #include "shell/Glossary.h"
+#include "shell/Style.h"
 
 namespace av {
 namespace {
@@ -62,7 +63,7 @@ void PageViewer::prepareAcknowledgments() {
     loadPictureOrClear(pageBox, acknowledgmentsPage());
     loadPictureOrClear(publisherLogo, QStringLiteral("logo\\marlowind2.bmp"));
     loadPictureOrClear(printBox, QStringLiteral("wmf2\\acknowledgments.wmf"));
-    setBackColor(QColor(49, 130, 212));
+    setBackColor(style::ViewerBlue);
     logoTimer.setEnabled(true);
 }
 

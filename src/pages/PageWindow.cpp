@@ -19,8 +19,8 @@ PageWindow::PageWindow(App& app, const QString& name, QPointF printCopyAt)
     printBox.hide();
 
     pageNumber.setBounds(4200, 7920, 2295, 495);
-    pageNumber.setFontSpec({QStringLiteral("Tahoma"), 15.75, true});
-    pageNumber.setLabelForeColor(LinkText);
+    pageNumber.setFontSpec(style::tahomaBold(15.75));
+    pageNumber.setLabelForeColor(style::Yellow);
     pageNumber.setAlignment(Label::Align::Center);
     pageNumber.setOpaque(false);
 

@@ -1,6 +1,7 @@
 #include "QtPrinter.h"
 
 #include "Picture.h"
+#include "ProgramTitle.h"
 #include "RuntimeError.h"
 
 #include <QFontMetricsF>
@@ -36,7 +37,7 @@ QPrinter& QtPrinter::printer() {
         // The dots of a common office printer, so pen widths come out as they would on paper.
         m_printer->setResolution(600);
     }
-    m_printer->setDocName(QStringLiteral("Ancient Velmora"));
+    m_printer->setDocName(QString::fromLatin1(ProgramTitle));
     if (!m_printer->isValid()) {
         m_printer.reset();
         fail(QStringLiteral("printer not valid"));

@@ -31,4 +31,12 @@ class RuntimeError : public std::runtime_error {
     Code m_code;
 };
 
+// Runs one step of a load; a failure is passed over so that the steps after it still run.
+template <class Step> void skipOnFailure(Step&& step) {
+    try {
+        step();
+    } catch (const RuntimeError&) {
+    }
+}
+
 } // namespace av

@@ -1,5 +1,7 @@
 #include "SdlAudioOutput.h"
 
+#include "ProgramTitle.h"
+
 #include <SDL2/SDL.h>
 #include <algorithm>
 #include <cstring>
@@ -78,7 +80,7 @@ bool SdlAudioOutput::open() {
     m_api = loadSdl();
     if (!m_api) return false;
     m_api->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    m_api->setHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Ancient Velmora");
+    m_api->setHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, ProgramTitle);
     m_api->setHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sounds");
     quietenAlsa();
     if (m_api->initSubSystem(SDL_INIT_AUDIO) != 0) return false;

@@ -9,6 +9,7 @@
 #include "SingleInstance.h"
 
 #include "platform/Fonts.h"
+#include "platform/ProgramTitle.h"
 
 #include <QIcon>
 #include <future>
@@ -19,7 +20,7 @@ namespace {
 const QString AppId = QStringLiteral("org.marlowind.AncientVelmora");
 
 void nameApplication() {
-    QCoreApplication::setApplicationName(QStringLiteral("Ancient Velmora"));
+    QCoreApplication::setApplicationName(QString::fromLatin1(ProgramTitle));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
 }
 

@@ -5,6 +5,7 @@
 #include "platform/NumberText.h"
 #include "platform/Twips.h"
 #include "shell/Printing.h"
+#include "shell/Style.h"
 
 #include <QFontMetricsF>
 
@@ -13,12 +14,10 @@ namespace {
 
 using namespace printtext;
 
-const QString Times = QStringLiteral("Times New Roman");
-
 void setStyle(PrinterService& p, const QColor& colour, double size) {
     p.setForeColor(colour);
     p.setFontSize(size);
-    p.setFontName(Times);
+    p.setFontName(style::serifFace());
 }
 
 void printBannerTwice(PrinterService& p) {
@@ -35,7 +34,7 @@ void printHead(PrinterService& p, const Certificate& c, float w) {
     blankLines(p, 3);
 
     setStyle(p, palette16::LightRed, 36);
-    centre(p, w, QStringLiteral("Ancient Velmora"));
+    centre(p, w, style::programTitle());
     blankLine(p);
 
     p.setForeColor(palette16::LightBlue);

@@ -1,9 +1,9 @@
 #include "QuizScreen.h"
 
-#include "QuizLabels.h"
 #include "ResultsScreen.h"
 #include "WorksheetPrint.h"
 #include "WrongAnswersScreen.h"
+#include "shell/Captions.h"
 
 #include "platform/Accessibility.h"
 #include "platform/Keys.h"
@@ -17,28 +17,25 @@ namespace {
 namespace names = glossary::quiz;
 
 const QString TypeKeySound = QStringLiteral("wav\\typekey.wav");
-const QColor ChoiceBack(0, 78, 152);
+const QColor& ChoiceBack = style::FrameBlue;
 
 } // namespace
 
-using quiz::textLabel;
-using quiz::timesFont;
-using quiz::Yellow;
-
 QuizScreen::QuizScreen(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      screenTitle(textLabel(*this, names::ScreenTitle, -1, {120, 120, 6240, 900},
-                            QStringLiteral("Multiple Choice"), quiz::tahomaBold(36), Yellow)),
-      topicHeading(textLabel(*this, names::TopicHeading, -1, {120, 1200, 6465, 585}, QString(),
-                             timesFont(24), QColor(0, 255, 0))),
-      quizTitle(textLabel(*this, names::QuizTitle, -1, {120, 1920, 6465, 705}, QString(),
-                          timesFont(24), QColor(128, 128, 255))),
+      screenTitle(addCaption(*this, names::ScreenTitle, -1, {120, 120, 6240, 900},
+                             QStringLiteral("Multiple Choice"), style::tahomaBold(36),
+                             style::Yellow)),
+      topicHeading(addCaption(*this, names::TopicHeading, -1, {120, 1200, 6465, 585}, QString(),
+                              style::times(24), style::Green)),
+      quizTitle(addCaption(*this, names::QuizTitle, -1, {120, 1920, 6465, 705}, QString(),
+                           style::times(24), style::Lavender)),
       topicPicture(add<PicturePanel>(QString::fromLatin1(names::TopicPicture))),
-      questionNumber(textLabel(*this, names::QuestionNumber, -1, {360, 3240, 5415, 615},
-                               QStringLiteral("Question"), timesFont(24), Yellow,
-                               Label::Align::Left)),
-      questionText(textLabel(*this, names::QuestionText, -1, {960, 3960, 9840, 1455}, QString(),
-                             timesFont(30), Yellow)) {
+      questionNumber(addCaption(*this, names::QuestionNumber, -1, {360, 3240, 5415, 615},
+                                QStringLiteral("Question"), style::times(24), style::Yellow,
+                                Label::Align::Left)),
+      questionText(addCaption(*this, names::QuestionText, -1, {960, 3960, 9840, 1455}, QString(),
+                              style::times(30), style::Yellow)) {
     topicPicture.setBounds(6840, 240, 855, 615);
     topicPicture.setDescription(QStringLiteral("Topic picture"));
     for (int i = 1; i <= NoChoice; ++i) {
@@ -47,8 +44,8 @@ QuizScreen::QuizScreen(App& app)
             box.setBounds(2400, 5400 + 600 * float(i - 1), 6975, 525);
         else
             box.setBounds(2400, 7800, 495, 375);
-        box.setFontSpec(timesFont(20.25));
-        box.setForeColor(Yellow);
+        box.setFontSpec(style::times(20.25));
+        box.setForeColor(style::Yellow);
         m_choiceBoxes.add(i, &box);
     }
     // The no-choice box must stay beneath the picture that hides it.
@@ -196,7 +193,7 @@ void QuizScreen::printWorksheet() {
     if (!printOrReport(app(), [&](PrinterService& p) { av::printWorksheet(p, topic, title, set); }))
         return;
     app().services.messages.show(QStringLiteral("Your worksheet is now printing."),
-                                 QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);
+                                 style::programTitle(), MessageBoxService::Buttons::Ok);
 }
 
 } // namespace av

@@ -1,8 +1,8 @@
 #include "ResultsScreen.h"
 
 #include "CertificatePrint.h"
-#include "QuizLabels.h"
 #include "WrongAnswersScreen.h"
+#include "shell/Captions.h"
 
 #include "platform/NumberText.h"
 #include "shell/LinkLabels.h"
@@ -27,34 +27,30 @@ QStringList wavs(std::initializer_list<const char*> files) {
 
 } // namespace
 
-using quiz::textLabel;
-using quiz::timesFont;
-using quiz::Yellow;
-
 ResultsScreen::ResultsScreen(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      heading(textLabel(*this, names::Heading, -1, {0, 120, 12000, 900},
-                        QStringLiteral("Well Done!"), quiz::tahomaBold(36), Yellow)),
+      heading(addCaption(*this, names::Heading, -1, {0, 120, 12000, 900},
+                         QStringLiteral("Well Done!"), style::tahomaBold(36), style::Yellow)),
       sphinxPicture(add<PicturePanel>(QString::fromLatin1(names::SphinxPicture))),
-      scoreMessage(textLabel(*this, names::ScoreMessage, -1, {0, 5400, 12000, 855}, QString(),
-                             timesFont(24), Yellow)),
-      wrongAnswersHint(textLabel(*this, names::WrongAnswersHint, -1, {1680, 6000, 8640, 1335},
-                                 QString(), timesFont(24), Yellow)),
-      tryAgainHint(textLabel(*this, names::TryAgainHint, -1, {0, 6240, 12000, 855},
-                             QStringLiteral("Read the Key Facts and try again."), timesFont(24),
-                             Yellow)),
+      scoreMessage(addCaption(*this, names::ScoreMessage, -1, {0, 5400, 12000, 855}, QString(),
+                              style::times(24), style::Yellow)),
+      wrongAnswersHint(addCaption(*this, names::WrongAnswersHint, -1, {1680, 6000, 8640, 1335},
+                                  QString(), style::times(24), style::Yellow)),
+      tryAgainHint(addCaption(*this, names::TryAgainHint, -1, {0, 6240, 12000, 855},
+                              QStringLiteral("Read the Key Facts and try again."), style::times(24),
+                              style::Yellow)),
       pupilName(add<TextBox>(QString::fromLatin1(names::PupilName))),
-      nameHint(textLabel(*this, names::NameHint, -1, {3120, 7440, 5775, 855},
-                         QStringLiteral("Enter your name in the box above before printing your "
-                                        "certificate"),
-                         timesFont(18), Yellow)),
+      nameHint(addCaption(*this, names::NameHint, -1, {3120, 7440, 5775, 855},
+                          QStringLiteral("Enter your name in the box above before printing your "
+                                         "certificate"),
+                          style::times(18), style::Yellow)),
       pictureTimer(addTimer(names::PictureTimer, 1)), focusTimer(addTimer(names::FocusTimer, 10)),
       celebrationTimer(addTimer(names::CelebrationTimer, 1)) {
     sphinxPicture.setBounds(5880, 1440, 4800, 3600);
     sphinxPicture.setDescription(QStringLiteral("The great sphinx of Velmora"));
     wrongAnswersHint.setVisible(false);
     pupilName.setBounds(3120, 6600, 5760, 615);
-    pupilName.setFontSpec(timesFont(24));
+    pupilName.setFontSpec(style::times(24));
     pupilName.setMaxLength(NameLength);
     pupilName.setAccessibleName(QStringLiteral("Your name"));
     pupilName.setVisible(false);
@@ -174,8 +170,7 @@ void ResultsScreen::onLinkClicked(ResultsLink clicked) {
                 printCertificate();
             } catch (const std::exception&) {
                 app().services.messages.show(QStringLiteral("Printing has been cancelled."),
-                                             QStringLiteral("Ancient Velmora"),
-                                             MessageBoxService::Buttons::Ok);
+                                             style::programTitle(), MessageBoxService::Buttons::Ok);
             }
             return;
         }
@@ -206,7 +201,7 @@ void ResultsScreen::printCertificate() {
     if (!printOrReport(app(), [&](PrinterService& p) { av::printCertificate(p, certificate); }))
         return;
     app().services.messages.show(QStringLiteral("Your certificate is now printing."),
-                                 QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);
+                                 style::programTitle(), MessageBoxService::Buttons::Ok);
 }
 
 } // namespace av

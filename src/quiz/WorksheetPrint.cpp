@@ -4,6 +4,7 @@
 
 #include "platform/NumberText.h"
 #include "shell/Printing.h"
+#include "shell/Style.h"
 
 namespace av {
 namespace {
@@ -12,7 +13,7 @@ using namespace printtext;
 
 void printHeading(PrinterService& p, float w, const QString& topic, const QString& title) {
     p.setFontSize(16);
-    p.setFontName(QStringLiteral("Times New Roman"));
+    p.setFontName(style::serifFace());
     p.setCurrentX(w / 8);
     blankLine(p);
     p.setCurrentX(w / 16);
@@ -44,7 +45,7 @@ void printQuestion(PrinterService& p, float w, int n, const Question& question) 
 } // namespace
 
 QString worksheetHeader() {
-    return QStringLiteral("Ancient Velmora") + QString(57, QLatin1Char(' ')) +
+    return style::programTitle() + QString(57, QLatin1Char(' ')) +
            QStringLiteral("Marlowind Publishing Ltd");
 }
 

@@ -1,7 +1,7 @@
 #include "WrongAnswersScreen.h"
 
-#include "QuizLabels.h"
 #include "ResultsScreen.h"
+#include "shell/Captions.h"
 
 #include "shell/LinkLabels.h"
 
@@ -12,24 +12,20 @@ namespace names = glossary::wrongAnswers;
 
 } // namespace
 
-using quiz::tahomaBold;
-using quiz::textLabel;
-using quiz::Yellow;
-
 WrongAnswersScreen::WrongAnswersScreen(App& app)
     : Screen(app, QString::fromLatin1(Name), Border::Sizable),
-      quizTitle(textLabel(*this, names::QuizTitle, -1, {0, 120, 12000, 540}, QString(),
-                          tahomaBold(20.25), Yellow)),
-      introduction(textLabel(*this, names::Introduction, -1, {240, 960, 12000, 540},
-                             QStringLiteral("You answered the following questions incorrectly."),
-                             tahomaBold(15.75), Yellow, Label::Align::Left)),
-      readKeyFactsHint(textLabel(*this, names::ReadKeyFactsHint, -1, {0, 7920, 12000, 540},
-                                 QStringLiteral("Read the Key Facts and try again."),
-                                 tahomaBold(20.25), Yellow)) {
+      quizTitle(addCaption(*this, names::QuizTitle, -1, {0, 120, 12000, 540}, QString(),
+                           style::tahomaBold(20.25), style::Yellow)),
+      introduction(addCaption(*this, names::Introduction, -1, {240, 960, 12000, 540},
+                              QStringLiteral("You answered the following questions incorrectly."),
+                              style::tahomaBold(15.75), style::Yellow, Label::Align::Left)),
+      readKeyFactsHint(addCaption(*this, names::ReadKeyFactsHint, -1, {0, 7920, 12000, 540},
+                                  QStringLiteral("Read the Key Facts and try again."),
+                                  style::tahomaBold(20.25), style::Yellow)) {
     for (int k = 0; k < Rows; ++k) {
         Label& row =
-            textLabel(*this, names::Rows, k, {120, 1680 + 600.0 * k, 12000, 540}, QString(),
-                      tahomaBold(15.75), QColor(255, 255, 255), Label::Align::Left);
+            addCaption(*this, names::Rows, k, {120, 1680 + 600.0 * k, 12000, 540}, QString(),
+                       style::tahomaBold(15.75), style::White, Label::Align::Left);
         row.setVisible(false);
         m_rows.add(k, &row);
     }

@@ -1,5 +1,7 @@
 #include "Backdrop.h"
 
+#include "Style.h"
+
 #include "platform/NativeFill.h"
 
 #include <QGuiApplication>
@@ -12,7 +14,7 @@ Backdrop::Backdrop(App& app) : Screen(app, QString::fromLatin1(Name), Border::No
 }
 
 void Backdrop::onLoad() {
-    setBackColor(QColor(48, 133, 214));
+    setBackColor(style::BackdropBlue);
     // Cover the work area, so the desktop does not show between the screens.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -8,8 +8,8 @@ Label& addLink(Window& window, Group<Label>& group, const QString& name, int ind
     Label& label = window.add<Label>(name, index);
     label.setBounds(left, top, width, height);
     label.setCaption(caption);
-    label.setFontSpec({QStringLiteral("Tahoma"), points, true});
-    label.setLabelForeColor(LinkText);
+    label.setFontSpec(style::tahomaBold(points));
+    label.setLabelForeColor(style::Yellow);
     label.setLabelBackColor(back);
     label.setBorder(true);
     label.setAlignment(Label::Align::Center);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Style.h"
+
 #include "platform/Group.h"
 #include "platform/Label.h"
 #include "platform/Window.h"
@@ -9,14 +11,10 @@
 
 namespace av {
 
-inline const QColor LinkText(255, 255, 0);
-inline const QColor LinkBlack(0, 0, 0);
-inline const QColor LinkNavy(0, 0, 128);
-
 // A command label: yellow Tahoma bold on a dark box with a thin border, centred, opaque.
 Label& addLink(Window& window, Group<Label>& group, const QString& name, int index, float left,
                float top, float width, float height, const QString& caption, double points = 15.75,
-               const QColor& back = LinkBlack);
+               const QColor& back = style::LinkBlack);
 
 // The hover convention: the label under the pointer turns opaque; moving over the window's
 // background turns every label of the given index ranges transparent.

@@ -1,6 +1,7 @@
 #include "Printing.h"
 
 #include "App.h"
+#include "Style.h"
 
 #include "platform/Picture.h"
 #include "platform/RuntimeError.h"
@@ -16,7 +17,7 @@ void printPageCopy(PrinterService& printer, const Picture& picture) {
 
 void showPrintingProblem(App& app) {
     app.services.messages.show(QStringLiteral("There was a problem printing to your printer."),
-                               QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::Ok);
+                               style::programTitle(), MessageBoxService::Buttons::Ok);
 }
 
 bool printOrReport(App& app, const std::function<void(PrinterService&)>& job) {

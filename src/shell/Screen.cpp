@@ -1,6 +1,7 @@
 #include "Screen.h"
 
 #include "Glossary.h"
+#include "Style.h"
 
 #include "platform/PictureBox.h"
 #include "platform/RuntimeError.h"
@@ -19,24 +20,15 @@ void Screen::loadPictureOrClear(PictureBox& box, const QString& path) {
     }
 }
 
-namespace {
-template <class Step> void skipOnFailure(Step step) {
-    try {
-        step();
-    } catch (const RuntimeError&) {
-    }
-}
-} // namespace
-
 void applyCommonFrame(Window& window, App& app) {
-    window.setBackColor(QColor(0, 78, 152));
-    window.setCaption(QStringLiteral("Ancient Velmora"));
+    window.setBackColor(style::FrameBlue);
+    window.setCaption(style::programTitle());
     // From here on each step that fails is passed over, so the window gets all it can.
     skipOnFailure([&] {
         const QString name = QString::fromLatin1(glossary::frame::TintedPanel);
         auto* picture = qobject_cast<PictureBox*>(window.widget(name));
         if (!picture) throw RuntimeError(RuntimeError::ObjectMissing, name);
-        picture->setBackColor(QColor(49, 135, 214));
+        picture->setBackColor(style::TintedPanel);
     });
     skipOnFailure([&] { window.setOuterSize(12000, 9000); });
     DisplayService& display = app.services.display;

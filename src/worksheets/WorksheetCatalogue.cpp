@@ -1,5 +1,6 @@
 #include "WorksheetCatalogue.h"
 
+#include "shell/Captions.h"
 #include "shell/LinkLabels.h"
 
 #include "platform/NumberText.h"
@@ -10,49 +11,28 @@
 namespace av {
 namespace {
 
-const QColor Yellow(255, 255, 0);
-
 CheckBox& modeBox(Window& w, const QString& name, float left, const QString& text,
                   const QColor& colour) {
     CheckBox& box = w.add<CheckBox>(name);
     box.setBounds(left, 120, 2535, 375);
     box.setText(text);
-    box.setFontSpec({QStringLiteral("Tahoma"), 9.75, true});
+    box.setFontSpec(style::tahomaBold(9.75));
     box.setForeColor(colour);
     return box;
-}
-
-Label& plainLabel(Window& w, const QString& name, QRectF r, const QString& text, double points) {
-    Label& label = w.add<Label>(name);
-    label.setBounds(float(r.x()), float(r.y()), float(r.width()), float(r.height()));
-    label.setCaption(text);
-    label.setFontSpec({QStringLiteral("Tahoma"), points, true});
-    label.setLabelForeColor(Yellow);
-    label.setAlignment(Label::Align::Center);
-    label.setOpaque(false);
-    return label;
-}
-
-// Each load statement that fails is passed over and the next one runs.
-template <class Step> void orSkip(Step step) {
-    try {
-        step();
-    } catch (const RuntimeError&) {
-    }
 }
 
 } // namespace
 
 WorksheetCatalogue::WorksheetCatalogue(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      heading(plainLabel(*this, QString::fromLatin1(glossary::catalogue::Heading),
-                         {0, 0, 12000, 780}, QStringLiteral("Worksheets Catalogue"), 27.75)),
+      heading(addCaption(*this, glossary::catalogue::Heading, -1, {0, 0, 12000, 780},
+                         QStringLiteral("Worksheets Catalogue"), style::tahomaBold(27.75))),
       editMode(modeBox(*this, QString::fromLatin1(glossary::catalogue::EditMode), 120,
-                       QStringLiteral("Edit Worksheet"), Yellow)),
+                       QStringLiteral("Edit Worksheet"), style::Yellow)),
       deleteMode(modeBox(*this, QString::fromLatin1(glossary::catalogue::DeleteMode), 9240,
-                         QStringLiteral("Delete Worksheet"), QColor(255, 0, 0))),
-      pageCaption(plainLabel(*this, QString::fromLatin1(glossary::catalogue::PageCaption),
-                             {120, 7920, 1995, 495}, QStringLiteral("Page 1"), 15.75)) {
+                         QStringLiteral("Delete Worksheet"), style::Red)),
+      pageCaption(addCaption(*this, glossary::catalogue::PageCaption, -1, {120, 7920, 1995, 495},
+                             QStringLiteral("Page 1"), style::tahomaBold(15.75))) {
     const QString list = QString::fromLatin1(glossary::catalogue::List);
     for (int j = 1; j <= Entries; ++j) {
         const int k = (j - 1) % 12;
@@ -84,17 +64,17 @@ void WorksheetCatalogue::connectHandlers() {
 
 void WorksheetCatalogue::onLoad() {
     AppState& s = state();
-    orSkip([&] { applyCommonFrame(*this, app()); });
-    orSkip([&] {
+    skipOnFailure([&] { applyCommonFrame(*this, app()); });
+    skipOnFailure([&] {
         const QString keptAs = recoverRegister(app().file1, app().services.folder, s.worksheets);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
     });
-    editMode.setBackColor(QColor(0, 78, 152));
-    deleteMode.setBackColor(QColor(0, 78, 152));
+    editMode.setBackColor(style::FrameBlue);
+    deleteMode.setBackColor(style::FrameBlue);
     m_page = 0;
     for (int j = 1; j <= Entries; ++j) {
         entry(j).hide();
-        entry(j).setFontSpec({QStringLiteral("Tahoma"), 12, true});
+        entry(j).setFontSpec(style::tahomaBold(12));
     }
     int last = s.worksheets.count();
     if (s.worksheets.count() >= Entries + 1) {

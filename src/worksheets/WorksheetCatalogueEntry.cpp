@@ -8,6 +8,7 @@
 #include "menu/MainMenu.h"
 #include "model/QuestionFile.h"
 #include "quiz/QuizScreen.h"
+#include "shell/Style.h"
 
 #include "platform/PictureBox.h"
 #include "platform/RuntimeError.h"
@@ -15,7 +16,6 @@
 namespace av {
 namespace {
 
-const QString Title = QStringLiteral("Ancient Velmora");
 const QString Corrupted = QStringLiteral("This worksheet seems to be corrupted.");
 
 // The number of the correct choice, 1 to 4; anything else would tick a box of another
@@ -109,7 +109,7 @@ void WorksheetCatalogue::deleteWorksheet(const QString& name) {
 }
 
 void WorksheetCatalogue::say(const QString& text) {
-    app().services.messages.show(text, Title, MessageBoxService::Buttons::Ok);
+    app().services.messages.show(text, style::programTitle(), MessageBoxService::Buttons::Ok);
 }
 
 // The page keeps its number, caption and paging labels; only its entries move up.
@@ -127,7 +127,7 @@ void WorksheetCatalogue::refreshPage() {
 void WorksheetCatalogue::takeWorksheet() {
     QuizScreen& quiz = app().windows.get<QuizScreen>();
     // A teacher taking a worksheet may also want it on paper ("Print Worksheet").
-    quiz.prepareForWorksheet(Title, app().windows.get<MainMenu>().menuPicture());
+    quiz.prepareForWorksheet(style::programTitle(), app().windows.get<MainMenu>().menuPicture());
     quiz.showWindow();
 }
 

@@ -1,5 +1,6 @@
 #include "WorksheetWizard.h"
 
+#include "shell/Captions.h"
 #include "shell/LinkLabels.h"
 
 #include "platform/NumberText.h"
@@ -7,8 +8,6 @@
 namespace av {
 namespace {
 
-const QColor Yellow(255, 255, 0);
-const QColor FrameBlue(0, 78, 152);
 constexpr float BlockHeight = 1440;
 constexpr float QuestionTop = 840;
 constexpr float ChoiceWidth = 2295;
@@ -16,13 +15,8 @@ constexpr float BoxHeight = 330;
 
 Label& captionLabel(Window& w, Group<Label>& group, int index, QRectF r, const QString& text,
                     double points, Label::Align align = Label::Align::Left) {
-    Label& label = w.add<Label>(QString::fromLatin1(glossary::wizard::Captions), index);
-    label.setBounds(float(r.x()), float(r.y()), float(r.width()), float(r.height()));
-    label.setCaption(text);
-    label.setFontSpec({QStringLiteral("Tahoma"), points, true});
-    label.setLabelForeColor(Yellow);
-    label.setAlignment(align);
-    label.setOpaque(false);
+    Label& label = addCaption(w, glossary::wizard::Captions, index, r, text,
+                              style::tahomaBold(points), style::Yellow, align);
     group.add(index, &label);
     return label;
 }
@@ -32,7 +26,7 @@ TextBox& textBox(Window& w, Group<TextBox>* group, const QString& name, int inde
     TextBox& box = w.add<TextBox>(name, index);
     box.setBounds(float(r.x()), float(r.y()), float(r.width()), float(r.height()));
     box.setMaxLength(maxLength);
-    box.setFontSpec({QStringLiteral("Tahoma"), 9.75});
+    box.setFontSpec(style::tahoma(9.75));
     if (group) group->add(index, &box);
     return box;
 }
@@ -122,7 +116,7 @@ void WorksheetWizard::connectHandlers() {
 void WorksheetWizard::onLoad() {
     applyCommonFrame(*this, app());
     for (const auto& [i, tick] : correctTicks)
-        tick->setBackColor(FrameBlue);
+        tick->setBackColor(style::FrameBlue);
 }
 
 void WorksheetWizard::onLinkClicked(WizardLink link) {

@@ -6,14 +6,15 @@
 
 #include "model/QuestionFile.h"
 
+#include "shell/Style.h"
+
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 
 namespace av {
 
 void WorksheetWizard::say(const QString& text) {
-    app().services.messages.show(text, QStringLiteral("Ancient Velmora"),
-                                 MessageBoxService::Buttons::Ok);
+    app().services.messages.show(text, style::programTitle(), MessageBoxService::Buttons::Ok);
 }
 
 // The first gap in question n, or the empty text when it is complete and ticked once. Only the
@@ -73,10 +74,10 @@ QuestionSet WorksheetWizard::worksheet() const {
 // Asked only over a worksheet this wizard does not hold already.
 bool WorksheetWizard::mayReplace(const QString& title) {
     if (title == m_heldTitle || !state().worksheets.contains(title)) return true;
-    const auto answer = app().services.messages.show(
-        QStringLiteral("There is already a worksheet called ") + title +
-            QStringLiteral(". Do you want to replace it?"),
-        QStringLiteral("Ancient Velmora"), MessageBoxService::Buttons::OkCancel);
+    const auto answer =
+        app().services.messages.show(QStringLiteral("There is already a worksheet called ") +
+                                         title + QStringLiteral(". Do you want to replace it?"),
+                                     style::programTitle(), MessageBoxService::Buttons::OkCancel);
     return answer == MessageBoxService::Answer::Ok;
 }
 

@@ -146,7 +146,7 @@ TEST(LinkLabels, HoverTurnsOpaqueAndTheBackgroundResetsTheRange) {
         addLink(w, group, QString::fromLatin1(glossary::menu::Entries), i, 0, float(i) * 400, 1000,
                 375, QStringLiteral("x"));
     EXPECT_TRUE(group[12].isOpaque()) << "links start opaque";
-    EXPECT_EQ(group[0].labelForeColor(), LinkText);
+    EXPECT_EQ(group[0].labelForeColor(), QColor(255, 255, 0));
     hoverReset(group, {{0, 12}, {15, 20}});
     for (const auto& [i, label] : group)
         EXPECT_FALSE(label->isOpaque()) << i;
