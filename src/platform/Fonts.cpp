@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include "Twips.h"
+#include "wmf/FaceMap.h"
 
 #include <QFontDatabase>
 #include <QHash>
@@ -8,18 +9,6 @@
 
 namespace av::fonts {
 namespace {
-
-QString g_tahoma;
-
-void loadFirst(const QStringList& files, QString& family) {
-    for (const QString& file : files) {
-        const int id = QFontDatabase::addApplicationFont(file);
-        if (id >= 0 && family.isEmpty()) {
-            const QStringList names = QFontDatabase::applicationFontFamilies(id);
-            if (!names.isEmpty()) family = names.first();
-        }
-    }
-}
 
 bool installed(const QString& family) {
     return QFontDatabase::hasFamily(family);
@@ -37,26 +26,21 @@ void loadSystemConfiguration() {
 }
 
 void registerFaces() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    const QString wine = QStringLiteral("/usr/share/wine/fonts/");
-    loadFirst({wine + QStringLiteral("tahoma.ttf"), wine + QStringLiteral("tahomabd.ttf")},
-              g_tahoma);
+    // Pages are drawn on a worker thread too, so the first caller may be on either.
+    static const bool registered = [] {
+        const QString wine = QStringLiteral("/usr/share/wine/fonts/");
+        for (const char* file : {"tahoma.ttf", "tahomabd.ttf"})
+            QFontDatabase::addApplicationFont(wine + QString::fromLatin1(file));
+        return true;
+    }();
+    (void)registered;
 }
 
 QString familyFor(const QString& windowsName) {
-    static const QString sans = QStringLiteral("Liberation Sans");
-    static const QString serif = QStringLiteral("Liberation Serif");
-    static const QString fallback = QStringLiteral("DejaVu Sans");
-    const QString key = windowsName.toLower();
-    if (key == QLatin1String("tahoma") || key == QLatin1String("ms sans serif")) {
-        registerFaces(); // loaded on first use: the title screen needs no Tahoma
-        return !g_tahoma.isEmpty() ? g_tahoma : (installed(sans) ? sans : fallback);
-    }
-    if (key == QLatin1String("times new roman")) return installed(serif) ? serif : fallback;
-    if (key == QLatin1String("arial")) return installed(sans) ? sans : fallback;
-    return installed(windowsName) ? windowsName : fallback;
+    // Loaded on first use: the title screen needs no Tahoma.
+    if (wmf::isTahomaLike(windowsName)) registerFaces();
+    const QString family = wmf::defaultFace(windowsName);
+    return installed(family) ? family : QStringLiteral("DejaVu Sans");
 }
 
 static QFont baseFont(const FontSpec& spec) {

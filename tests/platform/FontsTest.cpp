@@ -1,6 +1,7 @@
 #include "platform/Fonts.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <gtest/gtest.h>
 
@@ -21,4 +22,16 @@ TEST(Fonts, WindowsFacesMapToMetricCompatibleInstalledFaces) {
     const QFontInfo serif(fonts::toQFont({QStringLiteral("Times New Roman"), 27.75, true}));
     EXPECT_EQ(serif.family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(serif.pixelSize(), 37);
+}
+
+// Screens, printer and pages share one map: a face named in a page comes out as it would on a
+// screen, and the common aliases reach the metric-compatible faces, not the last-resort one.
+TEST(Fonts, OneMapServesScreensPrinterAndPages) {
+    EXPECT_EQ(fonts::familyFor(QStringLiteral("MS Sans Serif")),
+              fonts::familyFor(QStringLiteral("Tahoma")));
+    if (!QFontDatabase::hasFamily(QStringLiteral("Liberation Mono")))
+        GTEST_SKIP() << "Liberation Mono is not installed";
+    EXPECT_EQ(fonts::familyFor(QStringLiteral("Courier New")), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(fonts::familyFor(QStringLiteral("Helvetica")), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(fonts::familyFor(QStringLiteral("No Such Face")), QStringLiteral("DejaVu Sans"));
 }

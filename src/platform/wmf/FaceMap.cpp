@@ -15,22 +15,25 @@ bool anyOf(const QString& name, std::initializer_list<const char*> names) {
 
 } // namespace
 
+bool isTahomaLike(const QString& windowsFace) {
+    return anyOf(windowsFace.trimmed(), {"Tahoma", "MS Sans Serif", "Verdana", "Segoe UI"});
+}
+
 QString defaultFace(const QString& windowsFace) {
     const QString face = windowsFace.trimmed();
+    if (isTahomaLike(face)) {
+        // The Wine Tahoma only counts once the application has loaded it.
+        if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) return QStringLiteral("Tahoma");
+        return QStringLiteral("Liberation Sans");
+    }
     if (anyOf(face, {"Times New Roman", "Times", "Tms Rmn", "MS Serif", "Roman", "Garamond",
                      "Bookman Old Style", "Georgia"}))
         return QStringLiteral("Liberation Serif");
-    if (anyOf(face, {"Arial", "Helvetica", "Helv", "MS Sans Serif", "System", "Swiss",
-                     "Small Fonts", "Arial Narrow", "Microsoft Sans Serif", "Symbol"}))
+    if (anyOf(face, {"Arial", "Helvetica", "Helv", "System", "Swiss", "Small Fonts", "Arial Narrow",
+                     "Microsoft Sans Serif", "Symbol"}))
         return QStringLiteral("Liberation Sans");
     if (anyOf(face, {"Courier New", "Courier", "Modern", "Fixedsys", "Terminal"}))
         return QStringLiteral("Liberation Mono");
-    if (anyOf(face, {"Tahoma", "Verdana", "Segoe UI"})) {
-        // The Wine Tahoma only counts once the application has loaded it.
-        if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
-            return QStringLiteral("Tahoma");
-        return QStringLiteral("DejaVu Sans");
-    }
     return face;
 }
 

@@ -10,9 +10,13 @@ namespace av::wmf {
 // nothing beyond Qt.
 using FaceMapper = std::function<QString(const QString& windowsFace)>;
 
-// Metric-compatible stand-ins for the common Windows faces; other names pass
-// through unchanged so that fontconfig can pick its own substitute.
+// The one map from Windows faces to metric-compatible stand-ins, for the screens, the
+// printer and the pages alike; other names pass through unchanged so that fontconfig can
+// pick its own substitute.
 QString defaultFace(const QString& windowsFace);
+
+// Faces drawn in Tahoma, which is loaded only when one of them is first asked for.
+bool isTahomaLike(const QString& windowsFace);
 
 // True for symbol fonts whose byte codes we translate to Unicode.
 bool isSymbolFace(const QString& windowsFace);

@@ -84,7 +84,9 @@ TEST(WmfFaces, MapsWindowsFacesToMetricCompatibleOnes) {
     EXPECT_EQ(defaultFace(QStringLiteral("arial")), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(defaultFace(QStringLiteral("Courier New")), QStringLiteral("Liberation Mono"));
     const QString tahoma = defaultFace(QStringLiteral("Tahoma"));
-    EXPECT_TRUE(tahoma == QStringLiteral("Tahoma") || tahoma == QStringLiteral("DejaVu Sans"));
+    EXPECT_TRUE(tahoma == QStringLiteral("Tahoma") || tahoma == QStringLiteral("Liberation Sans"));
+    // Dialog text of the time was set in MS Sans Serif; it is drawn in the screens' face.
+    EXPECT_EQ(defaultFace(QStringLiteral(" MS Sans Serif ")), tahoma);
     EXPECT_EQ(defaultFace(QStringLiteral("Bodoni")), QStringLiteral("Bodoni"));
 }
 
