@@ -132,7 +132,7 @@ void MainMenu::onSoundOffChosen() {
 
 void MainMenu::onRegisterTimerFired() {
     try {
-        loadRegister(app().file1, state().worksheets);
+        loadRegister(app().dataFile, state().worksheets);
     } catch (const RuntimeError&) {
         // Nothing to tell the pupil: the catalogue reads the register again when it opens.
     }

@@ -91,7 +91,7 @@ void TopicScreen::onLinkClicked(TopicLink l) {
 }
 
 bool TopicScreen::openQuiz() {
-    SequentialFile& file = app().file1;
+    SequentialFile& file = app().dataFile;
     try {
         file.openInput(m_topic.questionFile);
         readQuestionSet(file, state().questionSet);

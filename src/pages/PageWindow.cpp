@@ -91,7 +91,7 @@ void PageWindow::showEvent(QShowEvent* event) {
 }
 
 QString pageCaption(int page, int total) {
-    return QStringLiteral("Page") + str(page) + QStringLiteral(" of") + str(total);
+    return QStringLiteral("Page") + numberText(page) + QStringLiteral(" of") + numberText(total);
 }
 
 } // namespace av

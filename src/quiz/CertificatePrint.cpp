@@ -56,8 +56,8 @@ void printPraise(PrinterService& p, const Certificate& c, float w) {
     centre(p, w, QString());
     p.setFontSize(28);
     centre(p, w,
-           QStringLiteral("You have scored") + str(c.score) + QStringLiteral(" out of") +
-               str(c.total) + QLatin1Char('.'));
+           QStringLiteral("You have scored") + numberText(c.score) + QStringLiteral(" out of") +
+               numberText(c.total) + QLatin1Char('.'));
     blankLine(p);
     p.setFontSize(36);
     blankLines(p, 2);

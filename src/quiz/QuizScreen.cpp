@@ -92,7 +92,7 @@ void QuizScreen::showQuestion() {
     noChoiceBox().setChecked(true);
     link(QuizLink::PreviousQuestion).setVisible(true);
     link(QuizLink::NextQuestion).setCaption(QStringLiteral("Next Question >>"));
-    questionNumber.setCaption(QStringLiteral("Question") + str(n));
+    questionNumber.setCaption(QStringLiteral("Question") + numberText(n));
     questionText.setCaption(question.text);
     for (int c = 1; c <= Question::Choices; ++c)
         choiceBox(c).setText(question.choice(c));
@@ -143,7 +143,8 @@ void QuizScreen::finishQuiz() {
     QuizSession& session = state().quiz;
     QStringList wrongRows;
     for (int n : session.wrongQuestions())
-        wrongRows.append(str(n) + QStringLiteral(". ") + state().questionSet.question(n).text);
+        wrongRows.append(numberText(n) + QStringLiteral(". ") +
+                         state().questionSet.question(n).text);
     session.topic = topicHeading.caption();
     app().windows.get<WrongAnswersScreen>().list(quizTitle.caption(), wrongRows);
     state().scoreState = {session.score(), session.total()};

@@ -89,7 +89,8 @@ void ResultsScreen::onLoad() {
 void ResultsScreen::showScoreMessage() {
     const int score = state().scoreState.score;
     const int total = state().scoreState.total;
-    const QString scored = str(score) + QStringLiteral(" out of") + str(total) + QLatin1Char('.');
+    const QString scored =
+        numberText(score) + QStringLiteral(" out of") + numberText(total) + QLatin1Char('.');
     const QString hint =
         QStringLiteral("Click the button above to check which questions you answered incorrectly.");
     Label& nextStep = link(ResultsLink::NextStep);

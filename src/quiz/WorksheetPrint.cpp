@@ -30,7 +30,8 @@ void printHeading(PrinterService& p, float w, const QString& topic, const QStrin
 // runs under the one beside it.
 void printQuestion(PrinterService& p, float w, int n, const Question& question) {
     p.setCurrentX(w / 16);
-    p.print(QStringLiteral("Question") + str(n) + QStringLiteral("    ") + question.text, true);
+    p.print(QStringLiteral("Question") + numberText(n) + QStringLiteral("    ") + question.text,
+            true);
     p.setCurrentX(w / 3);
     p.print(QStringLiteral("A. ") + question.choice(1), false);
     p.setCurrentX(2 * w / 3);

@@ -2,14 +2,14 @@
 
 namespace av {
 
-App::App(Services s) : services(s), file1(s.folder) {}
+App::App(Services s) : services(s), dataFile(s.folder) {}
 
 void App::playSound(const QString& path) {
     if (state.soundOn) services.sound.play(path);
 }
 
 void App::endProgram() {
-    file1.abandon();
+    dataFile.abandon();
     windows.closeAll();
     services.display.quit();
 }

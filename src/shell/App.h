@@ -19,7 +19,8 @@ class App {
     Services services;
     WindowManager windows;
     AppState state;
-    SequentialFile file1;
+    // The one file open at a time for the worksheet register and the worksheets.
+    SequentialFile dataFile;
 
     // Plays a wave file when sound is on; callers carry on at once.
     void playSound(const QString& path);

@@ -66,7 +66,7 @@ void WorksheetCatalogue::onLoad() {
     AppState& s = state();
     skipOnFailure([&] { applyCommonFrame(*this, app()); });
     skipOnFailure([&] {
-        const QString keptAs = recoverRegister(app().file1, app().services.folder, s.worksheets);
+        const QString keptAs = recoverRegister(app().dataFile, app().services.folder, s.worksheets);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
     });
     editMode.setBackColor(style::FrameBlue);
@@ -104,7 +104,7 @@ void WorksheetCatalogue::showPage() {
     next.show();
     if (m_page == 0) previous.hide();
     if (m_page == LastPage) next.hide();
-    pageCaption.setCaption(QStringLiteral("Page") + str(m_page + 1));
+    pageCaption.setCaption(QStringLiteral("Page") + numberText(m_page + 1));
     int last = Entries * m_page + Entries;
     if (state().worksheets.count() < last + 1) {
         last = state().worksheets.count();

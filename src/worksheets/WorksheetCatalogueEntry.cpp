@@ -36,7 +36,7 @@ void WorksheetCatalogue::onExitClicked() {
         app().windows.show(QString::fromLatin1(MainMenu::Name));
         unload();
     } catch (const RuntimeError&) {
-        app().file1.abandon();
+        app().dataFile.abandon();
         say(Corrupted);
     }
 }
@@ -57,14 +57,14 @@ void WorksheetCatalogue::onEntryClicked(int j) {
         else
             takeWorksheet();
     } catch (const RuntimeError&) {
-        app().file1.abandon();
+        app().dataFile.abandon();
         say(Corrupted);
     }
 }
 
 // Every mode starts from the worksheet freshly loaded, so a missing or short file stops each.
 void WorksheetCatalogue::openWorksheet(const QString& name) {
-    SequentialFile& file = app().file1;
+    SequentialFile& file = app().dataFile;
     file.openInput(worksheetPath(name));
     readQuestionSet(file, state().questionSet);
     file.close();
@@ -94,7 +94,7 @@ void WorksheetCatalogue::deleteWorksheet(const QString& name) {
             QLatin1Char('?'),
         QString(), MessageBoxService::Buttons::OkCancel);
     if (answer != MessageBoxService::Answer::Ok) return;
-    SequentialFile& file = app().file1;
+    SequentialFile& file = app().dataFile;
     try {
         const QString keptAs = recoverRegister(file, app().services.folder, state().worksheets);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));

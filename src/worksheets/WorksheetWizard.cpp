@@ -57,8 +57,8 @@ void WorksheetWizard::buildQuestion(int q) {
     const float left = q < 5 ? 240 : 6120;
     const float top = QuestionTop + BlockHeight * float(q % 5);
     captionLabel(*this, captions, 2 + q, {left, top - 300, ChoiceWidth, 285},
-                 QStringLiteral("Question") + str(q + 1), 9.75);
-    const QString question = QStringLiteral("Question") + str(q + 1);
+                 QStringLiteral("Question") + numberText(q + 1), 9.75);
+    const QString question = QStringLiteral("Question") + numberText(q + 1);
     textBox(*this, &questionBoxes, QString::fromLatin1(glossary::wizard::QuestionBoxes), q,
             {left, top, 5655, BoxHeight}, 60)
         .setAccessibleName(question);

@@ -21,7 +21,7 @@ void WorksheetWizard::say(const QString& text) {
 // empty text is missing: a blank is content.
 QString WorksheetWizard::missingPart(int n) const {
     const int q = n - 1;
-    const QString number = str(n);
+    const QString number = numberText(n);
     if (questionBoxes[q].text().isEmpty())
         return QStringLiteral("You have not completed Question") + number;
     int ticked = 0;
@@ -92,17 +92,17 @@ void WorksheetWizard::writeAndRegister(const QString& title) {
     const std::optional<QByteArray> before = registerSnapshot(folder);
     bool registered = false; // a failed registration has left the register as it was
     try {
-        registered = registerWorksheet(app().file1, state().worksheets, title);
+        registered = registerWorksheet(app().dataFile, state().worksheets, title);
         sheet.close();
     } catch (const RuntimeError&) {
-        app().file1.abandon();
+        app().dataFile.abandon();
         if (registered) restoreRegister(folder, before);
         throw;
     }
 }
 
 void WorksheetWizard::saveWorksheet() {
-    SequentialFile& file = app().file1;
+    SequentialFile& file = app().dataFile;
     try {
         const QString title = titleBox.text();
         worksheetPathForSaving(app().services.folder, title);

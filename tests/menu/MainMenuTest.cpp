@@ -110,7 +110,7 @@ TEST_F(MainMenuTest, RegisterFailuresStopSilentlyKeepingWhatWasRead) {
     m.onRegisterTimerFired();
     EXPECT_EQ(t.state().worksheets.count(), 1005);
     EXPECT_EQ(t.state().worksheets.name(1000), QStringLiteral("Sheet 1000"));
-    EXPECT_FALSE(t.app().file1.isOpen());
+    EXPECT_FALSE(t.app().dataFile.isOpen());
     EXPECT_FALSE(m.registerTimer.isEnabled());
 
     t.state().worksheets.setName(3, QStringLiteral("from before"));
@@ -119,7 +119,7 @@ TEST_F(MainMenuTest, RegisterFailuresStopSilentlyKeepingWhatWasRead) {
     EXPECT_EQ(t.state().worksheets.count(), 5);
     EXPECT_EQ(t.state().worksheets.name(2), QStringLiteral("Sheet 2"));
     EXPECT_EQ(t.state().worksheets.name(3), QStringLiteral("from before"));
-    EXPECT_FALSE(t.app().file1.isOpen());
+    EXPECT_FALSE(t.app().dataFile.isOpen());
 
     QFile::remove(t.folderPath() + QStringLiteral("/multiple/track.txt"));
     m.onRegisterTimerFired();

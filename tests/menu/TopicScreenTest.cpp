@@ -138,7 +138,7 @@ TEST_P(TopicScreenTest, ActivitiesTakeTheirHeadingFromTheTitleLabel) {
 TEST_P(TopicScreenTest, MultipleChoiceLoadsTheQuestionsBeforeTheQuizOpens) {
     writeQuestions(QStringLiteral("Quiz about ") + topic().title);
     open().link(TopicLink::MultipleChoice).click();
-    EXPECT_FALSE(t.app().file1.isOpen());
+    EXPECT_FALSE(t.app().dataFile.isOpen());
     EXPECT_EQ(t.state().questionSet.question(10).text, QStringLiteral("Question 10"));
     EXPECT_EQ(journal.events, QStringList{shown(QStringLiteral("multiple"))});
     auto* quiz = t.windows().find<QuizScreen>();
@@ -160,7 +160,7 @@ TEST_P(TopicScreenTest, MissingOrShortQuestionFileSaysSoAndKeepsTheQuizShut) {
         EXPECT_EQ(t.messages.shown[0].text,
                   QStringLiteral("This worksheet seems to be corrupted."));
         EXPECT_EQ(t.messages.shown[0].title, QStringLiteral("Ancient Velmora"));
-        EXPECT_FALSE(t.app().file1.isOpen());
+        EXPECT_FALSE(t.app().dataFile.isOpen());
         EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("multiple")));
         EXPECT_TRUE(t.sound.played.isEmpty());
         EXPECT_TRUE(t.windows().isLoaded(topic().window));

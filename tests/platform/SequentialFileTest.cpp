@@ -121,9 +121,9 @@ TEST(Cp1252, EveryByteRoundTrips) {
 }
 
 TEST(NumberText, CarriesTheSignPosition) {
-    EXPECT_EQ(str(7), QStringLiteral(" 7"));
-    EXPECT_EQ(str(0), QStringLiteral(" 0"));
-    EXPECT_EQ(str(-3), QStringLiteral("-3"));
+    EXPECT_EQ(numberText(7), QStringLiteral(" 7"));
+    EXPECT_EQ(numberText(0), QStringLiteral(" 0"));
+    EXPECT_EQ(numberText(-3), QStringLiteral("-3"));
     EXPECT_EQ(printedNumber(2), QStringLiteral(" 2 "));
     EXPECT_EQ(fieldToInteger(QStringLiteral(" 12 ")), 12);
     EXPECT_THROW(fieldToInteger(QStringLiteral("twelve")), RuntimeError);

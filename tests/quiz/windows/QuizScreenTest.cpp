@@ -177,9 +177,9 @@ TEST_F(QuizScreenTest, QuizWithThreeWrongAnswersListsThemInOrder) {
     t.writeFile(QStringLiteral("multiple/Rivers.txt"),
                 (questionFileLines(written).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))
                     .toLatin1());
-    t.app().file1.openInput(QStringLiteral("multiple\\Rivers.txt"));
-    readQuestionSet(t.app().file1, t.state().questionSet);
-    t.app().file1.close();
+    t.app().dataFile.openInput(QStringLiteral("multiple\\Rivers.txt"));
+    readQuestionSet(t.app().dataFile, t.state().questionSet);
+    t.app().dataFile.close();
 
     takeQuiz({2, 5, 9});
     EXPECT_FALSE(loaded(QuizScreen::Name));

@@ -144,7 +144,7 @@ TEST_F(CatalogueEntryTest, AMissingQuestionFileIsCorruptedToTakeOrEdit) {
         clickTitle(QStringLiteral("Gone"));
         EXPECT_EQ(t.messages.texts(), QStringList{corrupted});
         EXPECT_EQ(t.messages.shown[0].title, QStringLiteral("Ancient Velmora"));
-        EXPECT_FALSE(t.app().file1.isOpen());
+        EXPECT_FALSE(t.app().dataFile.isOpen());
     }
     EXPECT_EQ(registerFile(), before);
     EXPECT_FALSE(loaded(QuizScreen::Name));

@@ -55,7 +55,7 @@ TEST_F(CatalogueTest, AMissingRegisterStillLoadsTheWindow) {
     t.state().worksheets.setName(1, QStringLiteral("Kept"));
     EXPECT_EQ(shown(), QStringList{QStringLiteral("Kept")}) << "the shared copy is listed";
     EXPECT_EQ(catalogue().deleteMode.backColor(), QColor(0, 78, 152));
-    EXPECT_FALSE(t.app().file1.isOpen());
+    EXPECT_FALSE(t.app().dataFile.isOpen());
 }
 
 TEST_F(CatalogueTest, TwentyFourTitlesFitOnePage) {

@@ -187,10 +187,10 @@ TEST_F(WizardTest, SavesTheQuestionFileAndRegistersTheTitle) {
     EXPECT_EQ(t.readFile(QStringLiteral("multiple/track.txt")),
               QByteArray(" 1 \r\n\"Rome, Greece\"\r\n"));
 
-    t.app().file1.openInput(QStringLiteral("multiple/Rome, Greece.txt"));
+    t.app().dataFile.openInput(QStringLiteral("multiple/Rome, Greece.txt"));
     QuestionSet set;
-    readQuestionSet(t.app().file1, set);
-    t.app().file1.close();
+    readQuestionSet(t.app().dataFile, set);
+    t.app().dataFile.close();
     EXPECT_EQ(set.title, QStringLiteral("Rome, Greece"));
     EXPECT_EQ(set.question(1).choice(1), QStringLiteral("salt, pepper"));
     EXPECT_EQ(set.question(8).choice(4), QStringLiteral("Choice 8D"));
@@ -221,7 +221,7 @@ TEST_F(WizardTest, ARegisterFailureWritesNoQuestionFile) {
     EXPECT_EQ(t.messages.texts(), QStringList{problem});
     EXPECT_EQ(allFiles(), QStringList{QStringLiteral("multiple/track.txt")});
     EXPECT_EQ(t.readFile(QStringLiteral("multiple/track.txt")), full);
-    EXPECT_FALSE(t.app().file1.isOpen());
+    EXPECT_FALSE(t.app().dataFile.isOpen());
     EXPECT_EQ(t.sound.played, QStringList{click});
 }
 

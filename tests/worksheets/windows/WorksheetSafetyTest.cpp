@@ -175,7 +175,7 @@ TEST_F(WorksheetSafetyTest, AFailedSaveLeavesEveryFileAsItWas) {
     }
     EXPECT_EQ(t.messages.texts().last(), problem);
     EXPECT_EQ(snapshot(), registered);
-    EXPECT_FALSE(t.app().file1.isOpen());
+    EXPECT_FALSE(t.app().dataFile.isOpen());
 }
 
 TEST_F(WorksheetSafetyTest, SavingOverARegisteredTitleAsksFirstAndCancelWritesNothing) {
@@ -269,7 +269,7 @@ TEST_F(WorksheetSafetyTest, ADeleteThatCannotWriteSaysSoAndChangesNothing) {
     EXPECT_EQ(t.messages.texts().last(), deleteProblem);
     EXPECT_EQ(t.readFile(QStringLiteral("multiple")), QByteArray("not a folder"));
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
-    EXPECT_FALSE(t.app().file1.isOpen());
+    EXPECT_FALSE(t.app().dataFile.isOpen());
 }
 
 } // namespace
