@@ -211,12 +211,12 @@ inline constexpr char LabellingInstruction[] = "Label7";
 inline constexpr char OrderingInstruction[] = "Label8";
 inline constexpr char FirstStep[] = "Label5";
 inline constexpr char FinalStep[] = "Label7";
+// Every activity has these: the heading, the three links and items 0 to 3.
 inline constexpr Entry Widgets[] = {
     {Heading, -1, "heading"},
     {Links, 0, "link(ActivityLink::Exit)"},
     {Links, 1, "link(ActivityLink::StartAgain)"},
     {Links, 2, "link(ActivityLink::CheckScore)"},
-    // Items 0 to 3, which every activity has; the ordering ones have more.
     {TargetBoxes, 0, "targetBoxes[0]"},
     {DraggableLabels, 0, "draggableLabels[0]"},
     {HomeBoxes, 0, "homeBoxes[0]"},
@@ -229,6 +229,43 @@ inline constexpr Entry Widgets[] = {
     {TargetBoxes, 3, "targetBoxes[3]"},
     {DraggableLabels, 3, "draggableLabels[3]"},
     {HomeBoxes, 3, "homeBoxes[3]"},
+};
+// What each activity window has besides: its pictures, lines, texts and further items.
+inline constexpr Entry WordsLabellingWidgets[] = {
+    {LabellingInstruction, -1, "labellingInstruction"},
+    {Pictures, 0, "pictures[0]"},
+    {Pictures, 1, "pictures[1]"},
+    {Pictures, 2, "pictures[2]"},
+    {Pictures, 3, "pictures[3]"},
+    {Pictures, 4, "pictures[4]"},
+};
+inline constexpr Entry PyramidsLabellingWidgets[] = {
+    {LabellingInstruction, -1, "labellingInstruction"},
+    {Pictures, 0, "pictures[0]"},
+    // The layout has no line 2.
+    {Lines, 0, "lines[0]"},
+    {Lines, 1, "lines[1]"},
+    {Lines, 3, "lines[3]"},
+    {Lines, 4, "lines[4]"},
+};
+inline constexpr Entry WordsOrderingWidgets[] = {
+    {OrderingInstruction, -1, "orderingInstruction"},
+    {FirstStep, -1, "firstStep"},
+    {FinalStep, -1, "finalStep"},
+    {TargetBoxes, 4, "targetBoxes[4]"},
+    {DraggableLabels, 4, "draggableLabels[4]"},
+    {HomeBoxes, 4, "homeBoxes[4]"},
+};
+inline constexpr Entry PyramidsOrderingWidgets[] = {
+    {OrderingInstruction, -1, "orderingInstruction"},
+    {FirstStep, -1, "firstStep"},
+    {FinalStep, -1, "finalStep"},
+    {TargetBoxes, 4, "targetBoxes[4]"},
+    {DraggableLabels, 4, "draggableLabels[4]"},
+    {HomeBoxes, 4, "homeBoxes[4]"},
+    {TargetBoxes, 5, "targetBoxes[5]"},
+    {DraggableLabels, 5, "draggableLabels[5]"},
+    {HomeBoxes, 5, "homeBoxes[5]"},
 };
 } // namespace activity
 
@@ -473,9 +510,13 @@ inline constexpr WindowEntries AllWindows[] = {
     {window::Results, results::Widgets},
     {window::WrongAnswers, wrongAnswers::Widgets},
     {window::PyramidsLabelling, activity::Widgets},
+    {window::PyramidsLabelling, activity::PyramidsLabellingWidgets},
     {window::PyramidsOrdering, activity::Widgets},
+    {window::PyramidsOrdering, activity::PyramidsOrderingWidgets},
     {window::WordsLabelling, activity::Widgets},
+    {window::WordsLabelling, activity::WordsLabellingWidgets},
     {window::WordsOrdering, activity::Widgets},
+    {window::WordsOrdering, activity::WordsOrderingWidgets},
     {window::PageViewer, pages::Widgets},
     {window::PageViewer, pages::ViewerWidgets},
     {window::TeachersGuide, pages::Widgets},

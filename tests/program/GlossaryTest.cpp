@@ -8,6 +8,8 @@
 #include "shell/Glossary.h"
 
 #include <gtest/gtest.h>
+#include <string_view>
+#include <vector>
 
 using namespace av;
 using namespace av::test;
@@ -39,11 +41,56 @@ TEST(GlossaryTest, EveryEntryIsFoundOnItsLoadedWindow) {
     EXPECT_GE(checked, int(std::size(glossary::AllWindows)));
 }
 
-TEST(GlossaryTest, RoleNamesAreUniqueWithinAWindow) {
+// A window may be listed with several tables (the activities share one), so its entries are
+// gathered from all of them.
+std::vector<glossary::Entry> entriesOf(const char* window) {
+    std::vector<glossary::Entry> all;
+    for (const glossary::WindowEntries& w : glossary::AllWindows)
+        if (std::string_view(w.window) == window)
+            all.insert(all.end(), w.widgets.begin(), w.widgets.end());
+    return all;
+}
+
+QString objectNameOf(const glossary::Entry& entry) {
+    const QString object = QString::fromLatin1(entry.object);
+    return entry.index < 0 ? object : object + QStringLiteral("(%1)").arg(entry.index);
+}
+
+TEST(GlossaryTest, RoleAndObjectNamesAreUniqueWithinAWindow) {
     for (const glossary::WindowEntries& w : glossary::AllWindows) {
-        for (size_t i = 0; i < w.widgets.size(); ++i)
-            for (size_t j = i + 1; j < w.widgets.size(); ++j)
-                EXPECT_STRNE(w.widgets[i].role, w.widgets[j].role) << w.window;
+        const std::vector<glossary::Entry> all = entriesOf(w.window);
+        for (size_t i = 0; i < all.size(); ++i)
+            for (size_t j = i + 1; j < all.size(); ++j) {
+                EXPECT_STRNE(all[i].role, all[j].role) << w.window;
+                EXPECT_NE(objectNameOf(all[i]), objectNameOf(all[j]))
+                    << w.window << " " << all[j].role;
+            }
+    }
+}
+
+// The other way round for the activity windows, whose widgets come from their descriptions:
+// every widget such a window registers has a role in the glossary.
+TEST(GlossaryTest, EveryWidgetOfAnActivityWindowHasARole) {
+    TestApp t;
+    registerAllWindows(t.app());
+    for (const char* name :
+         {glossary::window::PyramidsLabelling, glossary::window::PyramidsOrdering,
+          glossary::window::WordsLabelling, glossary::window::WordsOrdering}) {
+        QStringList listed;
+        for (const glossary::Entry& entry : entriesOf(name))
+            listed << objectNameOf(entry);
+        Window& window = t.windows().touch(QString::fromLatin1(name));
+        int registered = 0;
+        for (QWidget* child : window.findChildren<QWidget*>()) {
+            if (child->objectName().isEmpty() || window.widget(child->objectName()) != child)
+                continue;
+            ++registered;
+            EXPECT_TRUE(listed.contains(child->objectName()))
+                << name << ": " << child->objectName().toStdString();
+        }
+        EXPECT_EQ(registered, listed.size()) << name;
+        t.windows().unload(QString::fromLatin1(name));
+        processDeferredDeletes();
     }
 }
 
