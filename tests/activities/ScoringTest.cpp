@@ -126,14 +126,6 @@ TEST_F(ScoringTest, ExitDiscardsTheWindowAndTheNextOpeningIsFresh) {
     EXPECT_FALSE(checkShown(again));
 }
 
-TEST_F(ScoringTest, TheCaptionBarCloseIsExit) {
-    ActivityWindow& w = open(QStringLiteral("wordsord"));
-    w.close();
-    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("wordsord")));
-    EXPECT_EQ(t.sound.played, QStringList{ClickSound});
-    processDeferredDeletes();
-}
-
 TEST_F(ScoringTest, SoundOffSilencesDropsAndClicks) {
     t.state().soundOn = 0;
     ActivityWindow& w = open(QStringLiteral("wordslab"));
@@ -175,18 +167,6 @@ TEST_F(ScoringTest, EachWindowKeepsItsOwnItemCount) {
     pyramids.onLinkClicked(ActivityLink::CheckScore);
     EXPECT_EQ(results.score, 6);
     EXPECT_EQ(results.total, 6);
-}
-
-TEST_F(ScoringTest, HoverLightsTheButtonUnderThePointerAndTheBackgroundClearsThem) {
-    ActivityWindow& w = open(QStringLiteral("wordsord"));
-    for (const auto& [index, label] : w.links)
-        EXPECT_TRUE(label->isOpaque());
-    QTest::mouseMove(w.windowHandle(), QPoint(400, 20)); // over the bare background
-    for (const auto& [index, label] : w.links)
-        EXPECT_FALSE(label->isOpaque()) << index;
-    QTest::mouseMove(w.windowHandle(), centreOf(w.link(ActivityLink::StartAgain)));
-    EXPECT_TRUE(w.link(ActivityLink::StartAgain).isOpaque());
-    EXPECT_FALSE(w.link(ActivityLink::Exit).isOpaque());
 }
 
 } // namespace

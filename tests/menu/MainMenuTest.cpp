@@ -82,16 +82,6 @@ TEST_F(MainMenuTest, LoadsWithItsEntriesSoundOnAndTheRegisterReaderArmed) {
     EXPECT_FLOAT_EQ(m.entry(MenuEntry::Exit).Top(), 7920);
 }
 
-TEST_F(MainMenuTest, HoverHighlightsOneEntryAndTheBackgroundClearsThemAll) {
-    MainMenu& m = openMenu();
-    m.onPointerOverBackground(MouseArgs{});
-    for (const auto& [i, label] : m.entries)
-        EXPECT_FALSE(label->isOpaque()) << i;
-    emit m.entry(MenuEntry::TeachersGuide).mouseMove(MouseArgs{});
-    EXPECT_TRUE(m.entry(MenuEntry::TeachersGuide).isOpaque());
-    EXPECT_FALSE(m.entry(MenuEntry::Acknowledgments).isOpaque());
-}
-
 TEST_F(MainMenuTest, RegisterIsReadOnceAfterTheMenuOpens) {
     writeRegister(2, 2);
     MainMenu& m = openMenu();

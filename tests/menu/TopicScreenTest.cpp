@@ -63,11 +63,6 @@ TEST_P(TopicScreenTest, ShowsItsTitleAndSixLinks) {
     ASSERT_EQ(s.links.size(), 6);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(s.link(TopicLink(i)).caption(), captions[i]);
-    s.onPointerOverBackground(MouseArgs{});
-    for (const auto& [i, label] : s.links)
-        EXPECT_FALSE(label->isOpaque()) << i;
-    emit s.link(TopicLink::KeyFacts).mouseMove(MouseArgs{});
-    EXPECT_TRUE(s.link(TopicLink::KeyFacts).isOpaque());
 }
 
 TEST_P(TopicScreenTest, CentresItsPictureEvenWhenWiderThanTheWindow) {

@@ -104,12 +104,4 @@ TEST_F(GuideTest, SharesThePageNumberWithTheViewer) {
     EXPECT_FALSE(viewer.links[PageWindow::NextLink].isEnabled());
 }
 
-TEST_F(GuideTest, LinksLoseTheirBoxesOverTheBackgroundAndRegainThemUnderThePointer) {
-    moveOverBackground(guide());
-    for (int i = 0; i < 4; ++i)
-        EXPECT_FALSE(link(i).isOpaque()) << i;
-    emit link(PageWindow::NextLink).mouseMove(MouseArgs{});
-    EXPECT_TRUE(link(PageWindow::NextLink).isOpaque());
-}
-
 } // namespace

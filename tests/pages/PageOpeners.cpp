@@ -3,9 +3,6 @@
 #include "WindowAccess.h"
 #include "platform/RuntimeError.h"
 
-#include <QCoreApplication>
-#include <QMouseEvent>
-
 namespace av::test {
 namespace {
 
@@ -50,13 +47,6 @@ void openGuide(TestApp& t) {
     load(t, guide, QStringLiteral("Image2"), QStringLiteral("wmf2\\guide1.wmf"));
     t.state().currentPage = 1;
     t.windows().show(guide);
-}
-
-void moveOverBackground(Window& window) {
-    const QPointF at(760, 150); // in the right margin, between the Print and Exit links
-    QMouseEvent move(QEvent::MouseMove, at, window.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &move);
 }
 
 QStringList loadedSince(const TestApp& t, int mark) {

@@ -13,9 +13,6 @@ void openPageSet(TestApp& t, const QString& key, int pageCount);
 void openAcknowledgments(TestApp& t);
 void openGuide(TestApp& t);
 
-// Moves the pointer over a bare part of the window's background.
-void moveOverBackground(Window& window);
-
 // The paths the fake picture service was asked for since the mark.
 QStringList loadedSince(const TestApp& t, int mark);
 

@@ -193,16 +193,4 @@ TEST_F(PageViewerTest, MissingLogoFramesLeaveTheBoxesEmpty) {
     EXPECT_NE(viewer().turningLogo.picture(), nullptr);
 }
 
-TEST_F(PageViewerTest, LinksFollowTheHoverConvention) {
-    openPageSet(t, QStringLiteral("words"), 3);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(link(i).isOpaque());
-    moveOverBackground(viewer());
-    for (int i = 0; i < 4; ++i)
-        EXPECT_FALSE(link(i).isOpaque()) << i;
-    emit link(PageWindow::PrintLink).mouseMove(MouseArgs{});
-    EXPECT_TRUE(link(PageWindow::PrintLink).isOpaque());
-    EXPECT_FALSE(link(PageWindow::ExitLink).isOpaque());
-}
-
 } // namespace

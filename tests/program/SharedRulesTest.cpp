@@ -1,22 +1,33 @@
 // The rules every screen shares, checked once over all of them with every real window
 // registered: the common frame, the hover convention of the command links, and the caption
 // bar's close button doing exactly what the screen's Exit does. Each screen is reached the way
-// a pupil or teacher reaches it, by clicking what the window system shows.
+// a pupil or teacher reaches it, by clicking what the window system shows, and the pointer
+// moves through the window system too.
 #include "ShippedQuizzes.h"
 #include "TestApp.h"
 
+#include "activities/ActivityWindow.h"
+#include "menu/MainMenu.h"
+#include "menu/TopicScreen.h"
+#include "pages/PageWindow.h"
 #include "platform/Label.h"
-#include "platform/MouseArgs.h"
 #include "program/Program.h"
+#include "quiz/QuizScreen.h"
+#include "quiz/ResultsScreen.h"
+#include "quiz/WrongAnswersScreen.h"
 #include "shell/Glossary.h"
+#include "worksheets/WorksheetCatalogue.h"
+#include "worksheets/WorksheetWizard.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QMouseEvent>
+#include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace av;
 using namespace av::test;
+namespace g = av::glossary;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -28,82 +39,144 @@ struct Click {
 
 struct ScreenRules {
     const char* window;
-    std::vector<Click> road;  // from the main menu
-    const char* links;        // the command-link group's object name
-    std::vector<int> hovered; // links the hover convention covers
-    Click exit;
+    std::vector<Click> road; // from the title screen
     bool commonFrame;
+    // The hover convention: the pointer over one of these links lights it alone, and the
+    // pointer over the window's background clears them all, shown or hidden.
+    const char* links;
+    std::vector<int> hovered;
+    std::vector<Click> keptLit; // links the background leaves lit
+    // Exit, and what it must do; the caption bar's close button must do exactly the same.
+    Click exit;
+    std::vector<const char*> remain; // the windows still loaded, and shown, afterwards
+    bool exitClicks;                 // whether it is heard
+    bool endsProgram;
 };
+
+const Click Ok{win::Title, g::title::OkButton, -1};
+
+Click menuEntry(MenuEntry e) {
+    return {win::MainMenu, g::menu::Entries, int(e)};
+}
+Click topicLink(const char* topic, TopicLink l) {
+    return {topic, g::topic::Links, int(l)};
+}
+
+std::vector<int> indices(int first, int last) {
+    std::vector<int> all;
+    for (int i = first; i <= last; ++i)
+        all.push_back(i);
+    return all;
+}
 
 // The quiz's Next link, ten times over: the tenth leads to the results.
 std::vector<Click> throughTheQuiz() {
-    std::vector<Click> road{{"intro0", "Label2", 5}, {"pyramids", "label3", 0}};
+    std::vector<Click> road{Ok, menuEntry(MenuEntry::Pyramids),
+                            topicLink(win::PyramidsTopic, TopicLink::MultipleChoice)};
     for (int i = 0; i < 10; ++i)
-        road.push_back({"multiple", "label3", 1});
+        road.push_back({win::Quiz, g::quiz::Links, int(QuizLink::NextQuestion)});
     return road;
 }
 
+const std::vector<const char*> AtMenu{win::Backdrop, win::MainMenu};
+std::vector<const char*> atTopic(const char* topic) {
+    return {win::Backdrop, win::MainMenu, topic};
+}
+
+ScreenRules topic(const char* name, MenuEntry entry) {
+    return {name,
+            {Ok, menuEntry(entry)},
+            true,
+            g::topic::Links,
+            indices(0, 5),
+            {},
+            topicLink(name, TopicLink::Exit),
+            AtMenu,
+            true,
+            false};
+}
+
+ScreenRules activity(const char* name, const char* topic, MenuEntry entry, TopicLink link) {
+    return {name,
+            {Ok, menuEntry(entry), topicLink(topic, link)},
+            true,
+            g::activity::Links,
+            indices(0, 2),
+            {},
+            {name, g::activity::Links, int(ActivityLink::Exit)},
+            atTopic(topic),
+            true,
+            false};
+}
+
+// Both page windows leave without a sound.
+ScreenRules pageWindow(const char* name, std::vector<Click> road, std::vector<const char*> remain) {
+    return {name,
+            std::move(road),
+            true,
+            g::pages::Links,
+            indices(0, 3),
+            {},
+            {name, g::pages::Links, PageWindow::ExitLink},
+            std::move(remain),
+            false,
+            false};
+}
+
 std::vector<ScreenRules> screens() {
-    const Click pyramids{"intro0", "Label2", 5};
-    const Click words{"intro0", "Label2", 6};
+    const Click pyramids = menuEntry(MenuEntry::Pyramids);
     std::vector<Click> wrong = throughTheQuiz();
-    wrong.push_back({"Welldone", "label3", 0});
+    wrong.push_back({win::Results, g::results::Links, int(ResultsLink::NextStep)});
+    std::vector<int> menuEntries = indices(0, 12);
+    for (int i : indices(15, 20))
+        menuEntries.push_back(i);
+    // clang-format off
     return {
-        {"intro0",
-         {},
-         "Label2",
-         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17, 18, 19, 20},
-         {"intro0", "Label2", 16},
-         true},
-        {"pyramids", {pyramids}, "label3", {0, 1, 2, 3, 4, 5}, {"pyramids", "label3", 2}, true},
-        {"words", {words}, "label3", {0, 1, 2, 3, 4, 5}, {"words", "label3", 2}, true},
-        {"multiple",
-         {pyramids, {"pyramids", "label3", 0}},
-         "label3",
-         {0, 1, 2, 3},
-         {"multiple", "label3", 2},
-         true},
-        {"Welldone", throughTheQuiz(), "label3", {0, 1}, {"Welldone", "label3", 1}, true},
-        {"Wrong", wrong, "label3", {}, {"Wrong", "label3", 1}, false},
-        {"pyramidslab",
-         {pyramids, {"pyramids", "label3", 1}},
-         "label3",
-         {0, 1, 2},
-         {"pyramidslab", "label3", 0},
-         true},
-        {"pyramidsord",
-         {pyramids, {"pyramids", "label3", 3}},
-         "label3",
-         {0, 1, 2},
-         {"pyramidsord", "label3", 0},
-         true},
-        {"wordslab",
-         {words, {"words", "label3", 1}},
-         "label3",
-         {0, 1, 2},
-         {"wordslab", "label3", 0},
-         true},
-        {"wordsord",
-         {words, {"words", "label3", 3}},
-         "label3",
-         {0, 1, 2},
-         {"wordsord", "label3", 0},
-         true},
-        {"teacher",
-         {pyramids, {"pyramids", "label3", 4}},
-         "label3",
-         {0, 1, 2, 3},
-         {"teacher", "label3", 1},
-         true},
-        {"guide", {{"intro0", "Label2", 20}}, "label3", {0, 1, 2, 3}, {"guide", "label3", 1}, true},
-        {"wizard", {{"intro0", "Label2", 17}}, "label3", {0, 1}, {"wizard", "label3", 0}, true},
-        {"worksheets",
-         {{"intro0", "Label2", 18}},
-         "Label2",
-         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
-         {"worksheets", "Label2", 0},
-         true},
+        // The title keeps a frame of its own, and its Exit, heard only once the menu has
+        // switched sound on, ends the program.
+        {win::Title, {}, false, nullptr, {}, {}, {win::Title, g::title::ExitButton, -1}, {},
+         false, true},
+        // The menu's Exit shows the title over it.
+        {win::MainMenu, {Ok}, true, g::menu::Entries, menuEntries, {}, menuEntry(MenuEntry::Exit),
+         {win::Backdrop, win::Title, win::MainMenu}, true, false},
+        topic(win::PyramidsTopic, MenuEntry::Pyramids),
+        topic(win::WordsTopic, MenuEntry::WordsAndNumbers),
+        {win::Quiz, {Ok, pyramids, topicLink(win::PyramidsTopic, TopicLink::MultipleChoice)}, true,
+         g::quiz::Links, indices(0, 3), {}, {win::Quiz, g::quiz::Links, int(QuizLink::Exit)},
+         atTopic(win::PyramidsTopic), true, false},
+        {win::Results, throughTheQuiz(), true, g::results::Links, indices(0, 1), {},
+         {win::Results, g::results::Links, int(ResultsLink::Exit)}, atTopic(win::PyramidsTopic),
+         true, false},
+        // The list keeps a sizable frame of its own, its one link keeps its dark box, and its
+        // Exit closes the results too, silently.
+        {win::WrongAnswers, wrong, false, g::wrongAnswers::Links, {},
+         {{win::WrongAnswers, g::wrongAnswers::Links, int(WrongAnswersLink::Exit)}},
+         {win::WrongAnswers, g::wrongAnswers::Links, int(WrongAnswersLink::Exit)},
+         atTopic(win::PyramidsTopic), false, false},
+        activity(win::PyramidsLabelling, win::PyramidsTopic, MenuEntry::Pyramids,
+                 TopicLink::LabellingActivity),
+        activity(win::PyramidsOrdering, win::PyramidsTopic, MenuEntry::Pyramids,
+                 TopicLink::OrderingActivity),
+        activity(win::WordsLabelling, win::WordsTopic, MenuEntry::WordsAndNumbers,
+                 TopicLink::LabellingActivity),
+        activity(win::WordsOrdering, win::WordsTopic, MenuEntry::WordsAndNumbers,
+                 TopicLink::OrderingActivity),
+        pageWindow(win::PageViewer, {Ok, pyramids, topicLink(win::PyramidsTopic, TopicLink::KeyFacts)},
+                   atTopic(win::PyramidsTopic)),
+        pageWindow(win::TeachersGuide, {Ok, menuEntry(MenuEntry::TeachersGuide)}, AtMenu),
+        {win::WorksheetWizard, {Ok, menuEntry(MenuEntry::QuizWizard)}, true, g::wizard::Links,
+         indices(0, 1), {},
+         {win::WorksheetWizard, g::wizard::Links, int(WorksheetWizard::WizardLink::Exit)}, AtMenu,
+         true, false},
+        // Entry 0 of the list is the catalogue's Exit, which shows the menu anew; the paging
+        // links are not reset.
+        {win::WorksheetCatalogue, {Ok, menuEntry(MenuEntry::WorksheetCatalogue)}, true,
+         g::catalogue::List, indices(0, 24),
+         {{win::WorksheetCatalogue, g::catalogue::Links,
+           int(WorksheetCatalogue::CatalogueLink::NextPage)}},
+         {win::WorksheetCatalogue, g::catalogue::List, 0}, AtMenu, true, false},
     };
+    // clang-format on
 }
 
 // One run of the program up to a screen.
@@ -112,14 +185,9 @@ class ProgramRun {
     ProgramRun() {
         registerAllWindows(t.app());
         copyShippedQuizzes(t);
-        t.writeFile(QStringLiteral("multiple/track.txt"), " 0 \r\n");
-        t.windows().show(QString::fromLatin1(glossary::window::Title));
-        auto* ok =
-            qobject_cast<QAbstractButton*>(t.windows()
-                                               .touch(QString::fromLatin1(glossary::window::Title))
-                                               .widget(QStringLiteral("Command1")));
-        ok->click();
-        processDeferredDeletes();
+        t.writeFile(QStringLiteral("multiple/track.txt"),
+                    " 3 \r\nSheet one\r\nSheet two\r\nSheet three\r\n");
+        t.windows().show(QString::fromLatin1(win::Title));
     }
 
     void follow(const std::vector<Click>& road) {
@@ -127,58 +195,93 @@ class ProgramRun {
             click(c);
     }
     void click(const Click& c) {
-        link(c).click();
+        QWidget& w = widget(c);
+        if (auto* label = qobject_cast<Label*>(&w))
+            label->click();
+        else if (auto* button = qobject_cast<QAbstractButton*>(&w))
+            button->click();
+        else
+            throw std::runtime_error(std::string("cannot click ") + c.object);
         processDeferredDeletes();
     }
-    Label& link(const Click& c) {
-        Window* w = t.windows().loaded(QString::fromLatin1(c.window));
-        if (!w) throw std::runtime_error(std::string("not loaded: ") + c.window);
-        auto* label = qobject_cast<Label*>(w->widget(QString::fromLatin1(c.object), c.index));
-        if (!label) throw std::runtime_error(std::string("no link ") + c.object);
+    QWidget& widget(const Click& c) {
+        QWidget* w = window(c.window).widget(QString::fromLatin1(c.object), c.index);
+        if (!w) throw std::runtime_error(std::string("no widget ") + c.object);
+        return *w;
+    }
+    Label& link(const char* window, const char* group, int index) {
+        auto* label = qobject_cast<Label*>(&widget({window, group, index}));
+        if (!label) throw std::runtime_error(std::string("not a link: ") + group);
         return *label;
     }
-    Window& window(const char* name) { return *t.windows().loaded(QString::fromLatin1(name)); }
+    Window& window(const char* name) {
+        Window* w = t.windows().loaded(QString::fromLatin1(name));
+        if (!w) throw std::runtime_error(std::string("not loaded: ") + name);
+        return *w;
+    }
 
-    // What a pupil could tell apart after a command: which windows are up, what was heard
-    // and what was said.
-    QStringList outcome() {
+    // The windows loaded, in a fixed order, each marked + when shown.
+    QStringList loadedWindows() {
         QStringList seen;
-        for (const char* name : {"Titlefrm", "intro0", "pyramids", "words", "multiple", "Welldone",
-                                 "Wrong", "pyramidslab", "pyramidsord", "wordslab", "wordsord",
-                                 "teacher", "guide", "wizard", "worksheets"}) {
+        for (const char* name :
+             {win::Backdrop, win::Title, win::MainMenu, win::PyramidsTopic, win::WordsTopic,
+              win::Quiz, win::Results, win::WrongAnswers, win::PyramidsLabelling,
+              win::PyramidsOrdering, win::WordsLabelling, win::WordsOrdering, win::PageViewer,
+              win::TeachersGuide, win::WorksheetWizard, win::WorksheetCatalogue}) {
             const Window* w = t.windows().loaded(QString::fromLatin1(name));
             if (w)
                 seen << QString::fromLatin1(name) +
                             (w->isVisible() ? QStringLiteral("+") : QStringLiteral("-"));
         }
-        seen << t.sound.played << t.messages.texts();
         return seen;
+    }
+    // What a pupil could tell apart after a command: which windows are up, what was heard
+    // and said, and whether the program ended.
+    QStringList outcome() {
+        return loadedWindows() << t.sound.played << t.messages.texts()
+                               << QStringLiteral("ended %1 times").arg(t.display.quitCalls);
     }
 
     TestApp t;
 };
 
-// A real pointer move over a spot of the window's own surface where no control lies.
+// A real pointer move over spots of the window's own surface where no control lies: two of
+// them, since the window system drops a move to where the pointer already is.
 void pointerOverBackground(Window& w) {
-    QPoint spot(-1, -1);
-    for (int y = 2; y < w.height() && spot.x() < 0; y += 8)
-        for (int x = 2; x < w.width() && spot.x() < 0; x += 8)
-            if (!w.childAt(x, y)) spot = QPoint(x, y);
-    ASSERT_GE(spot.x(), 0) << "no bare background on " << w.objectName().toStdString();
-    QMouseEvent move(QEvent::MouseMove, spot, w.mapToGlobal(spot), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(&w, &move);
+    QList<QPoint> spots;
+    for (int y = 2; y < w.height() && spots.size() < 2; y += 8)
+        for (int x = 2; x < w.width() && spots.size() < 2; x += 8)
+            if (!w.childAt(x, y)) spots << QPoint(x, y);
+    ASSERT_EQ(spots.size(), 2) << "no bare background on " << w.objectName().toStdString();
+    for (QPoint spot : spots)
+        QTest::mouseMove(w.windowHandle(), spot);
+}
+
+std::string text(const QStringList& list) {
+    return list.join(QStringLiteral(" | ")).toStdString();
 }
 
 void PrintTo(const ScreenRules& s, std::ostream* os) {
     *os << s.window;
 }
 
-class SharedRules : public ::testing::TestWithParam<ScreenRules> {};
+class SharedRules : public ::testing::TestWithParam<ScreenRules> {
+  protected:
+    // Every hovered link is clear and every kept one still lit.
+    void expectClearedBackground(ProgramRun& run, const std::string& after) {
+        const ScreenRules& s = GetParam();
+        for (int i : s.hovered)
+            EXPECT_FALSE(run.link(s.window, s.links, i).isOpaque())
+                << s.window << " link " << i << " after " << after;
+        for (const Click& c : s.keptLit)
+            EXPECT_TRUE(run.link(c.window, c.object, c.index).isOpaque())
+                << s.window << " " << c.object << "(" << c.index << ") after " << after;
+    }
+};
 
 TEST_P(SharedRules, CommonFrame) {
     const ScreenRules& s = GetParam();
-    if (!s.commonFrame) GTEST_SKIP() << s.window << " keeps a sizable frame of its own";
+    if (!s.commonFrame) GTEST_SKIP() << s.window << " keeps a frame of its own";
     ProgramRun run;
     run.t.display.screen = QSizeF(15360, 11520);
     run.follow(s.road);
@@ -194,36 +297,61 @@ TEST_P(SharedRules, CommonFrame) {
 
 TEST_P(SharedRules, HoverLightsOneLinkAndTheBackgroundClearsThem) {
     const ScreenRules& s = GetParam();
-    if (s.hovered.empty()) GTEST_SKIP() << s.window << " has one link and no hover";
+    if (s.hovered.empty() && s.keptLit.empty()) GTEST_SKIP() << s.window << " has no links";
     ProgramRun run;
     run.follow(s.road);
     Window& w = run.window(s.window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    for (int i : s.hovered)
+        EXPECT_TRUE(run.link(s.window, s.links, i).isOpaque()) << "link " << i << " starts lit";
+    pointerOverBackground(w);
+    expectClearedBackground(run, "the background");
+    int lighted = 0;
     for (int lit : s.hovered) {
-        Label& link = run.link({s.window, s.links, lit});
-        if (!link.isVisible()) continue;
-        emit link.mouseMove(MouseArgs{});
-        EXPECT_TRUE(link.isOpaque()) << s.window << " link " << lit;
-        pointerOverBackground(w);
+        Label& link = run.link(s.window, s.links, lit);
+        // A hidden or greyed link takes no pointer.
+        if (!link.isVisible() || !link.isEnabled()) continue;
+        const QPoint centre = link.mapTo(&w, link.rect().center());
+        ASSERT_EQ(w.childAt(centre), &link) << s.window << " link " << lit << " is covered";
+        QTest::mouseMove(w.windowHandle(), centre);
+        ++lighted;
         for (int other : s.hovered)
-            EXPECT_FALSE(run.link({s.window, s.links, other}).isOpaque())
-                << s.window << " link " << other << " after the background";
+            EXPECT_EQ(run.link(s.window, s.links, other).isOpaque(), other == lit)
+                << s.window << " link " << other << " with the pointer on " << lit;
+        pointerOverBackground(w);
+        expectClearedBackground(run, "leaving link " + std::to_string(lit));
     }
+    EXPECT_EQ(lighted > 0, !s.hovered.empty());
 }
 
 TEST_P(SharedRules, TheCloseButtonDoesWhatExitDoes) {
     const ScreenRules& s = GetParam();
+    const QStringList heard = s.exitClicks ? QStringList{ClickSound} : QStringList{};
     ProgramRun byExit;
     byExit.follow(s.road);
     const QStringList before = byExit.outcome();
+    const qsizetype soundsBefore = byExit.t.sound.played.size();
     byExit.click(s.exit);
+    EXPECT_EQ(text(byExit.t.sound.played.mid(soundsBefore)), text(heard));
+    EXPECT_NE(byExit.outcome(), before) << "Exit must have done something";
 
     ProgramRun byClose;
     byClose.follow(s.road);
-    byClose.window(s.window).closeButtonPressed();
+    const qsizetype soundsBeforeClose = byClose.t.sound.played.size();
+    ASSERT_EQ(byClose.t.display.quitCalls, 0);
+    // What the window system sends when the caption bar's close button is pressed.
+    byClose.window(s.window).close();
     processDeferredDeletes();
-
-    EXPECT_EQ(byClose.outcome(), byExit.outcome());
-    EXPECT_NE(byExit.outcome(), before) << "Exit must have done something";
+    EXPECT_EQ(text(byClose.t.sound.played.mid(soundsBeforeClose)), text(heard));
+    QStringList remain;
+    for (const char* name : s.remain)
+        remain << QString::fromLatin1(name) + QStringLiteral("+");
+    remain.sort();
+    QStringList loaded = byClose.loadedWindows();
+    loaded.sort();
+    EXPECT_EQ(text(loaded), text(remain)) << "after closing " << s.window;
+    EXPECT_EQ(byClose.t.display.quitCalls, s.endsProgram ? 1 : 0);
+    EXPECT_EQ(text(byClose.outcome()), text(byExit.outcome()));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryScreen, SharedRules, ::testing::ValuesIn(screens()),

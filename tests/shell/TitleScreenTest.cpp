@@ -101,12 +101,6 @@ TEST_F(TitleScreenTest, OkOpensTheMenuUnloadsItselfAndClicksAfterwards) {
     EXPECT_EQ(t.sound.played, (QStringList{ClickSound, ClickSound}));
 }
 
-TEST_F(TitleScreenTest, CaptionBarCloseOnTheTitleEndsTheProgram) {
-    title().showWindow();
-    title().close();
-    EXPECT_EQ(t.display.quitCalls, 1);
-}
-
 TEST(SetFrame, AppliesTheCommonFrameWithOrWithoutATintedPanel) {
     TestApp t;
     t.display.screen = QSizeF(10245, 7680);

@@ -3,9 +3,6 @@
 #include "model/QuestionFile.h"
 #include "platform/SequentialFile.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-
 using namespace av;
 using namespace av::test;
 
@@ -283,18 +280,6 @@ TEST_F(QuizScreenTest, ExitPassesNothingOnAndStillClicks) {
     EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
     EXPECT_EQ(t.sound.played.last(), Click);
     processDeferredDeletes();
-}
-
-TEST_F(QuizScreenTest, LinksLightUpUnderThePointerAndClearOverTheWindow) {
-    QuizScreen& quiz = openQuiz();
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(&quiz, &move);
-    for (const auto& [i, link] : quiz.links())
-        EXPECT_FALSE(link->isOpaque()) << i;
-    emit quiz.link(QuizLink::Exit).mouseMove(MouseArgs{});
-    EXPECT_TRUE(quiz.link(QuizLink::Exit).isOpaque());
-    EXPECT_FALSE(quiz.link(QuizLink::NextQuestion).isOpaque());
 }
 
 } // namespace

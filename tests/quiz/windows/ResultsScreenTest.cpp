@@ -221,11 +221,4 @@ TEST_F(ResultsScreenTest, ExitClosesTheWrongAnswersToo) {
     EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
 }
 
-TEST_F(ResultsScreenTest, CaptionBarCloseRunsExit) {
-    takeQuiz({1});
-    results().closeButtonPressed();
-    EXPECT_FALSE(loaded(ResultsScreen::Name));
-    EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
-}
-
 } // namespace

@@ -1,8 +1,5 @@
 #include "QuizFixture.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-
 using namespace av;
 using namespace av::test;
 
@@ -55,24 +52,6 @@ TEST_F(WrongAnswersTest, ExitClosesTheResultsSilently) {
     EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
     EXPECT_FALSE(loaded(ResultsScreen::Name));
     EXPECT_TRUE(t.sound.played.isEmpty());
-}
-
-TEST_F(WrongAnswersTest, ExitLinkKeepsItsDarkBox) {
-    takeQuiz({2});
-    WrongAnswersScreen& w = wrongAnswers();
-    w.showWindow();
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(&w, &move);
-    EXPECT_TRUE(w.link(WrongAnswersLink::Exit).isOpaque());
-}
-
-TEST_F(WrongAnswersTest, CaptionBarCloseRunsExit) {
-    takeQuiz({2});
-    results().link(ResultsLink::NextStep).click();
-    wrongAnswers().closeButtonPressed();
-    EXPECT_FALSE(loaded(WrongAnswersScreen::Name));
-    EXPECT_FALSE(loaded(ResultsScreen::Name));
 }
 
 } // namespace

@@ -131,18 +131,4 @@ TEST_F(CatalogueTest, ExitShowsTheMainMenuAnew) {
     EXPECT_FALSE(catalogue().editMode.isChecked()) << "the modes start unticked again";
 }
 
-TEST_F(CatalogueTest, EntriesAndExitFollowTheHoverConvention) {
-    writeRegister(registerNames(3));
-    WorksheetCatalogue& w = catalogue();
-    w.showWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QTest::mouseMove(&w, QPoint(400, 300));
-    for (int j = 0; j <= 24; ++j)
-        EXPECT_FALSE(w.entry(j).isOpaque()) << j;
-    EXPECT_TRUE(w.link(CatalogueLink::NextPage).isOpaque()) << "the paging labels are not reset";
-    emit w.entry(2).mouseMove(MouseArgs{});
-    EXPECT_TRUE(w.entry(2).isOpaque());
-    EXPECT_FALSE(w.entry(1).isOpaque());
-}
-
 } // namespace

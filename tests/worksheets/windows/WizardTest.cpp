@@ -236,16 +236,4 @@ TEST_F(WizardTest, ExitDiscardsTheEntries) {
     EXPECT_EQ(allFiles(), QStringList{QStringLiteral("multiple/track.txt")});
 }
 
-TEST_F(WizardTest, LinksFollowTheHoverConvention) {
-    WorksheetWizard& w = wizard();
-    w.showWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QTest::mouseMove(&w, QPoint(790, 5));
-    EXPECT_FALSE(w.link(WizardLink::Exit).isOpaque());
-    EXPECT_FALSE(w.link(WizardLink::SaveWorksheet).isOpaque());
-    emit w.link(WizardLink::SaveWorksheet).mouseMove(MouseArgs{});
-    EXPECT_TRUE(w.link(WizardLink::SaveWorksheet).isOpaque());
-    EXPECT_FALSE(w.link(WizardLink::Exit).isOpaque());
-}
-
 } // namespace
