@@ -6,6 +6,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtServices.h"
+#include "shell/Glossary.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -17,6 +18,7 @@
 namespace {
 
 using namespace av;
+namespace win = av::glossary::window;
 
 class SilentSound : public SoundService {
   public:
@@ -72,7 +74,7 @@ struct Rig {
 // One pointer move's handler: the label's centre jumps to the pointer.
 void DragStep(benchmark::State& state) {
     Rig rig;
-    ActivityWindow& w = rig.open("pyramidsord");
+    ActivityWindow& w = rig.open(win::PyramidsOrdering);
     float dx = 600;
     for (auto _ : state) {
         w.onLabelDragged(0, MouseArgs{1, 0, w.draggableLabels[0].Width() / 2 + dx, 400});
@@ -85,7 +87,7 @@ BENCHMARK(DragStep)->Unit(benchmark::kMicrosecond);
 // One release: every capture test, a snap and its sound, and the count of placed pairs.
 void DropStep(benchmark::State& state) {
     Rig rig;
-    ActivityWindow& w = rig.open("pyramidsord");
+    ActivityWindow& w = rig.open(win::PyramidsOrdering);
     for (auto _ : state) {
         w.draggableLabels[0].setPosition(7700, 1850);
         w.onLabelDropped(0, MouseArgs{1, 0, 0, 0});
@@ -133,13 +135,13 @@ void Drag1000Moves(benchmark::State& state, const char* name) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["paints_per_move"] = double(paints) / (double(state.iterations()) * 1000);
 }
-BENCHMARK_CAPTURE(Drag1000Moves, pyramidsord, "pyramidsord")
+BENCHMARK_CAPTURE(Drag1000Moves, pyramidsord, win::PyramidsOrdering)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK_CAPTURE(Drag1000Moves, pyramidslab, "pyramidslab")
+BENCHMARK_CAPTURE(Drag1000Moves, pyramidslab, win::PyramidsLabelling)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK_CAPTURE(Drag1000Moves, wordslab, "wordslab")
+BENCHMARK_CAPTURE(Drag1000Moves, wordslab, win::WordsLabelling)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

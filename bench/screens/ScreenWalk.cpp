@@ -8,9 +8,12 @@
 #include "quiz/QuizScreen.h"
 #include "quiz/ResultsScreen.h"
 #include "quiz/WrongAnswersScreen.h"
+#include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
 #include "worksheets/WorksheetCatalogue.h"
 #include "worksheets/WorksheetWizard.h"
+
+namespace win = av::glossary::window;
 
 namespace av::bench {
 namespace {
@@ -22,7 +25,7 @@ template <class W> W& loaded(Program& program, const QString& name) {
 }
 
 MainMenu& menu(Program& p) {
-    return loaded<MainMenu>(p, QStringLiteral("intro0"));
+    return loaded<MainMenu>(p, QString::fromLatin1(win::MainMenu));
 }
 
 } // namespace
@@ -49,35 +52,36 @@ void ScreenWalk::pageStep(Kind kind, const QString& label, const QString& window
 }
 
 void ScreenWalk::stepFromTitle() {
-    step(Kind::ScreenOpen, QStringLiteral("main menu"), QStringLiteral("intro0"),
-         [&] { loaded<TitleScreen>(m_program, QStringLiteral("Titlefrm")).onOkClicked(); });
+    step(Kind::ScreenOpen, QStringLiteral("main menu"), QString::fromLatin1(win::MainMenu),
+         [&] { loaded<TitleScreen>(m_program, QString::fromLatin1(win::Title)).onOkClicked(); });
 }
 
 void ScreenWalk::run() {
-    topic(5, QStringLiteral("pyramids"));
-    topic(6, QStringLiteral("words"));
+    topic(MenuEntry::Pyramids, win::PyramidsTopic, win::PyramidsLabelling, win::PyramidsOrdering);
+    topic(MenuEntry::WordsAndNumbers, win::WordsTopic, win::WordsLabelling, win::WordsOrdering);
     guide();
     teacherEntries();
 }
 
-void ScreenWalk::topic(int menuEntry, const QString& name) {
+void ScreenWalk::topic(MenuEntry entry, const char* topicName, const char* labelling,
+                       const char* ordering) {
+    const QString name = QString::fromLatin1(topicName);
     step(Kind::ScreenOpen, QStringLiteral("topic screen"), name,
-         [&] { menu(m_program).onEntryClicked(MenuEntry(menuEntry)); });
-    pages(QStringLiteral("key facts"), 4, name, 2);
-    pages(QStringLiteral("teacher's notes"), 5, name, 2);
+         [&] { menu(m_program).onEntryClicked(entry); });
+    pages(QStringLiteral("key facts"), TopicLink::KeyFacts, name, 2);
+    pages(QStringLiteral("teacher's notes"), TopicLink::TeachersNotes, name, 2);
     quiz(name);
-    activity(name, name + QStringLiteral("lab"), 1, true);
-    activity(name, name + QStringLiteral("ord"), 3, false);
-    step(Kind::Step, {}, QStringLiteral("intro0"),
+    activity(name, QString::fromLatin1(labelling), TopicLink::LabellingActivity, true);
+    activity(name, QString::fromLatin1(ordering), TopicLink::OrderingActivity, false);
+    step(Kind::Step, {}, QString::fromLatin1(win::MainMenu),
          [&] { loaded<TopicScreen>(m_program, name).onLinkClicked(TopicLink::Exit); });
 }
 
-void ScreenWalk::pages(const QString& label, int topicLink, const QString& topicName, int turns) {
-    const QString viewer = QStringLiteral("teacher");
+void ScreenWalk::pages(const QString& label, TopicLink link, const QString& topicName, int turns) {
+    const QString viewer = QString::fromLatin1(win::PageViewer);
     auto pagesOf = [&]() -> PageWindow& { return loaded<PageWindow>(m_program, viewer); };
-    pageStep(Kind::ScreenOpen, label, viewer, [&] {
-        loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink(topicLink));
-    });
+    pageStep(Kind::ScreenOpen, label, viewer,
+             [&] { loaded<TopicScreen>(m_program, topicName).onLinkClicked(link); });
     for (int i = 0; i < turns; ++i)
         pageStep(Kind::PageTurn, QStringLiteral("page turn, new page"), viewer,
                  [&] { pagesOf().onLinkClicked(PageWindow::NextLink); });
@@ -90,34 +94,36 @@ void ScreenWalk::pages(const QString& label, int topicLink, const QString& topic
 }
 
 void ScreenWalk::quiz(const QString& topicName) {
-    const QString quiz = QStringLiteral("multiple");
+    const QString quiz = QString::fromLatin1(win::Quiz);
     step(Kind::ScreenOpen, QStringLiteral("quiz"), quiz, [&] {
         loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink::MultipleChoice);
     });
     for (int q = 1; q < 10; ++q)
         step(Kind::ScreenOpen, QStringLiteral("quiz, next question"), quiz,
              [&] { loaded<QuizScreen>(m_program, quiz).onLinkClicked(QuizLink::NextQuestion); });
-    step(Kind::ScreenOpen, QStringLiteral("results"), QStringLiteral("Welldone"),
+    step(Kind::ScreenOpen, QStringLiteral("results"), QString::fromLatin1(win::Results),
          [&] { loaded<QuizScreen>(m_program, quiz).onLinkClicked(QuizLink::NextQuestion); });
-    step(Kind::ScreenOpen, QStringLiteral("wrong answers"), QStringLiteral("Wrong"), [&] {
-        loaded<ResultsScreen>(m_program, QStringLiteral("Welldone"))
-            .onLinkClicked(ResultsLink::NextStep);
-    });
+    step(Kind::ScreenOpen, QStringLiteral("wrong answers"), QString::fromLatin1(win::WrongAnswers),
+         [&] {
+             loaded<ResultsScreen>(m_program, QString::fromLatin1(win::Results))
+                 .onLinkClicked(ResultsLink::NextStep);
+         });
     step(Kind::Step, {}, topicName, [&] {
-        loaded<WrongAnswersScreen>(m_program, QStringLiteral("Wrong"))
+        loaded<WrongAnswersScreen>(m_program, QString::fromLatin1(win::WrongAnswers))
             .onLinkClicked(WrongAnswersLink::Exit);
     });
 }
 
-void ScreenWalk::activity(const QString& topicName, const QString& window, int link, bool score) {
+void ScreenWalk::activity(const QString& topicName, const QString& window, TopicLink link,
+                          bool score) {
     step(Kind::ScreenOpen, QStringLiteral("activity"), window,
-         [&] { loaded<TopicScreen>(m_program, topicName).onLinkClicked(TopicLink(link)); });
+         [&] { loaded<TopicScreen>(m_program, topicName).onLinkClicked(link); });
     if (score) {
-        step(Kind::ScreenOpen, QStringLiteral("results"), QStringLiteral("Welldone"), [&] {
+        step(Kind::ScreenOpen, QStringLiteral("results"), QString::fromLatin1(win::Results), [&] {
             loaded<ActivityWindow>(m_program, window).onLinkClicked(ActivityLink::CheckScore);
         });
         step(Kind::Step, {}, window, [&] {
-            loaded<ResultsScreen>(m_program, QStringLiteral("Welldone"))
+            loaded<ResultsScreen>(m_program, QString::fromLatin1(win::Results))
                 .onLinkClicked(ResultsLink::Exit);
         });
     }
@@ -126,7 +132,7 @@ void ScreenWalk::activity(const QString& topicName, const QString& window, int l
 }
 
 void ScreenWalk::guide() {
-    const QString guide = QStringLiteral("guide");
+    const QString guide = QString::fromLatin1(win::TeachersGuide);
     auto guideWindow = [&]() -> PageWindow& { return loaded<PageWindow>(m_program, guide); };
     pageStep(Kind::ScreenOpen, QStringLiteral("teachers' guide"), guide,
              [&] { menu(m_program).onEntryClicked(MenuEntry::TeachersGuide); });
@@ -138,27 +144,30 @@ void ScreenWalk::guide() {
                  [&] { guideWindow().onLinkClicked(PageWindow::PreviousLink); });
     pageStep(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), guide,
              [&] { guideWindow().pageBox.update(); });
-    step(Kind::Step, {}, QStringLiteral("intro0"),
+    step(Kind::Step, {}, QString::fromLatin1(win::MainMenu),
          [&] { guideWindow().onLinkClicked(PageWindow::ExitLink); });
 }
 
 void ScreenWalk::teacherEntries() {
-    const QString viewer = QStringLiteral("teacher");
+    const QString viewer = QString::fromLatin1(win::PageViewer);
     pageStep(Kind::ScreenOpen, QStringLiteral("acknowledgments"), viewer,
              [&] { menu(m_program).onEntryClicked(MenuEntry::Acknowledgments); });
     settle(200); // the logo turns
-    step(Kind::Step, {}, QStringLiteral("intro0"),
+    step(Kind::Step, {}, QString::fromLatin1(win::MainMenu),
          [&] { loaded<PageWindow>(m_program, viewer).onLinkClicked(PageWindow::ExitLink); });
-    step(Kind::ScreenOpen, QStringLiteral("worksheet wizard"), QStringLiteral("wizard"),
+    step(Kind::ScreenOpen, QStringLiteral("worksheet wizard"),
+         QString::fromLatin1(win::WorksheetWizard),
          [&] { menu(m_program).onEntryClicked(MenuEntry::QuizWizard); });
-    step(Kind::Step, {}, QStringLiteral("intro0"), [&] {
-        loaded<WorksheetWizard>(m_program, QStringLiteral("wizard"))
+    step(Kind::Step, {}, QString::fromLatin1(win::MainMenu), [&] {
+        loaded<WorksheetWizard>(m_program, QString::fromLatin1(win::WorksheetWizard))
             .onLinkClicked(WorksheetWizard::WizardLink::Exit);
     });
-    step(Kind::ScreenOpen, QStringLiteral("worksheet catalogue"), QStringLiteral("worksheets"),
+    step(Kind::ScreenOpen, QStringLiteral("worksheet catalogue"),
+         QString::fromLatin1(win::WorksheetCatalogue),
          [&] { menu(m_program).onEntryClicked(MenuEntry::WorksheetCatalogue); });
-    step(Kind::ScreenOpen, QStringLiteral("main menu"), QStringLiteral("intro0"), [&] {
-        loaded<WorksheetCatalogue>(m_program, QStringLiteral("worksheets")).onExitClicked();
+    step(Kind::ScreenOpen, QStringLiteral("main menu"), QString::fromLatin1(win::MainMenu), [&] {
+        loaded<WorksheetCatalogue>(m_program, QString::fromLatin1(win::WorksheetCatalogue))
+            .onExitClicked();
     });
 }
 

@@ -2,6 +2,9 @@
 
 #include "FrameClock.h"
 
+#include "menu/MainMenu.h"
+#include "menu/TopicScreen.h"
+
 #include <QString>
 #include <functional>
 #include <map>
@@ -39,10 +42,11 @@ class ScreenWalk {
     // A step into a page window: timed to the frame that shows its page.
     void pageStep(Kind kind, const QString& label, const QString& window,
                   const std::function<void()>& command);
-    void topic(int menuEntry, const QString& name);
-    void pages(const QString& label, int topicLink, const QString& topicName, int turns);
+    // A topic by its menu entry and window, with the windows of its two activities.
+    void topic(MenuEntry entry, const char* name, const char* labelling, const char* ordering);
+    void pages(const QString& label, TopicLink link, const QString& topicName, int turns);
     void quiz(const QString& topicName);
-    void activity(const QString& topicName, const QString& window, int link, bool score);
+    void activity(const QString& topicName, const QString& window, TopicLink link, bool score);
     void guide();
     void teacherEntries();
 

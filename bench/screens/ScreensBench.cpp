@@ -8,6 +8,7 @@
 #include "Stats.h"
 
 #include "program/Program.h"
+#include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <memory>
 
 using namespace av::bench;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -91,7 +93,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     av::Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
     FrameClock clock;
-    const double title = clock.time([&] { program.start(); }, QStringLiteral("Titlefrm"));
+    const double title = clock.time([&] { program.start(); }, QString::fromLatin1(win::Title));
     settle(100);
     const double atTitle = statusMb("VmRSS:");
     ScreenWalk walk(program);

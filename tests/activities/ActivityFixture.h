@@ -4,6 +4,7 @@
 
 #include "activities/ActivityWindow.h"
 #include "activities/ActivityWindows.h"
+#include "shell/Glossary.h"
 
 #include <QTest>
 #include <QWindow>
@@ -22,7 +23,7 @@ struct ResultsSeen {
 class ResultsStandIn : public Screen {
   public:
     ResultsStandIn(App& app, ResultsSeen& seen)
-        : Screen(app, QStringLiteral("Welldone")), m_seen(seen) {}
+        : Screen(app, QString::fromLatin1(glossary::window::Results)), m_seen(seen) {}
     void onLoad() override {
         ++m_seen.loads;
         m_seen.score = state().scoreState.score;
@@ -37,7 +38,7 @@ class ActivityTest : public ::testing::Test {
   protected:
     void SetUp() override {
         registerActivityWindows(t.app());
-        t.windows().define(QStringLiteral("Welldone"),
+        t.windows().define(QString::fromLatin1(glossary::window::Results),
                            [this] { return new ResultsStandIn(t.app(), results); });
         t.state().soundOn = 1;
     }

@@ -1,14 +1,16 @@
 #include "ActivityFixture.h"
+#include "shell/Glossary.h"
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
 using DragDropTest = ActivityTest;
 
 TEST_F(DragDropTest, DraggingCentresTheLabelOnThePointerInSinglePrecision) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     Label& label = w.draggableLabels[1]; // starts at (2160, 7200), pixel-aligned
     press(w, centreOf(label));
     moveTo(w, QPoint(256, 254));
@@ -29,7 +31,7 @@ TEST_F(DragDropTest, DraggingCentresTheLabelOnThePointerInSinglePrecision) {
 }
 
 TEST_F(DragDropTest, OnlyTheLeftButtonAloneDrags) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     for (int button : {0, 2, 3, 4, 5}) {
         w.onLabelDragged(0, MouseArgs{button, 0, 5000, 5000});
         EXPECT_FLOAT_EQ(w.draggableLabels[0].Left(), 7920) << button;
@@ -38,7 +40,7 @@ TEST_F(DragDropTest, OnlyTheLeftButtonAloneDrags) {
 }
 
 TEST_F(DragDropTest, ACornerInsideTheCaptureAreaSnapsWithOneThud) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     dropAt(w, 1, 4000, 3500);
     EXPECT_FLOAT_EQ(w.draggableLabels[1].Left(), 3840);
     EXPECT_FLOAT_EQ(w.draggableLabels[1].Top(), 3480);
@@ -52,7 +54,7 @@ TEST_F(DragDropTest, ACornerInsideTheCaptureAreaSnapsWithOneThud) {
 }
 
 TEST_F(DragDropTest, TheCaptureBoundsAreExclusive) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     dropAt(w, 1, 2932.5f, 3500);
     EXPECT_FLOAT_EQ(w.draggableLabels[1].Left(), 2932.5f);
     EXPECT_FLOAT_EQ(w.draggableLabels[1].Top(), 3500);
@@ -78,7 +80,7 @@ TEST_F(DragDropTest, TheCaptureBoundsAreExclusive) {
 }
 
 TEST_F(DragDropTest, OverlappingHomeBoxesGoToTheLowerIndex) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     dropAt(w, 0, 3500, 7200);
     EXPECT_FLOAT_EQ(w.draggableLabels[0].Left(), 2160); // home box 1, not 3 at 4080
     EXPECT_FLOAT_EQ(w.draggableLabels[0].Top(), 7200);
@@ -95,7 +97,7 @@ TEST_F(DragDropTest, OverlappingHomeBoxesGoToTheLowerIndex) {
 }
 
 TEST_F(DragDropTest, OrderingWindowsTestTheBoxesInIndexOrder) {
-    ActivityWindow& w = open(QStringLiteral("wordsord"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsOrdering));
     dropAt(w, 0, 960, 6300); // home boxes 4 (Top 5520) and 2 (Top 6600) both reach it
     EXPECT_FLOAT_EQ(w.draggableLabels[0].Left(), 960);
     EXPECT_FLOAT_EQ(w.draggableLabels[0].Top(), 6600);
@@ -113,7 +115,7 @@ TEST_F(DragDropTest, OrderingWindowsTestTheBoxesInIndexOrder) {
 }
 
 TEST_F(DragDropTest, ThePassGoesOnAfterACaptureAndMayCaptureAgain) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     // Home box 3 moved near target box 0, so the snapped corner lies in its area as well.
     w.homeBoxes[3].setPosition(3940, 3580);
     dropAt(w, 1, 4000, 3500);
@@ -123,7 +125,7 @@ TEST_F(DragDropTest, ThePassGoesOnAfterACaptureAndMayCaptureAgain) {
 }
 
 TEST_F(DragDropTest, PressAndReleaseWithoutMovingSnapsAgain) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     dragInto(w, 0, 0);
     ASSERT_FLOAT_EQ(w.draggableLabels[0].Left(), 3840);
     ASSERT_EQ(thuds(), 1);
@@ -140,7 +142,7 @@ TEST_F(DragDropTest, PressAndReleaseWithoutMovingSnapsAgain) {
 }
 
 TEST_F(DragDropTest, ARightButtonDragMovesNothingButStillDrops) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     w.draggableLabels[0].setPosition(4000, 3500);
     const QPoint from = centreOf(w.draggableLabels[0]);
     press(w, from, Qt::RightButton);
@@ -154,7 +156,7 @@ TEST_F(DragDropTest, ARightButtonDragMovesNothingButStillDrops) {
 }
 
 TEST_F(DragDropTest, ALabelReleasedElsewhereStaysSilently) {
-    ActivityWindow& w = open(QStringLiteral("pyramidslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::PyramidsLabelling));
     drag(w, 3, QPoint(100, 400));
     EXPECT_FLOAT_EQ(w.draggableLabels[3].Left(), 8940 + 15 * (100 - 596) - 1425.0f);
     EXPECT_FLOAT_EQ(w.draggableLabels[3].Top(), 7080 + 15 * (400 - 472) - 367.5f);
@@ -183,7 +185,7 @@ class PaintSpy : public QObject {
 };
 
 TEST_F(DragDropTest, MovingALabelRepaintsOnlyWhereItWasAndWhereItGoes) {
-    ActivityWindow& w = open(QStringLiteral("pyramidslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::PyramidsLabelling));
     QCoreApplication::processEvents();
     const QRect before = w.draggableLabels[0].geometry();
     PaintSpy spy(w);

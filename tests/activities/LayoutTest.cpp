@@ -1,20 +1,20 @@
 #include "ActivityFixture.h"
 
-#include "WindowAccess.h"
-
 #include "shell/Glossary.h"
 
 #include <algorithm>
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
 using LayoutTest = ActivityTest;
 
-const QStringList AllNames = {QStringLiteral("wordslab"), QStringLiteral("pyramidslab"),
-                              QStringLiteral("wordsord"), QStringLiteral("pyramidsord")};
+const QStringList AllNames = {
+    QString::fromLatin1(win::WordsLabelling), QString::fromLatin1(win::PyramidsLabelling),
+    QString::fromLatin1(win::WordsOrdering), QString::fromLatin1(win::PyramidsOrdering)};
 
 // The captions of the given labels, sorted by one coordinate.
 QStringList readingOrder(const Group<Label>& group, bool byTop) {
@@ -96,7 +96,7 @@ TEST_F(LayoutTest, TheCommandsAreTheSameInEveryActivity) {
 TEST_F(LayoutTest, WordslabSumsAnswersAndSwappedPictures) {
     t.pictures.setSize(QStringLiteral("Images\\sum2.jpg"), QSizeF(3000, 2595));
     t.pictures.setSize(QStringLiteral("Images\\sum3.jpg"), QSizeF(3600, 1890));
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     EXPECT_EQ(readingOrder(w.draggableLabels, false),
               (QStringList{QStringLiteral("101000"), QStringLiteral("112"), QStringLiteral("1023"),
                            QStringLiteral("26")}));
@@ -125,7 +125,7 @@ TEST_F(LayoutTest, WordslabSumsAnswersAndSwappedPictures) {
 }
 
 TEST_F(LayoutTest, PyramidslabHasFourPointerLinesAndNoIndexTwo) {
-    ActivityWindow& w = open(QStringLiteral("pyramidslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::PyramidsLabelling));
     EXPECT_EQ(w.lines.size(), 4);
     EXPECT_FALSE(w.lines.contains(2));
     EXPECT_EQ(w.widget(QString::fromLatin1(glossary::activity::Lines), 2), nullptr);
@@ -148,7 +148,7 @@ TEST_F(LayoutTest, PyramidslabHasFourPointerLinesAndNoIndexTwo) {
 }
 
 TEST_F(LayoutTest, OrderingColumnsReadInTheirShuffledAndCorrectOrders) {
-    ActivityWindow& w = open(QStringLiteral("wordsord"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsOrdering));
     QStringList steps;
     std::vector<int> byTop = {0, 1, 2, 3, 4};
     std::sort(byTop.begin(), byTop.end(),
@@ -162,7 +162,7 @@ TEST_F(LayoutTest, OrderingColumnsReadInTheirShuffledAndCorrectOrders) {
     const QStringList start = readingOrder(w.draggableLabels, true);
     EXPECT_EQ(start, (QStringList{steps[3], steps[1], steps[2], steps[4], steps[0]}));
 
-    ActivityWindow& p = open(QStringLiteral("pyramidsord"));
+    ActivityWindow& p = open(QString::fromLatin1(win::PyramidsOrdering));
     std::vector<int> pyramidTop = {0, 1, 2, 3, 4, 5};
     std::sort(pyramidTop.begin(), pyramidTop.end(),
               [&](int a, int b) { return p.targetBoxes[a].Top() < p.targetBoxes[b].Top(); });
@@ -180,8 +180,8 @@ TEST_F(LayoutTest, OrderingColumnsReadInTheirShuffledAndCorrectOrders) {
 }
 
 TEST_F(LayoutTest, OrderingTextsAndMarkers) {
-    for (const auto& [name, ending] : {std::pair{"wordsord", "for making paper. "},
-                                       std::pair{"pyramidsord", "build a pyramid. "}}) {
+    for (const auto& [name, ending] : {std::pair{win::WordsOrdering, "for making paper. "},
+                                       std::pair{win::PyramidsOrdering, "build a pyramid. "}}) {
         ActivityWindow& w = open(QString::fromLatin1(name));
         const Label& instruction = w.text(glossary::activity::OrderingInstruction);
         EXPECT_TRUE(instruction.caption().endsWith(QString::fromLatin1(ending))) << name;
@@ -217,8 +217,8 @@ TEST_F(LayoutTest, LabelsPassOverBoxesLinesAndPicturesWhichLieBeneathEverything)
             EXPECT_LT(stackPlace(*image), stackPlace(w.heading));
     }
     // The step markers lie above the labels in wordsord only.
-    ActivityWindow& words = open(QStringLiteral("wordsord"));
-    ActivityWindow& pyramids = open(QStringLiteral("pyramidsord"));
+    ActivityWindow& words = open(QString::fromLatin1(win::WordsOrdering));
+    ActivityWindow& pyramids = open(QString::fromLatin1(win::PyramidsOrdering));
     for (const char* marker : {glossary::activity::FirstStep, glossary::activity::FinalStep}) {
         for (const auto& [i, label] : words.draggableLabels)
             EXPECT_GT(stackPlace(words.text(marker)), stackPlace(*label));
@@ -228,10 +228,10 @@ TEST_F(LayoutTest, LabelsPassOverBoxesLinesAndPicturesWhichLieBeneathEverything)
 }
 
 TEST_F(LayoutTest, TheOpenerSetsTheHeadingAfterTheLoad) {
-    widgetOf<Label>(t.app(), QStringLiteral("pyramidsord"),
-                    QString::fromLatin1(glossary::activity::Heading))
-        .setCaption(QStringLiteral("The Pyramids"));
-    ActivityWindow& w = open(QStringLiteral("pyramidsord"));
+    // As the topic screen does: the window is touched, so it loads, and then given its heading.
+    dynamic_cast<ActivityWindow&>(t.windows().touch(QString::fromLatin1(win::PyramidsOrdering)))
+        .setHeading(QStringLiteral("The Pyramids"));
+    ActivityWindow& w = open(QString::fromLatin1(win::PyramidsOrdering));
     EXPECT_EQ(w.heading.caption(), QStringLiteral("The Pyramids"));
     EXPECT_FALSE(w.heading.isOpaque());
     EXPECT_EQ(w.heading.labelForeColor(), QColor(255, 255, 0));
@@ -243,7 +243,7 @@ TEST_F(LayoutTest, MissingPicturesLeaveEmptyImagesAndAWorkingActivity) {
     for (const char* file : {"numerals", "sum1", "sum2", "sum3", "sum4"})
         t.pictures.setMissing(QStringLiteral("Images\\") + QLatin1String(file) +
                               QStringLiteral(".jpg"));
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     for (const auto& [index, image] : w.pictures)
         EXPECT_EQ(image->picture(), nullptr);
     EXPECT_FLOAT_EQ(w.pictures[3].Width(), 3750);

@@ -1,11 +1,13 @@
 // Every activity done without dragging: by the keyboard alone, and by click-then-click.
 #include "ActivityFixture.h"
 #include "KeyEvents.h"
+#include "shell/Glossary.h"
 
 #include <QAccessible>
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -35,7 +37,8 @@ class PickUpTest : public ActivityTest {
 };
 
 TEST_F(PickUpTest, EveryActivityIsCompletedAndScoredByKeys) {
-    for (const char* name : {"wordslab", "pyramidslab", "wordsord", "pyramidsord"}) {
+    for (const char* name :
+         {win::WordsLabelling, win::PyramidsLabelling, win::WordsOrdering, win::PyramidsOrdering}) {
         ActivityWindow& w = open(QString::fromLatin1(name));
         ready(w);
         const int n = w.itemCount();
@@ -51,7 +54,7 @@ TEST_F(PickUpTest, EveryActivityIsCompletedAndScoredByKeys) {
         key(w, Qt::Key_Return);
         EXPECT_EQ(results.score, n) << name;
         EXPECT_EQ(results.total, n) << name;
-        t.windows().unload(QStringLiteral("Welldone"));
+        t.windows().unload(QString::fromLatin1(win::Results));
         ready(w);
         ASSERT_TRUE(tabTo(w, w.link(ActivityLink::Exit)));
         key(w, Qt::Key_Space);
@@ -61,7 +64,7 @@ TEST_F(PickUpTest, EveryActivityIsCompletedAndScoredByKeys) {
 }
 
 TEST_F(PickUpTest, APlaceIsTheBoxesInTableOrderThenTheStartingPlace) {
-    ActivityWindow& w = open(QStringLiteral("wordsord"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsOrdering));
     ready(w);
     carry(w, 3, 2); // into box 3, which is not its own
     EXPECT_EQ(w.draggableLabels[3].Top(), w.targetBoxes[2].Top());
@@ -84,7 +87,7 @@ TEST_F(PickUpTest, APlaceIsTheBoxesInTableOrderThenTheStartingPlace) {
 }
 
 TEST_F(PickUpTest, EscapePutsTheLabelBackSilentlyAndThenLeaves) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     ready(w);
     const float left = w.draggableLabels[2].Left();
     ASSERT_TRUE(tabTo(w, w.draggableLabels[2]));
@@ -98,12 +101,12 @@ TEST_F(PickUpTest, EscapePutsTheLabelBackSilentlyAndThenLeaves) {
     EXPECT_TRUE(t.sound.played.isEmpty());
     key(w, Qt::Key_Escape);
     processDeferredDeletes();
-    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("wordslab")));
+    EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::WordsLabelling)));
     EXPECT_EQ(clicks(), 1); // as Exit
 }
 
 TEST_F(PickUpTest, AnActivityIsCompletedByClickThenClick) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     ready(w);
     for (int i = 0; i < 4; ++i) {
         const int thudsBefore = thuds();
@@ -123,7 +126,7 @@ TEST_F(PickUpTest, AnActivityIsCompletedByClickThenClick) {
 }
 
 TEST_F(PickUpTest, AClickElsewhereLetsGoAndAnotherLabelIsPickedUpInstead) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     ready(w);
     tap(w, w.draggableLabels[1]);
     tap(w, w.targetBoxes[1]);

@@ -1,7 +1,9 @@
 #include "ActivityFixture.h"
+#include "shell/Glossary.h"
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -13,8 +15,9 @@ bool checkShown(ActivityWindow& w) {
 
 // Every activity completed by pointer, each label into its own box, then scored.
 TEST_F(ScoringTest, EveryActivityCanBeCompletedAndScoredInFull) {
-    for (const auto& [name, n] : {std::pair{"wordslab", 4}, std::pair{"pyramidslab", 4},
-                                  std::pair{"wordsord", 5}, std::pair{"pyramidsord", 6}}) {
+    for (const auto& [name, n] :
+         {std::pair{win::WordsLabelling, 4}, std::pair{win::PyramidsLabelling, 4},
+          std::pair{win::WordsOrdering, 5}, std::pair{win::PyramidsOrdering, 6}}) {
         SCOPED_TRACE(name);
         ActivityWindow& w = open(QString::fromLatin1(name));
         EXPECT_EQ(t.state().scoreState.total, n);
@@ -29,11 +32,11 @@ TEST_F(ScoringTest, EveryActivityCanBeCompletedAndScoredInFull) {
         clickButton(w, ActivityLink::CheckScore);
         EXPECT_EQ(results.score, n);
         EXPECT_EQ(results.total, n);
-        EXPECT_TRUE(t.windows().touch(QStringLiteral("Welldone")).isVisible());
+        EXPECT_TRUE(t.windows().touch(QString::fromLatin1(win::Results)).isVisible());
         EXPECT_TRUE(w.isVisible()) << "the activity stays open beneath the results";
         EXPECT_EQ(t.sound.played.last(), ClickSound);
 
-        t.windows().unload(QStringLiteral("Welldone"));
+        t.windows().unload(QString::fromLatin1(win::Results));
         clickButton(w, ActivityLink::Exit);
         processDeferredDeletes();
         t.sound.played.clear();
@@ -42,7 +45,7 @@ TEST_F(ScoringTest, EveryActivityCanBeCompletedAndScoredInFull) {
 }
 
 TEST_F(ScoringTest, ExchangedLabelsStillCompleteButScoreOnlyTheirOwnBoxes) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     dragInto(w, 0, 3);
     dragInto(w, 3, 0);
     dragInto(w, 1, 1);
@@ -52,7 +55,7 @@ TEST_F(ScoringTest, ExchangedLabelsStillCompleteButScoreOnlyTheirOwnBoxes) {
     EXPECT_EQ(t.state().scoreState.score, 2);
     EXPECT_EQ(t.state().scoreState.total, 4);
 
-    ActivityWindow& p = open(QStringLiteral("pyramidsord"));
+    ActivityWindow& p = open(QString::fromLatin1(win::PyramidsOrdering));
     // Steps 1 and 2 are labels 1 and 3; swap them, the rest right.
     const int boxFor[] = {0, 3, 2, 1, 4, 5};
     for (int i = 0; i < 6; ++i)
@@ -64,7 +67,7 @@ TEST_F(ScoringTest, ExchangedLabelsStillCompleteButScoreOnlyTheirOwnBoxes) {
 }
 
 TEST_F(ScoringTest, TwoLabelsInOneBoxCountTowardsCompletion) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     dragInto(w, 0, 0);
     dragInto(w, 3, 0);
     dragInto(w, 1, 1);
@@ -76,7 +79,7 @@ TEST_F(ScoringTest, TwoLabelsInOneBoxCountTowardsCompletion) {
 }
 
 TEST_F(ScoringTest, DraggingOutAfterCompletionKeepsCheckScore) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     for (int i = 0; i < 4; ++i)
         dragInto(w, i, i);
     w.onLinkClicked(ActivityLink::CheckScore);
@@ -92,7 +95,7 @@ TEST_F(ScoringTest, DraggingOutAfterCompletionKeepsCheckScore) {
 }
 
 TEST_F(ScoringTest, StartAgainSendsEveryLabelHomeAndHidesCheckScore) {
-    ActivityWindow& w = open(QStringLiteral("wordsord"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsOrdering));
     for (int i = 0; i < 5; ++i)
         dragInto(w, i, i);
     ASSERT_TRUE(checkShown(w));
@@ -109,17 +112,17 @@ TEST_F(ScoringTest, StartAgainSendsEveryLabelHomeAndHidesCheckScore) {
 }
 
 TEST_F(ScoringTest, ExitDiscardsTheWindowAndTheNextOpeningIsFresh) {
-    ActivityWindow& w = open(QStringLiteral("pyramidslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::PyramidsLabelling));
     for (int i = 0; i < 4; ++i)
         dragInto(w, i, i);
     t.state().scoreState.score = 4;
     clickButton(w, ActivityLink::Exit);
-    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("pyramidslab")));
+    EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::PyramidsLabelling)));
     EXPECT_EQ(t.state().scoreState.score, 0);
     EXPECT_EQ(t.sound.played.last(), ClickSound);
     processDeferredDeletes();
 
-    ActivityWindow& again = open(QStringLiteral("pyramidslab"));
+    ActivityWindow& again = open(QString::fromLatin1(win::PyramidsLabelling));
     EXPECT_NE(again.draggableLabels[0].caption(), QString());
     for (int i = 0; i < 4; ++i)
         EXPECT_FLOAT_EQ(again.draggableLabels[i].Left(), again.homeBoxes[i].Left());
@@ -128,7 +131,7 @@ TEST_F(ScoringTest, ExitDiscardsTheWindowAndTheNextOpeningIsFresh) {
 
 TEST_F(ScoringTest, SoundOffSilencesDropsAndClicks) {
     t.state().soundOn = 0;
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     for (int i = 0; i < 4; ++i)
         dragInto(w, i, i);
     ASSERT_TRUE(checkShown(w));
@@ -140,8 +143,8 @@ TEST_F(ScoringTest, SoundOffSilencesDropsAndClicks) {
 }
 
 TEST_F(ScoringTest, EachWindowKeepsItsOwnItemCount) {
-    ActivityWindow& words = open(QStringLiteral("wordslab"));
-    ActivityWindow& pyramids = open(QStringLiteral("pyramidsord"));
+    ActivityWindow& words = open(QString::fromLatin1(win::WordsLabelling));
+    ActivityWindow& pyramids = open(QString::fromLatin1(win::PyramidsOrdering));
     EXPECT_EQ(t.state().scoreState.total, 6);
     // The four-item window addresses four labels although the total now says six.
     for (int i = 0; i < 4; ++i)
@@ -153,7 +156,7 @@ TEST_F(ScoringTest, EachWindowKeepsItsOwnItemCount) {
     words.onLinkClicked(ActivityLink::CheckScore);
     EXPECT_EQ(results.score, 4);
     EXPECT_EQ(results.total, 4) << "the results screen hears this window's own total";
-    t.windows().unload(QStringLiteral("Welldone"));
+    t.windows().unload(QString::fromLatin1(win::Results));
     processDeferredDeletes();
 
     // And the six-item window is not complete after four, whatever the total says now.

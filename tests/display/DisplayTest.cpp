@@ -8,6 +8,7 @@
 #include "pages/PageWindow.h"
 #include "program/Program.h"
 #include "shell/Backdrop.h"
+#include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 #include <memory>
 
 using namespace av;
+namespace win = av::glossary::window;
 using av::test::runFor;
 using av::test::display::OnTheDisplay;
 
@@ -92,25 +94,25 @@ TEST_F(OnTheDisplay, TheBackdropStaysBehindEveryScreen) {
         EXPECT_EQ(QColor(screen.pixel(4, 4)), BackdropBlue) << "backdrop gone under " << name;
     };
     windows.get<TitleScreen>().onOkClicked();
-    check("intro0");
+    check(win::MainMenu);
     auto& menu = windows.get<MainMenu>();
     menu.onEntryClicked(MenuEntry::Pyramids);
-    check("pyramids");
-    dynamic_cast<TopicScreen&>(*windows.loaded(QStringLiteral("pyramids")))
+    check(win::PyramidsTopic);
+    dynamic_cast<TopicScreen&>(*windows.loaded(QString::fromLatin1(win::PyramidsTopic)))
         .onLinkClicked(TopicLink::KeyFacts);
-    check("teacher");
-    auto& pages = dynamic_cast<PageWindow&>(*windows.loaded(QStringLiteral("teacher")));
+    check(win::PageViewer);
+    auto& pages = dynamic_cast<PageWindow&>(*windows.loaded(QString::fromLatin1(win::PageViewer)));
     pages.onLinkClicked(PageWindow::NextLink);
-    check("teacher");
+    check(win::PageViewer);
     pages.onLinkClicked(PageWindow::ExitLink);
     runFor(50);
-    dynamic_cast<TopicScreen&>(*windows.loaded(QStringLiteral("pyramids")))
+    dynamic_cast<TopicScreen&>(*windows.loaded(QString::fromLatin1(win::PyramidsTopic)))
         .onLinkClicked(TopicLink::MultipleChoice);
-    check("multiple");
+    check(win::Quiz);
     menu.onEntryClicked(MenuEntry::TeachersGuide);
-    check("guide");
+    check(win::TeachersGuide);
     menu.onEntryClicked(MenuEntry::Exit);
-    check("Titlefrm");
+    check(win::Title);
 }
 
 class QuitAfterFirstFrame : public ::testing::TestWithParam<const char*> {};

@@ -8,6 +8,7 @@
 #include "program/FolderRules.h"
 #include "program/Program.h"
 #include "quiz/QuizScreen.h"
+#include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
 #include "worksheets/WorksheetCatalogue.h"
 #include "worksheets/WorksheetWizard.h"
@@ -19,6 +20,7 @@
 using namespace av;
 using namespace av::test;
 using namespace Qt::StringLiterals;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -51,17 +53,17 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     EXPECT_NO_THROW(pictures.load(u"images\\sphinx2sm.jpg"_s));
     EXPECT_NO_THROW(pictures.load(u"wmf\\key wordsa.wmf"_s));
 
-    t->windows().show(u"Titlefrm"_s);
-    window<TitleScreen>("Titlefrm").okButton.click();
+    t->windows().show(QString::fromLatin1(win::Title));
+    window<TitleScreen>(win::Title).okButton.click();
     processDeferredDeletes();
-    MainMenu& menu = window<MainMenu>("intro0");
+    MainMenu& menu = window<MainMenu>(win::MainMenu);
     menu.entry(MenuEntry::Pyramids).click();
-    window<TopicScreen>("pyramids").link(TopicLink::MultipleChoice).click();
-    EXPECT_EQ(window<QuizScreen>("multiple").quizTitle.caption(), u"The Pyramids"_s);
+    window<TopicScreen>(win::PyramidsTopic).link(TopicLink::MultipleChoice).click();
+    EXPECT_EQ(window<QuizScreen>(win::Quiz).quizTitle.caption(), u"The Pyramids"_s);
     EXPECT_EQ(t->state().questionSet.question(10).correct.size(), 1);
 
     menu.entry(MenuEntry::QuizWizard).click();
-    WorksheetWizard& wizard = window<WorksheetWizard>("wizard");
+    WorksheetWizard& wizard = window<WorksheetWizard>(win::WorksheetWizard);
     wizard.titleBox.setText(u"Romans"_s);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
         wizard.questionBox(q).setText(u"Who?"_s);
@@ -84,7 +86,7 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     wizard.onLinkClicked(WorksheetWizard::WizardLink::Exit);
     menu.entry(MenuEntry::WorksheetCatalogue).click();
     processDeferredDeletes();
-    WorksheetCatalogue& catalogue = window<WorksheetCatalogue>("worksheets");
+    WorksheetCatalogue& catalogue = window<WorksheetCatalogue>(win::WorksheetCatalogue);
     ASSERT_EQ(catalogue.entry(1).caption(), u"Romans"_s);
     catalogue.entry(1).click();
     EXPECT_EQ(t->state().questionSet.title, u"Romans"_s);

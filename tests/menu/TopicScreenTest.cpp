@@ -6,12 +6,14 @@
 #include "pages/PageViewer.h"
 #include "program/Program.h"
 #include "quiz/QuizScreen.h"
+#include "shell/Glossary.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace av {
 // Failures name the topic rather than dumping the record's bytes.
@@ -98,13 +100,14 @@ TEST_P(TopicScreenTest, PageLinksSetCountAndKeyBeforeTheViewerLoads) {
         ASSERT_NE(viewer, nullptr) << int(link);
         EXPECT_EQ(viewer->pageNumber.caption(), pageCaption(1, 3)) << "the count was set first";
         EXPECT_EQ(t.state().pageSetKey, key);
-        EXPECT_EQ(journal.events, QStringList{shown(QStringLiteral("teacher"))}) << int(link);
+        EXPECT_EQ(journal.events, QStringList{shown(QString::fromLatin1(win::PageViewer))})
+            << int(link);
         EXPECT_EQ(t.pictures.loaded,
                   (QStringList{QStringLiteral("wmf\\") + key + QStringLiteral("a.wmf"),
                                QStringLiteral("wmf2\\") + key + QStringLiteral("a.wmf")}));
         EXPECT_EQ(t.sound.played, QStringList{ClickSound});
         t.sound.played.clear();
-        t.windows().unload(QStringLiteral("teacher"));
+        t.windows().unload(QString::fromLatin1(win::PageViewer));
         processDeferredDeletes();
     }
 }
@@ -135,7 +138,7 @@ TEST_P(TopicScreenTest, MultipleChoiceLoadsTheQuestionsBeforeTheQuizOpens) {
     open().link(TopicLink::MultipleChoice).click();
     EXPECT_FALSE(t.app().dataFile.isOpen());
     EXPECT_EQ(t.state().questionSet.question(10).text, QStringLiteral("Question 10"));
-    EXPECT_EQ(journal.events, QStringList{shown(QStringLiteral("multiple"))});
+    EXPECT_EQ(journal.events, QStringList{shown(QString::fromLatin1(win::Quiz))});
     auto* quiz = t.windows().find<QuizScreen>();
     ASSERT_NE(quiz, nullptr);
     // The quiz shows the set's title from its load, so the questions were read before it.
@@ -156,7 +159,7 @@ TEST_P(TopicScreenTest, MissingOrShortQuestionFileSaysSoAndKeepsTheQuizShut) {
                   QStringLiteral("This worksheet seems to be corrupted."));
         EXPECT_EQ(t.messages.shown[0].title, QStringLiteral("Ancient Velmora"));
         EXPECT_FALSE(t.app().dataFile.isOpen());
-        EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("multiple")));
+        EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::Quiz)));
         EXPECT_TRUE(t.sound.played.isEmpty());
         EXPECT_TRUE(t.windows().isLoaded(topic().window));
         t.messages.shown.clear();

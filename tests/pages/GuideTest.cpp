@@ -1,11 +1,13 @@
 #include "PageOpeners.h"
 
 #include "pages/PageWindows.h"
+#include "shell/Glossary.h"
 
 #include <gtest/gtest.h>
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -73,7 +75,7 @@ TEST_F(GuideTest, ExitAndReopenStartsAgainAtPageOne) {
     press(PageWindow::NextLink);
     press(PageWindow::ExitLink);
     processDeferredDeletes();
-    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("guide")));
+    EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::TeachersGuide)));
     openGuide(t);
     EXPECT_EQ(caption(), QStringLiteral("Page 1 of 5"));
     EXPECT_FALSE(previousOn());

@@ -1,6 +1,7 @@
 #include "PageOpeners.h"
 
 #include "pages/PageWindows.h"
+#include "shell/Glossary.h"
 #include "shell/LinkLabels.h"
 
 #include <QTest>
@@ -8,6 +9,7 @@
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -25,7 +27,7 @@ class PageViewerTest : public ::testing::Test {
     void exitViewer() {
         press(PageWindow::ExitLink);
         processDeferredDeletes();
-        ASSERT_FALSE(t.windows().isLoaded(QStringLiteral("teacher")));
+        ASSERT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::PageViewer)));
     }
     QString caption() { return viewer().pageNumber.caption(); }
     bool nextOn() { return link(PageWindow::NextLink).isEnabled(); }

@@ -22,7 +22,7 @@ class WidgetTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     Window window{QStringLiteral("test")};
-    Label& label = window.add<Label>(QStringLiteral("Label2"), 0);
+    Label& label = window.add<Label>(QStringLiteral("draggable"), 0);
 };
 
 TEST_F(WidgetTest, APressedLabelKeepsTheMovesAndReleaseOutsideItself) {
@@ -68,7 +68,7 @@ TEST_F(WidgetTest, ButtonSetAndClickFollowTheButtons) {
 TEST_F(WidgetTest, OnlyTheWindowBackgroundReportsFormMoves) {
     int formMoves = 0;
     QObject::connect(&window, &Window::formMouseMove, [&] { ++formMoves; });
-    auto& line = window.add<Line>(QStringLiteral("Line1"), 0);
+    auto& line = window.add<Line>(QStringLiteral("line"), 0);
     line.setEnds(3000, 2000, 3000, 3500);
     QTest::mouseMove(&window, QPoint(380, 200));
     QTest::mouseMove(&window, QPoint(200, 180)); // over the line: it takes no pointer input
@@ -91,8 +91,8 @@ TEST_F(WidgetTest, LabelsAreExposedToAssistiveTechnology) {
 
 TEST_F(WidgetTest, GroupsAreSparseAndHandlersGetTheIndex) {
     Group<Label> group;
-    auto& a = window.add<Label>(QStringLiteral("label3"), 0);
-    auto& b = window.add<Label>(QStringLiteral("label3"), 15);
+    auto& a = window.add<Label>(QStringLiteral("links"), 0);
+    auto& b = window.add<Label>(QStringLiteral("links"), 15);
     group.add(0, &a);
     group.add(15, &b);
     EXPECT_FALSE(group.contains(13));
@@ -102,11 +102,11 @@ TEST_F(WidgetTest, GroupsAreSparseAndHandlersGetTheIndex) {
     b.click();
     a.click();
     EXPECT_EQ(clicked, (std::vector<int>{15, 0}));
-    EXPECT_EQ(window.widget(QStringLiteral("label3"), 15), &b);
+    EXPECT_EQ(window.widget(QStringLiteral("links"), 15), &b);
 }
 
 TEST_F(WidgetTest, TextBoxKeepsOnlyWhatTheFilesCanStore) {
-    auto& box = window.add<TextBox>(QStringLiteral("Text1"));
+    auto& box = window.add<TextBox>(QStringLiteral("textBox"));
     box.setMaxLength(25);
     box.setText(QStringLiteral("Caf\u00e9 \u4e2d\u6587 and more text than fits here"));
     EXPECT_EQ(box.text(), QStringLiteral("Caf\u00e9  and more text than "));

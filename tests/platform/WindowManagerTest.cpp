@@ -17,7 +17,7 @@ int g_loads = 0;
 class Probe : public Window {
   public:
     explicit Probe(const QString& name)
-        : Window(name), label(add<Label>(QStringLiteral("Label1"))) {}
+        : Window(name), label(add<Label>(QStringLiteral("caption"))) {}
     void onLoad() override {
         ++g_loads;
         label.setCaption(QStringLiteral("loaded"));
@@ -34,41 +34,41 @@ class WindowManagerTest : public ::testing::Test {
   protected:
     void SetUp() override {
         g_loads = 0;
-        for (const char* name : {"Grey", "intro0", "words"})
+        for (const char* name : {"backdrop", "menu", "topic"})
             windows.define(QString::fromLatin1(name),
                            [n = QString::fromLatin1(name)] { return new Probe(n); });
-        windows.setBackdropName(QStringLiteral("Grey"));
+        windows.setBackdropName(QStringLiteral("backdrop"));
     }
     WindowManager windows;
 };
 
 TEST_F(WindowManagerTest, FirstTouchCreatesAndLoadsOnce) {
-    EXPECT_FALSE(windows.isLoaded(QStringLiteral("intro0")));
-    Window& w = windows.touch(QStringLiteral("intro0"));
-    EXPECT_EQ(&windows.touch(QStringLiteral("intro0")), &w);
+    EXPECT_FALSE(windows.isLoaded(QStringLiteral("menu")));
+    Window& w = windows.touch(QStringLiteral("menu"));
+    EXPECT_EQ(&windows.touch(QStringLiteral("menu")), &w);
     EXPECT_EQ(g_loads, 1);
     EXPECT_FALSE(w.isVisible()) << "touching does not show";
-    windows.show(QStringLiteral("intro0"));
+    windows.show(QStringLiteral("menu"));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(g_loads, 1);
     EXPECT_THROW(windows.touch(QStringLiteral("nowhere")), RuntimeError);
 }
 
 TEST_F(WindowManagerTest, UnloadDiscardsStateAndTheNextTouchStartsAfresh) {
-    auto& first = static_cast<Probe&>(windows.touch(QStringLiteral("words")));
+    auto& first = static_cast<Probe&>(windows.touch(QStringLiteral("topic")));
     first.label.setCaption(QStringLiteral("changed"));
     QPointer<Window> old(&first);
-    windows.unload(QStringLiteral("words"));
-    EXPECT_FALSE(windows.isLoaded(QStringLiteral("words")));
+    windows.unload(QStringLiteral("topic"));
+    EXPECT_FALSE(windows.isLoaded(QStringLiteral("topic")));
     settle();
     EXPECT_TRUE(old.isNull());
-    auto& second = static_cast<Probe&>(windows.touch(QStringLiteral("words")));
+    auto& second = static_cast<Probe&>(windows.touch(QStringLiteral("topic")));
     EXPECT_EQ(second.label.caption(), QStringLiteral("loaded"));
     EXPECT_EQ(g_loads, 2);
 }
 
 TEST_F(WindowManagerTest, AHandlerMayUnloadItsOwnWindowAndCarryOn) {
-    auto& w = static_cast<Probe&>(windows.touch(QStringLiteral("words")));
+    auto& w = static_cast<Probe&>(windows.touch(QStringLiteral("topic")));
     QPointer<Window> guard(&w);
     QString after;
     QObject::connect(&w.label, &Label::clicked, &w, [&] {
@@ -84,37 +84,37 @@ TEST_F(WindowManagerTest, AHandlerMayUnloadItsOwnWindowAndCarryOn) {
 }
 
 TEST_F(WindowManagerTest, ScreensAreOwnedByTheBackdropWhicheverCameFirst) {
-    Window& menu = windows.touch(QStringLiteral("intro0"));
+    Window& menu = windows.touch(QStringLiteral("menu"));
     EXPECT_EQ(menu.parentWidget(), nullptr);
-    Window& grey = windows.touch(QStringLiteral("Grey"));
-    EXPECT_EQ(menu.parentWidget(), &grey);
+    Window& backdrop = windows.touch(QStringLiteral("backdrop"));
+    EXPECT_EQ(menu.parentWidget(), &backdrop);
     EXPECT_TRUE(menu.isWindow());
-    Window& words = windows.touch(QStringLiteral("words"));
-    EXPECT_EQ(words.parentWidget(), &grey);
+    Window& topic = windows.touch(QStringLiteral("topic"));
+    EXPECT_EQ(topic.parentWidget(), &backdrop);
 }
 
 TEST_F(WindowManagerTest, UnloadStopsTheWindowsTimersAtOnce) {
-    Window& w = windows.touch(QStringLiteral("words"));
+    Window& w = windows.touch(QStringLiteral("topic"));
     auto* timer = new Timer(&w);
     int ticks = 0;
     QObject::connect(timer, &Timer::tick, [&] { ++ticks; });
     timer->setInterval(1);
     timer->setEnabled(true);
-    windows.unload(QStringLiteral("words"));
+    windows.unload(QStringLiteral("topic"));
     QTest::qWait(20);
     EXPECT_EQ(ticks, 0);
 }
 
 TEST_F(WindowManagerTest, CloseButtonRunsTheWindowsOwnExit) {
-    Window& w = windows.touch(QStringLiteral("words"));
+    Window& w = windows.touch(QStringLiteral("topic"));
     w.showWindow();
     w.close();
-    EXPECT_FALSE(windows.isLoaded(QStringLiteral("words")));
+    EXPECT_FALSE(windows.isLoaded(QStringLiteral("topic")));
     settle();
 }
 
 TEST_F(WindowManagerTest, TwipGeometryKeepsExactValuesAndFrameSize) {
-    Window& w = windows.touch(QStringLiteral("words"));
+    Window& w = windows.touch(QStringLiteral("topic"));
     w.setOuterSize(12000, 9000);
     w.setLeft(1680.5f);
     EXPECT_FLOAT_EQ(w.Left(), 1680.5f);

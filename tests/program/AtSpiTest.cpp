@@ -7,6 +7,7 @@
 #include "activities/ActivityWindows.h"
 #include "platform/Accessibility.h"
 #include "platform/Fonts.h"
+#include "shell/Glossary.h"
 
 #include <QAccessible>
 #include <QDBusConnection>
@@ -17,6 +18,7 @@
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -93,9 +95,10 @@ class AtSpiTest : public ::testing::Test {
 };
 
 TEST_F(AtSpiTest, AScreenReaderHearsTheFocusAndThePickUp) {
-    auto& w = dynamic_cast<ActivityWindow&>(t.windows().touch(QStringLiteral("wordslab")));
+    auto& w =
+        dynamic_cast<ActivityWindow&>(t.windows().touch(QString::fromLatin1(win::WordsLabelling)));
     w.showWindow();
-    Window& shown = activeWindow(t.windows(), "wordslab");
+    Window& shown = activeWindow(t.windows(), win::WordsLabelling);
     // The bridge learns of the listeners from the registry a moment later.
     QTest::qWait(500);
     // The keys themselves are tested on every screen elsewhere; here the focus is moved as

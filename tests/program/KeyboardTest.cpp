@@ -12,6 +12,7 @@
 #include "quiz/QuizScreen.h"
 #include "quiz/ResultsScreen.h"
 #include "quiz/WrongAnswersScreen.h"
+#include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
 #include "worksheets/WorksheetCatalogue.h"
 #include "worksheets/WorksheetWizard.h"
@@ -22,6 +23,7 @@
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -45,18 +47,19 @@ class KeyboardTest : public ::testing::Test {
     template <class W> W& as(const char* name) { return dynamic_cast<W&>(screen(name)); }
 
     // Opens the menu, then one of its entries, by keys.
-    Window& openFromMenu(int entry, const char* name) {
-        t.windows().show(QStringLiteral("Titlefrm"));
-        key(screen("Titlefrm"), Qt::Key_Return); // OK is the default button
-        auto& menu = as<MainMenu>("intro0");
-        EXPECT_TRUE(tabTo(menu, menu.entry(MenuEntry(entry))));
+    Window& openFromMenu(MenuEntry entry, const char* name) {
+        t.windows().show(QString::fromLatin1(win::Title));
+        key(screen(win::Title), Qt::Key_Return); // OK is the default button
+        auto& menu = as<MainMenu>(win::MainMenu);
+        EXPECT_TRUE(tabTo(menu, menu.entry(entry)));
         key(menu, Qt::Key_Space);
         return screen(name);
     }
 
-    Window& openFromTopic(int link, const char* name) {
-        auto& topic = dynamic_cast<TopicScreen&>(openFromMenu(5, "pyramids"));
-        EXPECT_TRUE(tabTo(topic, topic.link(TopicLink(link))));
+    Window& openFromTopic(TopicLink link, const char* name) {
+        auto& topic =
+            dynamic_cast<TopicScreen&>(openFromMenu(MenuEntry::Pyramids, win::PyramidsTopic));
+        EXPECT_TRUE(tabTo(topic, topic.link(link)));
         key(topic, Qt::Key_Return);
         return screen(name);
     }
@@ -80,10 +83,10 @@ class KeyboardTest : public ::testing::Test {
 };
 
 TEST_F(KeyboardTest, FromTheTitleScreenToTheCertificateByKeysAlone) {
-    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(0, "multiple"));
+    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(TopicLink::MultipleChoice, win::Quiz));
     answerQuiz(quiz);
-    ASSERT_TRUE(shown("Welldone"));
-    auto& results = as<ResultsScreen>("Welldone");
+    ASSERT_TRUE(shown(win::Results));
+    auto& results = as<ResultsScreen>(win::Results);
     EXPECT_EQ(t.state().scoreState.score, 10);
     ASSERT_TRUE(tabTo(results, results.pupilName));
     for (char c : std::string("Amy"))
@@ -93,12 +96,12 @@ TEST_F(KeyboardTest, FromTheTitleScreenToTheCertificateByKeysAlone) {
     key(results, Qt::Key_Space);
     EXPECT_EQ(t.messages.texts().last(), QStringLiteral("Your certificate is now printing."));
     key(results, Qt::Key_Escape);
-    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("Welldone")));
-    EXPECT_TRUE(shown("pyramids"));
+    EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::Results)));
+    EXPECT_TRUE(shown(win::PyramidsTopic));
 }
 
 TEST_F(KeyboardTest, ArrowsMoveAmongTheAnswersAndChooseAsAClickDoes) {
-    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(0, "multiple"));
+    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(TopicLink::MultipleChoice, win::Quiz));
     ASSERT_TRUE(tabTo(quiz, quiz.choiceBox(1)));
     EXPECT_FALSE(quiz.choiceBox(1).isChecked()); // Tab only brings the focus
     key(quiz, Qt::Key_Down);
@@ -118,9 +121,9 @@ TEST_F(KeyboardTest, ArrowsMoveAmongTheAnswersAndChooseAsAClickDoes) {
 }
 
 TEST_F(KeyboardTest, TheSoundOptionsAreOneGroupForTheArrows) {
-    t.windows().show(QStringLiteral("Titlefrm"));
-    key(screen("Titlefrm"), Qt::Key_Return);
-    auto& menu = as<MainMenu>("intro0");
+    t.windows().show(QString::fromLatin1(win::Title));
+    key(screen(win::Title), Qt::Key_Return);
+    auto& menu = as<MainMenu>(win::MainMenu);
     ASSERT_TRUE(tabTo(menu, menu.soundOnOption));
     key(menu, Qt::Key_Down);
     EXPECT_TRUE(menu.soundOffOption.isChecked());
@@ -162,28 +165,30 @@ void expectRoundInReadingOrder(Window& w) {
 }
 
 TEST_F(KeyboardTest, TabGoesRoundEveryScreenInReadingOrder) {
-    t.windows().show(QStringLiteral("Titlefrm"));
-    Window& title = screen("Titlefrm");
+    t.windows().show(QString::fromLatin1(win::Title));
+    Window& title = screen(win::Title);
     expectRoundInReadingOrder(title);
     EXPECT_EQ(title.tabStops().size(), 2);
     key(title, Qt::Key_Escape, Qt::NoModifier); // ends the program as its Exit does
     EXPECT_EQ(t.display.quitCalls, 1);
 
-    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(0, "multiple"));
+    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(TopicLink::MultipleChoice, win::Quiz));
     expectRoundInReadingOrder(quiz);
     answerQuiz(quiz, {2, 5});
-    auto& results = as<ResultsScreen>("Welldone");
+    auto& results = as<ResultsScreen>(win::Results);
     expectRoundInReadingOrder(results);
     key(results, Qt::Key_Escape); // back to the topic
     for (const char* name :
-         {"pyramids", "wordslab", "pyramidsord", "teacher", "guide", "worksheets", "intro0"}) {
+         {win::PyramidsTopic, win::WordsLabelling, win::PyramidsOrdering, win::PageViewer,
+          win::TeachersGuide, win::WorksheetCatalogue, win::MainMenu}) {
         t.windows().show(QString::fromLatin1(name));
         expectRoundInReadingOrder(screen(name));
     }
 }
 
 TEST_F(KeyboardTest, TheWizardKeepsItsOwnOrderAndEndsOnItsCommands) {
-    auto& wizard = dynamic_cast<WorksheetWizard&>(openFromMenu(17, "wizard"));
+    auto& wizard =
+        dynamic_cast<WorksheetWizard&>(openFromMenu(MenuEntry::QuizWizard, win::WorksheetWizard));
     ASSERT_TRUE(tabTo(wizard, wizard.titleBox));
     std::vector<QWidget*> round{focused()};
     for (int i = 0; i < 1 + 50 + 40 + 2; ++i) {
@@ -210,39 +215,39 @@ TEST_F(KeyboardTest, TheWizardKeepsItsOwnOrderAndEndsOnItsCommands) {
 
 // Escape leaves each screen the way its own Exit does.
 TEST_F(KeyboardTest, EscapeLeavesEveryScreenAsItsExitDoes) {
-    openFromMenu(5, "pyramids");
-    for (const char* name :
-         {"multiple", "wordslab", "pyramidsord", "teacher", "guide", "wizard", "Welldone"}) {
+    openFromMenu(MenuEntry::Pyramids, win::PyramidsTopic);
+    for (const char* name : {win::Quiz, win::WordsLabelling, win::PyramidsOrdering, win::PageViewer,
+                             win::TeachersGuide, win::WorksheetWizard, win::Results}) {
         t.windows().show(QString::fromLatin1(name));
         key(screen(name), Qt::Key_Escape);
         EXPECT_FALSE(shown(name)) << name;
         EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(name))) << name;
     }
-    t.windows().show(QStringLiteral("Welldone"));
-    t.windows().show(QStringLiteral("Wrong"));
-    key(screen("Wrong"), Qt::Key_Escape); // its Exit closes the results as well
-    EXPECT_FALSE(shown("Wrong"));
-    EXPECT_FALSE(shown("Welldone"));
+    t.windows().show(QString::fromLatin1(win::Results));
+    t.windows().show(QString::fromLatin1(win::WrongAnswers));
+    key(screen(win::WrongAnswers), Qt::Key_Escape); // its Exit closes the results as well
+    EXPECT_FALSE(shown(win::WrongAnswers));
+    EXPECT_FALSE(shown(win::Results));
 
-    key(screen("pyramids"), Qt::Key_Escape);
-    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("pyramids")));
-    auto& menu = as<MainMenu>("intro0");
+    key(screen(win::PyramidsTopic), Qt::Key_Escape);
+    EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::PyramidsTopic)));
+    auto& menu = as<MainMenu>(win::MainMenu);
     menu.entry(MenuEntry::WorksheetCatalogue).click(); // the catalogue, which replaces the menu
-    key(screen("worksheets"), Qt::Key_Escape);
-    ASSERT_TRUE(shown("intro0"));
-    key(screen("intro0"), Qt::Key_Escape);
-    ASSERT_TRUE(shown("Titlefrm"));
-    EXPECT_EQ(as<TitleScreen>("Titlefrm").okButton.text(), QStringLiteral("Cancel"));
+    key(screen(win::WorksheetCatalogue), Qt::Key_Escape);
+    ASSERT_TRUE(shown(win::MainMenu));
+    key(screen(win::MainMenu), Qt::Key_Escape);
+    ASSERT_TRUE(shown(win::Title));
+    EXPECT_EQ(as<TitleScreen>(win::Title).okButton.text(), QStringLiteral("Cancel"));
     EXPECT_EQ(t.display.quitCalls, 0);
-    key(screen("Titlefrm"), Qt::Key_Escape);
+    key(screen(win::Title), Qt::Key_Escape);
     EXPECT_EQ(t.display.quitCalls, 1);
 }
 
 // The focused command shows the pointer's highlight and an outline of a light and a dark line.
 TEST_F(KeyboardTest, TheFocusedCommandIsHighlightedAndOutlined) {
-    t.windows().show(QStringLiteral("Titlefrm"));
-    key(screen("Titlefrm"), Qt::Key_Return);
-    auto& menu = as<MainMenu>("intro0");
+    t.windows().show(QString::fromLatin1(win::Title));
+    key(screen(win::Title), Qt::Key_Return);
+    auto& menu = as<MainMenu>(win::MainMenu);
     menu.onPointerOverBackground(MouseArgs{}); // every entry loses its box
     Label& guide = menu.entry(MenuEntry::TeachersGuide);
     ASSERT_FALSE(guide.isOpaque());
@@ -268,7 +273,7 @@ QString announced(QWidget& w) {
 }
 
 TEST_F(KeyboardTest, AssistiveTechnologyFollowsFocusPickUpsAndQuestions) {
-    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(0, "multiple"));
+    auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(TopicLink::MultipleChoice, win::Quiz));
     EXPECT_EQ(announced(quiz.questionText),
               QStringLiteral("Question 1. ") + t.state().questionSet.question(1).text);
     ASSERT_TRUE(tabTo(quiz, quiz.link(QuizLink::NextQuestion)));
@@ -279,7 +284,8 @@ TEST_F(KeyboardTest, AssistiveTechnologyFollowsFocusPickUpsAndQuestions) {
               QStringLiteral("Question 2. ") + t.state().questionSet.question(2).text);
     key(quiz, Qt::Key_Escape);
 
-    auto& lab = dynamic_cast<ActivityWindow&>(openFromTopic(1, "pyramidslab"));
+    auto& lab = dynamic_cast<ActivityWindow&>(
+        openFromTopic(TopicLink::LabellingActivity, win::PyramidsLabelling));
     ASSERT_TRUE(tabTo(lab, lab.draggableLabels[3]));
     key(lab, Qt::Key_Return);
     const QString text = lab.draggableLabels[3].caption();

@@ -10,6 +10,7 @@
 #include "program/Program.h"
 #include "quiz/QuizScreen.h"
 #include "quiz/ResultsScreen.h"
+#include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
 #include "worksheets/WorksheetCatalogue.h"
 #include "worksheets/WorksheetWizard.h"
@@ -23,6 +24,7 @@
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -44,10 +46,10 @@ class ProgramFlowTest : public ::testing::Test {
         return w && w->isVisible();
     }
     MainMenu& openMenu() {
-        t.windows().show(QStringLiteral("Titlefrm"));
+        t.windows().show(QString::fromLatin1(win::Title));
         t.windows().get<TitleScreen>().okButton.click();
         processDeferredDeletes();
-        return window<MainMenu>("intro0");
+        return window<MainMenu>(win::MainMenu);
     }
 
     TestApp t;
@@ -56,10 +58,10 @@ class ProgramFlowTest : public ::testing::Test {
 TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
     MainMenu& menu = openMenu();
     menu.entry(MenuEntry::Pyramids).click();
-    ASSERT_TRUE(shown("pyramids"));
-    window<TopicScreen>("pyramids").link(TopicLink::MultipleChoice).click();
-    ASSERT_TRUE(shown("multiple"));
-    QuizScreen& quiz = window<QuizScreen>("multiple");
+    ASSERT_TRUE(shown(win::PyramidsTopic));
+    window<TopicScreen>(win::PyramidsTopic).link(TopicLink::MultipleChoice).click();
+    ASSERT_TRUE(shown(win::Quiz));
+    QuizScreen& quiz = window<QuizScreen>(win::Quiz);
     EXPECT_EQ(quiz.quizTitle.caption(), QStringLiteral("The Pyramids"));
     for (int n = 1; n <= 10; ++n) {
         const int right = t.state().questionSet.question(n).correct.toInt();
@@ -69,51 +71,49 @@ TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
         quiz.link(QuizLink::NextQuestion).click();
     }
     processDeferredDeletes();
-    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("multiple")));
-    ASSERT_TRUE(shown("Welldone"));
-    ResultsScreen& results = window<ResultsScreen>("Welldone");
+    EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::Quiz)));
+    ASSERT_TRUE(shown(win::Results));
+    ResultsScreen& results = window<ResultsScreen>(win::Results);
     EXPECT_EQ(t.state().scoreState.score, 10);
     EXPECT_TRUE(results.pupilName.isVisible());
     EXPECT_EQ(t.state().quiz.topic, QStringLiteral("Ancient Velmora"));
     results.link(ResultsLink::Exit).click();
     processDeferredDeletes();
-    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("Welldone")));
-    EXPECT_TRUE(shown("pyramids"));
+    EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::Results)));
+    EXPECT_TRUE(shown(win::PyramidsTopic));
 }
 
 TEST_F(ProgramFlowTest, EveryTopicLinkReachesItsWindow) {
     MainMenu& menu = openMenu();
     menu.entry(MenuEntry::WordsAndNumbers).click();
-    TopicScreen& words = window<TopicScreen>("words");
+    TopicScreen& words = window<TopicScreen>(win::WordsTopic);
     words.link(TopicLink::LabellingActivity).click();
-    ASSERT_TRUE(shown("wordslab"));
-    auto* heading =
-        qobject_cast<Label*>(window<ActivityWindow>("wordslab").widget(QStringLiteral("Label6")));
-    ASSERT_NE(heading, nullptr);
-    EXPECT_EQ(heading->caption(), QStringLiteral("Words and Numbers"));
+    ASSERT_TRUE(shown(win::WordsLabelling));
+    EXPECT_EQ(window<ActivityWindow>(win::WordsLabelling).heading.caption(),
+              QStringLiteral("Words and Numbers"));
     words.link(TopicLink::OrderingActivity).click();
-    ASSERT_TRUE(shown("wordsord"));
+    ASSERT_TRUE(shown(win::WordsOrdering));
     words.link(TopicLink::KeyFacts).click();
-    ASSERT_TRUE(shown("teacher"));
+    ASSERT_TRUE(shown(win::PageViewer));
     EXPECT_EQ(t.state().pageSetKey, QStringLiteral("key words"));
     EXPECT_TRUE(t.pictures.loaded.contains(QStringLiteral("wmf\\key wordsa.wmf")));
     words.link(TopicLink::Exit).click();
     processDeferredDeletes();
-    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("words")));
-    EXPECT_TRUE(shown("intro0"));
+    EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::WordsTopic)));
+    EXPECT_TRUE(shown(win::MainMenu));
 }
 
 TEST_F(ProgramFlowTest, AnActivityScoresOnTheResultsScreen) {
     openMenu().entry(MenuEntry::Pyramids).click();
-    window<TopicScreen>("pyramids").link(TopicLink::LabellingActivity).click();
-    ActivityWindow& lab = window<ActivityWindow>("pyramidslab");
+    window<TopicScreen>(win::PyramidsTopic).link(TopicLink::LabellingActivity).click();
+    ActivityWindow& lab = window<ActivityWindow>(win::PyramidsLabelling);
     for (int i = 0; i < 4; ++i) {
         lab.draggableLabels[i].setPosition(lab.targetBoxes[i].Left(), lab.targetBoxes[i].Top());
         lab.onLabelDropped(i, MouseArgs{1, 0, 0, 0});
     }
     ASSERT_TRUE(lab.link(ActivityLink::CheckScore).isVisibleTo(&lab));
     lab.link(ActivityLink::CheckScore).click();
-    ASSERT_TRUE(shown("Welldone"));
+    ASSERT_TRUE(shown(win::Results));
     EXPECT_EQ(t.state().scoreState.score, 4);
     EXPECT_EQ(t.state().scoreState.total, 4);
 }
@@ -121,16 +121,16 @@ TEST_F(ProgramFlowTest, AnActivityScoresOnTheResultsScreen) {
 TEST_F(ProgramFlowTest, MenuOpensAcknowledgmentsAndGuide) {
     MainMenu& menu = openMenu();
     menu.entry(MenuEntry::Acknowledgments).click();
-    ASSERT_TRUE(shown("teacher"));
+    ASSERT_TRUE(shown(win::PageViewer));
     menu.entry(MenuEntry::TeachersGuide).click();
-    ASSERT_TRUE(shown("guide"));
+    ASSERT_TRUE(shown(win::TeachersGuide));
     EXPECT_EQ(t.state().currentPage, 1);
 }
 
 TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     MainMenu& menu = openMenu();
     menu.entry(MenuEntry::QuizWizard).click();
-    WorksheetWizard& wizard = window<WorksheetWizard>("wizard");
+    WorksheetWizard& wizard = window<WorksheetWizard>(win::WorksheetWizard);
     wizard.titleBox.setText(QStringLiteral("Rome, Greece"));
     for (int q = 0; q < 10; ++q) {
         wizard.questionBox(q).setText(QStringLiteral("Question %1?").arg(q + 1));
@@ -144,12 +144,12 @@ TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
 
     menu.entry(MenuEntry::WorksheetCatalogue).click();
     processDeferredDeletes();
-    EXPECT_FALSE(t.windows().isLoaded(QStringLiteral("intro0")));
-    WorksheetCatalogue& catalogue = window<WorksheetCatalogue>("worksheets");
+    EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::MainMenu)));
+    WorksheetCatalogue& catalogue = window<WorksheetCatalogue>(win::WorksheetCatalogue);
     ASSERT_EQ(catalogue.entry(1).caption(), QStringLiteral("Rome, Greece"));
     catalogue.entry(1).click();
-    ASSERT_TRUE(shown("multiple"));
-    EXPECT_EQ(window<QuizScreen>("multiple").quizTitle.caption(), QStringLiteral("Rome, Greece"));
+    ASSERT_TRUE(shown(win::Quiz));
+    EXPECT_EQ(window<QuizScreen>(win::Quiz).quizTitle.caption(), QStringLiteral("Rome, Greece"));
     EXPECT_EQ(t.state().questionSet.question(6).correct, QStringLiteral("2"));
 }
 
@@ -161,11 +161,13 @@ namespace {
 // know what every box and tick is for, on every screen.
 TEST_F(ProgramFlowTest, EveryControlIsNamedForAssistiveTechnology) {
     openMenu().entry(MenuEntry::Pyramids).click();
-    window<TopicScreen>("pyramids")
+    window<TopicScreen>(win::PyramidsTopic)
         .link(TopicLink::MultipleChoice)
         .click(); // the quiz, with its questions
-    for (const char* name : {"intro0", "pyramids", "words", "multiple", "Welldone", "wordslab",
-                             "pyramidsord", "teacher", "guide", "wizard", "worksheets"}) {
+    for (const char* name :
+         {win::MainMenu, win::PyramidsTopic, win::WordsTopic, win::Quiz, win::Results,
+          win::WordsLabelling, win::PyramidsOrdering, win::PageViewer, win::TeachersGuide,
+          win::WorksheetWizard, win::WorksheetCatalogue}) {
         Window& w = t.windows().touch(QString::fromLatin1(name));
         for (Label* label : w.findChildren<Label*>()) {
             if (!label->isCommand() || label->caption().isEmpty()) continue;

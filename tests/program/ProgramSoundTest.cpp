@@ -9,6 +9,7 @@
 #include "menu/TopicScreen.h"
 #include "program/Program.h"
 #include "quiz/QuizScreen.h"
+#include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 using namespace av;
 using namespace av::test;
 using namespace std::chrono_literals;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -85,15 +87,17 @@ TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
     program->start();
     pump(300ms); // the title screen is up; the card opens behind it
     expectHeard([&] { program->app().windows.get<TitleScreen>().okButton.click(); }, "click.wav");
-    expectHeard([&] { window<MainMenu>("intro0").entry(MenuEntry::Pyramids).click(); },
+    expectHeard([&] { window<MainMenu>(win::MainMenu).entry(MenuEntry::Pyramids).click(); },
                 "click.wav");
-    expectHeard([&] { window<TopicScreen>("pyramids").link(TopicLink::MultipleChoice).click(); },
-                "click.wav");
-    expectHeard([&] { window<QuizScreen>("multiple").choiceBox(2).click(); }, "typekey.wav");
-    expectHeard([&] { window<QuizScreen>("multiple").link(QuizLink::Exit).click(); }, "click.wav");
-    expectHeard([&] { window<TopicScreen>("pyramids").link(TopicLink::LabellingActivity).click(); },
-                "click.wav");
-    ActivityWindow& lab = window<ActivityWindow>("pyramidslab");
+    expectHeard(
+        [&] { window<TopicScreen>(win::PyramidsTopic).link(TopicLink::MultipleChoice).click(); },
+        "click.wav");
+    expectHeard([&] { window<QuizScreen>(win::Quiz).choiceBox(2).click(); }, "typekey.wav");
+    expectHeard([&] { window<QuizScreen>(win::Quiz).link(QuizLink::Exit).click(); }, "click.wav");
+    expectHeard(
+        [&] { window<TopicScreen>(win::PyramidsTopic).link(TopicLink::LabellingActivity).click(); },
+        "click.wav");
+    ActivityWindow& lab = window<ActivityWindow>(win::PyramidsLabelling);
     expectHeard(
         [&] {
             lab.draggableLabels[0].setPosition(lab.targetBoxes[0].Left(), lab.targetBoxes[0].Top());

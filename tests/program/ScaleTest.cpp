@@ -8,6 +8,7 @@
 #include "platform/Fonts.h"
 #include "platform/PictureBox.h"
 #include "program/DisplayScale.h"
+#include "shell/Glossary.h"
 #include "wmf/Metafile.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -56,7 +58,7 @@ TEST(ScaleChoiceTest, QtDrawsTwiceAsLarge) {
 using ScaleTest = ActivityTest;
 
 TEST_F(ScaleTest, AWindowIsTwiceTheSizeInDevicePixels) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     EXPECT_EQ(w.size(), QSize(toPixels(11880), toPixels(8610))); // the same logical size
     EXPECT_EQ(w.devicePixelRatioF(), 2.0);
     const QPixmap drawn = w.grab();
@@ -65,7 +67,7 @@ TEST_F(ScaleTest, AWindowIsTwiceTheSizeInDevicePixels) {
 
 // The pointer at device pixels twice those of an unscaled screen: the same twips as there.
 TEST_F(ScaleTest, ADragAtTheScaledPixelsLandsInTheSameTwips) {
-    ActivityWindow& w = open(QStringLiteral("wordslab"));
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     const qreal dpr = w.devicePixelRatioF();
     const auto logical = [dpr](QPoint device) { return (QPointF(device) / dpr).toPoint(); };
     Label& label = w.draggableLabels[1];
@@ -106,7 +108,7 @@ TEST(ScaleMetafileTest, APageIsDrawnFromItsRecordsAtTheLargerSize) {
 
     Window window(QStringLiteral("page"));
     window.setClientSize(2000, 1000);
-    auto& image = window.add<Image>(QStringLiteral("Image1"));
+    auto& image = window.add<Image>(QString::fromLatin1(glossary::pages::PageBox));
     image.setPicture(page);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -1,6 +1,5 @@
 #include "TestApp.h"
 
-#include "WindowAccess.h"
 #include "pages/PageViewer.h"
 #include "pages/PageWindows.h"
 #include "pages/TeachersGuide.h"
@@ -27,25 +26,23 @@ class PagePrintTest : public ::testing::Test {
     }
 
     // As an opener does: state first, then the two pictures of page one, then show.
-    void open(const QString& window, const QString& screenCopy, const QString& printCopy) {
+    template <class W> W& open(const QString& screenCopy, const QString& printCopy) {
         t.state().currentPage = 1;
-        auto& image1 = widgetOf<Image>(t.app(), window, QStringLiteral("Image1"));
-        image1.setPicture(t.app().services.pictures.load(screenCopy));
-        auto& image2 = widgetOf<Image>(t.app(), window, QStringLiteral("Image2"));
-        image2.setPicture(t.app().services.pictures.load(printCopy));
-        t.windows().show(window);
+        W& window = t.windows().get<W>();
+        window.pageBox.setPicture(t.app().services.pictures.load(screenCopy));
+        window.printBox.setPicture(t.app().services.pictures.load(printCopy));
+        t.windows().show(QString::fromLatin1(W::Name));
+        return window;
     }
     PageViewer& openTeachersNotes() {
         t.state().pageSetKey = QStringLiteral("pyramids");
         t.state().pageCount = 3;
-        open(QStringLiteral("teacher"), QStringLiteral("wmf\\pyramidsa.wmf"),
-             QStringLiteral("wmf2\\pyramidsa.wmf"));
-        return t.windows().get<PageViewer>();
+        return open<PageViewer>(QStringLiteral("wmf\\pyramidsa.wmf"),
+                                QStringLiteral("wmf2\\pyramidsa.wmf"));
     }
     TeachersGuide& openGuide() {
-        open(QStringLiteral("guide"), QStringLiteral("wmf\\guide1.wmf"),
-             QStringLiteral("wmf2\\guide1.wmf"));
-        return t.windows().get<TeachersGuide>();
+        return open<TeachersGuide>(QStringLiteral("wmf\\guide1.wmf"),
+                                   QStringLiteral("wmf2\\guide1.wmf"));
     }
 
     // One empty line at the top, then the picture at (1000, 1000) at its own size.

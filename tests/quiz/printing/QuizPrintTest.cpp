@@ -1,13 +1,14 @@
 #include "PrintedOps.h"
 #include "TestApp.h"
 
-#include "WindowAccess.h"
 #include "menu/MenuWindows.h"
+#include "menu/TopicScreen.h"
 #include "model/QuestionFile.h"
 #include "model/Register.h"
 #include "quiz/QuizScreen.h"
 #include "quiz/QuizWindows.h"
 #include "quiz/ResultsScreen.h"
+#include "shell/Glossary.h"
 #include "worksheets/WorksheetCatalogue.h"
 #include "worksheets/WorksheetWindows.h"
 
@@ -15,6 +16,7 @@
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -41,18 +43,21 @@ class QuizPrintTest : public ::testing::Test {
         t.writeFile(
             QStringLiteral("multiple/track.txt"),
             (QStringLiteral(" 1 \r\n") + registerLine(title) + QStringLiteral("\r\n")).toLatin1());
-        t.windows().show(QStringLiteral("worksheets"));
+        t.windows().show(QString::fromLatin1(win::WorksheetCatalogue));
         t.windows().get<WorksheetCatalogue>().entry(1).click();
         return quiz();
     }
     QuizScreen& takeFromTopic() {
         writeQuestions(QStringLiteral("multiple/The Pyramids.txt"), QStringLiteral("The Pyramids"));
-        t.windows().show(QStringLiteral("pyramids"));
-        widgetOf<Label>(t.app(), QStringLiteral("pyramids"), QStringLiteral("label3"), 0).click();
+        const QString topic = QString::fromLatin1(win::PyramidsTopic);
+        t.windows().show(topic);
+        dynamic_cast<TopicScreen&>(t.windows().touch(topic))
+            .link(TopicLink::MultipleChoice)
+            .click();
         return quiz();
     }
     QuizScreen& quiz() {
-        EXPECT_TRUE(t.windows().isLoaded(QStringLiteral("multiple")));
+        EXPECT_TRUE(t.windows().isLoaded(QString::fromLatin1(win::Quiz)));
         return t.windows().get<QuizScreen>();
     }
     static bool offered(QuizScreen& q) { return q.link(QuizLink::PrintWorksheet).isVisibleTo(&q); }

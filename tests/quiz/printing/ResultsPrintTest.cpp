@@ -3,11 +3,13 @@
 
 #include "quiz/QuizWindows.h"
 #include "quiz/ResultsScreen.h"
+#include "shell/Glossary.h"
 
 #include <gtest/gtest.h>
 
 using namespace av;
 using namespace av::test;
+namespace win = av::glossary::window;
 
 namespace {
 
@@ -60,7 +62,7 @@ TEST_F(ResultsPrintTest, FullMarksPrintTheCertificateWithTheTypedName) {
     EXPECT_EQ(t.messages.shown[0].title, QStringLiteral("Ancient Velmora"));
     EXPECT_EQ(t.messages.shown[0].buttons, MessageBoxService::Buttons::Ok);
     EXPECT_TRUE(t.sound.played.isEmpty()) << "Print Certificate makes no click";
-    EXPECT_TRUE(t.windows().isLoaded(QStringLiteral("Welldone")));
+    EXPECT_TRUE(t.windows().isLoaded(QString::fromLatin1(win::Results)));
 }
 
 TEST_F(ResultsPrintTest, TopicWiderThanAQuarterPageOnThisScreenPrintsSmaller) {
