@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 // The screens were first laid out in a form designer, whose names ("Label5", "label3(2)") are
 // still the window ids and widget object names that the window manager, accessibility tools and
@@ -42,6 +43,37 @@ inline constexpr char TeachersGuide[] = "guide";
 inline constexpr char WorksheetWizard[] = "wizard";
 inline constexpr char WorksheetCatalogue[] = "worksheets";
 } // namespace window
+
+// The role each window id stands for, as the code names its class or instance.
+struct WindowRole {
+    const char* window;
+    const char* role;
+};
+
+inline constexpr WindowRole WindowRoles[] = {
+    {window::Backdrop, "Backdrop"},
+    {window::Title, "TitleScreen"},
+    {window::MainMenu, "MainMenu"},
+    {window::PyramidsTopic, "PyramidsTopic"},
+    {window::WordsTopic, "WordsTopic"},
+    {window::Quiz, "QuizScreen"},
+    {window::Results, "ResultsScreen"},
+    {window::WrongAnswers, "WrongAnswersScreen"},
+    {window::PyramidsLabelling, "PyramidsLabelling"},
+    {window::PyramidsOrdering, "PyramidsOrdering"},
+    {window::WordsLabelling, "WordsLabelling"},
+    {window::WordsOrdering, "WordsOrdering"},
+    {window::PageViewer, "PageViewer"},
+    {window::TeachersGuide, "TeachersGuide"},
+    {window::WorksheetWizard, "WorksheetWizard"},
+    {window::WorksheetCatalogue, "WorksheetCatalogue"},
+};
+
+constexpr const char* roleOfWindow(std::string_view window) {
+    for (const WindowRole& w : WindowRoles)
+        if (window == w.window) return w.role;
+    return "";
+}
 
 // ---- Title screen and backdrop --------------------------------------------------------------
 namespace title {

@@ -168,6 +168,9 @@ TEST_P(TopicScreenTest, MissingOrShortQuestionFileSaysSoAndKeepsTheQuizShut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Topics, TopicScreenTest, ::testing::Values(pyramidsTopic(), wordsTopic()),
-                         [](const auto& info) { return info.param.window.toStdString(); });
+                         [](const auto& info) {
+                             return std::string(
+                                 glossary::roleOfWindow(info.param.window.toStdString()));
+                         });
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "shell/Glossary.h"
 
 #include <gtest/gtest.h>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -108,3 +109,12 @@ TEST(GlossaryTest, EveryWidgetOfEveryWindowHasARole) {
 }
 
 } // namespace
+
+// Test names and messages speak of windows by role; each id has one role and no two share it.
+TEST(GlossaryTest, EveryWindowHasOneRole) {
+    std::set<std::string> roles;
+    for (const glossary::WindowEntries& w : glossary::AllWindows)
+        EXPECT_STRNE(glossary::roleOfWindow(w.window), "") << w.window;
+    for (const glossary::WindowRole& w : glossary::WindowRoles)
+        EXPECT_TRUE(roles.insert(w.role).second) << w.role;
+}

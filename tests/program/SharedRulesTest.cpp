@@ -262,7 +262,7 @@ std::string text(const QStringList& list) {
 }
 
 void PrintTo(const ScreenRules& s, std::ostream* os) {
-    *os << s.window;
+    *os << g::roleOfWindow(s.window);
 }
 
 class SharedRules : public ::testing::TestWithParam<ScreenRules> {
@@ -281,7 +281,7 @@ class SharedRules : public ::testing::TestWithParam<ScreenRules> {
 
 TEST_P(SharedRules, CommonFrame) {
     const ScreenRules& s = GetParam();
-    if (!s.commonFrame) GTEST_SKIP() << s.window << " keeps a frame of its own";
+    if (!s.commonFrame) GTEST_SKIP() << g::roleOfWindow(s.window) << " keeps a frame of its own";
     ProgramRun run;
     run.t.display.screen = QSizeF(15360, 11520);
     run.follow(s.road);
@@ -297,7 +297,7 @@ TEST_P(SharedRules, CommonFrame) {
 
 TEST_P(SharedRules, HoverLightsOneLinkAndTheBackgroundClearsThem) {
     const ScreenRules& s = GetParam();
-    if (s.hovered.empty() && s.keptLit.empty()) GTEST_SKIP() << s.window << " has no links";
+    if (s.hovered.empty() && s.keptLit.empty()) GTEST_SKIP() << g::roleOfWindow(s.window) << " has no links";
     ProgramRun run;
     run.follow(s.road);
     Window& w = run.window(s.window);
@@ -355,6 +355,8 @@ TEST_P(SharedRules, TheCloseButtonDoesWhatExitDoes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryScreen, SharedRules, ::testing::ValuesIn(screens()),
-                         [](const auto& info) { return std::string(info.param.window); });
+                         [](const auto& info) {
+                             return std::string(g::roleOfWindow(info.param.window));
+                         });
 
 } // namespace
