@@ -297,7 +297,8 @@ TEST_P(SharedRules, CommonFrame) {
 
 TEST_P(SharedRules, HoverLightsOneLinkAndTheBackgroundClearsThem) {
     const ScreenRules& s = GetParam();
-    if (s.hovered.empty() && s.keptLit.empty()) GTEST_SKIP() << g::roleOfWindow(s.window) << " has no links";
+    if (s.hovered.empty() && s.keptLit.empty())
+        GTEST_SKIP() << g::roleOfWindow(s.window) << " has no links";
     ProgramRun run;
     run.follow(s.road);
     Window& w = run.window(s.window);
