@@ -20,7 +20,7 @@
 namespace av {
 namespace {
 
-const QString Folder = QStringLiteral("multiple");
+const QString Folder = worksheetFolderName();
 const QString Extension = QStringLiteral(".txt");
 // Not ending in ".txt", so no later recovery takes it for a worksheet.
 const QString KeptName = QStringLiteral("track.txt.unreadable");

@@ -8,7 +8,7 @@
 namespace av {
 namespace {
 
-const QString Folder = QStringLiteral("multiple");
+const QString Folder = worksheetFolderName();
 const QString Extension = QStringLiteral(".txt");
 
 [[noreturn]] void refuse(const QString& title) {

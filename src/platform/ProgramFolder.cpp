@@ -10,7 +10,7 @@
 namespace av {
 namespace {
 
-const QString Worksheets = QStringLiteral("multiple");
+const QString Worksheets = worksheetFolderName();
 const QString RegisterName = QStringLiteral("track.txt");
 
 QString matchIgnoringCase(const QString& dir, const QString& name) {

@@ -13,6 +13,11 @@ struct FolderPlan {
     QStringList shipped; // question files read from the data tree's "multiple", never written
 };
 
+// The worksheet folder's name, relative to the program's folder.
+inline QString worksheetFolderName() {
+    return QStringLiteral("multiple");
+}
+
 // The program's folders. Paths are relative, as the screens name them; "multiple" is the
 // worksheet folder, which may live apart from the data tree.
 class ProgramFolder {

@@ -15,7 +15,7 @@ const QString WorksheetsKey = QStringLiteral("worksheets");
 
 bool holdsDataTree(const QString& dir) {
     const QDir d(dir);
-    return d.exists(QStringLiteral("wav")) && d.exists(QStringLiteral("multiple"));
+    return d.exists(QStringLiteral("wav")) && d.exists(worksheetFolderName());
 }
 
 // XDG paths must be absolute; anything else is ignored and the default used.

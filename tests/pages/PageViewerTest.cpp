@@ -77,7 +77,8 @@ TEST_F(PageViewerTest, OpensInItsDesignStateWithTheCommonFrame) {
     EXPECT_TRUE(w.publisherLogo.isHidden());
     EXPECT_FALSE(w.logoTimer.isEnabled());
     EXPECT_EQ(w.logoTimer.interval(), 25);
-    EXPECT_EQ(w.turningLogo.backColor(), QColor(49, 135, 214)) << "the frame colours Picture1";
+    EXPECT_EQ(w.turningLogo.backColor(), QColor(49, 135, 214))
+        << "the frame colours the tinted panel";
     for (int i = 0; i < 4; ++i)
         EXPECT_FALSE(link(i).isHidden());
     EXPECT_EQ(link(0).caption(), QStringLiteral("Print"));
