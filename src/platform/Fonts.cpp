@@ -5,6 +5,7 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QMutex>
 #include <dlfcn.h>
 
 namespace av::fonts {
@@ -36,11 +37,24 @@ void registerFaces() {
     (void)registered;
 }
 
-QString familyFor(const QString& windowsName) {
+namespace {
+QString lookUpFamily(const QString& windowsName) {
     // Loaded on first use: the title screen needs no Tahoma.
     if (wmf::isTahomaLike(windowsName)) registerFaces();
     const QString family = wmf::defaultFace(windowsName);
     return installed(family) ? family : QStringLiteral("DejaVu Sans");
+}
+} // namespace
+
+QString familyFor(const QString& windowsName) {
+    // Each lookup asks fontconfig to resolve aliases, which is slow; a page or a screen
+    // asks for the same few faces again and again, from the screens and the page worker alike.
+    static QMutex lock;
+    static QHash<QString, QString> known;
+    const QMutexLocker locker(&lock);
+    const auto it = known.constFind(windowsName);
+    if (it != known.cend()) return *it;
+    return *known.insert(windowsName, lookUpFamily(windowsName));
 }
 
 static QFont baseFont(const FontSpec& spec) {

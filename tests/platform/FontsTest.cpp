@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <gtest/gtest.h>
+#include <thread>
+#include <vector>
 
 using namespace av;
 
@@ -34,4 +36,26 @@ TEST(Fonts, OneMapServesScreensPrinterAndPages) {
     EXPECT_EQ(fonts::familyFor(QStringLiteral("Courier New")), QStringLiteral("Liberation Mono"));
     EXPECT_EQ(fonts::familyFor(QStringLiteral("Helvetica")), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(fonts::familyFor(QStringLiteral("No Such Face")), QStringLiteral("DejaVu Sans"));
+}
+
+// Pages are drawn on a worker while the screens set their fonts: lookups from several threads
+// at once, first ones included, all give the one answer.
+TEST(Fonts, FacesMapTheSameFromManyThreadsAtOnce) {
+    const QStringList names{QStringLiteral("Courier New"), QStringLiteral("Symbol"),
+                            QStringLiteral("Wingdings"), QStringLiteral("No Such Face 17")};
+    std::vector<QStringList> seen(4);
+    std::vector<std::thread> threads;
+    for (QStringList& answers : seen)
+        threads.emplace_back([&names, &answers] {
+            for (int round = 0; round < 50; ++round)
+                for (const QString& name : names)
+                    answers.append(fonts::familyFor(name));
+        });
+    for (std::thread& t : threads)
+        t.join();
+    for (const QStringList& answers : seen)
+        for (qsizetype i = 0; i < answers.size(); ++i)
+            ASSERT_EQ(answers[i], fonts::familyFor(names[i % names.size()])) << i;
+    EXPECT_EQ(fonts::familyFor(QStringLiteral("No Such Face 17")), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(fonts::familyFor(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
 }
