@@ -14,7 +14,7 @@
 #include "Stats.h"
 #include "Xvfb.h"
 
-#include "program/MallocArenas.h"
+#include "program/MallocTuning.h"
 #include "program/Program.h"
 
 #include <QApplication>
@@ -141,7 +141,7 @@ bool onScreen(Settings settings, QSize screen) {
 }
 
 int walk(int argc, char** argv) {
-    av::shareMallocArenas(); // as a start of the program does
+    av::tuneMalloc(); // as a start of the program does
     QApplication app(argc, argv);
     av::Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
     program.start();

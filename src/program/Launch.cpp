@@ -4,7 +4,7 @@
 #include "DisplayScale.h"
 #include "FolderRules.h"
 #include "GuardedApplication.h"
-#include "MallocArenas.h"
+#include "MallocTuning.h"
 #include "Program.h"
 #include "SingleInstance.h"
 
@@ -40,7 +40,7 @@ int launch(int argc, char* argv[]) {
     const CommandLine early = parseCommandLine(argumentList(argc, argv));
     if (early.exitCode == 0 || (early.exitCode && !mayHoldQtOptions(argc, argv)))
         return finishCommandLine(early);
-    shareMallocArenas();
+    tuneMalloc();
     // fontconfig reads its configuration while Qt connects to the display: the title's texts
     // need it, and a bare window never pays for it.
     std::future<void> fontsReady = std::async(std::launch::async, &fonts::loadSystemConfiguration);
