@@ -7,6 +7,7 @@
 #include "ScreenWalk.h"
 #include "Stats.h"
 
+#include "program/MallocTuning.h"
 #include "program/Program.h"
 #include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
         std::printf("skipped: no X display could be started\n");
         return 0;
     }
+    av::tuneMalloc(); // as a start of the program does
     QApplication app(argc, argv);
     av::Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
     FrameClock clock;
