@@ -40,9 +40,17 @@ run_tests() { # build folder, extra ctest options...
         --label-regex alone "$@"
 }
 
-# Tests on a real X server run in the plain pass only: under the sanitizers the X libraries
-# themselves trip the checks (xkbcommon reads past its strings, Qt D-Bus leaks at exit).
+# Tests on a real X server run sanitized in a pass of their own, without the strict string
+# checks: xkbcommon hands strndup a counted buffer with no terminating NUL, which those checks
+# take for a read past its end.
 on_x_server='OnTheDisplay|QuitAfterFirstFrame|atspi_tests'
+
+sanitized() { # command...
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=${strict:-1} \
+        LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        "$@"
+}
 
 
 case "${1:-}" in
@@ -57,10 +65,9 @@ test)
     run_tests build
     echo "== The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer"
     build build-sanitize -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
-        LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
-        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        run_tests build-sanitize --exclude-regex "$on_x_server"
+    sanitized run_tests build-sanitize --exclude-regex "$on_x_server"
+    echo "== The sanitized tests on a real X server"
+    strict=0 sanitized run_tests build-sanitize --tests-regex "$on_x_server"
     ;;
 package)
     install_missing
