@@ -9,7 +9,7 @@ using namespace av;
 
 namespace {
 
-size_t pagesOfTheirOwn() {
+[[maybe_unused]] size_t pagesOfTheirOwn() {
     return mallinfo2().hblkhd;
 }
 
