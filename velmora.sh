@@ -42,11 +42,13 @@ run_tests() { # build folder, extra ctest options...
 
 # Tests on a real X server run sanitized in a pass of their own, without the strict string
 # checks: xkbcommon hands strndup a counted buffer with no terminating NUL, which those checks
-# take for a read past its end.
+# take for a read past its end. Nor do they look for leaks: the leak checker's own tracer
+# crashed now and then at the exit of the display tests, and the same code is leak-checked
+# in the pass before.
 on_x_server='OnTheDisplay|QuitAfterFirstFrame|atspi_tests'
 
 sanitized() { # command...
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=${strict:-1} \
+    ASAN_OPTIONS=detect_leaks=${leaks:-1}:abort_on_error=1:strict_string_checks=${strict:-1} \
         LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         "$@"
@@ -67,7 +69,7 @@ test)
     build build-sanitize -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF
     sanitized run_tests build-sanitize --exclude-regex "$on_x_server"
     echo "== The sanitized tests on a real X server"
-    strict=0 sanitized run_tests build-sanitize --tests-regex "$on_x_server"
+    strict=0 leaks=0 sanitized run_tests build-sanitize --tests-regex "$on_x_server"
     ;;
 package)
     install_missing
