@@ -1,5 +1,6 @@
 #include "TopicScreen.h"
 
+#include "activities/ActivityDescriptions.h"
 #include "activities/ActivityWindow.h"
 #include "model/QuestionFile.h"
 #include "pages/PageViewer.h"
@@ -50,10 +51,20 @@ void TopicScreen::onLoad() {
     picture.setLeft((WindowWidth - picture.Width()) / 2);
 }
 
-// Key facts and teacher's notes open with their first page already drawn.
+// Key facts and teacher's notes open with their first page already drawn, and the activities
+// with their pictures decoded.
 void TopicScreen::cameForward() {
     drawPagesAhead(*this,
                    {firstScreenPage(m_topic.keyFactsKey), firstScreenPage(m_topic.notesKey)});
+    // An activity's window has this screen's frame, so its pictures have the same room.
+    std::vector<PictureAhead> pictures;
+    for (const ActivityDescription* activity : allActivities())
+        if (activity->name == m_topic.labellingWindow || activity->name == m_topic.orderingWindow)
+            for (const ActivityPicture& picture : activity->pictures) {
+                const QPoint at(toPixels(picture.place.left), toPixels(picture.place.top));
+                pictures.push_back({picture.file, PictureBox::imageRoom(size(), at), false});
+            }
+    decodePicturesAhead(*this, pictures);
 }
 
 void TopicScreen::onPointerOverBackground(const MouseArgs&) {

@@ -31,8 +31,11 @@ QSize PictureBox::decodeBox() const {
     if (m_kind == Kind::PictureBox || m_stretch) return size();
     const QWidget* top = window();
     if (top == this) return {};
-    const QPoint at = mapTo(top, QPoint(0, 0));
-    const QSize room(top->width() - at.x(), top->height() - at.y());
+    return imageRoom(top->size(), mapTo(top, QPoint(0, 0)));
+}
+
+QSize PictureBox::imageRoom(QSize window, QPoint at) {
+    const QSize room(window.width() - at.x(), window.height() - at.y());
     return room.isEmpty() ? QSize() : room;
 }
 

@@ -22,6 +22,10 @@ class PictureBox : public PointerWidget {
     // room up to its window's edges; a picture box, its own size, cropped as it clips).
     void loadPicture(PictureService& pictures, const QString& path);
 
+    // The box an image at `at` in a window of that size decodes its picture for: the room to
+    // the window's edges, so an oversized file costs no more than the window can show.
+    static QSize imageRoom(QSize window, QPoint at);
+
     bool hasBorder() const { return m_border; }
     void setBorder(bool border);
 

@@ -53,29 +53,55 @@ QImage fitted(QImage image, QSize box, bool crop) {
 }
 } // namespace
 
-void FilePictureService::prefetch(const QString& path) {
+void FilePictureService::decodeAhead(const QString& path, QSize box, bool crop,
+                                     const QObject* holder) {
+    letGoOfOrphans();
     QString full;
     try {
         full = m_folder.resolve(path);
     } catch (const RuntimeError&) {
         return;
     }
-    m_prefetched.insert(full, std::async(std::launch::async, [full] {
-                                  QFile file(full);
-                                  if (!file.open(QIODevice::ReadOnly)) return QImage();
-                                  return looksLikeMetafile(file.peek(4))
-                                             ? QImage()
-                                             : decodeRaster(file, QSize(), false);
-                              }).share());
+    if (const auto known = m_prefetched.find(full);
+        known != m_prefetched.end() && known->box == box && known->crop == crop) {
+        known->held = holder != nullptr;
+        known->holder = holder;
+        return;
+    }
+    auto image = std::async(std::launch::async, [full, box, crop] {
+        QFile file(full);
+        if (!file.open(QIODevice::ReadOnly)) return QImage();
+        return looksLikeMetafile(file.peek(4)) ? QImage() : decodeRaster(file, box, crop);
+    });
+    m_prefetched.insert(full, Ahead{image.share(), box, crop, holder != nullptr, holder});
+}
+
+bool FilePictureService::decodedAhead(const QString& path) const {
+    try {
+        const auto ahead = m_prefetched.constFind(m_folder.resolve(path));
+        return ahead != m_prefetched.cend() &&
+               ahead->image.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
+void FilePictureService::letGoOfOrphans() {
+    // An orphan still decoding is waited for here: its decode is bounded and soon done.
+    m_prefetched.removeIf([](const auto& entry) { return entry->held && !entry->holder; });
 }
 
 PicturePtr FilePictureService::loadFitting(const QString& path, QSize box, bool crop) {
+    letGoOfOrphans();
     const QString full = m_folder.resolve(path);
     if (const auto ready = m_prefetched.constFind(full); ready != m_prefetched.cend()) {
-        QImage image = ready->get();
+        const bool whole = !ready->box.isValid();
+        const bool asAsked = ready->box == box && ready->crop == crop;
+        QImage image = ready->image.get();
         m_prefetched.erase(ready);
-        if (!image.isNull())
-            return std::make_shared<RasterPicture>(fitted(std::move(image), box, crop));
+        if (!image.isNull() && (whole || asAsked))
+            return std::make_shared<RasterPicture>(asAsked ? std::move(image)
+                                                           : fitted(std::move(image), box, crop));
     }
     QFile file(full);
     if (!file.open(QIODevice::ReadOnly)) throw RuntimeError(RuntimeError::FileNotFound, path);

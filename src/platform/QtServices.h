@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QPointer>
 #include <future>
 #include <random>
 
@@ -25,9 +26,11 @@ class FilePictureService : public PictureService {
     explicit FilePictureService(const ProgramFolder& folder, qsizetype drawnBudget = DrawnBudget);
     PicturePtr load(const QString& path) override { return loadFitting(path, QSize(), false); }
     PicturePtr loadFitting(const QString& path, QSize box, bool crop) override;
-    // Starts reading and decoding a raster picture on another thread, so that its load() later
-    // only waits for what is left; a failure shows when it is loaded.
-    void prefetch(const QString& path);
+    // Starts reading and decoding a raster picture on another thread, kept until it is loaded.
+    void prefetch(const QString& path) { decodeAhead(path, QSize(), false, nullptr); }
+    void decodeAhead(const QString& path, QSize box, bool crop, const QObject* holder) override;
+    // Whether a picture decoded ahead is done and waits for its load.
+    bool decodedAhead(const QString& path) const;
     void setMetafileDecoder(MetafileDecoder decoder) { m_metafile = std::move(decoder); }
     // Metafiles drawn on screen, kept by file.
     const DrawnCopies& drawnCopies() const { return *m_drawn; }
@@ -36,7 +39,17 @@ class FilePictureService : public PictureService {
     const ProgramFolder& m_folder;
     MetafileDecoder m_metafile;
     std::shared_ptr<DrawnCopies> m_drawn;
-    QHash<QString, std::shared_future<QImage>> m_prefetched;
+    struct Ahead {
+        std::shared_future<QImage> image;
+        QSize box; // none: decoded whole, fitted when loaded
+        bool crop = false;
+        bool held = false; // let go once the holder is gone
+        QPointer<const QObject> holder;
+    };
+    // Pictures decoded ahead whose holders have gone.
+    void letGoOfOrphans();
+
+    QHash<QString, Ahead> m_prefetched;
 };
 
 class ClockRandomService : public RandomService {

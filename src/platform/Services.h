@@ -42,6 +42,15 @@ class PictureService {
         Q_UNUSED(crop);
         return load(path);
     }
+    // Starts decoding a raster picture, for a box as loadFitting takes it, that the holder may
+    // soon load, so that the load only waits for what is left. What was decoded is let go once
+    // the holder is gone; a picture that fails shows its failure when it is loaded.
+    virtual void decodeAhead(const QString& path, QSize box, bool crop, const QObject* holder) {
+        Q_UNUSED(path);
+        Q_UNUSED(box);
+        Q_UNUSED(crop);
+        Q_UNUSED(holder);
+    }
 };
 
 class RandomService {

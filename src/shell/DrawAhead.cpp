@@ -9,8 +9,11 @@
 
 namespace av {
 
+namespace {
+constexpr int AfterTheFrame = 50; // ms: reading the files waits until the frame is out
+}
+
 void drawPagesAhead(Screen& window, const QStringList& screenCopies) {
-    constexpr int AfterTheFrame = 50; // ms: reading the files waits until the frame is out
     QTimer::singleShot(AfterTheFrame, &window, [&window, screenCopies] {
         for (const QString& path : screenCopies) {
             try {
@@ -20,6 +23,13 @@ void drawPagesAhead(Screen& window, const QStringList& screenCopies) {
             } catch (const RuntimeError&) {
             }
         }
+    });
+}
+
+void decodePicturesAhead(Screen& window, const std::vector<PictureAhead>& pictures) {
+    QTimer::singleShot(AfterTheFrame, &window, [&window, pictures] {
+        for (const PictureAhead& p : pictures)
+            window.app().services.pictures.decodeAhead(p.path, p.box, p.crop, &window);
     });
 }
 

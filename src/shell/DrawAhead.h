@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QSize>
+#include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace av {
 
@@ -10,5 +13,14 @@ class Screen;
 // the window's own frame is on the display, so that a page window opened or turned to shows
 // its page in its first frame. A page that cannot be read is left for when it is opened.
 void drawPagesAhead(Screen& window, const QStringList& screenCopies);
+// A picture a screen opened from the window will load, for the box it will be shown in.
+struct PictureAhead {
+    QString path;
+    QSize box;
+    bool crop = false;
+};
+// Has those pictures decoded once the window's own frame is on the display; they are let go
+// when the window goes.
+void decodePicturesAhead(Screen& window, const std::vector<PictureAhead>& pictures);
 
 } // namespace av

@@ -1,3 +1,4 @@
+#include "EventWait.h"
 #include "Journal.h"
 
 #include "activities/ActivityWindow.h"
@@ -130,6 +131,27 @@ TEST_P(TopicScreenTest, ActivitiesTakeTheirHeadingFromTheTitleLabel) {
                   QStringLiteral("Heading on screen"));
         EXPECT_EQ(journal.events, QStringList{shown(window)});
         EXPECT_EQ(t.sound.played, QStringList{ClickSound});
+    }
+}
+
+// Once the topic's frame is out its labelling activity's pictures are decoded, for the boxes
+// the activity's window then asks for, and let go with the topic.
+TEST_P(TopicScreenTest, DecodesItsActivitysPicturesAheadForTheBoxesTheyAreShownIn) {
+    TopicScreen& s = open();
+    EXPECT_TRUE(t.pictures.ahead.empty()) << "nothing is read before the frame";
+    ASSERT_TRUE(runUntil([&] { return !t.pictures.ahead.empty(); }, 2000));
+    for (const auto& request : t.pictures.ahead)
+        EXPECT_EQ(request.holder, &s) << request.path.toStdString();
+
+    t.pictures.asked.clear();
+    s.link(TopicLink::LabellingActivity).click();
+    ASSERT_EQ(t.pictures.asked.size(), t.pictures.ahead.size());
+    for (size_t i = 0; i < t.pictures.ahead.size(); ++i) {
+        const auto& before = t.pictures.ahead[i];
+        const auto& shown = t.pictures.asked[i];
+        EXPECT_EQ(before.path, shown.path);
+        EXPECT_EQ(before.box, shown.box) << shown.path.toStdString();
+        EXPECT_EQ(before.crop, shown.crop) << shown.path.toStdString();
     }
 }
 

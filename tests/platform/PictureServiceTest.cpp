@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <memory>
+#include <thread>
 
 using namespace av;
 
@@ -84,6 +87,49 @@ TEST(FilePictureService, PrefetchedPicturesLoadAsAnyOther) {
     EXPECT_NE(ahead.load(QStringLiteral("title.jpg")), nullptr) << "a second load reads again";
     EXPECT_EQ(failure(ahead, QStringLiteral("junk.jpg")), RuntimeError::InvalidPicture);
     EXPECT_EQ(failure(ahead, QStringLiteral("nothing.jpg")), RuntimeError::FileNotFound);
+}
+
+// A picture decoded ahead for a box is the one a load for that box decodes; it is kept while
+// its holder lives (the file may go meanwhile) and let go once the holder has gone.
+TEST(FilePictureService, PicturesDecodedAheadServeTheirLoadUntilTheirHolderGoes) {
+    QTemporaryDir dir;
+    QImage image(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, y, (x * y) % 256));
+    for (const char* name : {"kept.jpg", "orphan.jpg", "other.jpg"})
+        ASSERT_TRUE(image.save(dir.path() + QLatin1Char('/') + QLatin1String(name)));
+    ProgramFolder folder(dir.path());
+    FilePictureService ahead(folder), plain(folder);
+    const QSize box(150, 120);
+    auto holder = std::make_unique<QObject>();
+    QObject otherHolder;
+    ahead.decodeAhead(QStringLiteral("kept.jpg"), box, false, holder.get());
+    ahead.decodeAhead(QStringLiteral("orphan.jpg"), box, false, holder.get());
+    ahead.decodeAhead(QStringLiteral("other.jpg"), box, true, &otherHolder);
+    for (const char* name : {"kept.jpg", "orphan.jpg", "other.jpg"})
+        while (!ahead.decodedAhead(QString::fromLatin1(name)))
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const auto pixels = [](const PicturePtr& picture) {
+        return dynamic_cast<const RasterPicture&>(*picture).image();
+    };
+
+    const QImage wanted = pixels(plain.loadFitting(QStringLiteral("kept.jpg"), box, false));
+    ASSERT_TRUE(QFile::remove(dir.path() + QStringLiteral("/kept.jpg")));
+    EXPECT_EQ(pixels(ahead.loadFitting(QStringLiteral("kept.jpg"), box, false)), wanted);
+
+    // Asked for another box, the picture is decoded afresh for it.
+    const QImage refitted = pixels(ahead.loadFitting(QStringLiteral("other.jpg"), box, false));
+    EXPECT_EQ(refitted, wanted);
+
+    ASSERT_TRUE(QFile::remove(dir.path() + QStringLiteral("/orphan.jpg")));
+    holder.reset();
+    try {
+        ahead.loadFitting(QStringLiteral("orphan.jpg"), box, false);
+        ADD_FAILURE() << "a picture whose holder has gone was still kept";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.code(), RuntimeError::FileNotFound);
+    }
 }
 
 } // namespace

@@ -39,11 +39,26 @@ class RecordingSound : public SoundService {
 class FakePictures : public PictureService {
   public:
     PicturePtr load(const QString& path) override;
+    PicturePtr loadFitting(const QString& path, QSize box, bool crop) override {
+        asked.push_back({path, box, crop, nullptr});
+        return load(path);
+    }
+    void decodeAhead(const QString& path, QSize box, bool crop, const QObject* holder) override {
+        ahead.push_back({path, box, crop, holder});
+    }
     void setSize(const QString& path, QSizeF twips) { sizes.insert(key(path), twips); }
     void setMissing(const QString& path) { missing.insert(key(path)); }
     static QString key(const QString& path);
 
+    struct Request {
+        QString path;
+        QSize box;
+        bool crop = false;
+        const QObject* holder = nullptr;
+    };
     QStringList loaded;
+    std::vector<Request> asked; // every load for a box
+    std::vector<Request> ahead; // every decode ahead
     QSizeF defaultSize{150, 150};
 
   private:
