@@ -119,4 +119,27 @@ TEST_F(WidgetTest, TextBoxKeepsOnlyWhatTheFilesCanStore) {
     EXPECT_EQ(box.text(), QStringLiteral("Rome"));
 }
 
+// The box draws its own sunken edge, whole even where its text overflows.
+TEST_F(WidgetTest, TextBoxDrawsItsTextWithinASunkenEdge) {
+    auto& box = window.add<TextBox>(QStringLiteral("textBox"));
+    box.setBounds(300, 1200, 1500, 330);
+    box.setFontSpec({QStringLiteral("Tahoma"), 9.75});
+    box.setText(QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
+    box.setCursorPosition(0);
+    const QImage pixels = box.grab().toImage();
+    const int right = pixels.width() - 1, bottom = pixels.height() - 1;
+    for (int y = 0; y < pixels.height(); ++y) {
+        EXPECT_EQ(pixels.pixelColor(0, y).lightness(), y < bottom ? 128 : 255) << y;
+        EXPECT_EQ(pixels.pixelColor(right, y), QColor(Qt::white)) << y;
+    }
+    for (int x = 1; x < right - 1; ++x) {
+        EXPECT_EQ(pixels.pixelColor(x, 1), QColor(64, 64, 64)) << x;
+        EXPECT_EQ(pixels.pixelColor(x, bottom - 1), QColor(212, 208, 200)) << x;
+    }
+    bool inked = false;
+    for (int x = 2; x < right - 1; ++x)
+        inked = inked || pixels.pixelColor(x, pixels.height() / 2).lightness() < 100;
+    EXPECT_TRUE(inked) << "the text is drawn";
+}
+
 } // namespace
