@@ -1,8 +1,9 @@
 // The program's memory on a real display (a private Xvfb), beside a bare Qt Widgets window:
-// resident at the title screen once it has settled (its sound card open), and the peak over a
-// walk through the screens and pages (the screen benchmark's walk, in a process of its own);
-// at 1280 x 1024 and at 3840 x 2160, where the backdrop must cost no more than on the smaller
-// screen. Each figure is the median of its runs.
+// resident at the title screen once it has settled, untouched (the sound card opens at the
+// first touch of the pointer or keyboard), and the peak over a walk through the screens and
+// pages (the screen benchmark's walk, in a process of its own); at 1280 x 1024 and at 3840 x 2160,
+// where the backdrop must cost no more than on the smaller screen. Each figure is the median of its
+// runs.
 //
 //   memory_bench [--runs N] [--walks N] [--program LABEL=PATH]... [--walker LABEL=PATH]...
 //
@@ -28,7 +29,7 @@ using namespace av::bench;
 
 namespace {
 
-constexpr int SettleMs = 1500; // the title's first frame, then the sound card opening
+constexpr int SettleMs = 1500; // the title's first frame and what follows it
 
 struct Contender {
     QString label;

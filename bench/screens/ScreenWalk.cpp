@@ -13,6 +13,9 @@
 #include "worksheets/WorksheetCatalogue.h"
 #include "worksheets/WorksheetWizard.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 namespace win = av::glossary::window;
 
 namespace av::bench {
@@ -52,6 +55,13 @@ void ScreenWalk::pageStep(Kind kind, const QString& label, const QString& window
 }
 
 void ScreenWalk::stepFromTitle() {
+    // The pupil's hand goes to the mouse first, which opens the sound card.
+    auto& title = loaded<TitleScreen>(m_program, QString::fromLatin1(win::Title));
+    const QPointF at(title.width() / 2.0, title.height() / 2.0);
+    QMouseEvent move(QEvent::MouseMove, at, title.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&title, &move);
+    settle(BetweenClicks);
     step(Kind::ScreenOpen, QStringLiteral("main menu"), QString::fromLatin1(win::MainMenu),
          [&] { loaded<TitleScreen>(m_program, QString::fromLatin1(win::Title)).onOkClicked(); });
 }

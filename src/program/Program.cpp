@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "FirstFrame.h"
+#include "FirstInput.h"
 
 #include "activities/ActivityWindows.h"
 #include "menu/MenuWindows.h"
@@ -35,13 +36,15 @@ Program::Program(ProgramFolder folder, std::future<void> fontsReady)
 Program::~Program() = default;
 
 void Program::start(const StartOptions& options) {
-    // The sound library and card are opened only once the title screen is on the display, so
-    // none of it holds up the first frame; the worker thread has them ready before the first
-    // click. A start timed to its first frame ends there instead: the card would only delay it.
+    // The sound library and card are opened only once the title screen is on the display and
+    // someone reaches for the pointer or keyboard: a program left at its title holds none of
+    // it, and the worker thread opens it while the pointer travels to the first click. A start
+    // timed to its first frame ends there instead.
     if (options.quitAfterFirstFrame)
         afterFirstFrame([] { QCoreApplication::exit(0); });
     else
-        afterFirstFrame([this] { m_sound.prepare(); });
+        afterFirstFrame(
+            [this] { m_firstInput = std::make_unique<FirstInput>([this] { m_sound.prepare(); }); });
     // The title's texts need fontconfig; reading its configuration here as well as on the
     // other thread would only do the same work twice.
     m_fontsLoaded.wait();

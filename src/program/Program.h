@@ -6,6 +6,7 @@
 #include "platform/QtPrinter.h"
 #include "platform/QtServices.h"
 #include "platform/SdlSoundService.h"
+#include "program/FirstInput.h"
 #include "program/StartOptions.h"
 
 #include <functional>
@@ -41,6 +42,7 @@ class Program {
     ProgramFolder m_folder;
     QtMessageBoxService m_messages;
     SdlSoundService m_sound;
+    std::unique_ptr<FirstInput> m_firstInput; // opens the sound card
     FilePictureService m_pictures;
     ClockRandomService m_random;
     QtDisplayService m_display;

@@ -12,8 +12,9 @@
 #include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -65,6 +66,15 @@ class ProgramSoundTest : public ::testing::Test {
         EXPECT_NEAR(length(heard), length(*file), 0.03);
     }
 
+    // The pupil's hand on the mouse, over the title.
+    void movePointer() {
+        QWidget& title = program->app().windows.get<TitleScreen>();
+        const QPointF at(title.width() / 2.0, title.height() / 2.0);
+        QMouseEvent move(QEvent::MouseMove, at, title.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&title, &move);
+    }
+
     template <class W> W& window(const char* name) {
         auto* w = dynamic_cast<W*>(program->app().windows.loaded(QString::fromLatin1(name)));
         if (!w) throw std::runtime_error(std::string("not loaded: ") + name);
@@ -75,17 +85,22 @@ class ProgramSoundTest : public ::testing::Test {
     std::unique_ptr<Program> program;
 };
 
-TEST_F(ProgramSoundTest, TheSoundLibraryIsLoadedOnlyOnceTheTitleScreenIsUp) {
+TEST_F(ProgramSoundTest, TheSoundLibraryIsLoadedOnlyOnceTheTitleIsUpAndTouched) {
     ASSERT_FALSE(mapped("libSDL2")) << "loaded before the program started";
     program->start();
     EXPECT_FALSE(mapped("libSDL2"));
+    pump(300ms);
+    EXPECT_FALSE(mapped("libSDL2")) << "loaded for a title nobody has touched";
+    movePointer();
     pump(300ms);
     EXPECT_TRUE(mapped("libSDL2"));
 }
 
 TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
     program->start();
-    pump(300ms); // the title screen is up; the card opens behind it
+    pump(300ms);   // the title screen is up
+    movePointer(); // the card opens while the pointer goes to the first click
+    pump(300ms);
     expectHeard([&] { program->app().windows.get<TitleScreen>().okButton.click(); }, "click.wav");
     expectHeard([&] { window<MainMenu>(win::MainMenu).entry(MenuEntry::Pyramids).click(); },
                 "click.wav");
