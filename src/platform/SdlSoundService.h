@@ -18,8 +18,9 @@ namespace av {
 // Plays the program's wave files, one at a time: a new sound cuts the one playing. play() only
 // hands the path to a worker thread, which reads each file once, keeps it, and starts it on the
 // card. Nothing is loaded or opened until prepare(), which the program calls once its first
-// screen is up. A sound asked for before the card is ready plays when it is, unless it is by
-// then more than LateLimit old. Files it cannot play, and a machine without sound, are silent.
+// screen is up and touched. A sound asked for before the card is ready plays when it is, unless it
+// is by then more than LateLimit old. Files it cannot play, and a machine without sound, are
+// silent.
 class SdlSoundService : public SoundService {
   public:
     enum class Device { NotPrepared, Opening, Ready, Unavailable };

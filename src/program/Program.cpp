@@ -29,7 +29,7 @@ Program::Program(ProgramFolder folder, std::future<void> fontsReady)
         m_fontsLoaded = std::async(std::launch::async, &fonts::loadSystemConfiguration);
     installAccessibility();
     m_app = std::make_unique<App>(
-        Services{m_folder, m_messages, m_sound, m_pictures, m_random, m_display, m_printer});
+        Services{m_folder, m_messages, m_sounds, m_pictures, m_random, m_display, m_printer});
     registerAllWindows(*m_app);
 }
 

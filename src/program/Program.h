@@ -7,6 +7,7 @@
 #include "platform/QtServices.h"
 #include "platform/SdlSoundService.h"
 #include "program/FirstInput.h"
+#include "program/SoundOnDemand.h"
 #include "program/StartOptions.h"
 
 #include <functional>
@@ -42,6 +43,7 @@ class Program {
     ProgramFolder m_folder;
     QtMessageBoxService m_messages;
     SdlSoundService m_sound;
+    SoundOnDemand m_sounds{m_sound};
     std::unique_ptr<FirstInput> m_firstInput; // opens the sound card
     FilePictureService m_pictures;
     ClockRandomService m_random;

@@ -96,6 +96,14 @@ TEST_F(ProgramSoundTest, TheSoundLibraryIsLoadedOnlyOnceTheTitleIsUpAndTouched) 
     EXPECT_TRUE(mapped("libSDL2"));
 }
 
+// A command given with no pointer or key (through assistive technology, say) is heard too.
+TEST_F(ProgramSoundTest, TheFirstSoundOpensTheCardWhenNothingHasBeenTouched) {
+    program->start();
+    pump(300ms);
+    ASSERT_FALSE(mapped("libSDL2"));
+    expectHeard([&] { program->app().windows.get<TitleScreen>().okButton.click(); }, "click.wav");
+}
+
 TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
     program->start();
     pump(300ms);   // the title screen is up
