@@ -1,8 +1,14 @@
 #include "WindowManager.h"
 
+#include "CoveredWindows.h"
 #include "RuntimeError.h"
 
+#include <QTimer>
+
 namespace av {
+namespace {
+constexpr int AfterTheFrame = 50; // ms: the window shown is on the display by then
+}
 
 WindowManager::~WindowManager() {
     // Owned windows first, the backdrop that owns them last.
@@ -82,6 +88,16 @@ void WindowManager::noteShown(Window& window) {
     m_front = &window;
     m_shownOrder.removeAll(&window);
     m_shownOrder.append(&window);
+    QTimer::singleShot(AfterTheFrame, &window, [this, &window] { letGoOfCopiesUnder(window); });
+}
+
+void WindowManager::letGoOfCopiesUnder(Window& front) {
+    if (m_shownOrder.isEmpty() || m_shownOrder.last() != &front || !front.isVisible()) return;
+    const QRect over = front.frameGeometry();
+    for (const auto& window : std::as_const(m_windows))
+        if (window && window != &front && window->isVisible() &&
+            over.contains(window->frameGeometry()))
+            covered::letGoOfCopy(*window);
 }
 
 void WindowManager::bringToFront() {

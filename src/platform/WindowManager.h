@@ -46,11 +46,15 @@ class WindowManager : public QObject {
     // Brings the program forward, as a second start asks: the backdrop, then the window shown
     // last, which takes the focus.
     void bringToFront();
+    // The window shown last of those still loaded, or nullptr.
+    Window* front() const { return m_shownOrder.isEmpty() ? nullptr : m_shownOrder.last().data(); }
     // Called by a window as it is shown.
     void noteShown(Window& window);
 
   private:
     void adopt(Window* window);
+    // The windows wholly under the one in front let go of their off-screen copies.
+    void letGoOfCopiesUnder(Window& front);
 
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<Window>> m_windows;

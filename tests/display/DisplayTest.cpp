@@ -3,10 +3,13 @@
 #include "EventWait.h"
 #include "PaintCounter.h"
 
+#include "activities/ActivityWindow.h"
 #include "menu/MainMenu.h"
 #include "menu/TopicScreen.h"
 #include "pages/PageWindow.h"
+#include "platform/CoveredWindows.h"
 #include "program/Program.h"
+#include "quiz/ResultsScreen.h"
 #include "shell/Backdrop.h"
 #include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
@@ -113,6 +116,46 @@ TEST_F(OnTheDisplay, TheBackdropStaysBehindEveryScreen) {
     check(win::TeachersGuide);
     menu.onEntryClicked(MenuEntry::Exit);
     check(win::Title);
+}
+
+// Screens stacked on one another hold an off-screen copy only for the one in front; as each
+// goes, the screen under it is shown whole again, drawn anew, not what covered it.
+TEST_F(OnTheDisplay, CoveredScreensLetGoOfTheirCopiesAndComeBackWhole) {
+    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    startAndWait(program);
+    auto& windows = program.app().windows;
+    auto loaded = [&](const char* name) -> Window& {
+        Window* window = windows.loaded(QString::fromLatin1(name));
+        if (!window) throw std::runtime_error(std::string("not loaded: ") + name);
+        return *window;
+    };
+    windows.get<TitleScreen>().onOkClicked();
+    runFor(150);
+    windows.get<MainMenu>().onEntryClicked(MenuEntry::Pyramids);
+    runFor(150);
+    dynamic_cast<TopicScreen&>(loaded(win::PyramidsTopic))
+        .onLinkClicked(TopicLink::LabellingActivity);
+    runFor(150);
+    dynamic_cast<ActivityWindow&>(loaded(win::PyramidsLabelling))
+        .onLinkClicked(ActivityLink::CheckScore);
+    runFor(150);
+
+    const std::vector<const char*> under{win::PyramidsLabelling, win::PyramidsTopic, win::MainMenu};
+    for (const char* name : under)
+        EXPECT_FALSE(covered::holdsCopy(loaded(name))) << name << " still holds its copy";
+    EXPECT_TRUE(covered::holdsCopy(loaded(win::Results)));
+
+    dynamic_cast<ResultsScreen&>(loaded(win::Results)).onLinkClicked(ResultsLink::Exit);
+    runFor(150);
+    Window& activity = loaded(win::PyramidsLabelling);
+    EXPECT_GT(shownShare(screenShot(), activity), 0.99) << "the activity is not shown whole";
+    EXPECT_TRUE(covered::holdsCopy(activity));
+    EXPECT_FALSE(covered::holdsCopy(loaded(win::PyramidsTopic)));
+
+    dynamic_cast<ActivityWindow&>(activity).onLinkClicked(ActivityLink::Exit);
+    runFor(150);
+    EXPECT_GT(shownShare(screenShot(), loaded(win::PyramidsTopic)), 0.99)
+        << "the topic screen is not shown whole";
 }
 
 class QuitAfterFirstFrame : public ::testing::TestWithParam<const char*> {};

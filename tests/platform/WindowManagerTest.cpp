@@ -1,4 +1,5 @@
 #include "platform/WindowManager.h"
+#include "platform/CoveredWindows.h"
 #include "platform/Label.h"
 #include "platform/RuntimeError.h"
 #include "platform/Timer.h"
@@ -34,7 +35,7 @@ class WindowManagerTest : public ::testing::Test {
   protected:
     void SetUp() override {
         g_loads = 0;
-        for (const char* name : {"backdrop", "menu", "topic"})
+        for (const char* name : {"backdrop", "menu", "topic", "notice"})
             windows.define(QString::fromLatin1(name),
                            [n = QString::fromLatin1(name)] { return new Probe(n); });
         windows.setBackdropName(QStringLiteral("backdrop"));
@@ -121,6 +122,33 @@ TEST_F(WindowManagerTest, TwipGeometryKeepsExactValuesAndFrameSize) {
     EXPECT_FLOAT_EQ(w.clientWidth(), 11880);
     EXPECT_FLOAT_EQ(w.clientHeight(), 8610);
     EXPECT_EQ(w.size(), QSize(792, 574));
+}
+
+// A screen wholly under the one in front has no need of its off-screen copy; one only partly
+// under keeps it, and an exposure or a paint gives a screen that let go its copy back.
+TEST_F(WindowManagerTest, ScreensWhollyCoveredLetGoOfTheirCopiesUntilExposed) {
+    auto open = [&](const char* name, float width, float height) -> Window& {
+        Window& w = windows.touch(QString::fromLatin1(name));
+        w.setOuterSize(width, height);
+        w.showWindow();
+        QTest::qWait(120); // its frame, then the moment the windows under it let go
+        return w;
+    };
+    Window& menu = open("menu", 12000, 9000);
+    ASSERT_TRUE(covered::holdsCopy(menu)) << "a window shown has drawn itself";
+    Window& topic = open("topic", 12000, 9000);
+    EXPECT_FALSE(covered::holdsCopy(menu));
+    EXPECT_TRUE(covered::holdsCopy(topic)) << "the window in front keeps its copy";
+    Window& notice = open("notice", 6000, 4000);
+    EXPECT_TRUE(covered::holdsCopy(topic)) << "a smaller window leaves most of it to be seen";
+    EXPECT_TRUE(covered::holdsCopy(notice));
+
+    QExposeEvent exposed(QRegion(menu.rect()));
+    QCoreApplication::sendEvent(menu.windowHandle(), &exposed);
+    EXPECT_TRUE(covered::holdsCopy(menu)) << "an exposure draws the whole window again";
+    covered::letGoOfCopy(topic);
+    topic.repaint();
+    EXPECT_TRUE(covered::holdsCopy(topic)) << "so does any paint";
 }
 
 } // namespace
