@@ -111,7 +111,7 @@ void MainMenu::onLoad() {
 
 // The guide and the acknowledgments open with their page already drawn.
 void MainMenu::cameForward() {
-    drawPagesAhead(*this, {GuideFirstPage, acknowledgmentsPage()});
+    drawPagesAhead(*this, {GuideFirstPage, acknowledgmentsPage()}, OtherPages::LetGo);
 }
 
 void MainMenu::onPointerOverBackground(const MouseArgs&) {

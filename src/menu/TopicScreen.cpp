@@ -54,8 +54,8 @@ void TopicScreen::onLoad() {
 // Key facts and teacher's notes open with their first page already drawn, and the activities
 // with their pictures decoded.
 void TopicScreen::cameForward() {
-    drawPagesAhead(*this,
-                   {firstScreenPage(m_topic.keyFactsKey), firstScreenPage(m_topic.notesKey)});
+    drawPagesAhead(*this, {firstScreenPage(m_topic.keyFactsKey), firstScreenPage(m_topic.notesKey)},
+                   OtherPages::LetGo);
     // An activity's window has this screen's frame, so its pictures have the same room.
     std::vector<PictureAhead> pictures;
     for (const ActivityDescription* activity : allActivities())

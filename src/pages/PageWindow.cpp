@@ -82,12 +82,12 @@ void PageWindow::printPage() {
 void PageWindow::loadPage(const QString& screenCopy, const QString& printCopy) {
     loadPictureOrClear(pageBox, screenCopy);
     loadPictureOrClear(printBox, printCopy);
-    if (isVisible()) drawPagesAhead(*this, neighbourPages());
+    if (isVisible()) drawPagesAhead(*this, neighbourPages(), OtherPages::Kept);
 }
 
 void PageWindow::showEvent(QShowEvent* event) {
     Screen::showEvent(event);
-    drawPagesAhead(*this, neighbourPages());
+    drawPagesAhead(*this, neighbourPages(), OtherPages::Kept);
 }
 
 QString pageCaption(int page, int total) {

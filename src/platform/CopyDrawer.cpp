@@ -66,21 +66,25 @@ void CopyDrawer::run() {
         m_queue.pop_front();
         const Order order = *m_current;
         lock.unlock();
-        const QImage copy = draw(*order.picture, order.size, order.ratio);
+        QImage copy = draw(*order.picture, order.size, order.ratio);
+        PackedImage packed;
+        if (order.pack) packed = PackedImage::pack(copy);
+        if (!packed.isNull()) copy = QImage();
         lock.lock();
         m_current.reset();
         ++m_inTransit;
         QMetaObject::invokeMethod(
-            this, [this, order, copy] { handBack(order, copy); }, Qt::QueuedConnection);
+            this, [this, order, copy, packed] { handBack(order, copy, packed); },
+            Qt::QueuedConnection);
     }
 }
 
-void CopyDrawer::handBack(const Order& order, const QImage& copy) {
+void CopyDrawer::handBack(const Order& order, const QImage& copy, const PackedImage& packed) {
     {
         std::lock_guard lock(m_mutex);
         --m_inTransit;
     }
-    m_deliver(order, copy);
+    m_deliver(order, copy, packed);
 }
 
 } // namespace av

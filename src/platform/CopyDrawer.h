@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PackedImage.h"
 #include "Picture.h"
 
 #include <QObject>
@@ -25,8 +26,11 @@ class CopyDrawer : public QObject {
         PicturePtr picture;
         QSizeF size; // device-independent pixels
         qreal ratio = 1;
+        bool pack = false; // handed back packed, for keeping, not for a paint now
     };
-    using Delivery = std::function<void(const Order& order, const QImage& copy)>;
+    // The copy comes back as drawn, or packed when the order asked for that.
+    using Delivery =
+        std::function<void(const Order& order, const QImage& copy, const PackedImage& packed)>;
 
     explicit CopyDrawer(Delivery deliver);
     // Waits for the copy under way, if any; copies still queued are never drawn.
@@ -46,7 +50,7 @@ class CopyDrawer : public QObject {
   private:
     static bool same(const Order& a, const Order& b);
     void run();
-    void handBack(const Order& order, const QImage& copy);
+    void handBack(const Order& order, const QImage& copy, const PackedImage& packed);
 
     Delivery m_deliver;
     mutable std::mutex m_mutex;

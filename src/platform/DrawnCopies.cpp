@@ -7,39 +7,94 @@
 
 namespace av {
 
-DrawnCopies::DrawnCopies(qsizetype budgetBytes) : m_budget(budgetBytes) {}
+DrawnCopies::DrawnCopies(qsizetype packedBudget) : m_budget(packedBudget) {}
 
 DrawnCopies::~DrawnCopies() = default;
 
-QImage DrawnCopies::find(const QString& key, QSize pixels, qreal ratio) {
-    for (Entry& entry : m_entries) {
-        if (entry.key != key) continue;
-        if (entry.copy.size() != pixels || !qFuzzyCompare(entry.copy.devicePixelRatio(), ratio))
-            return {};
-        entry.wanted = ++m_clock;
-        return entry.copy;
-    }
-    return {};
+DrawnCopies::Entry* DrawnCopies::entry(const QString& key, QSize pixels, qreal ratio) {
+    for (Entry& e : m_entries)
+        if (e.key == key) return e.pixels == pixels && qFuzzyCompare(e.ratio, ratio) ? &e : nullptr;
+    return nullptr;
 }
 
-void DrawnCopies::keep(const QString& key, const QImage& copy, quint64 wanted) {
-    const auto same = std::find_if(m_entries.begin(), m_entries.end(),
-                                   [&](const Entry& e) { return e.key == key; });
-    if (same != m_entries.end()) {
-        m_bytes -= same->copy.sizeInBytes();
-        m_entries.erase(same);
-    }
-    m_entries.push_back({key, copy, wanted});
-    m_bytes += copy.sizeInBytes();
-    // The copy just kept always stays, even alone over the budget: a window may be waiting
-    // for it.
-    while (m_bytes > m_budget && m_entries.size() > 1) {
-        const auto least =
-            std::min_element(m_entries.begin(), m_entries.end() - 1,
-                             [](const Entry& a, const Entry& b) { return a.wanted < b.wanted; });
-        m_bytes -= least->copy.sizeInBytes();
+QImage DrawnCopies::find(const QString& key, QSize pixels, qreal ratio) {
+    if (!entry(key, pixels, ratio)) return {};
+    // The copy on show before goes first, so that two pages are never held whole.
+    show(key);
+    Entry* e = entry(key, pixels, ratio);
+    e->wanted = ++m_clock;
+    if (e->whole.isNull()) e->whole = e->packed.unpack();
+    const QImage copy = e->whole;
+    if (copy.isNull()) // packed bytes that do not unpack whole are no copy
+        std::erase_if(m_entries, [&](const Entry& other) { return other.key == key; });
+    return copy;
+}
+
+bool DrawnCopies::has(const QString& key, QSize pixels, qreal ratio) {
+    Entry* e = entry(key, pixels, ratio);
+    if (e) e->wanted = ++m_clock;
+    return e != nullptr;
+}
+
+void DrawnCopies::keep(const QString& key, const QImage& copy) {
+    keep({key, copy.size(), copy.devicePixelRatio(), {}, copy, ++m_clock});
+    show(key);
+}
+
+void DrawnCopies::keep(Entry kept) {
+    std::erase_if(m_entries, [&](const Entry& e) {
+        if (e.key != kept.key) return false;
+        // The copy on show, packed meanwhile, stays on show.
+        if (kept.whole.isNull() && e.pixels == kept.pixels && qFuzzyCompare(e.ratio, kept.ratio))
+            kept.whole = e.whole;
+        return true;
+    });
+    m_entries.push_back(std::move(kept));
+    keepWithinBudget();
+}
+
+void DrawnCopies::show(const QString& key) {
+    // A copy with nothing packed to fall back on goes: a page window draws the pages next to
+    // its own ahead, packed.
+    std::erase_if(m_entries, [&](Entry& e) {
+        if (e.key == key) return false;
+        e.whole = QImage();
+        return e.packed.isNull();
+    });
+}
+
+void DrawnCopies::keepWithinBudget() {
+    auto packedBytes = [this] {
+        qsizetype sum = 0;
+        for (const Entry& e : m_entries)
+            sum += e.packed.bytes();
+        return sum;
+    };
+    // The copy on show, and a copy just kept, always stay: a window may be waiting for it.
+    while (packedBytes() > m_budget) {
+        auto least = m_entries.end();
+        for (auto it = m_entries.begin(); it + 1 < m_entries.end(); ++it)
+            if (it->whole.isNull() && (least == m_entries.end() || it->wanted < least->wanted))
+                least = it;
+        if (least == m_entries.end()) return;
         m_entries.erase(least);
     }
+}
+
+void DrawnCopies::keepOnly(const QStringList& keys) {
+    std::erase_if(m_entries, [&](Entry& e) {
+        if (!keys.contains(e.key)) return true;
+        // No page is on show: a copy held whole as well as packed keeps the packed one.
+        if (!e.packed.isNull()) e.whole = QImage();
+        return false;
+    });
+}
+
+qsizetype DrawnCopies::bytes() const {
+    qsizetype sum = 0;
+    for (const Entry& e : m_entries)
+        sum += e.packed.bytes() + e.whole.sizeInBytes();
+    return sum;
 }
 
 QString DrawnCopies::orderId(const QString& key, QSizeF size, qreal ratio) {
@@ -52,9 +107,14 @@ void DrawnCopies::drawLater(const QString& key, PicturePtr picture, QSizeF size,
         // The worker maps face names too; the faces are added to the font database here first.
         fonts::registerFaces();
         m_drawer = std::make_unique<CopyDrawer>(
-            [this](const CopyDrawer::Order& order, const QImage& copy) {
+            [this](const CopyDrawer::Order& order, const QImage& copy, const PackedImage& packed) {
                 const Waiting waiting = m_waiting.take(orderId(order.key, order.size, order.ratio));
-                keep(order.key, copy, waiting.wanted);
+                const bool whole = !copy.isNull();
+                keep({order.key, whole ? copy.size() : packed.size(),
+                      whole ? copy.devicePixelRatio() : packed.ratio(), packed, copy,
+                      waiting.wanted});
+                // Drawn whole only for a window waiting to show it.
+                if (whole) show(order.key);
                 for (const auto& call : waiting.calls)
                     if (call) call();
             });
@@ -62,7 +122,7 @@ void DrawnCopies::drawLater(const QString& key, PicturePtr picture, QSizeF size,
     Waiting& waiting = m_waiting[orderId(key, size, ratio)];
     waiting.wanted = ++m_clock;
     if (drawn) waiting.calls.push_back(std::move(drawn));
-    m_drawer->order({key, std::move(picture), size, ratio}, urgent);
+    m_drawer->order({key, std::move(picture), size, ratio, !urgent}, urgent);
 }
 
 } // namespace av

@@ -47,7 +47,7 @@ bool KeptPicture::paintOnScreen(QPainter& painter, const QRectF& target,
 }
 
 void KeptPicture::prepareOnScreen(const QSizeF& size, qreal ratio) const {
-    if (size.isEmpty() || !m_copies->find(m_key, (size * ratio).toSize(), ratio).isNull()) return;
+    if (size.isEmpty() || m_copies->has(m_key, (size * ratio).toSize(), ratio)) return;
     m_copies->drawLater(m_key, m_picture, size, ratio, false);
 }
 

@@ -26,6 +26,7 @@ class KeptPicture final : public Picture {
     void prepareOnScreen(const QSizeF& size, qreal ratio) const override;
 
     const Picture& original() const { return *m_picture; }
+    const QString& key() const { return m_key; }
 
   private:
     // Where painting from a copy gives the same pixels: no scaling, whole device pixels.

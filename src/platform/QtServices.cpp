@@ -122,6 +122,14 @@ PicturePtr FilePictureService::loadFitting(const QString& path, QSize box, bool 
     return std::make_shared<RasterPicture>(std::move(image));
 }
 
+void FilePictureService::keepDrawnOnly(const std::vector<PicturePtr>& pictures) {
+    QStringList keys;
+    for (const PicturePtr& picture : pictures)
+        if (const auto* kept = dynamic_cast<const KeptPicture*>(picture.get()))
+            keys.append(kept->key());
+    m_drawn->keepOnly(keys);
+}
+
 ClockRandomService::ClockRandomService()
     : m_engine(static_cast<std::mt19937::result_type>(
           std::chrono::system_clock::now().time_since_epoch().count())) {}

@@ -20,8 +20,9 @@ class FilePictureService : public PictureService {
   public:
     using MetafileDecoder = std::function<PicturePtr(const QByteArray&)>;
 
-    // Room for the page on show and the two one turn away, at their size on a plain screen.
-    static constexpr qsizetype DrawnBudget = 6 * 1024 * 1024;
+    // Room for every page of the program packed, at its size on a plain screen (a page of
+    // 700 x 520 pixels packs to about 100 KB); the page on show comes on top.
+    static constexpr qsizetype DrawnBudget = 2 * 1024 * 1024;
 
     explicit FilePictureService(const ProgramFolder& folder, qsizetype drawnBudget = DrawnBudget);
     PicturePtr load(const QString& path) override { return loadFitting(path, QSize(), false); }
@@ -29,6 +30,7 @@ class FilePictureService : public PictureService {
     // Starts reading and decoding a raster picture on another thread, kept until it is loaded.
     void prefetch(const QString& path) { decodeAhead(path, QSize(), false, nullptr); }
     void decodeAhead(const QString& path, QSize box, bool crop, const QObject* holder) override;
+    void keepDrawnOnly(const std::vector<PicturePtr>& pictures) override;
     // Whether a picture decoded ahead is done and waits for its load.
     bool decodedAhead(const QString& path) const;
     void setMetafileDecoder(MetafileDecoder decoder) { m_metafile = std::move(decoder); }

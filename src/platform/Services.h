@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace av {
 
@@ -51,6 +52,9 @@ class PictureService {
         Q_UNUSED(crop);
         Q_UNUSED(holder);
     }
+    // Copies of pictures drawn for the screen are kept for a return to them. A screen that
+    // shows none itself names those it may open next; the others are let go.
+    virtual void keepDrawnOnly(const std::vector<PicturePtr>& pictures) { Q_UNUSED(pictures); }
 };
 
 class RandomService {

@@ -46,8 +46,6 @@ class WindowManager : public QObject {
     // Brings the program forward, as a second start asks: the backdrop, then the window shown
     // last, which takes the focus.
     void bringToFront();
-    // The window shown last of those still loaded, or nullptr.
-    Window* front() const { return m_shownOrder.isEmpty() ? nullptr : m_shownOrder.last().data(); }
     // Called by a window as it is shown.
     void noteShown(Window& window);
 

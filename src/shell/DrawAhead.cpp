@@ -13,16 +13,20 @@ namespace {
 constexpr int AfterTheFrame = 50; // ms: reading the files waits until the frame is out
 }
 
-void drawPagesAhead(Screen& window, const QStringList& screenCopies) {
-    QTimer::singleShot(AfterTheFrame, &window, [&window, screenCopies] {
+void drawPagesAhead(Screen& window, const QStringList& screenCopies, OtherPages others) {
+    QTimer::singleShot(AfterTheFrame, &window, [&window, screenCopies, others] {
+        PictureService& pictures = window.app().services.pictures;
+        std::vector<PicturePtr> pages;
         for (const QString& path : screenCopies) {
             try {
-                const PicturePtr page = window.app().services.pictures.load(path);
+                const PicturePtr page = pictures.load(path);
                 page->prepareOnScreen(page->sizeTwips() / TwipsPerPixel,
                                       window.devicePixelRatioF());
+                pages.push_back(page);
             } catch (const RuntimeError&) {
             }
         }
+        if (others == OtherPages::LetGo) pictures.keepDrawnOnly(pages);
     });
 }
 

@@ -12,7 +12,10 @@ class Screen;
 // Has the screen copies of the pages a window may open next drawn on the worker thread, once
 // the window's own frame is on the display, so that a page window opened or turned to shows
 // its page in its first frame. A page that cannot be read is left for when it is opened.
-void drawPagesAhead(Screen& window, const QStringList& screenCopies);
+// A window that shows no pages itself lets go of every other page's copy: a page window that
+// has gone has no page one turn away.
+enum class OtherPages { Kept, LetGo };
+void drawPagesAhead(Screen& window, const QStringList& screenCopies, OtherPages others);
 // A picture a screen opened from the window will load, for the box it will be shown in.
 struct PictureAhead {
     QString path;

@@ -8,6 +8,7 @@
 #include "menu/TopicScreen.h"
 #include "pages/PageWindow.h"
 #include "platform/CoveredWindows.h"
+#include "platform/QtServices.h"
 #include "program/Program.h"
 #include "quiz/ResultsScreen.h"
 #include "shell/Backdrop.h"
@@ -156,6 +157,46 @@ TEST_F(OnTheDisplay, CoveredScreensLetGoOfTheirCopiesAndComeBackWhole) {
     runFor(150);
     EXPECT_GT(shownShare(screenShot(), loaded(win::PyramidsTopic)), 0.99)
         << "the topic screen is not shown whole";
+}
+
+// Back from the pages, a topic screen keeps only its two first pages, packed: the page window's
+// copies, the one it showed held whole among them, are let go.
+TEST_F(OnTheDisplay, BackFromThePagesATopicKeepsOnlyItsFirstPagesPacked) {
+    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    startAndWait(program);
+    auto& windows = program.app().windows;
+    const auto& drawn =
+        dynamic_cast<FilePictureService&>(program.app().services.pictures).drawnCopies();
+    windows.get<TitleScreen>().onOkClicked();
+    windows.get<MainMenu>().onEntryClicked(MenuEntry::Pyramids);
+    auto& topic =
+        dynamic_cast<TopicScreen&>(*windows.loaded(QString::fromLatin1(win::PyramidsTopic)));
+    runFor(300);
+    topic.onLinkClicked(TopicLink::KeyFacts);
+    auto& pages = dynamic_cast<PageWindow&>(*windows.loaded(QString::fromLatin1(win::PageViewer)));
+    for (int turn = 0; turn < 2; ++turn) {
+        runFor(300);
+        pages.onLinkClicked(PageWindow::NextLink);
+    }
+    runFor(300);
+    ASSERT_GE(drawn.count(), 3) << "the page window keeps the pages next to its own";
+    const qsizetype wholePage = qsizetype(pages.pageBox.width()) * pages.pageBox.height() * 4;
+    EXPECT_GE(drawn.bytes(), wholePage) << "the page on show is held whole";
+
+    pages.onLinkClicked(PageWindow::ExitLink);
+    runFor(300);
+    EXPECT_EQ(drawn.count(), 2) << "the first pages of the key facts and the teacher's notes";
+    EXPECT_LT(drawn.bytes(), wholePage / 2) << "and both packed";
+
+    // Opened again at once, before the topic screen has let go of the other pages: what the
+    // page window draws ahead of its first page is not let go under it.
+    topic.onLinkClicked(TopicLink::KeyFacts);
+    runFor(300);
+    dynamic_cast<PageWindow&>(*windows.loaded(QString::fromLatin1(win::PageViewer)))
+        .onLinkClicked(PageWindow::ExitLink);
+    topic.onLinkClicked(TopicLink::KeyFacts);
+    runFor(300);
+    EXPECT_EQ(drawn.count(), 3) << "its first page, the next one, and the notes' first page";
 }
 
 class QuitAfterFirstFrame : public ::testing::TestWithParam<const char*> {};

@@ -180,7 +180,7 @@ TEST(CopyDrawer, UrgentCopiesGoFirstAndEachIsDrawnOnce) {
     const auto first = std::make_shared<WatchedPicture>(page, release.get_future().share());
     std::mutex mutex;
     QStringList delivered;
-    CopyDrawer drawer([&](const CopyDrawer::Order& order, const QImage& copy) {
+    CopyDrawer drawer([&](const CopyDrawer::Order& order, const QImage& copy, const PackedImage&) {
         EXPECT_EQ(copy.size(), QSize(100, 80));
         EXPECT_EQ(copy.devicePixelRatio(), 2);
         std::lock_guard lock(mutex);

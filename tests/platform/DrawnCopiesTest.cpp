@@ -3,6 +3,7 @@
 
 #include "platform/DrawnCopies.h"
 #include "platform/KeptPicture.h"
+#include "platform/PackedImage.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
 #include "platform/Twips.h"
@@ -72,44 +73,122 @@ TEST_P(KeptPageTest, APageFromItsCopyLooksAsItsRecordsDrawIt) {
 
 INSTANTIATE_TEST_SUITE_P(PixelRatios, KeptPageTest, ::testing::Values(1.0, 2.0));
 
-TEST(DrawnCopies, KeepsOneCopyAPictureAndDropsTheLeastRecentOverBudget) {
-    const QImage page(100, 100, QImage::Format_ARGB32_Premultiplied); // 40,000 bytes
-    DrawnCopies copies(80'000);
-    copies.keep(QStringLiteral("a"), page);
-    copies.keep(QStringLiteral("b"), page);
-    copies.keep(QStringLiteral("a"), page.scaled(50, 50));
-    EXPECT_EQ(copies.count(), 2) << "a new size replaces a picture's copy";
-    EXPECT_TRUE(copies.find(QStringLiteral("a"), QSize(100, 100), 1).isNull());
-    EXPECT_FALSE(copies.find(QStringLiteral("b"), QSize(100, 100), 1).isNull());
-    EXPECT_TRUE(copies.find(QStringLiteral("b"), QSize(100, 100), 2).isNull())
-        << "another pixel ratio needs its own drawing";
-    copies.keep(QStringLiteral("c"), page); // "a" is now the least recently used
-    EXPECT_TRUE(copies.find(QStringLiteral("a"), QSize(50, 50), 1).isNull());
-    EXPECT_FALSE(copies.find(QStringLiteral("c"), QSize(100, 100), 1).isNull());
-    EXPECT_LE(copies.bytes(), 80'000);
+// A page drawn ahead comes back packed, a fraction of its size, and paints exactly as its
+// records draw it.
+TEST_P(KeptPageTest, APageDrawnAheadIsKeptPackedAndPaintsTheSame) {
+    const qreal ratio = GetParam();
+    const PicturePtr picture = pictures.load(QStringLiteral("wmf\\key pyramidsb.wmf"));
+    const QSizeF px = picture->sizeTwips() / TwipsPerPixel;
+    const qsizetype whole = qsizetype(px.width() * px.height() * ratio * ratio * 4);
+    picture->prepareOnScreen(px, ratio);
+    ASSERT_TRUE(test::runUntil([&] { return pictures.drawnCopies().drawing() == 0; }, 10000));
+    EXPECT_EQ(pictures.drawnCopies().count(), 1);
+    EXPECT_LT(pictures.drawnCopies().bytes(), whole / 5) << "kept packed";
 
-    DrawnCopies tiny(10);
-    tiny.keep(QStringLiteral("big"), page);
-    EXPECT_EQ(tiny.count(), 1) << "the copy on show stays even over the budget";
+    const QRectF target(QPointF(0, 0), px);
+    QImage played = canvas(px.toSize(), ratio), shown = canvas(px.toSize(), ratio);
+    {
+        QPainter p(&played);
+        dynamic_cast<const KeptPicture&>(*picture).original().draw(p, target);
+    }
+    {
+        QPainter p(&shown);
+        EXPECT_TRUE(picture->paintOnScreen(p, target, {})) << "painted at once, not drawn anew";
+    }
+    EXPECT_EQ(differingPixels(shown, played), 0);
+    EXPECT_GE(pictures.drawnCopies().bytes(), whole) << "the page on show is held whole";
 }
 
-// Pages drawn ahead come back after the page on show was painted; they push out each other or
-// pages not painted since, never the page on show.
-TEST(DrawnCopies, CopiesDrawnAheadNeverPushOutTheCopyOnShow) {
-    QImage square(100, 100, QImage::Format_ARGB32_Premultiplied); // 40,000 bytes a copy
-    square.fill(Qt::red);
-    const auto picture = std::make_shared<RasterPicture>(square);
-    const QSizeF size = picture->sizeTwips() / TwipsPerPixel;
-    DrawnCopies copies(80'000);
-    copies.drawLater(QStringLiteral("ahead 1"), picture, size, 1, false);
-    copies.drawLater(QStringLiteral("ahead 2"), picture, size, 1, false);
-    copies.keep(QStringLiteral("on show"), square);
-    ASSERT_FALSE(copies.find(QStringLiteral("on show"), square.size(), 1).isNull());
+QImage stripes(QColor colour) {
+    QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    for (int y = 0; y < 100; y += 10)
+        p.fillRect(0, y, 100, 4, colour);
+    return image;
+}
+
+PicturePtr stripedPicture(QColor colour) {
+    return std::make_shared<RasterPicture>(stripes(colour));
+}
+
+const QSize StripeSize(100, 100);
+
+void drawAhead(DrawnCopies& copies, const char* key, QColor colour = Qt::red) {
+    copies.drawLater(QString::fromLatin1(key), stripedPicture(colour), QSizeF(StripeSize), 1,
+                     false);
     ASSERT_TRUE(test::runUntil([&] { return copies.drawing() == 0; }));
-    EXPECT_FALSE(copies.find(QStringLiteral("on show"), square.size(), 1).isNull());
-    EXPECT_FALSE(copies.find(QStringLiteral("ahead 2"), square.size(), 1).isNull());
-    EXPECT_TRUE(copies.find(QStringLiteral("ahead 1"), square.size(), 1).isNull());
+}
+
+// One copy is held whole, the one on show; those drawn ahead are packed until one is wanted. A
+// copy drawn whole for a window, with nothing packed behind it, goes once another is shown.
+TEST(DrawnCopies, OnlyTheCopyOnShowIsHeldWhole) {
+    DrawnCopies copies(1 << 20);
+    const QImage shown = stripes(Qt::blue);
+    copies.keep(QStringLiteral("on show"), shown);
+    EXPECT_EQ(copies.bytes(), shown.sizeInBytes());
+    drawAhead(copies, "ahead", Qt::red);
     EXPECT_EQ(copies.count(), 2);
+    EXPECT_LT(copies.bytes(), shown.sizeInBytes() * 5 / 4) << "the copy drawn ahead is packed";
+    EXPECT_TRUE(copies.has(QStringLiteral("on show"), StripeSize, 1));
+    EXPECT_FALSE(copies.has(QStringLiteral("on show"), StripeSize, 2))
+        << "another pixel ratio needs its own drawing";
+
+    const QImage ahead = copies.find(QStringLiteral("ahead"), StripeSize, 1);
+    EXPECT_EQ(differingPixels(ahead, stripes(Qt::red)), 0) << "unpacked as it was drawn";
+    EXPECT_TRUE(copies.find(QStringLiteral("on show"), StripeSize, 1).isNull());
+    EXPECT_EQ(copies.count(), 1);
+    EXPECT_LT(copies.bytes(), ahead.sizeInBytes() * 5 / 4);
+}
+
+// Past the budget, the packed copies least recently wanted go; never the copy on show, nor one
+// just drawn, which a window may be waiting for.
+TEST(DrawnCopies, PackedCopiesLeastWantedGoFirstButNeverTheOneOnShow) {
+    const qsizetype packed = PackedImage::pack(stripes(Qt::red)).bytes();
+    DrawnCopies copies(packed * 5 / 2); // two packed copies and a half
+    drawAhead(copies, "a");
+    drawAhead(copies, "b");
+    ASSERT_FALSE(copies.find(QStringLiteral("a"), StripeSize, 1).isNull());
+    drawAhead(copies, "c");
+    EXPECT_TRUE(copies.has(QStringLiteral("a"), StripeSize, 1)) << "on show";
+    EXPECT_FALSE(copies.has(QStringLiteral("b"), StripeSize, 1)) << "least recently wanted";
+    EXPECT_TRUE(copies.has(QStringLiteral("c"), StripeSize, 1));
+
+    DrawnCopies tiny(10);
+    drawAhead(tiny, "first");
+    drawAhead(tiny, "second");
+    EXPECT_EQ(tiny.count(), 1) << "the copy just drawn stays even over the budget";
+    EXPECT_TRUE(tiny.has(QStringLiteral("second"), StripeSize, 1));
+}
+
+// A screen that shows no pages keeps only those it names; one still drawing is kept when it
+// comes back.
+TEST(DrawnCopies, KeepOnlyLetsGoOfEveryOtherCopy) {
+    DrawnCopies copies(1 << 20);
+    drawAhead(copies, "first page");
+    drawAhead(copies, "third page");
+    copies.keep(QStringLiteral("on show"), stripes(Qt::blue));
+    copies.drawLater(QStringLiteral("on its way"), stripedPicture(Qt::green), QSizeF(StripeSize), 1,
+                     false);
+    copies.keepOnly({QStringLiteral("first page")});
+    EXPECT_EQ(copies.count(), 1);
+    EXPECT_TRUE(copies.has(QStringLiteral("first page"), StripeSize, 1));
+    ASSERT_TRUE(test::runUntil([&] { return copies.drawing() == 0; }));
+    EXPECT_TRUE(copies.has(QStringLiteral("on its way"), StripeSize, 1));
+}
+
+TEST(PackedImage, UnpacksToTheSamePixelsSizeAndRatio) {
+    QImage page = stripes(Qt::darkGreen);
+    page.setDevicePixelRatio(2);
+    const PackedImage packed = PackedImage::pack(page);
+    EXPECT_LT(packed.bytes(), page.sizeInBytes() / 4);
+    const QImage back = packed.unpack();
+    EXPECT_EQ(back.size(), page.size());
+    EXPECT_EQ(back.format(), page.format());
+    EXPECT_EQ(back.devicePixelRatio(), 2);
+    EXPECT_EQ(differingPixels(back, page), 0);
+    EXPECT_TRUE(PackedImage().unpack().isNull());
+    EXPECT_TRUE(PackedImage::pack(QImage()).isNull());
 }
 
 TEST(DrawnCopies, APageFileThatChangesIsDrawnAnew) {
@@ -122,15 +201,17 @@ TEST(DrawnCopies, APageFileThatChangesIsDrawnAnew) {
     FilePictureService pictures(folder);
     QImage target(800, 600, QImage::Format_ARGB32_Premultiplied);
     auto paint = [&] {
+        target.fill(Qt::white);
         QPainter p(&target);
         pictures.load(QStringLiteral("wmf\\page.wmf"))->drawOnScreen(p, QRectF(0, 0, 700, 500));
     };
     paint();
+    const QImage before = target.copy();
     ASSERT_EQ(pictures.drawnCopies().count(), 1);
     QFile::remove(copy);
     ASSERT_TRUE(QFile::copy(source + QStringLiteral("key wordsb.wmf"), copy));
     paint();
-    EXPECT_EQ(pictures.drawnCopies().count(), 2);
+    EXPECT_NE(differingPixels(target, before), 0) << "the new page is shown, not the old copy";
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+namespace av {
+
+// An image squeezed for keeping, its pixels exactly as they were: a drawn page of flat colour and
+// text packs to about a fifteenth of its size, and unpacks in a couple of milliseconds.
+class PackedImage {
+  public:
+    PackedImage() = default;
+    static PackedImage pack(const QImage& image);
+    // A null image when there is nothing packed or the bytes do not unpack whole.
+    QImage unpack() const;
+
+    bool isNull() const { return m_bytes.isEmpty(); }
+    qsizetype bytes() const { return m_bytes.size(); }
+    // The unpacked image's size in device pixels, and its pixel ratio.
+    QSize size() const { return m_size; }
+    qreal ratio() const { return m_ratio; }
+
+  private:
+    QByteArray m_bytes;
+    QSize m_size;
+    qreal m_ratio = 1;
+    QImage::Format m_format = QImage::Format_Invalid;
+};
+
+} // namespace av
