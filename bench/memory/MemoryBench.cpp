@@ -8,12 +8,18 @@
 //   memory_bench [--runs N] [--walks N] [--program LABEL=PATH]... [--walker LABEL=PATH]...
 //
 // --program adds another build of the program for the title figure, --walker another build of
-// this benchmark for the walk (older builds, say).
+// this benchmark for the walk (older builds, say). The walks open the sound card on a private
+// PulseAudio server, as a classroom desktop has a sound server; --no-sound-server walks without
+// one, where the card falls back to ALSA.
 #include "FrameClock.h"
 #include "ProcessMemory.h"
 #include "ScreenWalk.h"
 #include "Stats.h"
 #include "Xvfb.h"
+
+#ifdef VELMORA_SOUND_SERVER
+#include "PulseCapture.h"
+#endif
 
 #include "program/MallocTuning.h"
 #include "program/Program.h"
@@ -41,6 +47,7 @@ struct Contender {
 struct Settings {
     int runs = 3;
     int walks = 1;
+    bool soundServer = true;
     std::vector<Contender> contenders;
 };
 
@@ -64,6 +71,10 @@ Settings parse(const QStringList& args) {
     s.contenders.push_back(
         contender(QStringLiteral("walk"), QCoreApplication::applicationFilePath(), true));
     for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--no-sound-server")) {
+            --i; // a flag without a value
+            continue;
+        }
         if (args[i] == QLatin1String("--runs")) s.runs = std::max(1, args[i + 1].toInt());
         if (args[i] == QLatin1String("--walks")) s.walks = std::max(1, args[i + 1].toInt());
         if (args[i] == QLatin1String("--program"))
@@ -71,6 +82,7 @@ Settings parse(const QStringList& args) {
         if (args[i] == QLatin1String("--walker"))
             s.contenders.push_back(parseContender(args[i + 1], true));
     }
+    s.soundServer = !args.contains(QLatin1String("--no-sound-server"));
     s.contenders.push_back(
         contender(QStringLiteral("bare Qt Widgets window"), QStringLiteral(BARE_WINDOW)));
     return s;
@@ -163,6 +175,18 @@ int main(int argc, char** argv) {
     const Settings settings = parse(QCoreApplication::arguments());
     std::printf("Resident memory, median of %d runs at the title and %d walks\n", settings.runs,
                 settings.walks);
+#ifdef VELMORA_SOUND_SERVER
+    // Points the walks' sound at it through PULSE_SERVER, which they inherit.
+    std::unique_ptr<av::test::PulseCapture> server;
+    if (settings.soundServer) server = std::make_unique<av::test::PulseCapture>();
+    if (server && server->failure().isEmpty())
+        std::printf("Sound: the walks open the card on a private PulseAudio server\n");
+    else
+        std::printf("Sound: no sound server%s%s; the card falls back to ALSA\n", server ? ": " : "",
+                    server ? qPrintable(server->failure()) : "");
+#else
+    std::printf("Sound: no sound server (built without the tests); the card falls back to ALSA\n");
+#endif
     bool ok = true;
     for (const QSize screen : {QSize(1280, 1024), QSize(3840, 2160)})
         ok = onScreen(settings, screen) && ok;
