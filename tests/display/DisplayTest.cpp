@@ -20,12 +20,14 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace av;
 namespace win = av::glossary::window;
 using av::test::runFor;
+using av::test::runUntil;
 using av::test::display::OnTheDisplay;
 
 namespace {
@@ -130,33 +132,36 @@ TEST_F(OnTheDisplay, CoveredScreensLetGoOfTheirCopiesAndComeBackWhole) {
         if (!window) throw std::runtime_error(std::string("not loaded: ") + name);
         return *window;
     };
+    auto shownWhole = [&](const char* name) {
+        return runUntil([&] { return shownShare(screenShot(), loaded(name)) > 0.99; }, 5000);
+    };
     windows.get<TitleScreen>().onOkClicked();
-    runFor(150);
+    ASSERT_TRUE(shownWhole(win::MainMenu));
     windows.get<MainMenu>().onEntryClicked(MenuEntry::Pyramids);
-    runFor(150);
+    ASSERT_TRUE(shownWhole(win::PyramidsTopic));
     dynamic_cast<TopicScreen&>(loaded(win::PyramidsTopic))
         .onLinkClicked(TopicLink::LabellingActivity);
-    runFor(150);
+    ASSERT_TRUE(shownWhole(win::PyramidsLabelling));
     dynamic_cast<ActivityWindow&>(loaded(win::PyramidsLabelling))
         .onLinkClicked(ActivityLink::CheckScore);
-    runFor(150);
+    ASSERT_TRUE(shownWhole(win::Results));
 
     const std::vector<const char*> under{win::PyramidsLabelling, win::PyramidsTopic, win::MainMenu};
+    runUntil([&] {
+        return std::none_of(under.begin(), under.end(),
+                            [&](const char* name) { return covered::holdsCopy(loaded(name)); });
+    });
     for (const char* name : under)
         EXPECT_FALSE(covered::holdsCopy(loaded(name))) << name << " still holds its copy";
     EXPECT_TRUE(covered::holdsCopy(loaded(win::Results)));
 
     dynamic_cast<ResultsScreen&>(loaded(win::Results)).onLinkClicked(ResultsLink::Exit);
-    runFor(150);
-    Window& activity = loaded(win::PyramidsLabelling);
-    EXPECT_GT(shownShare(screenShot(), activity), 0.99) << "the activity is not shown whole";
-    EXPECT_TRUE(covered::holdsCopy(activity));
+    EXPECT_TRUE(shownWhole(win::PyramidsLabelling)) << "the activity is not shown whole";
+    EXPECT_TRUE(covered::holdsCopy(loaded(win::PyramidsLabelling)));
     EXPECT_FALSE(covered::holdsCopy(loaded(win::PyramidsTopic)));
 
-    dynamic_cast<ActivityWindow&>(activity).onLinkClicked(ActivityLink::Exit);
-    runFor(150);
-    EXPECT_GT(shownShare(screenShot(), loaded(win::PyramidsTopic)), 0.99)
-        << "the topic screen is not shown whole";
+    dynamic_cast<ActivityWindow&>(loaded(win::PyramidsLabelling)).onLinkClicked(ActivityLink::Exit);
+    EXPECT_TRUE(shownWhole(win::PyramidsTopic)) << "the topic screen is not shown whole";
 }
 
 // Back from the pages, a topic screen keeps only its two first pages, packed: the page window's
@@ -167,36 +172,40 @@ TEST_F(OnTheDisplay, BackFromThePagesATopicKeepsOnlyItsFirstPagesPacked) {
     auto& windows = program.app().windows;
     const auto& drawn =
         dynamic_cast<FilePictureService&>(program.app().services.pictures).drawnCopies();
+    auto drawnOnce = [&](int count) {
+        return runUntil([&] { return drawn.drawing() == 0 && drawn.count() >= count; });
+    };
+    auto pages = [&]() -> PageWindow& {
+        return dynamic_cast<PageWindow&>(*windows.loaded(QString::fromLatin1(win::PageViewer)));
+    };
     windows.get<TitleScreen>().onOkClicked();
     windows.get<MainMenu>().onEntryClicked(MenuEntry::Pyramids);
     auto& topic =
         dynamic_cast<TopicScreen&>(*windows.loaded(QString::fromLatin1(win::PyramidsTopic)));
-    runFor(300);
+    ASSERT_TRUE(drawnOnce(2));
     topic.onLinkClicked(TopicLink::KeyFacts);
-    auto& pages = dynamic_cast<PageWindow&>(*windows.loaded(QString::fromLatin1(win::PageViewer)));
     for (int turn = 0; turn < 2; ++turn) {
-        runFor(300);
-        pages.onLinkClicked(PageWindow::NextLink);
+        ASSERT_TRUE(runUntil([&] { return pages().pageBox.pictureShown(); }));
+        pages().onLinkClicked(PageWindow::NextLink);
     }
-    runFor(300);
-    ASSERT_GE(drawn.count(), 3) << "the page window keeps the pages next to its own";
-    const qsizetype wholePage = qsizetype(pages.pageBox.width()) * pages.pageBox.height() * 4;
+    ASSERT_TRUE(runUntil([&] { return pages().pageBox.pictureShown(); }));
+    ASSERT_TRUE(drawnOnce(3)) << "the page window keeps the pages next to its own";
+    const qsizetype wholePage = qsizetype(pages().pageBox.width()) * pages().pageBox.height() * 4;
     EXPECT_GE(drawn.bytes(), wholePage) << "the page on show is held whole";
 
-    pages.onLinkClicked(PageWindow::ExitLink);
-    runFor(300);
+    pages().onLinkClicked(PageWindow::ExitLink);
+    runUntil([&] { return drawn.count() == 2; }, 5000);
     EXPECT_EQ(drawn.count(), 2) << "the first pages of the key facts and the teacher's notes";
     EXPECT_LT(drawn.bytes(), wholePage / 2) << "and both packed";
 
     // Opened again at once, before the topic screen has let go of the other pages: what the
     // page window draws ahead of its first page is not let go under it.
     topic.onLinkClicked(TopicLink::KeyFacts);
-    runFor(300);
-    dynamic_cast<PageWindow&>(*windows.loaded(QString::fromLatin1(win::PageViewer)))
-        .onLinkClicked(PageWindow::ExitLink);
+    ASSERT_TRUE(runUntil([&] { return pages().pageBox.pictureShown(); }));
+    pages().onLinkClicked(PageWindow::ExitLink);
     topic.onLinkClicked(TopicLink::KeyFacts);
-    runFor(300);
-    EXPECT_EQ(drawn.count(), 3) << "its first page, the next one, and the notes' first page";
+    ASSERT_TRUE(runUntil([&] { return pages().pageBox.pictureShown(); }));
+    EXPECT_TRUE(drawnOnce(3)) << "its first page, the next one, and the notes' first page";
 }
 
 class QuitAfterFirstFrame : public ::testing::TestWithParam<const char*> {};
