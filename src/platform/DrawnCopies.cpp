@@ -19,11 +19,15 @@ DrawnCopies::Entry* DrawnCopies::entry(const QString& key, QSize pixels, qreal r
 
 QImage DrawnCopies::find(const QString& key, QSize pixels, qreal ratio) {
     if (!entry(key, pixels, ratio)) return {};
-    // The copy on show before goes first, so that two pages are never held whole.
+    // The copy on show before goes first, so that two pages are never held whole; its pixels
+    // take the one unpacked now.
+    QImage spare;
+    for (Entry& other : m_entries)
+        if (other.key != key && !other.whole.isNull()) spare = std::exchange(other.whole, {});
     show(key);
     Entry* e = entry(key, pixels, ratio);
     e->wanted = ++m_clock;
-    if (e->whole.isNull()) e->whole = e->packed.unpack();
+    if (e->whole.isNull()) e->whole = e->packed.unpack(std::move(spare));
     const QImage copy = e->whole;
     if (copy.isNull()) // packed bytes that do not unpack whole are no copy
         std::erase_if(m_entries, [&](const Entry& other) { return other.key == key; });

@@ -1,23 +1,18 @@
 #include "PackedImage.h"
 
-#include <zlib.h>
+#include <lz4.h>
 
 namespace av {
-namespace {
-// The quickest level: the pages are mostly runs of one colour, which any level packs well.
-constexpr int Level = 1;
-} // namespace
 
 PackedImage PackedImage::pack(const QImage& image) {
     PackedImage packed;
-    if (image.isNull()) return packed;
-    const auto size = uLong(image.sizeInBytes());
-    QByteArray bytes(qsizetype(compressBound(size)), Qt::Uninitialized);
-    auto length = uLongf(bytes.size());
-    if (compress2(reinterpret_cast<Bytef*>(bytes.data()), &length, image.constBits(), size,
-                  Level) != Z_OK)
-        return packed;
-    bytes.truncate(qsizetype(length));
+    if (image.isNull() || image.sizeInBytes() > LZ4_MAX_INPUT_SIZE) return packed;
+    const int size = int(image.sizeInBytes());
+    QByteArray bytes(LZ4_compressBound(size), Qt::Uninitialized);
+    const int length = LZ4_compress_default(reinterpret_cast<const char*>(image.constBits()),
+                                            bytes.data(), size, int(bytes.size()));
+    if (length <= 0) return packed;
+    bytes.truncate(length);
     bytes.squeeze();
     packed.m_bytes = std::move(bytes);
     packed.m_size = image.size();
@@ -26,15 +21,16 @@ PackedImage PackedImage::pack(const QImage& image) {
     return packed;
 }
 
-QImage PackedImage::unpack() const {
+QImage PackedImage::unpack(QImage spare) const {
     if (isNull()) return {};
-    QImage image(m_size, m_format);
+    // A spare of the same shape that nothing else holds saves a fresh allocation's page faults.
+    const bool fits = spare.size() == m_size && spare.format() == m_format && spare.isDetached();
+    QImage image = fits ? std::move(spare) : QImage(m_size, m_format);
     if (image.isNull()) return {};
-    auto length = uLongf(image.sizeInBytes());
-    const int result =
-        uncompress(image.bits(), &length, reinterpret_cast<const Bytef*>(m_bytes.constData()),
-                   uLong(m_bytes.size()));
-    if (result != Z_OK || length != uLongf(image.sizeInBytes())) return {};
+    const int size = int(image.sizeInBytes());
+    const int length = LZ4_decompress_safe(
+        m_bytes.constData(), reinterpret_cast<char*>(image.bits()), int(m_bytes.size()), size);
+    if (length != size) return {};
     image.setDevicePixelRatio(m_ratio);
     return image;
 }

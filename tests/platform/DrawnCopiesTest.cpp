@@ -191,6 +191,27 @@ TEST(PackedImage, UnpacksToTheSamePixelsSizeAndRatio) {
     EXPECT_TRUE(PackedImage::pack(QImage()).isNull());
 }
 
+// The page on show before gives its pixels to the one unpacked, unless something else still
+// holds them: that holder's pixels must stay as they were.
+TEST(PackedImage, UnpacksIntoASpareOnlyWhenNothingElseHoldsIt) {
+    const QImage page = stripes(Qt::darkGreen);
+    const PackedImage packed = PackedImage::pack(page);
+    QImage spare = stripes(Qt::red);
+    const uchar* pixels = spare.constBits();
+    const QImage reused = packed.unpack(std::move(spare));
+    EXPECT_EQ(reused.constBits(), pixels);
+    EXPECT_EQ(differingPixels(reused, page), 0);
+
+    QImage held = stripes(Qt::red);
+    const QImage holder = held;
+    const QImage fresh = packed.unpack(held);
+    EXPECT_NE(fresh.constBits(), holder.constBits());
+    EXPECT_EQ(differingPixels(fresh, page), 0);
+    EXPECT_EQ(differingPixels(holder, stripes(Qt::red)), 0) << "the holder's pixels were written";
+    EXPECT_EQ(differingPixels(packed.unpack(QImage(50, 50, page.format())), page), 0)
+        << "a spare of another size is not used";
+}
+
 TEST(DrawnCopies, APageFileThatChangesIsDrawnAnew) {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("wmf"));
