@@ -6,9 +6,6 @@
 #include <QTimer>
 
 namespace av {
-namespace {
-constexpr int AfterTheFrame = 50; // ms: the window shown is on the display by then
-}
 
 WindowManager::~WindowManager() {
     // Owned windows first, the backdrop that owns them last.

@@ -16,6 +16,9 @@ class WindowManager : public QObject {
     Q_OBJECT
   public:
     using Factory = std::function<Window*()>;
+    // Milliseconds after a window is shown by which its first frame is on the display: work
+    // that can wait for the frame waits this long.
+    static constexpr int AfterTheFrame = 50;
 
     WindowManager() = default;
     ~WindowManager() override;

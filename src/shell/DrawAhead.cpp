@@ -4,14 +4,16 @@
 
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
+#include "platform/WindowManager.h"
 
 #include <QTimer>
 
 namespace av {
 
 namespace {
-constexpr int AfterTheFrame = 50; // ms: reading the files waits until the frame is out
-}
+// Reading the files waits until the window's frame is out.
+constexpr int AfterTheFrame = WindowManager::AfterTheFrame;
+} // namespace
 
 void drawPagesAhead(Screen& window, const QStringList& screenCopies, OtherPages others) {
     QTimer::singleShot(AfterTheFrame, &window, [&window, screenCopies, others] {
