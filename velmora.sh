@@ -60,6 +60,47 @@ sanitized() { # command...
         "$@"
 }
 
+# Each stage's time, and the total, so a slow stage is seen.
+started=$SECONDS
+stage_started=$SECONDS
+stage_name=""
+times=()
+stage() { # name of the stage that starts now
+    end_stage
+    stage_name=$1
+    stage_started=$SECONDS
+    echo "== $1"
+}
+end_stage() {
+    [ -n "$stage_name" ] && times+=("$(printf '%-34s %4d s' "$stage_name" $((SECONDS - stage_started)))")
+    stage_name=""
+}
+print_times() {
+    end_stage
+    printf '%s\n' "== Time taken" "${times[@]}" "$(printf '%-34s %4d s' total $((SECONDS - started)))"
+}
+
+# Every process the tests start inherits this mark; one still running at the end was left
+# behind by a test.
+export VELMORA_TEST_RUN="$$-$RANDOM$RANDOM"
+leftovers() {
+    local file pid vars found=()
+    # Read with builtins only, so that this check starts no process of its own.
+    for file in /proc/[0-9]*/environ; do
+        pid=${file#/proc/}
+        pid=${pid%/environ}
+        [ "$pid" = "$$" ] && continue
+        mapfile -d '' vars 2>/dev/null <"$file" || continue
+        [[ " ${vars[*]} " == *" VELMORA_TEST_RUN=$VELMORA_TEST_RUN "* ]] || continue
+        mapfile -d '' vars 2>/dev/null <"/proc/$pid/cmdline" || vars=("?")
+        found+=("$pid ${vars[*]}")
+    done
+    [ ${#found[@]} -eq 0 ] && return 0
+    echo "FAIL: processes the tests started are still running:" >&2
+    printf '  %s\n' "${found[@]}" >&2
+    return 1
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -67,15 +108,23 @@ run)
     exec ./build/ancient-velmora
     ;;
 test)
+    trap print_times EXIT
+    stage "Set-up"
     install_missing
+    command -v ccache >/dev/null && ccache --zero-stats >/dev/null
+    stage "Plain build"
     build build
+    stage "Plain tests"
     run_tests build
-    echo "== The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer"
+    stage "Sanitized build (ASan and UBSan)"
     build build-sanitize -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF
-    echo "== The sanitized tests on a real X server"
+    stage "Sanitized tests on a real X server"
     strict=0 leaks=0 sanitized ctest_in build-sanitize -j "$jobs" --tests-regex "$on_x_server"
-    echo "== Every other sanitized test"
+    stage "Every other sanitized test"
     sanitized run_tests build-sanitize --exclude-regex "$on_x_server"
+    end_stage
+    command -v ccache >/dev/null && ccache --show-stats | grep -iE 'hits|misses' | head -3
+    leftovers
     ;;
 package)
     install_missing

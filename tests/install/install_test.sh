@@ -28,6 +28,14 @@ mkdir -p "$tmp/home" "$tmp/elsewhere" "$tmp/run1" "$tmp/run2"
 chmod 700 "$tmp/run1" "$tmp/run2"
 cd "$tmp/elsewhere"
 run() { env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$tmp/home" XDG_CONFIG_DIRS="$tmp/etc" "$@"; }
+# A simple command put in the background runs as its own process (env, which becomes the
+# program), so the pid kept is the program's; `run ... &` would keep a subshell's.
+start() { # log file, command...
+    local log=$1
+    shift
+    env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$tmp/home" XDG_CONFIG_DIRS="$tmp/etc" "$@" >"$log" 2>&1 &
+    pids+=($!)
+}
 
 # The command line, with no display needed.
 version=$(run env -u DISPLAY -u QT_QPA_PLATFORM "$bin" --version)
@@ -49,14 +57,12 @@ run VELMORA_INSTALLED_BIN="$prefix/bin" QT_QPA_PLATFORM=offscreen "$windows_test
 # One program per session: a second start hands over and ends; another session starts its own.
 socket=org.marlowind.AncientVelmora
 wait_for() { for _ in $(seq 100); do [ -S "$1" ] && return 0; sleep 0.1; done; return 1; }
-run XDG_RUNTIME_DIR="$tmp/run1" QT_QPA_PLATFORM=offscreen "$bin" >"$tmp/first.log" 2>&1 &
-pids+=($!)
+start "$tmp/first.log" XDG_RUNTIME_DIR="$tmp/run1" QT_QPA_PLATFORM=offscreen "$bin"
 wait_for "$tmp/run1/$socket" || fail "the first start made no socket: $(cat "$tmp/first.log")"
 run XDG_RUNTIME_DIR="$tmp/run1" QT_QPA_PLATFORM=offscreen timeout 20 "$bin" ||
     fail "the second start did not end by itself with success"
 kill -0 "${pids[0]}" 2>/dev/null || fail "the first program ended"
-run XDG_RUNTIME_DIR="$tmp/run2" QT_QPA_PLATFORM=offscreen "$bin" >"$tmp/other.log" 2>&1 &
-pids+=($!)
+start "$tmp/other.log" XDG_RUNTIME_DIR="$tmp/run2" QT_QPA_PLATFORM=offscreen "$bin"
 wait_for "$tmp/run2/$socket" || fail "another session did not start its own"
 kill -0 "${pids[1]}" 2>/dev/null || fail "the other session's program ended"
 for pid in "${pids[@]}"; do kill "$pid"; wait "$pid" 2>/dev/null || true; done
