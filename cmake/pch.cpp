@@ -1,0 +1,1 @@
+// The precompiled headers are compiled for this target; other targets reuse them.
