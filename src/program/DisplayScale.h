@@ -24,6 +24,7 @@ std::optional<double> parseScale(const QString& text);
 // and comments passed over.
 std::optional<QString> scaleSetting(const QByteArray& settings);
 ScaleChoice chooseScale(const QStringList& arguments, const QByteArray& settings);
+ScaleChoice chooseScaleWith(const QStringList& arguments, const std::optional<QString>& setting);
 
 // The user's settings file: "ancient-velmora/settings.ini" in their configuration folder.
 QString settingsFilePath();

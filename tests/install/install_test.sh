@@ -68,6 +68,20 @@ kill -0 "${pids[1]}" 2>/dev/null || fail "the other session's program ended"
 for pid in "${pids[@]}"; do kill "$pid"; wait "$pid" 2>/dev/null || true; done
 pids=()
 
+# Settings files that are none: a named pipe for the user's settings, a link to /dev/zero for
+# the system's. Both are passed over with a word, and the program starts as usual.
+mkdir -p "$tmp/home/.config/ancient-velmora" "$tmp/etc" "$tmp/run4"
+chmod 700 "$tmp/run4"
+mkfifo "$tmp/home/.config/ancient-velmora/settings.ini"
+ln -s /dev/zero "$tmp/etc/ancient-velmora.conf"
+run XDG_RUNTIME_DIR="$tmp/run4" QT_QPA_PLATFORM=offscreen timeout 30 "$bin" \
+    --quit-after-first-frame >"$tmp/settings.log" 2>&1 ||
+    fail "a start with a pipe and /dev/zero for settings failed: $(cat "$tmp/settings.log")"
+grep -q 'settings.ini is not a regular file' "$tmp/settings.log" || fail "no word on the pipe"
+grep -q 'ancient-velmora.conf is not a regular file' "$tmp/settings.log" ||
+    fail "no word on /dev/zero"
+rm -f "$tmp/home/.config/ancient-velmora/settings.ini" "$tmp/etc/ancient-velmora.conf"
+
 # The desktop's files, checked by the desktop's own tools.
 # SingleMainWindow comes from version 1.5 of the desktop entry format, newer than Debian 12's
 # validator (0.26), which calls it unknown; that one complaint is expected, any other fails.
