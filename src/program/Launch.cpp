@@ -70,6 +70,8 @@ int launch(int argc, char* argv[]) {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     SingleInstance instance(env.value(QStringLiteral("XDG_RUNTIME_DIR")));
     if (instance.handOver()) return 0;
+    if (!instance.problem().isEmpty())
+        std::fprintf(stderr, "Ancient Velmora: %s.\n", qPrintable(instance.problem()));
     Program program(workingFolders(QCoreApplication::applicationDirPath(), line.worksheets, env),
                     std::move(fontsReady));
     QObject::connect(&instance, &SingleInstance::activated, &instance,

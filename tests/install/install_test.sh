@@ -68,6 +68,28 @@ kill -0 "${pids[1]}" 2>/dev/null || fail "the other session's program ended"
 for pid in "${pids[@]}"; do kill "$pid"; wait "$pid" 2>/dev/null || true; done
 pids=()
 
+# A stopped program (kill -STOP) takes knocks but cannot answer them: a later start opens a
+# window of its own within seconds and says why, and the stopped one is left as it was.
+mkdir -p "$tmp/run3" && chmod 700 "$tmp/run3"
+start "$tmp/stopped.log" XDG_RUNTIME_DIR="$tmp/run3" QT_QPA_PLATFORM=offscreen "$bin"
+stopped=${pids[-1]}
+wait_for "$tmp/run3/$socket" || fail "the first start made no socket: $(cat "$tmp/stopped.log")"
+kill -STOP "$stopped"
+for n in 1 2; do
+    start "$tmp/later$n.log" XDG_RUNTIME_DIR="$tmp/run3" QT_QPA_PLATFORM=offscreen "$bin"
+done
+for n in 1 2; do
+    for _ in $(seq 100); do grep -q 'does not answer' "$tmp/later$n.log" && break; sleep 0.1; done
+    grep -q 'does not answer' "$tmp/later$n.log" || fail "start $n said nothing: $(cat "$tmp/later$n.log")"
+done
+sleep 1
+for pid in "${pids[@]:1}"; do kill -0 "$pid" 2>/dev/null || fail "a start after the stopped one ended"; done
+[ "$(ps -o state= -p "$stopped" | tr -d ' ')" = T ] || fail "the stopped program was not left alone"
+[ -S "$tmp/run3/$socket" ] || fail "the stopped program's socket was taken away"
+kill -CONT "$stopped"
+for pid in "${pids[@]}"; do kill "$pid"; wait "$pid" 2>/dev/null || true; done
+pids=()
+
 # Settings files that are none: a named pipe for the user's settings, a link to /dev/zero for
 # the system's. Both are passed over with a word, and the program starts as usual.
 mkdir -p "$tmp/home/.config/ancient-velmora" "$tmp/etc" "$tmp/run4"
