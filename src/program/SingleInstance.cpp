@@ -29,12 +29,38 @@ bool addressOf(const QString& path, sockaddr_un& address) {
     return true;
 }
 
+bool fromThisAccount(int socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::geteuid();
+}
+
+// Why a runtime folder is no place for the socket: another account owns it or may write in
+// it (a shared, sticky folder), so what lies in it could be anyone's. Empty when it is fine.
+QString folderProblem(const QString& dir) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(dir).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return QStringLiteral("does not exist");
+    if (info.st_uid != ::geteuid()) return QStringLiteral("belongs to another account");
+    if (info.st_mode & (S_IWGRP | S_IWOTH)) return QStringLiteral("may be written by others");
+    return {};
+}
+
 // Two starts at the same moment (a double double-click) take turns, so one listens and the
-// other finds it. The lock goes with the descriptor, also when a start crashes holding it.
+// other finds it. The lock goes with the descriptor, also when a start crashes holding it. A
+// link, or anything but this account's own file, is never opened through: no turn is taken.
 class Turn {
   public:
     explicit Turn(const QString& path)
-        : m_fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        : m_fd(::open(QFile::encodeName(path).constData(),
+                      O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK, 0600)) {
+        struct stat info {};
+        if (m_fd >= 0 &&
+            (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
         for (int waited = 0; m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0 &&
                              errno == EWOULDBLOCK && waited < WaitMs;
              waited += 10)
@@ -53,8 +79,15 @@ class Turn {
 } // namespace
 
 SingleInstance::SingleInstance(const QString& runtimeDir, QObject* parent) : QObject(parent) {
-    if (!runtimeDir.isEmpty() && QDir::isAbsolutePath(runtimeDir) && QDir(runtimeDir).exists())
-        m_path = QDir(runtimeDir).absoluteFilePath(SocketName);
+    if (runtimeDir.isEmpty() || !QDir::isAbsolutePath(runtimeDir) || !QDir(runtimeDir).exists())
+        return;
+    const QString problem = folderProblem(runtimeDir);
+    if (!problem.isEmpty()) {
+        m_problem = QStringLiteral("the runtime folder %1 %2, so this start runs on its own")
+                        .arg(runtimeDir, problem);
+        return;
+    }
+    m_path = QDir(runtimeDir).absoluteFilePath(SocketName);
 }
 
 SingleInstance::~SingleInstance() {
@@ -77,6 +110,8 @@ SingleInstance::Knock SingleInstance::askRunningProgram() const {
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         // A full queue of knocks: a program is there but takes none of them.
         knock = errno == EAGAIN ? Knock::NoAnswer : Knock::NobodyThere;
+    } else if (!fromThisAccount(fd)) {
+        knock = Knock::Stranger;
     } else {
         pollfd wait{fd, POLLIN, 0};
         char answer = 0;
@@ -95,6 +130,10 @@ bool SingleInstance::handOver() {
     switch (askRunningProgram()) {
     case Knock::Answered:
         return true;
+    case Knock::Stranger:
+        m_problem = QStringLiteral("another account listens on %1, so this start runs on its own")
+                        .arg(m_path);
+        return false;
     case Knock::NoAnswer:
         // Stopped, perhaps by a debugger: its socket stays its own, and it is left alone.
         m_problem = QStringLiteral("the program already running does not answer, so this start "
@@ -134,19 +173,21 @@ bool SingleInstance::listen() {
     return true;
 }
 
-// On its own thread until the program ends: every knock is answered at once and brings the
-// program forward on its own thread.
+// On its own thread until the program ends: every knock of this account is answered at once
+// and brings the program forward on its own thread; anyone else's is closed unanswered.
 void SingleInstance::answerKnocks() {
     for (;;) {
         pollfd waits[2] = {{m_listener, POLLIN, 0}, {m_stop[0], POLLIN, 0}};
         if (::poll(waits, 2, -1) < 0 && errno != EINTR) return;
         if (waits[1].revents) return;
         for (int knock; (knock = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+            const bool ours = fromThisAccount(knock);
             // A start that gave up meanwhile is gone: no signal for a pipe nobody reads.
-            ::send(knock, &Answer, 1, MSG_NOSIGNAL);
+            if (ours) ::send(knock, &Answer, 1, MSG_NOSIGNAL);
             ::close(knock);
-            QMetaObject::invokeMethod(
-                this, [this] { emit activated(); }, Qt::QueuedConnection);
+            if (ours)
+                QMetaObject::invokeMethod(
+                    this, [this] { emit activated(); }, Qt::QueuedConnection);
         }
     }
 }

@@ -11,9 +11,11 @@ namespace av {
 // Two users, or two sessions of one user, have runtime folders of their own. Plain sockets and
 // a socket notifier do it, so no network library is loaded on the way to the first frame.
 //
-// A program that does not answer within two seconds (a stopped one) is left as it is, and the
-// start runs on its own. Knocks are answered on a thread of their own, so a program busy with a
-// long step still answers and comes forward once it is done.
+// Only a runtime folder that is this account's own and closed to others is used, and only a
+// program of this account is asked or answered; a program that does not answer within two
+// seconds (a stopped one) is left as it is. In each of these cases the start runs on its own.
+// Knocks are answered on a thread of their own, so a program busy with a long step still
+// answers and comes forward once it is done.
 class SingleInstance : public QObject {
     Q_OBJECT
   public:
@@ -42,7 +44,7 @@ class SingleInstance : public QObject {
     void activated();
 
   private:
-    enum class Knock { Answered, NobodyThere, NoAnswer };
+    enum class Knock { Answered, NobodyThere, NoAnswer, Stranger };
     Knock askRunningProgram() const;
     bool listen();
     void answerKnocks();

@@ -90,6 +90,14 @@ kill -CONT "$stopped"
 for pid in "${pids[@]}"; do kill "$pid"; wait "$pid" 2>/dev/null || true; done
 pids=()
 
+# A runtime folder others may write in (sticky, as /tmp) is not used for the socket: the
+# program says so and runs.
+mkdir -p "$tmp/sticky" && chmod 1777 "$tmp/sticky"
+run XDG_RUNTIME_DIR="$tmp/sticky" QT_QPA_PLATFORM=offscreen timeout 30 "$bin" \
+    --quit-after-first-frame >"$tmp/sticky.log" 2>&1 || fail "no start in a shared runtime folder"
+grep -q 'may be written by others' "$tmp/sticky.log" || fail "no word on the shared folder"
+[ -z "$(ls -A "$tmp/sticky")" ] || fail "the shared runtime folder was used: $(ls -A "$tmp/sticky")"
+
 # Settings files that are none: a named pipe for the user's settings, a link to /dev/zero for
 # the system's. Both are passed over with a word, and the program starts as usual.
 mkdir -p "$tmp/home/.config/ancient-velmora" "$tmp/etc" "$tmp/run4"
