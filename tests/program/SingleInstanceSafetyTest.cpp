@@ -71,27 +71,36 @@ class OtherAccount {
     OtherAccount() {
         if (::geteuid() != 0) return;
         name = "velmora-test-" + QByteArray::number(::getpid());
-        if (QProcess::execute(u"useradd"_s, {u"--system"_s, u"--no-create-home"_s, u"--shell"_s,
-                                             u"/usr/sbin/nologin"_s, QString::fromLatin1(name)}) !=
-            0)
+        if (!accounts(u"useradd"_s, {u"--system"_s, u"--no-create-home"_s, u"--shell"_s,
+                                     u"/usr/sbin/nologin"_s, QString::fromLatin1(name)}))
             return;
+        made = true;
         if (const passwd* entry = ::getpwnam(name.constData())) {
             uid = entry->pw_uid;
             gid = entry->pw_gid;
         }
     }
     ~OtherAccount() {
-        if (!name.isEmpty()) QProcess::execute(u"userdel"_s, {QString::fromLatin1(name)});
+        if (made) accounts(u"userdel"_s, {QString::fromLatin1(name)});
     }
     OtherAccount(const OtherAccount&) = delete;
     OtherAccount& operator=(const OtherAccount&) = delete;
     bool ready() const { return uid != 0; }
+    // Tests running side by side may hold the account files' lock a moment: tried again.
+    static bool accounts(const QString& tool, const QStringList& arguments) {
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            if (QProcess::execute(tool, arguments) == 0) return true;
+            ::usleep(300000);
+        }
+        return false;
+    }
     // Becomes this account, in a child process.
     bool become() const {
         return ::setgroups(0, nullptr) == 0 && ::setgid(gid) == 0 && ::setuid(uid) == 0;
     }
 
     QByteArray name;
+    bool made = false;
     uid_t uid = 0;
     gid_t gid = 0;
 };
