@@ -84,7 +84,7 @@ for n in 1 2; do
 done
 sleep 1
 for pid in "${pids[@]:1}"; do kill -0 "$pid" 2>/dev/null || fail "a start after the stopped one ended"; done
-[ "$(ps -o state= -p "$stopped" | tr -d ' ')" = T ] || fail "the stopped program was not left alone"
+[ "$(cut -d' ' -f3 "/proc/$stopped/stat")" = T ] || fail "the stopped program was not left alone"
 [ -S "$tmp/run3/$socket" ] || fail "the stopped program's socket was taken away"
 kill -CONT "$stopped"
 for pid in "${pids[@]}"; do kill "$pid"; wait "$pid" 2>/dev/null || true; done
