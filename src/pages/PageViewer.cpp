@@ -6,8 +6,6 @@
 namespace av {
 namespace {
 
-constexpr int LogoFrames = 20;
-
 PicturePanel& logoBox(Window& w, const QString& name, float left, float top, float height) {
     auto& box = w.add<PicturePanel>(name);
     box.setBounds(left, top, 1800, height);
@@ -101,12 +99,18 @@ void PageViewer::refresh() {
 }
 
 // The frame number lives in the program state, so a second opening carries on where the
-// first one stopped.
+// first one stopped. The frames turn forty times a second, so each is read only once.
 void PageViewer::onLogoTimer() {
     int& frame = state().logoFrame;
     frame += 1;
     if (frame == LogoFrames) frame = 0;
-    loadPictureOrClear(turningLogo, logoFramePath(frame));
+    std::optional<PicturePtr>& kept = m_logoFrames[size_t(frame)];
+    if (kept) {
+        turningLogo.setPicture(*kept);
+    } else {
+        loadPictureOrClear(turningLogo, logoFramePath(frame));
+        kept = turningLogo.picture();
+    }
     turningLogo.show();
     publisherLogo.show();
 }

@@ -5,6 +5,9 @@
 
 #include "platform/Timer.h"
 
+#include <array>
+#include <optional>
+
 namespace av {
 
 // The page viewer: key facts and teacher's notes of a topic, three pages a set, and the
@@ -31,6 +34,11 @@ class PageViewer : public PageWindow {
     void pageTurned(Link link) override;
     QStringList neighbourPages() const override;
     void refresh();
+
+    static constexpr int LogoFrames = 20;
+    // Each frame as first decoded for the logo's box, a missing one as none: a tick only shows
+    // it again, for as long as the window is open.
+    std::array<std::optional<PicturePtr>, LogoFrames> m_logoFrames;
 };
 
 // Page n of the set with the given key: "wmf\key pyramidsb.wmf" and its "wmf2\" twin.

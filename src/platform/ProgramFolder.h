@@ -28,6 +28,9 @@ class ProgramFolder {
 
     const QString& root() const { return m_plan.data; }
     const QString& worksheetFolder() const { return m_plan.worksheets; }
+    // What named the worksheet folder (a settings file, "--worksheets"); empty for the default.
+    const QString& worksheetSource() const { return m_worksheetSource; }
+    void setWorksheetSource(const QString& source) { m_worksheetSource = source; }
 
     // Paths are written with "\" or "/"; a name that is missing exactly is matched without
     // regard to case ("Images" and "images" are one folder). Names that would step outside the
@@ -44,6 +47,7 @@ class ProgramFolder {
     void prepareWorksheetFolder() const;
 
     FolderPlan m_plan;
+    QString m_worksheetSource;
 };
 
 // The register a new worksheet folder starts with: no names.

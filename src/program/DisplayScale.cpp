@@ -1,6 +1,7 @@
 #include "DisplayScale.h"
 
-#include <QFile>
+#include "SettingsFile.h"
+
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -14,21 +15,14 @@ std::optional<double> parseScale(const QString& text) {
 }
 
 std::optional<QString> scaleSetting(const QByteArray& settings) {
-    std::optional<QString> found;
-    for (const QByteArray& raw : settings.split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.isEmpty() || line.startsWith(u'[') || line.startsWith(u';') ||
-            line.startsWith(u'#'))
-            continue;
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq < 0) continue;
-        if (line.left(eq).trimmed().compare(QLatin1String("scale"), Qt::CaseInsensitive) == 0)
-            found = line.mid(eq + 1).trimmed();
-    }
-    return found;
+    return SettingsFile::fromText(settings).value(QStringLiteral("scale"));
 }
 
 ScaleChoice chooseScale(const QStringList& arguments, const QByteArray& settings) {
+    return chooseScaleWith(arguments, scaleSetting(settings));
+}
+
+ScaleChoice chooseScaleWith(const QStringList& arguments, const std::optional<QString>& setting) {
     std::optional<QString> given;
     QString source;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -42,7 +36,7 @@ ScaleChoice chooseScale(const QStringList& arguments, const QByteArray& settings
         }
     }
     if (!given) {
-        given = scaleSetting(settings);
+        given = setting;
         source = QStringLiteral("the settings file");
     }
     ScaleChoice choice;
@@ -65,9 +59,9 @@ void applyDisplayScale(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    QFile file(settingsFilePath());
-    const QByteArray settings = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const ScaleChoice choice = chooseScale(arguments, settings);
+    const SettingsFile file = SettingsFile::read(settingsFilePath());
+    if (!file.problem().isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(file.problem()));
+    const ScaleChoice choice = chooseScaleWith(arguments, file.value(QStringLiteral("scale")));
     if (!choice.problem.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(choice.problem));
     if (choice.factor == 1) return;
     // A factor the user already gives Qt stays, and this one multiplies it.

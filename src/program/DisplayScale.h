@@ -20,10 +20,10 @@ inline constexpr double MaxScale = 3;
 
 // A factor written as a number from 1 to 3; nothing for any other text.
 std::optional<double> parseScale(const QString& text);
-// The "scale" entry of a settings file's text, as written by hand: key=value lines, sections
-// and comments passed over.
+// The "scale" entry of a settings file's text, read as INI (see SettingsFile).
 std::optional<QString> scaleSetting(const QByteArray& settings);
 ScaleChoice chooseScale(const QStringList& arguments, const QByteArray& settings);
+ScaleChoice chooseScaleWith(const QStringList& arguments, const std::optional<QString>& setting);
 
 // The user's settings file: "ancient-velmora/settings.ini" in their configuration folder.
 QString settingsFilePath();

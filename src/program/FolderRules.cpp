@@ -1,5 +1,7 @@
 #include "FolderRules.h"
 
+#include "SettingsFile.h"
+
 #include "model/WorksheetFile.h"
 
 #include <QDir>
@@ -29,57 +31,80 @@ QString userDataHome(const QProcessEnvironment& env) {
                       home + QStringLiteral("/.local/share"));
 }
 
-// "key = value" lines; blank lines, comments (# or ;) and [section] headers are passed over.
-QString settingIn(const QString& path, const QString& key) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';')) || eq < 0)
-            continue;
-        if (line.left(eq).trimmed() == key) return line.mid(eq + 1).trimmed();
-    }
-    return {};
-}
-
 } // namespace
 
-QString systemWorksheetFolder(const QProcessEnvironment& env) {
+SystemSetting systemSetting(const QProcessEnvironment& env) {
+    SystemSetting setting;
     QString dirs = env.value(QStringLiteral("XDG_CONFIG_DIRS"));
     if (dirs.isEmpty()) dirs = QStringLiteral("/etc/xdg");
     for (const QString& dir : dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         if (!QDir::isAbsolutePath(dir)) continue;
-        const QString value = settingIn(dir + QLatin1Char('/') + ConfigName, WorksheetsKey);
-        // Relative to nothing a user could know, so only a full path counts.
-        if (QDir::isAbsolutePath(value)) return QDir::cleanPath(value);
+        const SettingsFile file = SettingsFile::read(dir + QLatin1Char('/') + ConfigName);
+        if (!file.problem().isEmpty()) setting.warnings.append(file.problem());
+        const std::optional<QString> value = file.value(WorksheetsKey);
+        if (!value) continue;
+        if (value->isEmpty()) {
+            setting.warnings.append(QStringLiteral("Ancient Velmora: \"worksheets=\" in %1 "
+                                                   "names no folder; it is passed over.")
+                                        .arg(file.path()));
+            continue;
+        }
+        // A relative folder is read as the file's writer sees it: beside the file.
+        setting.folder = QDir::cleanPath(QDir(dir).absoluteFilePath(*value));
+        setting.namedIn = file.path();
+        break;
     }
-    return {};
+    return setting;
+}
+
+QString systemWorksheetFolder(const QProcessEnvironment& env) {
+    return systemSetting(env).folder;
+}
+
+FolderChoice chooseFolders(const QString& programDir, const QString& worksheetsOption,
+                           const QProcessEnvironment& env) {
+    const QString exeDir = QDir::cleanPath(QDir(programDir).absolutePath());
+    const QString installed =
+        QDir::cleanPath(exeDir + QLatin1Char('/') + QStringLiteral(VELMORA_DATA_FROM_BIN));
+    FolderChoice choice;
+    if (!worksheetsOption.isEmpty()) {
+        choice.plan.worksheets = QDir::cleanPath(QDir(worksheetsOption).absolutePath());
+        choice.worksheetSource = QStringLiteral("--worksheets");
+    }
+    if (holdsDataTree(exeDir) || !QFileInfo(installed).isDir()) {
+        choice.plan.data = exeDir;
+        if (choice.plan.worksheets.isEmpty())
+            choice.plan.worksheets = exeDir + QStringLiteral("/multiple");
+        else
+            choice.plan.shipped = shippedQuestionFiles();
+        return choice;
+    }
+    if (choice.plan.worksheets.isEmpty()) {
+        SystemSetting setting = systemSetting(env);
+        choice.plan.worksheets = setting.folder;
+        choice.worksheetSource = setting.namedIn;
+        choice.warnings = std::move(setting.warnings);
+    }
+    if (choice.plan.worksheets.isEmpty())
+        choice.plan.worksheets =
+            userDataHome(env) + QLatin1Char('/') + AppFolder + QStringLiteral("/multiple");
+    // The installed tree is never written, even by root; with a prefix such as ~/.local the
+    // worksheets rightly live under the same prefix, beside it.
+    choice.plan.data = installed;
+    choice.plan.readOnly = installed;
+    choice.plan.shipped = shippedQuestionFiles();
+    return choice;
 }
 
 FolderPlan planFolders(const QString& programDir, const QString& worksheetsOption,
                        const QProcessEnvironment& env) {
-    const QString exeDir = QDir::cleanPath(QDir(programDir).absolutePath());
-    const QString installed =
-        QDir::cleanPath(exeDir + QLatin1Char('/') + QStringLiteral(VELMORA_DATA_FROM_BIN));
-    const QString option = worksheetsOption.isEmpty()
-                               ? QString()
-                               : QDir::cleanPath(QDir(worksheetsOption).absolutePath());
-    if (holdsDataTree(exeDir) || !QFileInfo(installed).isDir()) {
-        FolderPlan plan{exeDir, exeDir + QStringLiteral("/multiple"), {}, {}};
-        if (!option.isEmpty()) {
-            plan.worksheets = option;
-            plan.shipped = shippedQuestionFiles();
-        }
-        return plan;
-    }
-    QString worksheets = option;
-    if (worksheets.isEmpty()) worksheets = systemWorksheetFolder(env);
-    if (worksheets.isEmpty())
-        worksheets = userDataHome(env) + QLatin1Char('/') + AppFolder + QStringLiteral("/multiple");
-    // The installed tree is never written, even by root; with a prefix such as ~/.local the
-    // worksheets rightly live under the same prefix, beside it.
-    return FolderPlan{installed, worksheets, installed, shippedQuestionFiles()};
+    return chooseFolders(programDir, worksheetsOption, env).plan;
+}
+
+ProgramFolder programFolder(const FolderChoice& choice) {
+    ProgramFolder folder(choice.plan);
+    folder.setWorksheetSource(choice.worksheetSource);
+    return folder;
 }
 
 } // namespace av

@@ -10,8 +10,10 @@
 
 #include "platform/Fonts.h"
 #include "platform/ProgramTitle.h"
+#include "platform/WorksheetFolderProblem.h"
 
 #include <QIcon>
+#include <cstdio>
 #include <future>
 
 namespace av {
@@ -29,6 +31,20 @@ QStringList argumentList(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     return arguments;
+}
+
+// The folders the program works in; what keeps a school's folder from being used is said at
+// once, as the teacher's save says it again.
+ProgramFolder workingFolders(const QString& programDir, const QString& worksheets,
+                             const QProcessEnvironment& env) {
+    const FolderChoice choice = chooseFolders(programDir, worksheets, env);
+    ProgramFolder folder = programFolder(choice);
+    QStringList warnings = choice.warnings;
+    const QString problem = worksheetFolderProblem(folder);
+    if (!problem.isEmpty()) warnings.append(QStringLiteral("Ancient Velmora: ") + problem);
+    for (const QString& warning : warnings)
+        std::fprintf(stderr, "%s\n", qPrintable(warning));
+    return folder;
 }
 
 } // namespace
@@ -54,9 +70,10 @@ int launch(int argc, char* argv[]) {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     SingleInstance instance(env.value(QStringLiteral("XDG_RUNTIME_DIR")));
     if (instance.handOver()) return 0;
-    Program program(
-        ProgramFolder(planFolders(QCoreApplication::applicationDirPath(), line.worksheets, env)),
-        std::move(fontsReady));
+    if (!instance.problem().isEmpty())
+        std::fprintf(stderr, "Ancient Velmora: %s.\n", qPrintable(instance.problem()));
+    Program program(workingFolders(QCoreApplication::applicationDirPath(), line.worksheets, env),
+                    std::move(fontsReady));
     QObject::connect(&instance, &SingleInstance::activated, &instance,
                      [&program] { program.bringToFront(); });
     // The icon theme is searched once the title is up; the window takes the icon then.

@@ -10,6 +10,7 @@
 
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
+#include "platform/WorksheetFolderProblem.h"
 
 namespace av {
 
@@ -120,7 +121,8 @@ void WorksheetWizard::saveWorksheet() {
         say(QStringLiteral("Your worksheet has been saved."));
     } catch (const RuntimeError&) {
         file.abandon();
-        say(QStringLiteral("There was a problem saving your worksheet"));
+        say(withWorksheetFolderProblem(QStringLiteral("There was a problem saving your worksheet"),
+                                       app().services.folder));
     }
 }
 

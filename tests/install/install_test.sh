@@ -68,6 +68,50 @@ kill -0 "${pids[1]}" 2>/dev/null || fail "the other session's program ended"
 for pid in "${pids[@]}"; do kill "$pid"; wait "$pid" 2>/dev/null || true; done
 pids=()
 
+# A stopped program (kill -STOP) takes knocks but cannot answer them: a later start opens a
+# window of its own within seconds and says why, and the stopped one is left as it was.
+mkdir -p "$tmp/run3" && chmod 700 "$tmp/run3"
+start "$tmp/stopped.log" XDG_RUNTIME_DIR="$tmp/run3" QT_QPA_PLATFORM=offscreen "$bin"
+stopped=${pids[-1]}
+wait_for "$tmp/run3/$socket" || fail "the first start made no socket: $(cat "$tmp/stopped.log")"
+kill -STOP "$stopped"
+for n in 1 2; do
+    start "$tmp/later$n.log" XDG_RUNTIME_DIR="$tmp/run3" QT_QPA_PLATFORM=offscreen "$bin"
+done
+for n in 1 2; do
+    for _ in $(seq 100); do grep -q 'does not answer' "$tmp/later$n.log" && break; sleep 0.1; done
+    grep -q 'does not answer' "$tmp/later$n.log" || fail "start $n said nothing: $(cat "$tmp/later$n.log")"
+done
+sleep 1
+for pid in "${pids[@]:1}"; do kill -0 "$pid" 2>/dev/null || fail "a start after the stopped one ended"; done
+[ "$(cut -d' ' -f3 "/proc/$stopped/stat")" = T ] || fail "the stopped program was not left alone"
+[ -S "$tmp/run3/$socket" ] || fail "the stopped program's socket was taken away"
+kill -CONT "$stopped"
+for pid in "${pids[@]}"; do kill "$pid"; wait "$pid" 2>/dev/null || true; done
+pids=()
+
+# A runtime folder others may write in (sticky, as /tmp) is not used for the socket: the
+# program says so and runs.
+mkdir -p "$tmp/sticky" && chmod 1777 "$tmp/sticky"
+run XDG_RUNTIME_DIR="$tmp/sticky" QT_QPA_PLATFORM=offscreen timeout 30 "$bin" \
+    --quit-after-first-frame >"$tmp/sticky.log" 2>&1 || fail "no start in a shared runtime folder"
+grep -q 'may be written by others' "$tmp/sticky.log" || fail "no word on the shared folder"
+[ -z "$(ls -A "$tmp/sticky")" ] || fail "the shared runtime folder was used: $(ls -A "$tmp/sticky")"
+
+# Settings files that are none: a named pipe for the user's settings, a link to /dev/zero for
+# the system's. Both are passed over with a word, and the program starts as usual.
+mkdir -p "$tmp/home/.config/ancient-velmora" "$tmp/etc" "$tmp/run4"
+chmod 700 "$tmp/run4"
+mkfifo "$tmp/home/.config/ancient-velmora/settings.ini"
+ln -s /dev/zero "$tmp/etc/ancient-velmora.conf"
+run XDG_RUNTIME_DIR="$tmp/run4" QT_QPA_PLATFORM=offscreen timeout 30 "$bin" \
+    --quit-after-first-frame >"$tmp/settings.log" 2>&1 ||
+    fail "a start with a pipe and /dev/zero for settings failed: $(cat "$tmp/settings.log")"
+grep -q 'settings.ini is not a regular file' "$tmp/settings.log" || fail "no word on the pipe"
+grep -q 'ancient-velmora.conf is not a regular file' "$tmp/settings.log" ||
+    fail "no word on /dev/zero"
+rm -f "$tmp/home/.config/ancient-velmora/settings.ini" "$tmp/etc/ancient-velmora.conf"
+
 # The desktop's files, checked by the desktop's own tools.
 # SingleMainWindow comes from version 1.5 of the desktop entry format, newer than Debian 12's
 # validator (0.26), which calls it unknown; that one complaint is expected, any other fails.

@@ -6,6 +6,7 @@
 
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace av;
 using namespace av::test;
@@ -161,6 +162,33 @@ TEST_F(PageViewerTest, LogoCarriesOnFromItsLastFrameAndWraps) {
     viewer().onLogoTimer();
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0000.gif"));
     EXPECT_EQ(t.state().logoFrame, 0);
+}
+
+// Forty ticks a second: each frame is read and decoded once, for the logo's box, and the ticks
+// after that show it from memory for as long as the page is open.
+TEST_F(PageViewerTest, EachLogoFrameIsDecodedOnceWhileThePageIsOpen) {
+    openAcknowledgments(t);
+    PageViewer& w = viewer();
+    std::map<int, PicturePtr> shown;
+    int ticks = 0;
+    bool sameEveryRound = true;
+    QObject::connect(&w.logoTimer, &Timer::tick, &w, [&] {
+        ++ticks;
+        const PicturePtr& picture = w.turningLogo.picture();
+        const auto [kept, first] = shown.emplace(t.state().logoFrame, picture);
+        if (!first && kept->second != picture) sameEveryRound = false;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 2 * 20 + 5, 20000);
+    EXPECT_EQ(shown.size(), 20u);
+    EXPECT_TRUE(sameEveryRound) << "a later round showed another picture than the first";
+    int frameLoads = 0;
+    for (const FakePictures::Request& asked : t.pictures.asked) {
+        if (!asked.path.startsWith(QStringLiteral("logo\\marl0"))) continue;
+        ++frameLoads;
+        EXPECT_EQ(asked.box, w.turningLogo.size()) << "decoded for the box it is shown in";
+        EXPECT_TRUE(asked.crop);
+    }
+    EXPECT_EQ(frameLoads, 20);
 }
 
 TEST_F(PageViewerTest, KeyFactsAfterAcknowledgmentsShowNoLogo) {

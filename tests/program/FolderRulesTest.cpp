@@ -2,8 +2,13 @@
 // prefix, a school's folder from the system setting or the command line, and which wins.
 #include "program/FolderRules.h"
 
+#include "TestApp.h"
+
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
+#include "platform/WorksheetFolderProblem.h"
+#include "program/Program.h"
+#include "worksheets/WorksheetWizard.h"
 
 #include <QDir>
 #include <QFile>
@@ -99,11 +104,74 @@ TEST_F(FolderRulesTest, TheSystemSettingNamesTheSchoolsFolderAndTheCommandLineWi
     EXPECT_EQ(systemWorksheetFolder(env), path(u"school"_s));
     env.insert(u"XDG_CONFIG_DIRS"_s, path(u"nothing"_s) + u":"_s + path(u"later"_s));
     EXPECT_EQ(systemWorksheetFolder(env), path(u"later-share"_s));
-    // A relative setting could mean anything; it is passed over.
-    writeFile(path(u"etc/xdg/ancient-velmora.conf"_s), u"worksheets=school\n"_s);
-    env.insert(u"XDG_CONFIG_DIRS"_s, path(u"etc/xdg"_s));
-    EXPECT_EQ(planFolders(bin, QString(), env).worksheets,
-              home() + u"/.local/share/ancient-velmora/multiple"_s);
+}
+
+// As an INI editor writes it: quoted, or relative to the folder of the file that names it.
+TEST_F(FolderRulesTest, TheSettingNamesTheFolderItsFileMeans) {
+    const QString bin = install();
+    const QString conf = path(u"etc/xdg/ancient-velmora.conf"_s);
+    writeFile(conf, u"[General]\nworksheets=\""_s + path(u"school/ws G"_s) + u"\"\n"_s);
+    const FolderChoice quoted = chooseFolders(bin, QString(), env);
+    EXPECT_EQ(quoted.plan.worksheets, path(u"school/ws G"_s));
+    EXPECT_EQ(quoted.worksheetSource, conf);
+    EXPECT_TRUE(quoted.warnings.isEmpty()) << qPrintable(quoted.warnings.join(u'\n'));
+    writeFile(conf, u"worksheets=srv/school/ws\n"_s);
+    EXPECT_EQ(planFolders(bin, QString(), env).worksheets, path(u"etc/xdg/srv/school/ws"_s));
+}
+
+TEST_F(FolderRulesTest, SettingsFilesThatCannotBeUsedArePassedOverAndSaySo) {
+    const QString bin = install();
+    // Far larger than a settings file, with a setting at its end.
+    writeFile(path(u"large/ancient-velmora.conf"_s),
+              u"; padding\n"_s.repeated(8000) + u"worksheets=/wrong\n"_s);
+    writeFile(path(u"empty/ancient-velmora.conf"_s), u"worksheets=\n"_s);
+    writeFile(path(u"school/ancient-velmora.conf"_s), u"worksheets=/srv/school\n"_s);
+    env.insert(u"XDG_CONFIG_DIRS"_s,
+               path(u"large"_s) + u":"_s + path(u"empty"_s) + u":"_s + path(u"school"_s));
+    const FolderChoice choice = chooseFolders(bin, QString(), env);
+    EXPECT_EQ(choice.plan.worksheets, u"/srv/school"_s);
+    ASSERT_EQ(choice.warnings.size(), 2);
+    EXPECT_TRUE(choice.warnings[0].contains(path(u"large/ancient-velmora.conf"_s)));
+    EXPECT_TRUE(choice.warnings[0].contains(u"larger than a settings file"_s));
+    EXPECT_TRUE(choice.warnings[1].contains(u"names no folder"_s));
+}
+
+// A school's folder that cannot be used stays the folder: the start says so on standard error,
+// and a teacher's save says it in its message, rather than filing the work in the home folder
+// where no colleague sees it.
+TEST_F(FolderRulesTest, AFolderThatCannotBeUsedIsReportedNeverReplaced) {
+    const QString bin = install();
+    writeFile(path(u"school"_s), u"a file, not a folder"_s);
+    systemSetting(path(u"school"_s));
+    const FolderChoice choice = chooseFolders(bin, QString(), env);
+    EXPECT_EQ(choice.plan.worksheets, path(u"school"_s));
+    const ProgramFolder folder = programFolder(choice);
+    const QString problem = worksheetFolderProblem(folder);
+    EXPECT_EQ(problem, u"The worksheet folder \""_s + path(u"school"_s) + u"\" (named in "_s +
+                           path(u"etc/xdg/ancient-velmora.conf"_s) +
+                           u") cannot be used: it is not a folder."_s);
+
+    test::TestApp t(folder);
+    registerAllWindows(t.app());
+    auto& wizard = t.windows().get<WorksheetWizard>();
+    wizard.titleBox.setText(u"Romans"_s);
+    for (int q = 0; q < WorksheetWizard::Questions; ++q) {
+        wizard.questionBox(q).setText(u"Who?"_s);
+        for (int c = 0; c < WorksheetWizard::Choices; ++c)
+            wizard.choiceBox(q, c).setText(u"Them"_s);
+        wizard.correctTick(q, 0).setChecked(true);
+    }
+    wizard.onLinkClicked(WorksheetWizard::WizardLink::SaveWorksheet);
+    EXPECT_EQ(t.messages.texts(),
+              QStringList{u"There was a problem saving your worksheet\n\n"_s + problem});
+    EXPECT_FALSE(QFileInfo::exists(home() + u"/.local"_s));
+
+    // A folder that is not there yet but can be made is fine; the first save makes it.
+    systemSetting(path(u"new/school"_s));
+    EXPECT_EQ(worksheetFolderProblem(programFolder(chooseFolders(bin, QString(), env))), QString());
+    systemSetting(path(u"school/below"_s));
+    EXPECT_TRUE(worksheetFolderProblem(programFolder(chooseFolders(bin, QString(), env)))
+                    .endsWith(u"it does not exist and cannot be made."_s));
 }
 
 TEST_F(FolderRulesTest, TheCommandLineAlsoMovesAPortableCopysWorksheets) {

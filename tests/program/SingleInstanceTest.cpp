@@ -99,6 +99,10 @@ TEST(SingleInstance, AStartWaitsWhileAnotherIsBetweenAskingAndListening) {
         ::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address);
         ::listen(listener, 4);
         ::close(turn);
+        // and answers, as a running program does
+        const int knock = ::accept(listener, nullptr, nullptr);
+        ::send(knock, &SingleInstance::Answer, 1, MSG_NOSIGNAL);
+        ::close(knock);
     });
     SingleInstance second(session.path());
     const bool handedOver = second.handOver();
