@@ -25,14 +25,12 @@ QString randomSuffix() {
     return suffix;
 }
 
-// The mode a new file gets: the old target's when it is a plain file, so a worksheet shared
-// with a group stays shared; otherwise what the user's umask allows.
-mode_t modeFor(const QByteArray& target) {
+// A file replacing a plain file takes its mode, so a worksheet shared with a group stays
+// shared; any other is made as the user's umask allows.
+bool keepMode(int fd, const QByteArray& target) {
     struct stat st {};
-    if (::lstat(target.constData(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    if (::lstat(target.constData(), &st) != 0 || !S_ISREG(st.st_mode)) return true;
+    return ::fchmod(fd, st.st_mode & 07777) == 0;
 }
 
 } // namespace
@@ -53,12 +51,12 @@ bool StagedFile::open() {
         // O_EXCL with O_NOFOLLOW: a name someone else has put there, link or file, is never
         // opened; another name is tried.
         const int fd = ::open(QFile::encodeName(staged).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST) continue;
             return false;
         }
-        if (::fchmod(fd, modeFor(target)) != 0) {
+        if (!keepMode(fd, target)) {
             ::close(fd);
             ::unlink(QFile::encodeName(staged).constData());
             return false;

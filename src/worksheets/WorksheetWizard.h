@@ -25,6 +25,7 @@ class WorksheetWizard : public Screen {
 
     void onLoad() override;
     void closeButtonPressed() override { onLinkClicked(WizardLink::Exit); }
+    bool mayEndProgram() override { return mayDiscardChanges(); }
 
     void onLinkClicked(WizardLink link);
     void onLinkHovered(WizardLink link);

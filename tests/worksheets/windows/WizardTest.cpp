@@ -1,6 +1,10 @@
 #include "WorksheetFixture.h"
 
 #include "model/QuestionFile.h"
+#include "shell/ShellWindows.h"
+#include "shell/TitleScreen.h"
+
+#include "TypeText.h"
 
 #include <QApplication>
 #include <QTest>
@@ -301,6 +305,21 @@ TEST_F(WizardTest, EditOverUnsavedTextAsksFirst) {
     EXPECT_EQ(t.messages.shown.size(), 1u);
     catalogue().entry(1).click(); // OK this time
     EXPECT_EQ(wizard().titleBox.text(), QStringLiteral("Romans"));
+}
+
+// The title screen's Exit ends the program at once, but not over a worksheet not yet saved.
+TEST_F(WizardTest, EndingTheProgramAsksOverUnsavedText) {
+    registerShellWindows(t.app());
+    wizard().showWindow();
+    typeText(wizard().titleBox, QStringLiteral("Half done"));
+    TitleScreen& title = t.windows().get<TitleScreen>();
+    t.messages.answers = {MessageBoxService::Answer::Cancel};
+    title.exitButton.click();
+    EXPECT_EQ(t.messages.shown.size(), 1u);
+    EXPECT_EQ(t.display.quitCalls, 0);
+    EXPECT_EQ(wizard().titleBox.text(), QStringLiteral("Half done"));
+    title.exitButton.click(); // OK this time
+    EXPECT_EQ(t.display.quitCalls, 1);
 }
 
 } // namespace

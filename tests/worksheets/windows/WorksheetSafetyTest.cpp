@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -314,6 +315,21 @@ TEST_F(WorksheetSafetyTest, TheNextSaveRemovesWhatAKilledSaveLeftBehind) {
                                        QStringLiteral("multiple/track.txt"),
                                        QStringLiteral("multiple/track.txt.lock-notes"),
                                        QStringLiteral("multiple/track.txt.unreadable")}));
+}
+
+// A worksheet a school made writable by its teachers' group stays so after it is saved again.
+TEST_F(WorksheetSafetyTest, SavingAgainKeepsTheFilesPermissions) {
+    fillWizard(QStringLiteral("Shared"));
+    save();
+    const QByteArray path =
+        QFile::encodeName(t.folderPath() + QStringLiteral("/multiple/Shared.txt"));
+    ASSERT_EQ(::chmod(path.constData(), 0664), 0);
+    wizard().questionBox(0).setText(QStringLiteral("Changed"));
+    save();
+    EXPECT_EQ(t.messages.texts(), (QStringList{saved, saved}));
+    struct stat st {};
+    ASSERT_EQ(::stat(path.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
 }
 
 } // namespace
