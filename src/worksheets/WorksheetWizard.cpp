@@ -127,8 +127,16 @@ void WorksheetWizard::holdWorksheet(const QString& title) {
     m_savedLines = questionFileLines(worksheet());
 }
 
+// Ticks alone, with every box empty, are no work to lose.
 bool WorksheetWizard::hasUnsavedChanges() const {
-    return questionFileLines(worksheet()) != m_savedLines;
+    const QStringList lines = questionFileLines(worksheet());
+    if (lines == m_savedLines) return false;
+    bool typed = !titleBox.text().isEmpty();
+    for (const auto& [i, box] : questionBoxes)
+        typed = typed || !box->text().isEmpty();
+    for (const auto& [i, box] : choiceBoxes)
+        typed = typed || !box->text().isEmpty();
+    return typed;
 }
 
 void WorksheetWizard::onLinkClicked(WizardLink link) {
