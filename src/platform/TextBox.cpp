@@ -40,6 +40,7 @@ TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent), m_rules(new Text
 void TextBox::setText(const QString& text) {
     m_rules->remember(QString());
     QLineEdit::setText(text);
+    m_rules->remember(QLineEdit::text()); // also when the text was already this
 }
 
 // The line edit's own limit would cut a paste before the rules see it, keeping less than typing
