@@ -17,15 +17,15 @@ QString unescapeCommas(const QString& text) {
 }
 
 void readQuestionSet(SequentialFile& file, QuestionSet& set) {
-    set.title = unescapeCommas(file.readField());
-    file.readField();
+    set.title = unescapeCommas(file.readPlainField());
+    file.readPlainField();
     for (int n = 1; n <= QuestionSet::Size; ++n) {
         Question& q = set.question(n);
-        q.text = unescapeCommas(file.readField());
+        q.text = unescapeCommas(file.readPlainField());
         for (QString& choice : q.choices)
-            choice = unescapeCommas(file.readField());
-        q.correct = file.readField();
-        file.readField();
+            choice = unescapeCommas(file.readPlainField());
+        q.correct = file.readPlainField();
+        file.readPlainField();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "Register.h"
 
+#include "platform/Cp1252.h"
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
@@ -24,7 +25,13 @@ class FileGuard {
 
 void writeRegister(SequentialFile& file, const QStringList& names) {
     FileGuard guard(file);
-    file.openOutput(RegisterPath);
+    // A name the code page cannot hold came from a register edited elsewhere in UTF-8; the
+    // register stays in UTF-8 then, so no name is spoilt.
+    bool utf8 = false;
+    for (const QString& name : names)
+        for (QChar c : name)
+            utf8 = utf8 || !cp1252::canEncode(c);
+    file.openOutput(RegisterPath, utf8);
     file.writeLine(printedNumber(static_cast<int>(names.size())));
     for (const QString& name : names)
         file.writeLine(registerLine(name));
@@ -32,8 +39,8 @@ void writeRegister(SequentialFile& file, const QStringList& names) {
 }
 
 QString registerLine(const QString& name) {
-    const bool needsQuotes = name.contains(QLatin1Char(',')) || name.startsWith(QLatin1Char(' ')) ||
-                             name.endsWith(QLatin1Char(' ')) ||
+    const bool needsQuotes = name.contains(QLatin1Char(',')) || name.startsWith(QLatin1Char('"')) ||
+                             name.startsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char(' ')) ||
                              name.startsWith(QLatin1Char('\t')) || name.endsWith(QLatin1Char('\t'));
     return needsQuotes ? QLatin1Char('"') + name + QLatin1Char('"') : name;
 }

@@ -31,7 +31,8 @@ void unregisterWorksheet(SequentialFile& file, WorksheetRegister& list, const QS
 void writeRegister(SequentialFile& file, const QStringList& names);
 
 // A name as it is written on its line: quoted when the reading rule would not give it back
-// whole (a comma, or a blank at either end); every other name exactly as typed.
+// whole (a comma, a blank at either end, or a double quote in front); every other name exactly
+// as typed.
 QString registerLine(const QString& name);
 
 } // namespace av

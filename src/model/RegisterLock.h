@@ -16,7 +16,8 @@ class RegisterLock {
     static constexpr std::chrono::milliseconds DefaultWait{3000};
 
     // Waits up to `wait` for the lock; failing that, throws RuntimeError(PermissionDenied)
-    // before anything is written.
+    // before anything is written. A symbolic link at the lock or the register is refused at
+    // once with PlantedLink.
     explicit RegisterLock(const ProgramFolder& folder,
                           std::chrono::milliseconds wait = DefaultWait);
     ~RegisterLock();

@@ -10,11 +10,11 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/SequentialFile.h"
+#include "platform/StagedFile.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace av {
@@ -132,8 +132,8 @@ void restoreRegister(const ProgramFolder& folder, const std::optional<QByteArray
         QFile::remove(path);
         return;
     }
-    QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly) && out.write(*snapshot) == snapshot->size()) out.commit();
+    StagedFile out(path);
+    if (out.open() && out.write(*snapshot)) out.commit();
 }
 
 } // namespace av

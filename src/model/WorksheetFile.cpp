@@ -64,6 +64,21 @@ QString worksheetPath(const QString& title) {
     return Folder + QLatin1Char('/') + title + Extension;
 }
 
+QString titleRefusal(const ProgramFolder& folder, const QString& title) {
+    for (QChar c : title)
+        if (isForbidden(c)) return {};
+    if (isReservedName(title))
+        return QStringLiteral(
+            "That title is kept for the program's own quizzes; please choose another.");
+    if (isDeviceName(title))
+        return QStringLiteral("Computers keep that name for their own devices, so no file can be "
+                              "called it; please choose another title.");
+    if (clashesInCase(folder, title))
+        return QStringLiteral("There is already a worksheet whose title differs from this one "
+                              "only in capital letters; please choose another title.");
+    return {};
+}
+
 QString worksheetPathForSaving(const ProgramFolder& folder, const QString& title) {
     const QString path = worksheetPath(title);
     if (isDeviceName(title) || isReservedName(title) || clashesInCase(folder, title)) refuse(title);

@@ -19,4 +19,9 @@ QString worksheetPath(const QString& title);
 // whose name differs only in case (file names are matched without regard to case).
 QString worksheetPathForSaving(const ProgramFolder& folder, const QString& title);
 
+// Why a title that worksheetPathForSaving refuses by this program's own rules cannot be saved,
+// in words a teacher can act on; the empty text for a title these rules allow, or one whose
+// characters no file name can hold (that has its message elsewhere).
+QString titleRefusal(const ProgramFolder& folder, const QString& title);
+
 } // namespace av

@@ -114,7 +114,8 @@ void ProgramFolder::prepareWorksheetFolder() const {
     // Written aside and moved in only where no register is yet, so a program that made one a
     // moment ago keeps its own and no reader ever sees a half-written file.
     QFile file(registerPath + QStringLiteral(".new-%1").arg(QCoreApplication::applicationPid()));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+    // NewOnly: a file or link someone put there under that name is never opened.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return;
     const bool written = file.write(EmptyRegister) == qint64(sizeof EmptyRegister - 1);
     file.close();
     if (!written || !file.rename(registerPath)) file.remove();

@@ -4,10 +4,10 @@
 #include "NumberText.h"
 #include "ProgramFolder.h"
 #include "RuntimeError.h"
+#include "StagedFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace av {
@@ -57,13 +57,15 @@ void SequentialFile::openInput(const QString& path) {
     m_mode = Mode::Input;
 }
 
-void SequentialFile::openOutput(const QString& path) {
+void SequentialFile::openOutput(const QString& path, bool utf8) {
     if (isOpen()) throw RuntimeError(RuntimeError::FileAlreadyOpen, path);
     const QString full = m_folder.resolveForWriting(path);
-    auto out = std::make_unique<QSaveFile>(full);
-    if (QFileInfo(full).isDir() || !out->open(QIODevice::WriteOnly))
+    auto out = std::make_unique<StagedFile>(full);
+    if (!out->open()) throw RuntimeError(RuntimeError::PathAccess, path);
+    if (utf8 && !out->write(QByteArray("\xEF\xBB\xBF")))
         throw RuntimeError(RuntimeError::PathAccess, path);
     m_out = std::move(out);
+    m_utf8 = utf8;
     m_path = path;
     m_mode = Mode::Output;
 }
@@ -81,39 +83,79 @@ void SequentialFile::skipLineEnd() {
     if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('\n')) ++m_pos;
 }
 
-QString SequentialFile::readField() {
-    if (m_mode != Mode::Input) throw RuntimeError(RuntimeError::BadFileName, m_path);
-    if (m_pos >= m_text.size()) throw RuntimeError(RuntimeError::InputPastEnd, m_path);
-    const qsizetype n = m_text.size();
-    while (m_pos < n && (m_text[m_pos] == QLatin1Char(' ') || m_text[m_pos] == QLatin1Char('\t')))
+void SequentialFile::skipBlanks() {
+    while (m_pos < m_text.size() &&
+           (m_text[m_pos] == QLatin1Char(' ') || m_text[m_pos] == QLatin1Char('\t')))
         ++m_pos;
-    QString field;
-    if (m_pos < n && m_text[m_pos] == QLatin1Char('"')) {
-        const qsizetype close = m_text.indexOf(QLatin1Char('"'), m_pos + 1);
-        const qsizetype end = close < 0 ? n : close;
-        field = m_text.mid(m_pos + 1, end - m_pos - 1);
-        m_pos = close < 0 ? n : close + 1;
-        // Anything between the closing quote and the delimiter is passed over.
-        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
-            ++m_pos;
-    } else {
-        const qsizetype start = m_pos;
-        while (m_pos < n && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
-            ++m_pos;
-        field = m_text.mid(start, m_pos - start);
-    }
-    if (m_pos < n && m_text[m_pos] == QLatin1Char(','))
+}
+
+// Steps over the comma or the line end that ends a field.
+void SequentialFile::endField() {
+    if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char(','))
         ++m_pos;
     else
         skipLineEnd();
+}
+
+QString SequentialFile::readPlainField() {
+    if (m_mode != Mode::Input) throw RuntimeError(RuntimeError::BadFileName, m_path);
+    if (m_pos >= m_text.size()) throw RuntimeError(RuntimeError::InputPastEnd, m_path);
+    skipBlanks();
+    const qsizetype start = m_pos;
+    while (m_pos < m_text.size() && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
+        ++m_pos;
+    const QString field = m_text.mid(start, m_pos - start);
+    endField();
+    return field;
+}
+
+// A quote never reaches past its own line, so one left open cannot swallow the names after it.
+QString SequentialFile::readQuoted() {
+    const qsizetype open = m_pos;
+    qsizetype lineEnd = open + 1;
+    while (lineEnd < m_text.size() && !isLineEnd(m_text[lineEnd]))
+        ++lineEnd;
+    for (qsizetype q = open + 1; q < lineEnd; ++q) {
+        if (m_text[q] != QLatin1Char('"')) continue;
+        qsizetype after = q + 1;
+        while (after < lineEnd &&
+               (m_text[after] == QLatin1Char(' ') || m_text[after] == QLatin1Char('\t')))
+            ++after;
+        if (after == lineEnd || m_text[after] == QLatin1Char(',')) {
+            m_pos = after;
+            return m_text.mid(open + 1, q - open - 1);
+        }
+    }
+    m_pos = lineEnd;
+    return m_text.mid(open + 1, lineEnd - open - 1);
+}
+
+QString SequentialFile::readField() {
+    if (m_mode != Mode::Input) throw RuntimeError(RuntimeError::BadFileName, m_path);
+    if (m_pos >= m_text.size()) throw RuntimeError(RuntimeError::InputPastEnd, m_path);
+    skipBlanks();
+    if (m_pos >= m_text.size() || m_text[m_pos] != QLatin1Char('"')) {
+        const qsizetype start = m_pos;
+        while (m_pos < m_text.size() && m_text[m_pos] != QLatin1Char(',') &&
+               !isLineEnd(m_text[m_pos]))
+            ++m_pos;
+        const QString field = m_text.mid(start, m_pos - start);
+        endField();
+        return field;
+    }
+    const QString field = readQuoted();
+    endField();
     return field;
 }
 
 void SequentialFile::writeLine(const QString& text) {
     if (m_mode != Mode::Output) throw RuntimeError(RuntimeError::BadFileName, m_path);
-    QByteArray bytes = cp1252::encode(text);
+    for (QChar c : text)
+        if (isLineEnd(c) || (!m_utf8 && !cp1252::canEncode(c)))
+            throw RuntimeError(RuntimeError::BadFileName, m_path);
+    QByteArray bytes = m_utf8 ? text.toUtf8() : cp1252::encode(text);
     bytes.append("\r\n", 2);
-    if (m_out->write(bytes) != bytes.size()) throw RuntimeError(RuntimeError::PathAccess, m_path);
+    if (!m_out->write(bytes)) throw RuntimeError(RuntimeError::PathAccess, m_path);
 }
 
 void SequentialFile::flush() {
@@ -123,10 +165,7 @@ void SequentialFile::flush() {
 
 void SequentialFile::close() {
     if (m_mode == Mode::Output) {
-        // QSaveFile::commit() takes a failure of its own final flush for success and renames
-        // a cut-off file over the old one, so the buffer is flushed and checked first.
-        const bool ok = m_out->flush() && m_out->commit();
-        if (!ok) m_out->cancelWriting();
+        const bool ok = m_out->commit();
         m_out.reset();
         m_mode = Mode::Closed;
         if (!ok) throw RuntimeError(RuntimeError::PathAccess, m_path);
@@ -137,7 +176,7 @@ void SequentialFile::close() {
 }
 
 void SequentialFile::abandon() {
-    if (m_out) m_out->cancelWriting();
+    if (m_out) m_out->cancel();
     m_out.reset();
     m_mode = Mode::Closed;
     m_text.clear();

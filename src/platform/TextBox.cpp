@@ -1,30 +1,14 @@
 #include "TextBox.h"
 
 #include "Buttons.h"
-#include "Cp1252.h"
 #include "FocusOrder.h"
+#include "TextRules.h"
 
 #include <QPainter>
-#include <QValidator>
+#include <QRawFont>
 
 namespace av {
 namespace {
-
-class CodePageValidator : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        for (QChar c : input)
-            if (!cp1252::canEncode(c) || c.unicode() < 0x20) return Invalid;
-        return Acceptable;
-    }
-    void fixup(QString& input) const override {
-        QString kept;
-        for (QChar c : input)
-            if (cp1252::canEncode(c) && c.unicode() >= 0x20) kept.append(c);
-        input = kept;
-    }
-};
 
 // The classic sunken edge, two pixels deep: a shadow over a darker line above and to the
 // left, light below and to the right.
@@ -43,8 +27,9 @@ constexpr int EdgeWidth = 2;
 
 } // namespace
 
-TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent) {
-    setValidator(new CodePageValidator(this));
+TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent), m_rules(new TextRules(this)) {
+    setValidator(m_rules);
+    connect(this, &QLineEdit::textChanged, m_rules, &TextRules::remember);
     setMouseTracking(true);
     // The edge is drawn here: the style's rounded, smoothed frame took most of a frame's time
     // on the wizard's fifty boxes. The margins keep the text where the frame had it.
@@ -53,9 +38,28 @@ TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent) {
 }
 
 void TextBox::setText(const QString& text) {
-    QString kept = text;
-    validator()->fixup(kept);
-    QLineEdit::setText(kept.left(maxLength()));
+    m_rules->remember(QString());
+    QLineEdit::setText(text);
+    m_rules->remember(QLineEdit::text()); // also when the text was already this
+}
+
+// The line edit's own limit would cut a paste before the rules see it, keeping less than typing
+// the same characters would; the rules cut instead.
+void TextBox::setMaxLength(int length) {
+    m_rules->setLimit(length);
+    QString kept = text();
+    m_rules->fixup(kept);
+    if (kept != text()) setText(kept);
+}
+
+int TextBox::maxLength() const {
+    return m_rules->limit();
+}
+
+void TextBox::keepPrintableIn(const QFont& face) {
+    const QRawFont raw = QRawFont::fromFont(face);
+    m_rules->setKeeps([raw](char32_t c) { return c == U' ' || raw.supportsCharacter(c); });
+    setText(text());
 }
 
 void TextBox::paintEvent(QPaintEvent* event) {

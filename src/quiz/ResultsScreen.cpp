@@ -4,6 +4,7 @@
 #include "WrongAnswersScreen.h"
 #include "shell/Captions.h"
 
+#include "platform/Fonts.h"
 #include "platform/NumberText.h"
 #include "shell/LinkLabels.h"
 #include "shell/Printing.h"
@@ -52,6 +53,8 @@ ResultsScreen::ResultsScreen(App& app)
     pupilName.setBounds(3120, 6600, 5760, 615);
     pupilName.setFontSpec(style::times(24));
     pupilName.setMaxLength(NameLength);
+    // The name is only printed, never saved: any letter the certificate's face has is welcome.
+    pupilName.keepPrintableIn(QFont(fonts::familyFor(style::serifFace())));
     pupilName.setAccessibleName(QStringLiteral("Your name"));
     pupilName.setVisible(false);
     nameHint.setVisible(false);

@@ -22,6 +22,8 @@ class Screen : public Window {
     void loadPicture(PictureBox& box, const QString& path);
     // The same, but a missing or unreadable picture leaves the box empty.
     void loadPictureOrClear(PictureBox& box, const QString& path);
+    // Whether the program may end with this screen open; a screen holding unsaved work asks.
+    virtual bool mayEndProgram() { return true; }
 
   private:
     App& m_app;

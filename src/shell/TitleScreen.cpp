@@ -79,6 +79,10 @@ void TitleScreen::onOkClicked() {
 
 void TitleScreen::onExitClicked() {
     playSound(ClickSound);
+    // The wizard may still be open behind the menu with a worksheet not yet saved.
+    auto* wizard = dynamic_cast<Screen*>(
+        app().windows.loaded(QString::fromLatin1(glossary::window::WorksheetWizard)));
+    if (wizard && !wizard->mayEndProgram()) return;
     app().endProgram();
 }
 

@@ -3,6 +3,8 @@
 #include "shell/Glossary.h"
 #include "shell/Screen.h"
 
+#include "model/WorksheetRegister.h"
+
 #include "platform/Buttons.h"
 #include "platform/Group.h"
 #include "platform/Label.h"
@@ -16,7 +18,8 @@ class WorksheetCatalogue : public Screen {
   public:
     static constexpr const char* Name = glossary::window::WorksheetCatalogue;
     static constexpr int Entries = 24;
-    static constexpr int LastPage = 40;
+    // The page that holds the register's last slot, so every registered worksheet can be reached.
+    static constexpr int LastPage = (WorksheetRegister::MaxNames - 1) / Entries;
     enum class CatalogueLink { PreviousPage = 0, NextPage = 1 };
 
     explicit WorksheetCatalogue(App& app);

@@ -1,5 +1,6 @@
 #include "WorksheetCatalogue.h"
 #include "WorksheetWizard.h"
+#include "model/PlantedLink.h"
 #include "model/Register.h"
 #include "model/RegisterLock.h"
 #include "model/RegisterRecovery.h"
@@ -11,7 +12,9 @@
 #include "shell/Style.h"
 
 #include "platform/PictureBox.h"
+#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
+#include "platform/StagedFile.h"
 
 namespace av {
 namespace {
@@ -76,15 +79,17 @@ void WorksheetCatalogue::editWorksheet(const QString& name) {
     std::array<int, WorksheetWizard::Questions> correct{};
     for (int q = 0; q < WorksheetWizard::Questions; ++q)
         correct[q] = correctChoice(set.question(q + 1).correct);
+    const bool open = app().windows.isLoaded(QString::fromLatin1(WorksheetWizard::Name));
     WorksheetWizard& wizard = app().windows.get<WorksheetWizard>();
+    if (open && !wizard.mayDiscardChanges()) return; // the teacher keeps what was typed
     wizard.titleBox.setText(name);
-    wizard.holdWorksheet(name);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
         wizard.questionBox(q).setText(set.question(q + 1).text);
         for (int c = 0; c < WorksheetWizard::Choices; ++c)
             wizard.choiceBox(q, c).setText(set.question(q + 1).choice(c + 1));
         wizard.correctTick(q, correct[q] - 1).setChecked(true);
     }
+    wizard.holdWorksheet(name);
     wizard.showWindow();
 }
 
@@ -99,7 +104,12 @@ void WorksheetCatalogue::deleteWorksheet(const QString& name) {
         const QString keptAs = recoverRegister(file, app().services.folder, state().worksheets);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
         RegisterLock lock(app().services.folder);
+        removeAbandonedStagedFiles(app().services.folder.worksheetFolder(), AbandonedAfter);
         unregisterWorksheet(file, state().worksheets, name);
+    } catch (const PlantedLink&) {
+        file.abandon();
+        say(PlantedLink::message());
+        return;
     } catch (const RuntimeError&) {
         file.abandon();
         say(QStringLiteral("There was a problem deleting your worksheet."));

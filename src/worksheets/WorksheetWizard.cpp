@@ -3,6 +3,8 @@
 #include "shell/Captions.h"
 #include "shell/LinkLabels.h"
 
+#include "model/QuestionFile.h"
+
 #include "platform/NumberText.h"
 
 namespace av {
@@ -117,14 +119,43 @@ void WorksheetWizard::onLoad() {
     applyCommonFrame(*this, app());
     for (const auto& [i, tick] : correctTicks)
         tick->setBackColor(style::FrameBlue);
+    m_savedLines = questionFileLines(worksheet());
+}
+
+void WorksheetWizard::holdWorksheet(const QString& title) {
+    m_heldTitle = title;
+    m_savedLines = questionFileLines(worksheet());
+}
+
+// Ticks alone, with every box empty, are no work to lose.
+bool WorksheetWizard::hasUnsavedChanges() const {
+    const QStringList lines = questionFileLines(worksheet());
+    if (lines == m_savedLines) return false;
+    bool typed = !titleBox.text().isEmpty();
+    for (const auto& [i, box] : questionBoxes)
+        typed = typed || !box->text().isEmpty();
+    for (const auto& [i, box] : choiceBoxes)
+        typed = typed || !box->text().isEmpty();
+    return typed;
 }
 
 void WorksheetWizard::onLinkClicked(WizardLink link) {
-    if (link == WizardLink::Exit)
-        unload();
-    else if (link == WizardLink::SaveWorksheet)
+    if (link == WizardLink::Exit) {
+        if (mayDiscardChanges()) unload();
+    } else if (link == WizardLink::SaveWorksheet) {
         checkAndSave();
+    }
     playSound(ClickSound);
+}
+
+// A stray Escape or click on the close button must not throw away a teacher's typing.
+bool WorksheetWizard::mayDiscardChanges() {
+    if (!hasUnsavedChanges()) return true;
+    const auto answer = app().services.messages.show(
+        QStringLiteral("The wizard holds changes to this worksheet that have not been saved. "
+                       "Do you want to lose them?"),
+        style::programTitle(), MessageBoxService::Buttons::OkCancel);
+    return answer == MessageBoxService::Answer::Ok;
 }
 
 void WorksheetWizard::onLinkHovered(WizardLink link) {

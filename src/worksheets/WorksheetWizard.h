@@ -25,6 +25,7 @@ class WorksheetWizard : public Screen {
 
     void onLoad() override;
     void closeButtonPressed() override { onLinkClicked(WizardLink::Exit); }
+    bool mayEndProgram() override { return mayDiscardChanges(); }
 
     void onLinkClicked(WizardLink link);
     void onLinkHovered(WizardLink link);
@@ -38,8 +39,13 @@ class WorksheetWizard : public Screen {
     // Writes the question file and registers the title; any failure shows the problem message
     // and leaves every file as it was.
     void saveWorksheet();
-    // The wizard now holds the worksheet filed under title, which saving replaces unasked.
-    void holdWorksheet(const QString& title) { m_heldTitle = title; }
+    // The wizard now holds, as filled in, the worksheet filed under title: saving replaces it
+    // unasked, and leaving asks nothing until something is changed.
+    void holdWorksheet(const QString& title);
+    // Whether the boxes hold text or ticks that were not saved and leaving would throw away.
+    bool hasUnsavedChanges() const;
+    // Asks before unsaved changes are thrown away; whether they may be (OK, or none to lose).
+    bool mayDiscardChanges();
 
     TextBox& questionBox(int q) const { return questionBoxes[q]; }
     TextBox& choiceBox(int q, int c) const { return choiceBoxes[Choices * q + c]; }
@@ -62,12 +68,14 @@ class WorksheetWizard : public Screen {
     void buildTabOrder();
     void connectHandlers();
     QString missingPart(int n) const;
+    QString unstorableBox() const;
     QuestionSet worksheet() const;
     void say(const QString& text);
     bool mayReplace(const QString& title);
     void writeAndRegister(const QString& title);
 
     QString m_heldTitle;
+    QStringList m_savedLines; // the worksheet as last saved or filled in, as its file's lines
 };
 
 } // namespace av

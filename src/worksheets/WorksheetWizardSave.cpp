@@ -1,4 +1,5 @@
 #include "WorksheetWizard.h"
+#include "model/PlantedLink.h"
 #include "model/Register.h"
 #include "model/RegisterLock.h"
 #include "model/RegisterRecovery.h"
@@ -9,8 +10,11 @@
 #include "shell/Style.h"
 
 #include "platform/NumberText.h"
+#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/WorksheetFolderProblem.h"
+#include "platform/StagedFile.h"
+#include "platform/TextRules.h"
 
 namespace av {
 
@@ -52,7 +56,30 @@ void WorksheetWizard::checkAndSave() {
             return;
         }
     }
+    const QString spoilt = unstorableBox();
+    if (!spoilt.isEmpty()) {
+        say(QStringLiteral("The box \"") + spoilt +
+            QStringLiteral("\" holds a line break or a character that a worksheet file cannot "
+                           "keep, so the worksheet was not saved. Please type that text again."));
+        return;
+    }
     saveWorksheet();
+}
+
+// The boxes keep out what a file cannot hold; checked again here so that nothing that got past
+// them is ever written as a '?' or a line of its own. The name of the first such box, or empty.
+QString WorksheetWizard::unstorableBox() const {
+    QList<const TextBox*> boxes{&titleBox};
+    for (int q = 0; q < Questions; ++q) {
+        boxes.append(&questionBoxes[q]);
+        for (int c = 0; c < Choices; ++c)
+            boxes.append(&choiceBox(q, c));
+    }
+    for (const TextBox* box : boxes)
+        for (QChar c : box->text())
+            if (c.unicode() < 0x20 || !textrules::storable(c.unicode()))
+                return box->accessibleName();
+    return {};
 }
 
 // The widgets as a question set; the correct line holds the digit of each ticked box, which
@@ -86,6 +113,7 @@ bool WorksheetWizard::mayReplace(const QString& title) {
 // it; a failure on the way removes the temporary file and puts the register back.
 void WorksheetWizard::writeAndRegister(const QString& title) {
     const ProgramFolder& folder = app().services.folder;
+    removeAbandonedStagedFiles(folder.worksheetFolder(), AbandonedAfter);
     SequentialFile sheet(folder);
     sheet.openOutput(worksheetPathForSaving(folder, title));
     writeQuestionFile(sheet, worksheet());
@@ -106,6 +134,11 @@ void WorksheetWizard::saveWorksheet() {
     SequentialFile& file = app().dataFile;
     try {
         const QString title = titleBox.text();
+        const QString refusal = titleRefusal(app().services.folder, title);
+        if (!refusal.isEmpty()) {
+            say(refusal);
+            return;
+        }
         worksheetPathForSaving(app().services.folder, title);
         const QString keptAs = recoverRegister(file, app().services.folder, state().worksheets);
         if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
@@ -117,8 +150,11 @@ void WorksheetWizard::saveWorksheet() {
             RegisterLock lock(app().services.folder);
             writeAndRegister(title);
         }
-        m_heldTitle = title;
+        holdWorksheet(title);
         say(QStringLiteral("Your worksheet has been saved."));
+    } catch (const PlantedLink&) {
+        file.abandon();
+        say(PlantedLink::message());
     } catch (const RuntimeError&) {
         file.abandon();
         say(withWorksheetFolderProblem(QStringLiteral("There was a problem saving your worksheet"),

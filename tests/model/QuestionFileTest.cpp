@@ -128,6 +128,23 @@ TEST_F(QuestionFileTest, CommasAreStoredAsAmpersandsAndAmpersandsReadBackAsComma
     EXPECT_EQ(written[7], QByteArray("&\r"));
 }
 
+// A double quote is text wherever it stands: a question that opens with one, or a choice whose
+// quote is never closed, neither cuts its line nor swallows the lines after it.
+TEST_F(QuestionFileTest, DoubleQuotesAreOrdinaryText) {
+    load(joined(taggedLines(QStringLiteral("A"), 0)));
+    set.title = QStringLiteral("\"Quoted\" title");
+    set.question(1).text = QStringLiteral("\"Ankh\" means what?");
+    set.question(1).choice(1) = QStringLiteral("\"Life");
+    set.question(1).choice(2) = QStringLiteral("\"");
+    set.question(1).choice(3) = QStringLiteral("a \"b\" c\"");
+    set.question(2).text = QStringLiteral("\"Who\", asked he");
+    const QuestionSet written = set;
+    write(set);
+    set = QuestionSet{};
+    load(t.readFile(Path));
+    EXPECT_EQ(allFields(set), allFields(written));
+}
+
 TEST_F(QuestionFileTest, LeadingBlanksAreDroppedAndExtraLinesIgnored) {
     QStringList lines = taggedLines(QStringLiteral("A"), 0);
     lines[0] = QStringLiteral("  \t The Nile");

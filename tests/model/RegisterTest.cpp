@@ -153,6 +153,20 @@ TEST_F(RegisterTest, NamesTheReadingRuleWouldSplitOrTrimComeBackAsThemselves) {
     EXPECT_EQ(listed(), (QStringList{QStringLiteral(" Romans"), QStringLiteral("Plain")}));
 }
 
+TEST_F(RegisterTest, NamesWithDoubleQuotesComeBackAsThemselves) {
+    const QStringList quoted{QStringLiteral("\"Ankh\" means life"), QStringLiteral("\"Open"),
+                             QStringLiteral("Say \"hi\""), QStringLiteral("\""),
+                             QStringLiteral("After")};
+    for (const QString& name : quoted)
+        add(name);
+    EXPECT_EQ(listed(), quoted);
+    // A register from before, quoted where a comma needed it, still reads the same; a quote left
+    // open ends with its line instead of swallowing the names after it.
+    f.write(Track, QByteArray(" 3 \r\n\"Rome, Greece\"\r\n\"Open\r\nLast\r\n"));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Rome, Greece"), QStringLiteral("Open"),
+                                     QStringLiteral("Last")}));
+}
+
 TEST_F(RegisterTest, AThousandAndFirstRegistrationFailsWithNothingWritten) {
     const QByteArray full = registerOf(manyNames(1000));
     f.write(Track, full);

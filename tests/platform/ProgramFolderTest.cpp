@@ -2,8 +2,10 @@
 #include "platform/RuntimeError.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace av;
 
@@ -29,4 +31,24 @@ TEST(ProgramFolder, NeverStepsOutsideItself) {
     EXPECT_THROW(folder.resolve(QString()), RuntimeError);
     EXPECT_EQ(folder.resolve(QStringLiteral("multiple/...txt")),
               dir.path() + QStringLiteral("/multiple/...txt"));
+}
+
+// A worksheet folder of its own gets its first register through a file of a name anyone can
+// guess; a link planted there beforehand is never written through.
+TEST(ProgramFolder, ANewWorksheetFolderNeverWritesThroughAPlantedLink) {
+    QTemporaryDir dir, elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("private.txt"));
+    QFile privateFile(target);
+    ASSERT_TRUE(privateFile.open(QIODevice::WriteOnly));
+    privateFile.write("private");
+    privateFile.close();
+    const QString worksheets = dir.filePath(QStringLiteral("ws"));
+    ASSERT_TRUE(QDir().mkpath(worksheets));
+    const QString guessed = worksheets + QStringLiteral("/track.txt.new-%1").arg(::getpid());
+    ASSERT_TRUE(QFile::link(target, guessed));
+    ProgramFolder folder(FolderPlan{dir.path(), worksheets, {}, {}});
+    folder.resolveForWriting(QStringLiteral("multiple/Romans.txt"));
+    ASSERT_TRUE(privateFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(privateFile.readAll(), QByteArray("private"));
+    EXPECT_FALSE(QFileInfo(worksheets + QStringLiteral("/track.txt")).isSymLink());
 }

@@ -56,6 +56,20 @@ TEST_F(SequentialFileTest, QuotedFieldKeepsCommasAndBlanks) {
                            QStringLiteral("3 ")}));
 }
 
+TEST_F(SequentialFileTest, PlainFieldsKeepDoubleQuotesAndQuotesNeverPassTheirLine) {
+    write(QStringLiteral("f.txt"), "\"Ankh\" means what?\r\n\"open\r\nnext\r\n");
+    SequentialFile file(folder);
+    file.openInput(QStringLiteral("f.txt"));
+    EXPECT_EQ(file.readPlainField(), QStringLiteral("\"Ankh\" means what?"));
+    EXPECT_EQ(file.readPlainField(), QStringLiteral("\"open"));
+    EXPECT_EQ(file.readPlainField(), QStringLiteral("next"));
+    file.close();
+
+    EXPECT_EQ(fields("\"open\r\nnext\r\n\"\"Ankh\" life\"\r\n", 3),
+              (QStringList{QStringLiteral("open"), QStringLiteral("next"),
+                           QStringLiteral("\"Ankh\" life")}));
+}
+
 TEST_F(SequentialFileTest, ReadingPastTheEndIsAnErrorTheCallerCanTrap) {
     write(QStringLiteral("f.txt"), "only\r\n");
     SequentialFile file(folder);

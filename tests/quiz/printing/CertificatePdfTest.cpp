@@ -74,4 +74,21 @@ TEST(CertificatePdf, TextsLandCentredAndInOrderOnARealPage) {
     EXPECT_LT(excellent->top, name->top);
 }
 
+// A pupil's name in Polish, Turkish, Greek or Cyrillic letters comes out on paper as typed.
+TEST(CertificatePdf, NamesBeyondTheCodePageArePrinted) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("certificate.pdf"));
+    QtPrinter printer(pdf);
+    const QStringList name{QStringLiteral("\u0141ucja"), QStringLiteral("\u011e\u00fcl"),
+                           QStringLiteral("\u0416\u0430\u043d\u043d\u0430"),
+                           QStringLiteral("\u0394\u03ae\u03bc\u03b7\u03c4\u03c1\u03b1")};
+    printCertificate(printer,
+                     {QStringLiteral("Pyramids"), 900, name.join(QLatin1Char(' ')), 10, 10});
+    const auto words = wordsOf(tool, pdf);
+    for (const QString& part : name)
+        EXPECT_TRUE(find(words, part)) << part.toStdString();
+}
+
 } // namespace

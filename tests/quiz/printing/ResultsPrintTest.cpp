@@ -1,10 +1,12 @@
 #include "PrintedOps.h"
 #include "TestApp.h"
+#include "TypeText.h"
 
 #include "quiz/QuizWindows.h"
 #include "quiz/ResultsScreen.h"
 #include "shell/Glossary.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace av;
@@ -63,6 +65,19 @@ TEST_F(ResultsPrintTest, FullMarksPrintTheCertificateWithTheTypedName) {
     EXPECT_EQ(t.messages.shown[0].buttons, MessageBoxService::Buttons::Ok);
     EXPECT_TRUE(t.sound.played.isEmpty()) << "Print Certificate makes no click";
     EXPECT_TRUE(t.windows().isLoaded(QString::fromLatin1(win::Results)));
+}
+
+// The name is only printed, so letters beyond the files' code page are welcome in it.
+TEST_F(ResultsPrintTest, ANameTypedInAnyAlphabetTheFaceHasIsPrinted) {
+    ResultsScreen& w = showResults(10, 10);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const QString name = QStringLiteral("\u0141ucja \u0106wik \u0416\u0430\u043d\u043d\u0430 "
+                                        "\u0394\u03ae\u03bc\u03b7\u03c4\u03c1\u03b1");
+    typeText(w.pupilName, name);
+    EXPECT_EQ(w.pupilName.text(), name.left(25));
+    printCertificate(w);
+    ASSERT_EQ(t.printer.documents.size(), 1u);
+    EXPECT_EQ(texts()[NameText].text, name.left(25));
 }
 
 TEST_F(ResultsPrintTest, TopicWiderThanAQuarterPageOnThisScreenPrintsSmaller) {

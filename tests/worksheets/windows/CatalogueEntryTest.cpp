@@ -2,6 +2,8 @@
 
 #include "model/Register.h"
 
+#include <QTest>
+
 using namespace av;
 using namespace av::test;
 
@@ -229,6 +231,33 @@ TEST_F(CatalogueEntryTest, EditingKeepsTheNameTheWorksheetIsFiledUnder) {
     }
     EXPECT_EQ(registerFile(), track) << "no second worksheet filed";
     EXPECT_EQ(allFiles().size(), 3);
+}
+
+// Typed into the wizard, saved, then opened again by Edit and by Take: every text comes back as
+// typed, double quotes and all, and the worksheet is never "corrupted".
+TEST_F(CatalogueEntryTest, DoubleQuotesTypedInTheWizardComeBackAsTyped) {
+    fillWizard(QStringLiteral("Egypt"));
+    const QStringList typed{QStringLiteral("\"Ankh\" means what?"), QStringLiteral("\"Life"),
+                            QStringLiteral("\""), QStringLiteral("say \"hi\"")};
+    wizard().questionBox(0).clear();
+    QTest::keyClicks(&wizard().questionBox(0), typed[0]);
+    for (int c = 0; c < 3; ++c) {
+        wizard().choiceBox(0, c).clear();
+        QTest::keyClicks(&wizard().choiceBox(0, c), typed[c + 1]);
+    }
+    ASSERT_EQ(wizard().questionBox(0).text(), typed[0]);
+    save();
+    unload(WorksheetWizard::Name);
+    processDeferredDeletes();
+
+    catalogue().editMode.click();
+    clickTitle(QStringLiteral("Egypt"));
+    ASSERT_TRUE(loaded(WorksheetWizard::Name));
+    EXPECT_EQ(wizard().questionBox(0).text(), typed[0]);
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(wizard().choiceBox(0, c).text(), typed[c + 1]);
+    EXPECT_EQ(wizard().questionBox(1).text(), QStringLiteral("Question text 2"));
+    EXPECT_EQ(t.messages.texts(), QStringList{saved});
 }
 
 } // namespace

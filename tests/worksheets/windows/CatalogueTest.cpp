@@ -84,22 +84,30 @@ TEST_F(CatalogueTest, TheTwentyFifthTitleOpensPageTwo) {
     EXPECT_EQ(t.sound.played, (QStringList{click, click}));
 }
 
-TEST_F(CatalogueTest, OnlyFortyOnePagesCanBeReached) {
+TEST_F(CatalogueTest, EveryRegisteredWorksheetCanBeReached) {
     writeRegister(registerNames(1000));
+    writeWorksheet(QStringLiteral("Sheet1000"));
     WorksheetCatalogue& w = catalogue();
-    for (int p = 1; p <= 40; ++p) {
+    for (int p = 1; p <= 41; ++p) {
         ASSERT_TRUE(nextShown()) << p;
         w.link(CatalogueLink::NextPage).click();
     }
-    EXPECT_EQ(pageCaption(), QStringLiteral("Page 41"));
-    const QStringList page41 = shown();
-    ASSERT_EQ(page41.size(), 24);
-    EXPECT_EQ(page41.first(), QStringLiteral("Sheet961"));
-    EXPECT_EQ(page41.last(), QStringLiteral("Sheet984"));
-    EXPECT_FALSE(nextShown()) << "titles 985 to 1000 are never listed";
+    EXPECT_EQ(pageCaption(), QStringLiteral("Page 42"));
+    const QStringList page42 = shown();
+    ASSERT_EQ(page42.size(), 16);
+    EXPECT_EQ(page42.first(), QStringLiteral("Sheet985"));
+    EXPECT_EQ(page42.last(), QStringLiteral("Sheet1000"));
+    EXPECT_FALSE(nextShown()) << "no page after the register's last slot";
     EXPECT_TRUE(previousShown());
+
+    w.entry(16).click();
+    EXPECT_TRUE(loaded(QuizScreen::Name)) << "the thousandth worksheet is taken";
+    EXPECT_EQ(t.state().questionSet.question(1).text, QStringLiteral("Sheet1000 asks 1"));
+    unload(QuizScreen::Name);
+
     w.link(CatalogueLink::PreviousPage).click();
-    EXPECT_EQ(pageCaption(), QStringLiteral("Page 40"));
+    EXPECT_EQ(pageCaption(), QStringLiteral("Page 41"));
+    EXPECT_EQ(shown().last(), QStringLiteral("Sheet984"));
     EXPECT_TRUE(nextShown());
 }
 

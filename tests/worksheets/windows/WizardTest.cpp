@@ -1,6 +1,10 @@
 #include "WorksheetFixture.h"
 
 #include "model/QuestionFile.h"
+#include "shell/ShellWindows.h"
+#include "shell/TitleScreen.h"
+
+#include "TypeText.h"
 
 #include <QApplication>
 #include <QTest>
@@ -234,6 +238,89 @@ TEST_F(WizardTest, ExitDiscardsTheEntries) {
     EXPECT_TRUE(wizard().titleBox.text().isEmpty());
     EXPECT_FALSE(wizard().correctTicks[0].isChecked());
     EXPECT_EQ(allFiles(), QStringList{QStringLiteral("multiple/track.txt")});
+}
+
+// Escape, the close button and Exit all ask before typed text is lost; Cancel keeps the wizard and
+// every box, OK leaves. A wizard with nothing unsaved leaves at once.
+TEST_F(WizardTest, LeavingWithUnsavedTextAsksFirst) {
+    using Answer = MessageBoxService::Answer;
+    const QString unsaved = QStringLiteral("The wizard holds changes to this worksheet that have "
+                                           "not been saved. Do you want to lose them?");
+    wizard().showWindow();
+    wizard().correctTicks[5].click();
+    QTest::keyClick(&wizard().titleBox, Qt::Key_Escape);
+    EXPECT_FALSE(loaded(WorksheetWizard::Name)) << "an empty wizard leaves at once";
+    EXPECT_TRUE(t.messages.shown.empty());
+    processDeferredDeletes();
+
+    wizard().showWindow();
+    QTest::keyClicks(&wizard().questionBox(3), QStringLiteral("Who built it?"));
+    const std::function<void()> ways[] = {
+        [&] { QTest::keyClick(&wizard().questionBox(3), Qt::Key_Escape); },
+        [&] { wizard().close(); },
+        [&] { wizard().link(WizardLink::Exit).click(); },
+    };
+    for (const auto& leave : ways) {
+        t.messages.shown.clear();
+        t.messages.answers = {Answer::Cancel};
+        leave();
+        EXPECT_EQ(t.messages.texts(), QStringList{unsaved});
+        ASSERT_TRUE(loaded(WorksheetWizard::Name)) << "Cancel stays";
+        EXPECT_EQ(wizard().questionBox(3).text(), QStringLiteral("Who built it?"));
+    }
+    t.messages.shown.clear();
+    t.messages.answers = {Answer::Ok};
+    QTest::keyClick(&wizard().questionBox(3), Qt::Key_Escape);
+    EXPECT_EQ(t.messages.texts(), QStringList{unsaved});
+    EXPECT_FALSE(loaded(WorksheetWizard::Name)) << "OK leaves";
+    processDeferredDeletes();
+
+    // Just saved, and later opened by Edit unchanged: nothing to lose, so no question.
+    fillWizard(QStringLiteral("Kept"));
+    wizard().showWindow();
+    save();
+    t.messages.shown.clear();
+    wizard().close();
+    EXPECT_FALSE(loaded(WorksheetWizard::Name));
+    processDeferredDeletes();
+    catalogue().editMode.click();
+    catalogue().entry(1).click();
+    ASSERT_TRUE(loaded(WorksheetWizard::Name));
+    wizard().correctTicks[1].click();
+    wizard().correctTicks[1].click();
+    QTest::keyClick(&wizard().titleBox, Qt::Key_Escape);
+    EXPECT_FALSE(loaded(WorksheetWizard::Name));
+    EXPECT_TRUE(t.messages.shown.empty());
+}
+
+// Edit in the catalogue does not overwrite what the open wizard holds unsaved without asking.
+TEST_F(WizardTest, EditOverUnsavedTextAsksFirst) {
+    writeWorksheet(QStringLiteral("Romans"));
+    writeRegister({QStringLiteral("Romans")});
+    wizard().showWindow();
+    QTest::keyClicks(&wizard().titleBox, QStringLiteral("My own"));
+    catalogue().editMode.click();
+    t.messages.answers = {MessageBoxService::Answer::Cancel};
+    catalogue().entry(1).click();
+    EXPECT_EQ(wizard().titleBox.text(), QStringLiteral("My own"));
+    EXPECT_EQ(t.messages.shown.size(), 1u);
+    catalogue().entry(1).click(); // OK this time
+    EXPECT_EQ(wizard().titleBox.text(), QStringLiteral("Romans"));
+}
+
+// The title screen's Exit ends the program at once, but not over a worksheet not yet saved.
+TEST_F(WizardTest, EndingTheProgramAsksOverUnsavedText) {
+    registerShellWindows(t.app());
+    wizard().showWindow();
+    typeText(wizard().titleBox, QStringLiteral("Half done"));
+    TitleScreen& title = t.windows().get<TitleScreen>();
+    t.messages.answers = {MessageBoxService::Answer::Cancel};
+    title.exitButton.click();
+    EXPECT_EQ(t.messages.shown.size(), 1u);
+    EXPECT_EQ(t.display.quitCalls, 0);
+    EXPECT_EQ(wizard().titleBox.text(), QStringLiteral("Half done"));
+    title.exitButton.click(); // OK this time
+    EXPECT_EQ(t.display.quitCalls, 1);
 }
 
 } // namespace

@@ -2,10 +2,16 @@
 #include "WorksheetFixture.h"
 
 #include "model/RegisterRecovery.h"
+#include "platform/StagedFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace av;
 using namespace av::test;
@@ -270,6 +276,60 @@ TEST_F(WorksheetSafetyTest, ADeleteThatCannotWriteSaysSoAndChangesNothing) {
     EXPECT_EQ(t.readFile(QStringLiteral("multiple")), QByteArray("not a folder"));
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     EXPECT_FALSE(t.app().dataFile.isOpen());
+}
+
+// A save killed half way (the power cut, the program killed) leaves its staged copies behind; the
+// next save into the folder removes those that are old enough not to be another save's.
+TEST_F(WorksheetSafetyTest, TheNextSaveRemovesWhatAKilledSaveLeftBehind) {
+    const QString folder = t.folderPath() + QStringLiteral("/multiple");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        for (const char* name : {"/First sheet 62.txt", "/track.txt"}) {
+            // Never committed nor cancelled: the process is killed first.
+            auto* staged = new StagedFile(folder + QString::fromLatin1(name));
+            if (!staged->open() || !staged->write("half a file") || !staged->flush()) ::_exit(1);
+        }
+        ::kill(::getpid(), SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    QStringList left = QDir(folder).entryList(QDir::Files);
+    left.removeAll(QStringLiteral("track.txt"));
+    ASSERT_EQ(left.size(), 2) << left.join(QLatin1Char(',')).toStdString();
+    for (const QString& name : left)
+        setAge(QStringLiteral("multiple/") + name, 120);
+    // One that a save on another computer is writing just now, and files that are not staged.
+    for (const char* name : {"multiple/Other.txt.AbCdEf", "multiple/track.txt.unreadable",
+                             "multiple/track.txt.lock-notes", "multiple/Notes.abcdef"}) {
+        t.writeFile(QString::fromLatin1(name), "kept");
+        if (QByteArray(name) != "multiple/Other.txt.AbCdEf") setAge(QString::fromLatin1(name), 120);
+    }
+    fillWizard(QStringLiteral("Greeks"));
+    save();
+    EXPECT_EQ(t.messages.texts(), QStringList{saved});
+    EXPECT_EQ(allFiles(), (QStringList{QStringLiteral("multiple/Greeks.txt"),
+                                       QStringLiteral("multiple/Notes.abcdef"),
+                                       QStringLiteral("multiple/Other.txt.AbCdEf"),
+                                       QStringLiteral("multiple/track.txt"),
+                                       QStringLiteral("multiple/track.txt.lock-notes"),
+                                       QStringLiteral("multiple/track.txt.unreadable")}));
+}
+
+// A worksheet a school made writable by its teachers' group stays so after it is saved again.
+TEST_F(WorksheetSafetyTest, SavingAgainKeepsTheFilesPermissions) {
+    fillWizard(QStringLiteral("Shared"));
+    save();
+    const QByteArray path =
+        QFile::encodeName(t.folderPath() + QStringLiteral("/multiple/Shared.txt"));
+    ASSERT_EQ(::chmod(path.constData(), 0664), 0);
+    wizard().questionBox(0).setText(QStringLiteral("Changed"));
+    save();
+    EXPECT_EQ(t.messages.texts(), (QStringList{saved, saved}));
+    struct stat st {};
+    ASSERT_EQ(::stat(path.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
 }
 
 } // namespace

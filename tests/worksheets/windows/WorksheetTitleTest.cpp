@@ -49,10 +49,29 @@ TEST_F(WorksheetTitleTest, FilesThatAreNotThisWorksheetsAreNeverReplaced) {
     EXPECT_EQ(saveAs(QStringLiteral("Romans")), QStringList{saved});
     const QByteArray romans = t.readFile(QStringLiteral("multiple/Romans.txt"));
     const QByteArray track = t.readFile(QStringLiteral("multiple/track.txt"));
-    for (const char* title : {"track", "TRACK", "The Pyramids", "the pyramids", "Words and Numbers",
-                              "ROMANS", "NUL", "con.txt", "LPT1"}) {
+    const QString reserved =
+        QStringLiteral("That title is kept for the program's own quizzes; please choose another.");
+    const QString device = QStringLiteral("Computers keep that name for their own devices, so no "
+                                          "file can be called it; please choose another title.");
+    const QString capitals = QStringLiteral("There is already a worksheet whose title differs from "
+                                            "this one only in capital letters; please choose "
+                                            "another title.");
+    // Each refusal of the program's own says why, so the teacher knows what to change.
+    const QList<std::pair<const char*, QString>> refused{{"track", reserved},
+                                                         {"TRACK", reserved},
+                                                         {"Track", reserved},
+                                                         {"The Pyramids", reserved},
+                                                         {"the pyramids", reserved},
+                                                         {"Words and Numbers", reserved},
+                                                         {"ROMANS", capitals},
+                                                         {"NUL", device},
+                                                         {"Con", device},
+                                                         {"con.txt", device},
+                                                         {"Nul.txt", device},
+                                                         {"LPT1", device}};
+    for (const auto& [title, reason] : refused) {
         SCOPED_TRACE(title);
-        EXPECT_EQ(saveAs(QString::fromLatin1(title)), QStringList{problem});
+        EXPECT_EQ(saveAs(QString::fromLatin1(title)), QStringList{reason});
     }
     EXPECT_EQ(t.readFile(QStringLiteral("multiple/track.txt")), track);
     EXPECT_EQ(t.readFile(QStringLiteral("multiple/The Pyramids.txt")), pyramids);
