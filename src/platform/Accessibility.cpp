@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
+#include <algorithm>
 #include <array>
 
 namespace av {
@@ -47,9 +48,51 @@ class LabelAccessible : public QAccessibleWidget {
     }
 };
 
-class PictureAccessible : public QAccessibleWidget {
+// A picture, and for one that holds words (a page) those words as its text, which a screen
+// reader reads line by line.
+class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit PictureAccessible(PictureBox* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+
+    using QAccessibleWidget::text;
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface && !words().isEmpty())
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int start, int end) const override { return words().mid(start, end - start); }
+    int characterCount() const override { return int(words().size()); }
+    // The page's lines, each a band of the picture's height.
+    QRect characterRect(int offset) const override {
+        const QString all = words();
+        const int lines = int(all.count(QLatin1Char('\n'))) + 1;
+        const int line = int(all.left(offset).count(QLatin1Char('\n')));
+        const QRect box(widget()->mapToGlobal(QPoint(0, 0)), widget()->size());
+        const int band = std::max(1, box.height() / lines);
+        return QRect(box.left(), box.top() + line * band, box.width(), band);
+    }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+  private:
+    QString words() const {
+        const PicturePtr& picture = static_cast<PictureBox*>(widget())->picture();
+        return picture ? picture->text().text : QString();
+    }
 };
 
 // A spoken message: an item of a window, without a widget, that holds the screen reader's
