@@ -213,6 +213,9 @@ TEST_F(OrcaTest, APupilHearsEveryScreenQuestionPageAndMove) {
     tabUntil(QStringLiteral("Key Facts"));
     // A page opens with its own title, read from the page itself.
     pressAndHear(QStringLiteral("Return"), QStringLiteral("Why build a pyramid?"));
+    // Turning the page says the new page's title.
+    tabUntil(QStringLiteral("Next Page"));
+    pressAndHear(QStringLiteral("Return"), QStringLiteral("Finding the stone"));
     pressAndHear(QStringLiteral("Escape"), QStringLiteral("The Pyramids"));
     pressAndHear(QStringLiteral("Escape"), QStringLiteral("Ancient Velmora"));
 
