@@ -238,9 +238,15 @@ void installAccessibility() {
     if (installed) return;
     installed = true;
     QAccessible::installFactory(&factory);
-    // The keyboard focus moving on takes the screen reader's focus from an announcement.
+    // The keyboard focus moving on takes the screen reader's focus from an announcement, which
+    // then leaves the window, so that reading the window later does not meet it again.
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        QObject::connect(app, &QApplication::focusChanged, [] { focusedAnnouncement() = 0; });
+        QObject::connect(app, &QApplication::focusChanged, [] {
+            focusedAnnouncement() = 0;
+            for (const Announcements& items : std::as_const(announcements()))
+                for (QAccessible::Id id : items.ids)
+                    if (Announcement* item = announcementOf(id)) item->say(QString());
+        });
 }
 
 QString screenName(const QWidget& window) {
