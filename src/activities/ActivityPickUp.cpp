@@ -48,7 +48,7 @@ void ActivityWindow::pickUp(int index) {
     }
     setFocusCycle(places);
     announce(draggableLabels[index],
-             QStringLiteral("Picked up: ") + draggableLabels[index].caption());
+             QStringLiteral("Picked up ") + draggableLabels[index].caption());
 }
 
 void ActivityWindow::putDown(int p) {
@@ -61,8 +61,9 @@ void ActivityWindow::putDown(int p) {
     Label& label = draggableLabels[index];
     label.setPosition(left, top);
     onLabelDropped(index, MouseArgs{1, 0, 0, 0});
-    announce(label, label.caption() + QStringLiteral(" placed in ") + placeName(index));
+    // The focus first, so that the announcement is the last thing a screen reader hears.
     if (byKeyboard) label.setFocus(Qt::OtherFocusReason);
+    announce(label, label.caption() + QStringLiteral(" placed in ") + placeName(index));
 }
 
 // Where the label has come to rest: the drop step may have taken it on to another box.

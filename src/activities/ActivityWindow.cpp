@@ -149,6 +149,17 @@ void ActivityWindow::onLoad() {
         homeBoxes[i].setVisible(true);
     }
     link(ActivityLink::CheckScore).setVisible(false);
+    nameScreen();
+}
+
+// The activity shares its heading with its topic's screen; a screen reader tells the two apart
+// by the instruction, read with the heading as the activity opens.
+void ActivityWindow::nameScreen() {
+    QString name = heading.caption();
+    if (!m_description.texts.empty())
+        if (auto* first = qobject_cast<Label*>(widget(m_description.texts.front().name)))
+            name += QStringLiteral(". ") + first->caption();
+    setAccessibleName(name);
 }
 
 void ActivityWindow::loadPictures() {

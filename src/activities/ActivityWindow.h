@@ -58,7 +58,10 @@ class ActivityWindow : public Screen {
     Group<Image> pictures;
     Group<Line> lines;
     Label& heading;
-    void setHeading(const QString& text) { heading.setCaption(text); }
+    void setHeading(const QString& text) {
+        heading.setCaption(text);
+        nameScreen();
+    }
 
   protected:
     void escapePressed() override;
@@ -67,6 +70,8 @@ class ActivityWindow : public Screen {
 
   private:
     void setUpPickUp();
+    // Names the window for assistive technology: its heading and instruction.
+    void nameScreen();
     void endPickUp();
     Label& place(int place) const;
     QString placeName(int index) const;

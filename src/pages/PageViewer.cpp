@@ -59,6 +59,7 @@ void PageViewer::prepareAcknowledgments() {
     links[NextLink].hide();
     links[PreviousLink].hide();
     loadPictureOrClear(pageBox, acknowledgmentsPage());
+    tellPageWords();
     loadPictureOrClear(publisherLogo, QStringLiteral("logo\\marlowind2.bmp"));
     loadPictureOrClear(printBox, QStringLiteral("wmf2\\acknowledgments.wmf"));
     setBackColor(style::ViewerBlue);

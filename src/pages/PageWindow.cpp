@@ -2,6 +2,7 @@
 
 #include "shell/Glossary.h"
 
+#include "platform/Accessibility.h"
 #include "platform/NumberText.h"
 #include "shell/DrawAhead.h"
 #include "shell/LinkLabels.h"
@@ -82,7 +83,19 @@ void PageWindow::printPage() {
 void PageWindow::loadPage(const QString& screenCopy, const QString& printCopy) {
     loadPictureOrClear(pageBox, screenCopy);
     loadPictureOrClear(printBox, printCopy);
+    tellPageWords();
     if (isVisible()) drawPagesAhead(*this, neighbourPages(), OtherPages::Kept);
+}
+
+// The page's words for a screen reader: the screen is named for the page's title, which is
+// spoken as a page is turned, and the page holds all its words.
+void PageWindow::tellPageWords() {
+    const PicturePtr page = pageBox.picture();
+    const PictureText words = page ? page->text() : PictureText{};
+    pageBox.setDescription(words.title.isEmpty() ? QStringLiteral("The page") : words.title);
+    pageBox.setAccessibleDescription(words.text);
+    setAccessibleName(words.title);
+    if (isVisible() && !words.title.isEmpty()) announce(*this, words.title);
 }
 
 void PageWindow::showEvent(QShowEvent* event) {

@@ -24,6 +24,8 @@ class PageWindow : public Screen {
     void printPage();
     // Loads a page's screen copy, then its print copy; a missing page shows as an empty one.
     void loadPage(const QString& screenCopy, const QString& printCopy);
+    // Hands the words of the page on show to assistive technology.
+    void tellPageWords();
 
     Image& pageBox;
     Image& printBox;

@@ -24,6 +24,7 @@ class KeptPicture final : public Picture {
                        std::function<void()> drawn) const override;
     bool isWhole() const override { return m_picture->isWhole(); }
     void prepareOnScreen(const QSizeF& size, qreal ratio) const override;
+    PictureText text() const override { return m_picture->text(); }
 
     const Picture& original() const { return *m_picture; }
     const QString& key() const { return m_key; }

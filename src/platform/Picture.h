@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QSizeF>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -9,6 +10,13 @@ class QPainter;
 class QRectF;
 
 namespace av {
+
+// The words a picture shows, for those who cannot see it: its title (the words in the largest
+// type) and all of it in reading order, a line of the picture to a line of text.
+struct PictureText {
+    QString title;
+    QString text;
+};
 
 // A loaded picture: a raster image or a vector metafile, drawn at its own size.
 class Picture {
@@ -36,6 +44,8 @@ class Picture {
     // Has drawOnScreen readied at that size in pixels and pixel ratio, off this thread, ahead
     // of the paint that needs it; nothing for a picture that is cheap to draw.
     virtual void prepareOnScreen(const QSizeF& /*size*/, qreal /*ratio*/) const {}
+    // Nothing for a picture whose words are only pixels.
+    virtual PictureText text() const { return {}; }
 };
 
 using PicturePtr = std::shared_ptr<const Picture>;

@@ -67,6 +67,9 @@ void WindowManager::unload(const QString& name) {
     if (!wasFront) return;
     for (auto it = m_shownOrder.crbegin(); it != m_shownOrder.crend(); ++it)
         if (*it && (*it)->isVisible()) {
+            // The keyboard focus goes to the screen uncovered, with or without a window
+            // manager to hand it on.
+            (*it)->activateWindow();
             (*it)->cameForward();
             break;
         }

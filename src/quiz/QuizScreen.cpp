@@ -51,8 +51,10 @@ QuizScreen::QuizScreen(App& app)
     // The no-choice box must stay beneath the picture that hides it.
     noChoiceBox().stackUnder(&topicPicture);
     noChoiceBox().setAccessibleName(QStringLiteral("No answer chosen"));
-    // It shows a question unanswered; neither Tab nor the arrows lead to it.
+    // It shows a question unanswered; neither Tab nor the arrows lead to it, and a screen
+    // reader never meets it.
     noChoiceBox().setKeyboardReachable(false);
+    keepFromAssistiveTechnology(noChoiceBox());
     addLinks();
     // Only the pupil's own choice makes a sound; showQuestion's selection does not.
     m_choiceBoxes.connectEach(&OptionButton::clicked, this,
@@ -99,9 +101,12 @@ void QuizScreen::showQuestion() {
     if (n == 1) link(QuizLink::PreviousQuestion).setVisible(false);
     if (n == QuizSession::Questions)
         link(QuizLink::NextQuestion).setCaption(QStringLiteral("Check Score >>"));
-    if (noChoiceBox().isVisibleTo(this)) noChoiceBox().setFocus();
-    announce(questionText,
-             questionNumber.caption() + QStringLiteral(". ") + questionText.caption());
+    // A screen reader names the screen for the question and reads it before the first answer,
+    // which takes the focus as each question appears.
+    setAccessibleName(questionNumber.caption());
+    introduce(choiceBox(1),
+              questionNumber.caption() + QStringLiteral(". ") + questionText.caption());
+    choiceBox(1).setFocus(Qt::OtherFocusReason);
 }
 
 void QuizScreen::onLinkClicked(QuizLink clicked) {

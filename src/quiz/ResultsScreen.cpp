@@ -113,6 +113,8 @@ void ResultsScreen::showScoreMessage() {
         wrongAnswersHint.setCaption(hint);
         nextStep.setCaption(QStringLiteral("Check Wrong Answers"));
     }
+    // A screen reader says the message as the screen opens, with its heading.
+    setAccessibleName(heading.caption() + QLatin1Char(' ') + scoreMessage.caption());
 }
 
 void ResultsScreen::showQuizOutcome() {

@@ -108,21 +108,19 @@ TEST_F(AtSpiTest, AScreenReaderHearsTheFocusAndThePickUp) {
     ASSERT_EQ(focused(), &w.draggableLabels[1]);
     const QString caption = w.draggableLabels[1].caption();
     key(shown, Qt::Key_Return);
-    // The bridge sends its signals a moment later; the last focus and the announcement must
-    // both be about the label picked up.
+    // The bridge sends its signals a moment later. Screen readers do not speak a description
+    // changed under Qt 6.4, so the pick-up must reach them as a focus on an item named for it,
+    // and the label keeps the keyboard focus.
+    const QString said = QStringLiteral("Picked up ") + caption;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return !listener->changedPaths.isEmpty() && !listener->focusPaths.isEmpty() &&
-                   listener->changedPaths.last() == listener->focusPaths.last();
+            return !listener->focusPaths.isEmpty() &&
+                   accessibleText(listener->bus(), listener->focusService,
+                                  listener->focusPaths.last(), QStringLiteral("Name")) == said;
         },
         5000))
-        << "no focus or announcement for the label reached the accessibility bus";
-    const QString path = listener->focusPaths.last();
-    EXPECT_EQ(accessibleText(listener->bus(), listener->focusService, path,
-                             QStringLiteral("Description")),
-              QStringLiteral("Picked up: ") + caption);
-    EXPECT_EQ(accessibleText(listener->bus(), listener->focusService, path, QStringLiteral("Name")),
-              caption);
+        << "no focus on the pick-up reached the accessibility bus";
+    EXPECT_EQ(focused(), &w.draggableLabels[1]);
 }
 
 } // namespace

@@ -88,6 +88,9 @@ TEST_F(KeyboardTest, FromTheTitleScreenToTheCertificateByKeysAlone) {
     ASSERT_TRUE(shown(win::Results));
     auto& results = as<ResultsScreen>(win::Results);
     EXPECT_EQ(t.state().scoreState.score, 10);
+    // The message is said with the heading as the screen opens.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&results)->text(QAccessible::Name),
+              QStringLiteral("Well Done! Excellent work. You have scored 10 out of 10."));
     ASSERT_TRUE(tabTo(results, results.pupilName));
     for (char c : std::string("Amy"))
         QTest::keyClick(results.windowHandle(), c);
@@ -271,25 +274,45 @@ QAccessibleInterface* reader(QWidget* w) {
 QString announced(QWidget& w) {
     return reader(&w)->text(QAccessible::Description);
 }
+// The heading read before a widget as the focus comes to it.
+QString introduction(QWidget* w) {
+    const auto labels = reader(w)->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
 
 TEST_F(KeyboardTest, AssistiveTechnologyFollowsFocusPickUpsAndQuestions) {
     auto& quiz = dynamic_cast<QuizScreen&>(openFromTopic(TopicLink::MultipleChoice, win::Quiz));
-    EXPECT_EQ(announced(quiz.questionText),
+    // Each question names the screen and is read before the first answer, which has the focus;
+    // the hidden no-choice button never has it.
+    EXPECT_EQ(reader(&quiz)->text(QAccessible::Name), QStringLiteral("Question 1"));
+    EXPECT_EQ(focused(), &quiz.choiceBox(1));
+    EXPECT_EQ(introduction(focused()),
               QStringLiteral("Question 1. ") + t.state().questionSet.question(1).text);
     ASSERT_TRUE(tabTo(quiz, quiz.link(QuizLink::NextQuestion)));
     EXPECT_TRUE(reader(&quiz.link(QuizLink::NextQuestion))->state().focused);
     EXPECT_TRUE(reader(&quiz.link(QuizLink::NextQuestion))->state().focusable);
     key(quiz, Qt::Key_Return);
-    EXPECT_EQ(announced(quiz.questionText),
+    EXPECT_EQ(reader(&quiz)->text(QAccessible::Name), QStringLiteral("Question 2"));
+    EXPECT_EQ(focused(), &quiz.choiceBox(1));
+    EXPECT_EQ(introduction(focused()),
               QStringLiteral("Question 2. ") + t.state().questionSet.question(2).text);
+    EXPECT_EQ(introduction(&quiz.choiceBox(2)), QString());
+    for (int i = 0; i < reader(&quiz)->childCount(); ++i)
+        EXPECT_NE(reader(&quiz)->child(i)->object(), &quiz.noChoiceBox());
     key(quiz, Qt::Key_Escape);
+    // The topic screen it uncovers has the keyboard again, and says where the pupil is.
+    processDeferredDeletes();
+    Window* topic = t.windows().loaded(QString::fromLatin1(win::PyramidsTopic));
+    ASSERT_NE(topic, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(topic));
+    EXPECT_EQ(reader(topic)->text(QAccessible::Name), QStringLiteral("The Pyramids"));
 
     auto& lab = dynamic_cast<ActivityWindow&>(
         openFromTopic(TopicLink::LabellingActivity, win::PyramidsLabelling));
     ASSERT_TRUE(tabTo(lab, lab.draggableLabels[3]));
     key(lab, Qt::Key_Return);
     const QString text = lab.draggableLabels[3].caption();
-    EXPECT_EQ(announced(lab.draggableLabels[3]), QStringLiteral("Picked up: ") + text);
+    EXPECT_EQ(announced(lab.draggableLabels[3]), QStringLiteral("Picked up ") + text);
     key(lab, Qt::Key_Tab);
     key(lab, Qt::Key_Tab);
     QAccessibleInterface* box = reader(focused());

@@ -1,5 +1,7 @@
 #include "wmf/Metafile.h"
 
+#include "wmf/PageText.h"
+
 #include <QPicture>
 #include <cmath>
 #include <optional>
@@ -183,6 +185,20 @@ void Metafile::draw(QPainter& painter, const QRectF& target) const {
     if (!painter.isActive() || target.isEmpty()) return;
     Player player(painter, m_frame, target, m_faces);
     player.play(m_bytes.constData(), static_cast<std::size_t>(m_bytes.size()), m_header);
+}
+
+PictureText Metafile::text() const {
+    if (m_text) return *m_text;
+    std::vector<TextRun> runs;
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter painter(&scratch);
+        Player player(painter, m_frame, m_frame.device, m_faces);
+        player.readTextOnly([&runs](const TextRun& run) { runs.push_back(run); });
+        player.play(m_bytes.constData(), static_cast<std::size_t>(m_bytes.size()), m_header);
+    }
+    m_text = readText(std::move(runs));
+    return *m_text;
 }
 
 PicturePtr decodePicture(const QByteArray& bytes) {

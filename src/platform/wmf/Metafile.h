@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <memory>
+#include <optional>
 
 namespace av::wmf {
 
@@ -21,6 +22,8 @@ class Metafile final : public Picture {
     QSizeF sizeTwips() const override { return m_twips; }
     void draw(QPainter& painter, const QRectF& target) const override;
     bool isWhole() const override { return m_whole; }
+    // Read from the text records, once.
+    PictureText text() const override;
 
     bool isPlaceable() const { return m_header.placeable; }
     // The picture's extent in the device units its records are mapped to.
@@ -36,6 +39,7 @@ class Metafile final : public Picture {
     Frame m_frame;
     QSizeF m_twips;
     bool m_whole = true;
+    mutable std::optional<PictureText> m_text;
 };
 
 // The pictures service's entry point for metafiles.

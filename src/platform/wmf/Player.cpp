@@ -95,6 +95,10 @@ bool Player::affordOutline(double pixels) {
 }
 
 void Player::dispatch(const Record& r) {
+    if (m_reader) {
+        state(r) || mapping(r) || objects(r) || text(r);
+        return;
+    }
     state(r) || mapping(r) || objects(r) || clipping(r) || shapes(r) || arcs(r) || text(r) ||
         bitmaps(r) || regions(r);
 }

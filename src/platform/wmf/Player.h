@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QTransform>
+#include <functional>
 #include <vector>
 
 namespace av::wmf {
@@ -20,6 +21,15 @@ struct Frame {
     double twipsPerDevice = 1; // physical size of one device unit
 };
 
+// A piece of text as a record draws it: where its baseline starts, in device units, and its
+// width and em height there.
+struct TextRun {
+    QPointF start;
+    double width = 0;
+    double em = 0;
+    QString text;
+};
+
 // Plays a metafile's records onto a painter. One Player per playback.
 class Player {
   public:
@@ -29,6 +39,8 @@ class Player {
     Player& operator=(const Player&) = delete;
 
     void play(const char* data, std::size_t size, const FileHeader& header);
+    // Hands every piece of text to reader instead of drawing anything.
+    void readTextOnly(std::function<void(const TextRun&)> reader) { m_reader = std::move(reader); }
 
   private:
     void dispatch(const Record& r);
@@ -96,6 +108,7 @@ class Player {
     QTransform m_toPixels;
     double m_work = 0;
     QElapsedTimer m_clock;
+    std::function<void(const TextRun&)> m_reader;
 };
 
 } // namespace av::wmf

@@ -139,6 +139,13 @@ void Player::drawText(QPointF reference, const char* bytes, int length, const st
     const double descent = metrics.descent() * k;
     double x = horizontal == U_TA_CENTER ? -width / 2 : horizontal == U_TA_RIGHT ? -width : 0;
     const double y = vertical == U_TA_BASELINE ? 0 : vertical == U_TA_BOTTOM ? -descent : ascent;
+    if (m_reader) {
+        const QPointF start = map(logicalAt.x(), logicalAt.y()) + QPointF(x, y);
+        m_reader(TextRun{start, width, em, decoded.text});
+        if (updatePosition && logicalToDevice().m11() != 0)
+            m_dc.position.rx() += width / logicalToDevice().m11();
+        return;
+    }
 
     m_painter.save();
     m_painter.setBackgroundMode(Qt::TransparentMode); // the box below is the background
