@@ -24,7 +24,7 @@ void readQuestionSet(SequentialFile& file, QuestionSet& set) {
         q.text = unescapeCommas(file.readPlainField());
         for (QString& choice : q.choices)
             choice = unescapeCommas(file.readPlainField());
-        q.correct = file.readPlainField();
+        q.correct = file.readPlainField().trimmed();
         file.readPlainField();
     }
 }

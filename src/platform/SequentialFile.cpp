@@ -100,7 +100,6 @@ void SequentialFile::endField() {
 QString SequentialFile::readPlainField() {
     if (m_mode != Mode::Input) throw RuntimeError(RuntimeError::BadFileName, m_path);
     if (m_pos >= m_text.size()) throw RuntimeError(RuntimeError::InputPastEnd, m_path);
-    skipBlanks();
     const qsizetype start = m_pos;
     while (m_pos < m_text.size() && m_text[m_pos] != QLatin1Char(',') && !isLineEnd(m_text[m_pos]))
         ++m_pos;

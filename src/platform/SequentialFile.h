@@ -32,8 +32,8 @@ class SequentialFile {
     // Whether anything (a file or a folder) stands at the path.
     bool exists(const QString& path) const;
 
-    // One field: leading blanks skipped; ends at a comma or at the end of the line. A double
-    // quote is text like any other: what a teacher types comes back as typed.
+    // One field, ending at a comma or at the end of the line. Blanks and double quotes are text
+    // like any other: what a teacher types comes back as typed.
     QString readPlainField();
     // The same, except that a field beginning with a double quote is quoted: it runs to the
     // first quote on its line that only blanks separate from a comma or the line's end, or to

@@ -62,6 +62,13 @@ void TextBox::keepPrintableIn(const QFont& face) {
     setText(text());
 }
 
+void TextBox::refuseAlso(const QString& characters) {
+    m_rules->setKeeps([characters](char32_t c) {
+        return textrules::storable(c) && (c > 0xFFFF || !characters.contains(QChar(c)));
+    });
+    setText(text());
+}
+
 void TextBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);

@@ -26,6 +26,9 @@ class TextBox : public Control<QLineEdit> {
     // For text that is only shown or printed, never saved: the box keeps every character the
     // face has a glyph for, instead of those the code page stores.
     void keepPrintableIn(const QFont& face);
+    // For text saved where these characters stand for something else (a question file's "&"
+    // is a comma): the box refuses them as well, so what is saved reads back as typed.
+    void refuseAlso(const QString& characters);
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override {

@@ -64,6 +64,8 @@ void WorksheetWizard::buildQuestion(int q) {
     textBox(*this, &questionBoxes, QString::fromLatin1(glossary::wizard::QuestionBoxes), q,
             {left, top, 5655, BoxHeight}, 60)
         .setAccessibleName(question);
+    // The question file stores a comma as "&": a typed "&" would come back as a comma.
+    questionBoxes[q].refuseAlso(QStringLiteral("&"));
     for (int c = 0; c < Choices; ++c) {
         const int i = Choices * q + c;
         const bool second = c % 2 == 1;
@@ -75,6 +77,7 @@ void WorksheetWizard::buildQuestion(int q) {
         textBox(*this, &choiceBoxes, QString::fromLatin1(glossary::wizard::ChoiceBoxes), i,
                 {boxLeft, boxTop, ChoiceWidth, BoxHeight}, 30)
             .setAccessibleName(choice);
+        choiceBoxes[i].refuseAlso(QStringLiteral("&"));
         CheckBox& tick = add<CheckBox>(QString::fromLatin1(glossary::wizard::CorrectTicks), i);
         tick.setBounds(tickLeft, boxTop, 255, 315);
         tick.setAccessibleName(choice + QStringLiteral(" is the correct answer"));

@@ -145,15 +145,19 @@ TEST_F(QuestionFileTest, DoubleQuotesAreOrdinaryText) {
     EXPECT_EQ(allFields(set), allFields(written));
 }
 
-TEST_F(QuestionFileTest, LeadingBlanksAreDroppedAndExtraLinesIgnored) {
+// Blanks a teacher typed at the start of a text come back with it; a correct-choice digit is
+// still read without them.
+TEST_F(QuestionFileTest, LeadingBlanksAreKeptAndExtraLinesIgnored) {
     QStringList lines = taggedLines(QStringLiteral("A"), 0);
     lines[0] = QStringLiteral("  \t The Nile");
     lines[2] = QStringLiteral(" Who built it?");
+    lines[3] = QStringLiteral("  ");
     lines[7] = QStringLiteral(" 3");
     lines << QStringLiteral("line 73") << QStringLiteral("more, and more");
     load(joined(lines));
-    EXPECT_EQ(set.title, QStringLiteral("The Nile"));
-    EXPECT_EQ(set.question(1).text, QStringLiteral("Who built it?"));
+    EXPECT_EQ(set.title, QStringLiteral("  \t The Nile"));
+    EXPECT_EQ(set.question(1).text, QStringLiteral(" Who built it?"));
+    EXPECT_EQ(set.question(1).choice(1), QStringLiteral("  "));
     EXPECT_EQ(set.question(1).correct, QStringLiteral("3"));
     EXPECT_EQ(set.question(10).choice(4), QStringLiteral("A q10 c4"));
 }

@@ -235,16 +235,21 @@ TEST_F(CatalogueEntryTest, EditingKeepsTheNameTheWorksheetIsFiledUnder) {
 
 // Typed into the wizard, saved, then opened again by Edit and by Take: every text comes back as
 // typed, double quotes and all, and the worksheet is never "corrupted".
-TEST_F(CatalogueEntryTest, DoubleQuotesTypedInTheWizardComeBackAsTyped) {
+// Quotes, leading blanks and commas come back as typed; an "&", which the file keeps for a
+// comma, is refused as it is typed.
+TEST_F(CatalogueEntryTest, TextTypedInTheWizardComesBackAsTyped) {
     fillWizard(QStringLiteral("Egypt"));
     const QStringList typed{QStringLiteral("\"Ankh\" means what?"), QStringLiteral("\"Life"),
-                            QStringLiteral("\""), QStringLiteral("say \"hi\"")};
+                            QStringLiteral("  \""), QStringLiteral("say, \"hi\"")};
     wizard().questionBox(0).clear();
     QTest::keyClicks(&wizard().questionBox(0), typed[0]);
     for (int c = 0; c < 3; ++c) {
         wizard().choiceBox(0, c).clear();
         QTest::keyClicks(&wizard().choiceBox(0, c), typed[c + 1]);
     }
+    wizard().choiceBox(0, 3).clear();
+    QTest::keyClicks(&wizard().choiceBox(0, 3), QStringLiteral("salt & pepper"));
+    EXPECT_EQ(wizard().choiceBox(0, 3).text(), QStringLiteral("salt  pepper"));
     ASSERT_EQ(wizard().questionBox(0).text(), typed[0]);
     save();
     unload(WorksheetWizard::Name);
@@ -256,6 +261,7 @@ TEST_F(CatalogueEntryTest, DoubleQuotesTypedInTheWizardComeBackAsTyped) {
     EXPECT_EQ(wizard().questionBox(0).text(), typed[0]);
     for (int c = 0; c < 3; ++c)
         EXPECT_EQ(wizard().choiceBox(0, c).text(), typed[c + 1]);
+    EXPECT_EQ(wizard().choiceBox(0, 3).text(), QStringLiteral("salt  pepper"));
     EXPECT_EQ(wizard().questionBox(1).text(), QStringLiteral("Question text 2"));
     EXPECT_EQ(t.messages.texts(), QStringList{saved});
 }
