@@ -208,6 +208,48 @@ TEST_F(OnTheDisplay, BackFromThePagesATopicKeepsOnlyItsFirstPagesPacked) {
     EXPECT_TRUE(drawnOnce(3)) << "its first page, the next one, and the notes' first page";
 }
 
+// A picture larger than the room to the window's edge takes its own size from its place and is
+// cut off there, never shrunk: the pyramids picture covers the whole labelling window, with no
+// strip of the frame's colour at the bottom and its scene where the file has it.
+TEST_F(OnTheDisplay, APictureShowsAtItsOwnSizeCutOffAtTheWindowsEdge) {
+    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    startAndWait(program);
+    auto& windows = program.app().windows;
+    windows.get<TitleScreen>().onOkClicked();
+    windows.get<MainMenu>().onEntryClicked(MenuEntry::Pyramids);
+    dynamic_cast<TopicScreen&>(*windows.loaded(QString::fromLatin1(win::PyramidsTopic)))
+        .onLinkClicked(TopicLink::LabellingActivity);
+    auto& activity =
+        dynamic_cast<ActivityWindow&>(*windows.loaded(QString::fromLatin1(win::PyramidsLabelling)));
+    runFor(150);
+
+    QImage file(QStringLiteral(VELMORA_PROGRAM_DIR "/Images/s8.jpg"));
+    ASSERT_FALSE(file.isNull());
+    file = file.convertToFormat(QImage::Format_RGB32);
+    ASSERT_GT(file.width(), activity.width()) << "the picture is wider than the window";
+    EXPECT_EQ(activity.pictures[0].size(), file.size());
+
+    // Between the boxes and lines, the window shows the file's own pixels where they fall.
+    const QImage shown = activity.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = shown.devicePixelRatio();
+    const auto near = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                   std::abs(qBlue(a) - qBlue(b)) <
+               24;
+    };
+    int same = 0, all = 0, frame = 0;
+    for (int x = 2; x < activity.width() - 2; x += 5) {
+        for (int y : {activity.height() - 1, activity.height() - 4})
+            if (shown.pixel(QPoint(x, y) * ratio) == qRgb(0, 78, 152)) ++frame;
+        for (int y : {150, 290, 400}) {
+            ++all;
+            if (near(shown.pixel(QPoint(x, y) * ratio), file.pixel(x, y))) ++same;
+        }
+    }
+    EXPECT_EQ(frame, 0) << "the frame's colour shows through";
+    EXPECT_GT(same, all * 9 / 10) << "the scene is shifted or scaled";
+}
+
 class QuitAfterFirstFrame : public ::testing::TestWithParam<const char*> {};
 
 // The real program, started as a user would, ends by itself with code 0 once its first frame
