@@ -51,6 +51,9 @@ class WindowManager : public QObject {
     void bringToFront();
     // Called by a window as it is shown.
     void noteShown(Window& window);
+    // Whether the keyboard has been used in any window of the run.
+    bool keyboardUsed() const { return m_keyboardUsed; }
+    void noteKeyboardUsed() { m_keyboardUsed = true; }
 
   private:
     void adopt(Window* window);
@@ -62,6 +65,7 @@ class WindowManager : public QObject {
     QString m_backdropName;
     QPointer<Window> m_front;
     QList<QPointer<Window>> m_shownOrder; // the window shown last at the end
+    bool m_keyboardUsed = false;
 };
 
 } // namespace av
