@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -270,6 +271,76 @@ TEST_P(QuitAfterFirstFrame, TheProgramEndsCleanlyAfterItsFirstFrame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, QuitAfterFirstFrame, ::testing::Values("xcb", "offscreen"));
+
+// The real program on the private X server, with what it wrote on standard error.
+struct ProgramRun {
+    int exitCode = -1;
+    QString errors;
+};
+ProgramRun runProgram(const QStringList& arguments, const QProcessEnvironment& env) {
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora"),
+                  arguments + QStringList{QStringLiteral("--quit-after-first-frame")});
+    if (!program.waitForFinished(30000)) return {};
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromLocal8Bit(program.readAllStandardError())};
+}
+
+QProcessEnvironment plainSession() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "WAYLAND_DISPLAY",
+                             "XDG_SESSION_TYPE", "VELMORA_SCALE_FITTED"})
+        env.remove(QString::fromLatin1(name));
+    static const QTemporaryDir config; // no settings file of the user's
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    return env;
+}
+
+// On a Wayland session the program goes through XWayland unless the user chose a platform.
+// Qt says which platforms it tries, in order.
+TEST_F(OnTheDisplay, OnAWaylandSessionTheProgramRunsThroughXWayland) {
+    QProcessEnvironment env = plainSession();
+    env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.qpa.plugin=true"));
+    const QString tried = QStringLiteral("pluginNamesWithArguments \"");
+    const ProgramRun wayland = runProgram({}, env);
+    EXPECT_EQ(wayland.exitCode, 0) << wayland.errors.toStdString();
+    EXPECT_TRUE(wayland.errors.contains(tried + QStringLiteral("xcb;wayland\"")))
+        << wayland.errors.toStdString();
+
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const ProgramRun chosen = runProgram({}, env);
+    EXPECT_EQ(chosen.exitCode, 0) << chosen.errors.toStdString();
+    EXPECT_TRUE(chosen.errors.contains(tried + QStringLiteral("offscreen\"")))
+        << chosen.errors.toStdString();
+}
+
+// A scale the display cannot hold is brought down to the largest at which every screen (800 x
+// 600 at the scale 1) fits whole on it, and the program says so once; one that fits is kept.
+TEST_F(OnTheDisplay, AScaleLargerThanTheDisplayHoldsIsReducedToOneThatFits) {
+    const QSize display = QGuiApplication::primaryScreen()->size();
+    const ProgramRun large =
+        runProgram({QStringLiteral("--scale"), QStringLiteral("3")}, plainSession());
+    EXPECT_EQ(large.exitCode, 0) << large.errors.toStdString();
+    EXPECT_EQ(large.errors.count(QLatin1String("do not fit")), 1) << large.errors.toStdString();
+    const QString said = QStringLiteral("drawn at the scale ");
+    const qsizetype at = large.errors.indexOf(said);
+    ASSERT_GE(at, 0) << large.errors.toStdString();
+    const double factor =
+        large.errors.mid(at + said.size()).section(QLatin1Char(' '), 0, 0).toDouble();
+    EXPECT_LE(800 * factor, display.width());
+    EXPECT_LE(600 * factor, display.height());
+    const double larger = factor + 0.05;
+    EXPECT_TRUE(800 * larger > display.width() || 600 * larger > display.height())
+        << "not the largest that fits";
+
+    const ProgramRun fits = runProgram({QStringLiteral("--scale=1.2")}, plainSession());
+    EXPECT_EQ(fits.exitCode, 0);
+    EXPECT_FALSE(fits.errors.contains(QLatin1String("do not fit"))) << fits.errors.toStdString();
+}
 
 // In the program's own process: the end comes after the title has painted, not before.
 TEST(QuitAfterFirstFrameInProcess, EndsOnlyAfterTheTitleHasPainted) {
