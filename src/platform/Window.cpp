@@ -99,7 +99,11 @@ void Window::showWindow() {
     if (m_manager) m_manager->noteShown(*this);
     const bool keyboard = m_manager && m_manager->keyboardUsed();
     show();
-    raise();
+    // A window kept at the bottom (the backdrop) never comes in front of the others.
+    if (windowFlags().testFlag(Qt::WindowStaysOnBottomHint))
+        lower();
+    else
+        raise();
     if (keyboard || firstFocus()) placeFirstFocus();
     if (keyboard) markKeyboardInUse();
     // A window that takes no focus (the backdrop) must not ask for it.
@@ -140,6 +144,12 @@ void Window::mouseMoveEvent(QMouseEvent* event) {
     const MouseArgs args = mouseArgs(*event);
     onPointerOverBackground(args);
     emit formMouseMove(args);
+}
+
+void Window::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && m_manager)
+        m_manager->noteMinimised(*this, isMinimized());
 }
 
 void Window::closeEvent(QCloseEvent* event) {

@@ -102,6 +102,7 @@ class Window : public QWidget {
 
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     friend class WindowManager;
