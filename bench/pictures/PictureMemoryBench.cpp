@@ -1,8 +1,9 @@
 // Peak memory of the program shown up to its main menu, whose picture is a small JPEG, beside
-// the same program whose picture file was replaced by a 24-megapixel photo: a JPEG and a PNG
-// (both decoded scaled), and a BMP (which Qt decodes only whole, so it is refused once its
-// header shows the cost). Each run is a process of its own, started on a copy of the data
-// tree, and reports its peak resident size. The photo runs fail when their peak reaches 100 MB.
+// the same program whose picture file was replaced by a 24-megapixel photo: a JPEG (only the
+// part shown decoded), and a PNG and a BMP (which Qt decodes only whole before cutting them to
+// the part shown, so they are refused once their header shows the cost). Each run is a process of
+// its own, started on a copy of the data tree, and reports its peak resident size. The photo runs
+// fail when their peak reaches 100 MB.
 #include "program/Program.h"
 #include "shell/TitleScreen.h"
 

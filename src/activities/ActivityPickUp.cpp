@@ -6,13 +6,24 @@
 #include "platform/Accessibility.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace av {
 
 void ActivityWindow::setUpPickUp() {
+    // The boxes are numbered as they are read, whatever their place in the layout's table,
+    // so Box 1 to Box N come one after another under Tab.
+    m_boxOrder.clear();
+    for (int i = 0; i < m_count; ++i)
+        m_boxOrder.append(i);
+    std::stable_sort(m_boxOrder.begin(), m_boxOrder.end(), [this](int a, int b) {
+        const Label& la = targetBoxes[a];
+        const Label& lb = targetBoxes[b];
+        return la.Top() != lb.Top() ? la.Top() < lb.Top() : la.Left() < lb.Left();
+    });
     for (int i = 0; i < m_count; ++i) {
         draggableLabels[i].setFocusPolicy(Qt::TabFocus);
-        targetBoxes[i].setAccessibleName(QStringLiteral("Box %1").arg(i + 1));
+        targetBoxes[m_boxOrder[i]].setAccessibleName(QStringLiteral("Box %1").arg(i + 1));
         homeBoxes[i].setAccessibleName(QStringLiteral("Starting place"));
     }
     // A drag that moved ends any pick-up; a click that did not move picks the label up after
@@ -42,10 +53,11 @@ void ActivityWindow::pickUp(int index) {
     m_held = index;
     draggableLabels[index].setLifted(true);
     QList<QWidget*> places;
-    for (int p = 0; p <= m_count; ++p) {
-        place(p).setFocusPolicy(Qt::TabFocus);
-        places.append(&place(p));
-    }
+    for (int box : std::as_const(m_boxOrder))
+        places.append(&targetBoxes[box]);
+    places.append(&place(m_count));
+    for (QWidget* p : std::as_const(places))
+        p->setFocusPolicy(Qt::TabFocus);
     setFocusCycle(places);
     announce(draggableLabels[index],
              QStringLiteral("Picked up ") + draggableLabels[index].caption());

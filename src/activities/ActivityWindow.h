@@ -88,6 +88,8 @@ class ActivityWindow : public Screen {
     const ActivityDescription& m_description;
     const int m_count;
     int m_held = -1;
+    // The target boxes' indexes as the keyboard visits them: top to bottom, left to right.
+    QList<int> m_boxOrder;
 };
 
 } // namespace av

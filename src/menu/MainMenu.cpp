@@ -170,7 +170,7 @@ void MainMenu::onEntryClicked(MenuEntry e) {
 }
 
 void MainMenu::exitToTitle() {
-    // The title's load brings the backdrop forward, so the menu waits behind it.
+    // The title comes in front; the menu waits under it.
     app().windows.get<TitleScreen>().offerCancel();
     app().windows.show(QString::fromLatin1(TitleScreen::Name));
 }

@@ -62,7 +62,7 @@ void TopicScreen::cameForward() {
         if (activity->name == m_topic.labellingWindow || activity->name == m_topic.orderingWindow)
             for (const ActivityPicture& picture : activity->pictures) {
                 const QPoint at(toPixels(picture.place.left), toPixels(picture.place.top));
-                pictures.push_back({picture.file, PictureBox::imageRoom(size(), at), false});
+                pictures.push_back({picture.file, PictureBox::imageRoom(size(), at), true});
             }
     decodePicturesAhead(*this, pictures);
 }

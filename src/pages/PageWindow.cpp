@@ -103,6 +103,11 @@ void PageWindow::showEvent(QShowEvent* event) {
     drawPagesAhead(*this, neighbourPages(), OtherPages::Kept);
 }
 
+QWidget* PageWindow::firstFocus() const {
+    Label& next = links[NextLink];
+    return next.isVisibleTo(this) && next.isEnabled() ? &next : &links[ExitLink];
+}
+
 QString pageCaption(int page, int total) {
     return QStringLiteral("Page") + numberText(page) + QStringLiteral(" of") + numberText(total);
 }

@@ -38,6 +38,8 @@ class PageWindow : public Screen {
     // The current page number has just moved on or back by one through the given link.
     virtual void pageTurned(Link link) = 0;
     void showEvent(QShowEvent* event) override;
+    // Enter at once turns the page, or leaves: it never prints unasked.
+    QWidget* firstFocus() const override;
     // The screen copies of the pages one turn away from the page on show, drawn ahead while the
     // pupil reads so that turning to them is as quick as a repaint.
     virtual QStringList neighbourPages() const = 0;

@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -17,7 +16,7 @@ bool keyboardInUse(const QWidget& widget);
 void markKeyboardInUse(QWidget& widget);
 
 // Qt's buttons placed in twips; moving over them never counts as moving over the window.
-// Enter clicks them as Space does, and the focused one shows the focus outline.
+// Enter clicks them as Space does; the window's focus ring goes round the focused one.
 template <class Base> class ButtonControl : public Control<Base> {
   public:
     explicit ButtonControl(QWidget* parent = nullptr) : Control<Base>(parent) {
@@ -39,13 +38,6 @@ template <class Base> class ButtonControl : public Control<Base> {
             return;
         }
         Base::keyPressEvent(event);
-    }
-
-    void paintEvent(QPaintEvent* event) override {
-        Base::paintEvent(event);
-        if (!this->hasFocus() || !keyboardInUse(*this)) return;
-        QPainter painter(this);
-        drawFocusOutline(painter, this->rect());
     }
 };
 

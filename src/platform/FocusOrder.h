@@ -17,7 +17,7 @@ QList<QWidget*> readingOrder(const QWidget& window);
 void sortByReadingOrder(QList<QWidget*>& widgets, const QWidget& window);
 
 // The keyboard focus ring: a light line outside a dark one, so one of them shows on every
-// background, drawn just inside the widget's rectangle.
+// background, drawn just inside the rectangle given.
 void drawFocusOutline(QPainter& painter, const QRect& rect);
 
 } // namespace av

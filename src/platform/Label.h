@@ -35,6 +35,10 @@ class Label : public PointerWidget {
     bool isCommand() const { return m_command; }
     void setCommand(bool command);
 
+    // The font the caption is drawn in: the label's own, or, for a caption the box cannot
+    // hold in it, the largest size of the same face that it can.
+    QFont drawnFont() const;
+
     // A label picked up to be put down elsewhere is drawn with a heavy border.
     bool isLifted() const { return m_lifted; }
     void setLifted(bool lifted);
@@ -44,6 +48,9 @@ class Label : public PointerWidget {
     void keyActivated() override;
 
   private:
+    QRect textBox() const;
+    int textFlags() const;
+
     QString m_caption;
     Align m_align = Align::Left;
     bool m_opaque = true;
@@ -52,6 +59,9 @@ class Label : public PointerWidget {
     bool m_lifted = false;
     QColor m_fore = Qt::black;
     QColor m_back = QColor(192, 192, 192);
+    // The last font fitted, and what it was fitted for.
+    mutable QFont m_fitted;
+    mutable QString m_fittedFor;
 };
 
 } // namespace av

@@ -50,15 +50,20 @@ class Picture {
 
 using PicturePtr = std::shared_ptr<const Picture>;
 
+// A raster picture, or the top-left part of one that was decoded only as far as it is shown:
+// it keeps the whole picture's size and draws the part it holds in its place.
 class RasterPicture : public Picture {
   public:
-    explicit RasterPicture(QImage image) : m_image(std::move(image)) {}
+    explicit RasterPicture(QImage image, QSize natural = QSize());
     QSizeF sizeTwips() const override;
     void draw(QPainter& painter, const QRectF& target) const override;
     const QImage& image() const { return m_image; }
+    // The whole picture's size in pixels; larger than image() when only a part was decoded.
+    QSize naturalSize() const { return m_natural; }
 
   private:
     QImage m_image;
+    QSize m_natural;
 };
 
 } // namespace av

@@ -24,7 +24,9 @@ void PictureBox::setPicture(PicturePtr picture) {
 }
 
 void PictureBox::loadPicture(PictureService& pictures, const QString& path) {
-    setPicture(pictures.loadFitting(path, decodeBox(), m_kind == Kind::PictureBox));
+    // Only a stretched image is scaled; every other picture shows at its own size, cut off
+    // where its box or its window ends.
+    setPicture(pictures.loadFitting(path, decodeBox(), !m_stretch));
 }
 
 QSize PictureBox::decodeBox() const {

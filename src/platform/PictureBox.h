@@ -18,12 +18,13 @@ class PictureBox : public PointerWidget {
     Kind kind() const { return m_kind; }
     const PicturePtr& picture() const { return m_picture; }
     void setPicture(PicturePtr picture);
-    // Loads a picture file for this box: decoded no larger than the box can show (an image, the
-    // room up to its window's edges; a picture box, its own size, cropped as it clips).
+    // Loads a picture file for this box at its own size, decoding no more of it than the box
+    // can show (an image, the room up to its window's edges; a picture box, its own size).
     void loadPicture(PictureService& pictures, const QString& path);
 
     // The box an image at `at` in a window of that size decodes its picture for: the room to
-    // the window's edges, so an oversized file costs no more than the window can show.
+    // the window's edges, so an oversized file costs no more than the window can show. What
+    // lies beyond it is cut off, never scaled.
     static QSize imageRoom(QSize window, QPoint at);
 
     bool hasBorder() const { return m_border; }

@@ -44,7 +44,7 @@ bool looksLikeMetafile(const QByteArray& bytes) {
 
 namespace {
 // A picture decoded ahead at its own size, fitted to the box it is shown in.
-QImage fitted(QImage image, QSize box, bool crop) {
+QImage fitted(const QImage& image, QSize box, bool crop) {
     if (!box.isValid() || box.isEmpty() ||
         (image.width() <= box.width() && image.height() <= box.height()))
         return image;
@@ -70,8 +70,8 @@ void FilePictureService::decodeAhead(const QString& path, QSize box, bool crop,
     }
     auto image = std::async(std::launch::async, [full, box, crop] {
         QFile file(full);
-        if (!file.open(QIODevice::ReadOnly)) return QImage();
-        return looksLikeMetafile(file.peek(4)) ? QImage() : decodeRaster(file, box, crop);
+        if (!file.open(QIODevice::ReadOnly)) return DecodedRaster();
+        return looksLikeMetafile(file.peek(4)) ? DecodedRaster() : decodeRasterFor(file, box, crop);
     });
     m_prefetched.insert(full, Ahead{image.share(), box, crop, holder != nullptr, holder});
 }
@@ -97,11 +97,12 @@ PicturePtr FilePictureService::loadFitting(const QString& path, QSize box, bool 
     if (const auto ready = m_prefetched.constFind(full); ready != m_prefetched.cend()) {
         const bool whole = !ready->box.isValid();
         const bool asAsked = ready->box == box && ready->crop == crop;
-        QImage image = ready->image.get();
+        const DecodedRaster decoded = ready->image.get();
         m_prefetched.erase(ready);
-        if (!image.isNull() && (whole || asAsked))
-            return std::make_shared<RasterPicture>(asAsked ? std::move(image)
-                                                           : fitted(std::move(image), box, crop));
+        if (!decoded.image.isNull() && (whole || asAsked))
+            return std::make_shared<RasterPicture>(asAsked ? decoded.image
+                                                           : fitted(decoded.image, box, crop),
+                                                   crop ? decoded.natural : QSize());
     }
     QFile file(full);
     if (!file.open(QIODevice::ReadOnly)) throw RuntimeError(RuntimeError::FileNotFound, path);
@@ -117,9 +118,11 @@ PicturePtr FilePictureService::loadFitting(const QString& path, QSize box, bool 
         return std::make_shared<KeptPicture>(std::move(picture), key, m_drawn);
     }
     // Read from the file as decoded: a picture refused from its header is never read whole.
-    QImage image = decodeRaster(file, box, crop);
-    if (image.isNull()) throw RuntimeError(RuntimeError::InvalidPicture, path);
-    return std::make_shared<RasterPicture>(std::move(image));
+    DecodedRaster decoded = decodeRasterFor(file, box, crop);
+    if (decoded.image.isNull()) throw RuntimeError(RuntimeError::InvalidPicture, path);
+    // Cropped, the picture keeps its whole size and is cut off where the box ends.
+    return std::make_shared<RasterPicture>(std::move(decoded.image),
+                                           crop ? decoded.natural : QSize());
 }
 
 void FilePictureService::keepDrawnOnly(const std::vector<PicturePtr>& pictures) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrawnCopies.h"
+#include "RasterDecoder.h"
 #include "Services.h"
 
 #include <QHash>
@@ -42,7 +43,7 @@ class FilePictureService : public PictureService {
     MetafileDecoder m_metafile;
     std::shared_ptr<DrawnCopies> m_drawn;
     struct Ahead {
-        std::shared_future<QImage> image;
+        std::shared_future<DecodedRaster> image;
         QSize box; // none: decoded whole, fitted when loaded
         bool crop = false;
         bool held = false; // let go once the holder is gone

@@ -55,6 +55,10 @@ QImage decodeRaster(const QByteArray& bytes, QSize box, bool crop, qint64 budget
 }
 
 QImage decodeRaster(QIODevice& device, QSize box, bool crop, qint64 budget) {
+    return decodeRasterFor(device, box, crop, budget).image;
+}
+
+DecodedRaster decodeRasterFor(QIODevice& device, QSize box, bool crop, qint64 budget) {
     const QByteArray format = rasterFormatOf(device.peek(8));
     QImageReader reader(&device, format);
     if (!format.isEmpty()) reader.setAutoDetectImageFormat(false);
@@ -72,7 +76,7 @@ QImage decodeRaster(QIODevice& device, QSize box, bool crop, qint64 budget) {
         else
             reader.setScaledSize(full.scaled(box, Qt::KeepAspectRatio).expandedTo({1, 1}));
     }
-    return reader.read();
+    return {reader.read(), full};
 }
 
 } // namespace av

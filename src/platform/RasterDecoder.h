@@ -23,9 +23,17 @@ QByteArray rasterFormatOf(const QByteArray& bytes);
 // its own size first. box invalid or empty: the picture is decoded at its own size.
 qint64 decodeCost(const QByteArray& format, QSize full, int bitsPerPixel, QSize box, bool crop);
 
+// A picture decoded for a box, and the size of the whole picture it was taken from.
+struct DecodedRaster {
+    QImage image;
+    QSize natural;
+};
+
 // Decodes a raster picture no larger than box: scaled to fit it, or with crop its top-left
 // part at most the box's size. A null image when the file is no picture or would cost more
 // than budget to decode.
+DecodedRaster decodeRasterFor(QIODevice& device, QSize box, bool crop,
+                              qint64 budget = DecodeBudget);
 QImage decodeRaster(QIODevice& device, QSize box, bool crop, qint64 budget = DecodeBudget);
 QImage decodeRaster(const QByteArray& bytes, QSize box, bool crop, qint64 budget = DecodeBudget);
 

@@ -1,9 +1,11 @@
 #include "Window.h"
 
 #include "FocusOrder.h"
+#include "FocusRing.h"
 #include "Timer.h"
 #include "WindowManager.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 
@@ -27,6 +29,8 @@ Window::Window(const QString& name, Border border) : m_name(name), m_border(bord
         flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::WindowMinimizeButtonHint | Qt::CustomizeWindowHint;
     setWindowFlags(flags);
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        connect(app, &QApplication::focusChanged, this, &Window::followFocus);
 }
 
 Window::~Window() = default;
@@ -93,8 +97,15 @@ QColor Window::backColor() const {
 
 void Window::showWindow() {
     if (m_manager) m_manager->noteShown(*this);
+    const bool keyboard = m_manager && m_manager->keyboardUsed();
     show();
-    raise();
+    // A window kept at the bottom (the backdrop) never comes in front of the others.
+    if (windowFlags().testFlag(Qt::WindowStaysOnBottomHint))
+        lower();
+    else
+        raise();
+    if (keyboard || firstFocus()) placeFirstFocus();
+    if (keyboard) markKeyboardInUse();
     // A window that takes no focus (the backdrop) must not ask for it.
     if (!windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus)) activateWindow();
     cameForward();
@@ -135,6 +146,12 @@ void Window::mouseMoveEvent(QMouseEvent* event) {
     emit formMouseMove(args);
 }
 
+void Window::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && m_manager)
+        m_manager->noteMinimised(*this, isMinimized());
+}
+
 void Window::closeEvent(QCloseEvent* event) {
     if (m_closing) {
         event->accept();
@@ -155,9 +172,33 @@ void Window::setFocusCycle(const QList<QWidget*>& widgets) {
 }
 
 void Window::markKeyboardInUse() {
+    if (m_manager) m_manager->noteKeyboardUsed();
     if (showsFocus()) return;
     setAttribute(Qt::WA_KeyboardFocusChange);
     if (QWidget* focused = focusWidget()) focused->update();
+    followFocus();
+}
+
+QWidget* Window::firstFocus() const {
+    return nullptr;
+}
+
+void Window::placeFirstFocus() {
+    const QWidget* focused = focusWidget();
+    if (focused && focused != this && focused->isVisibleTo(this) && focused->isEnabled()) return;
+    QWidget* first = firstFocus();
+    if (!first) {
+        const QList<QWidget*> stops = tabStops();
+        if (stops.isEmpty()) return;
+        first = stops.first();
+    }
+    first->setFocus(Qt::OtherFocusReason);
+}
+
+void Window::followFocus() {
+    if (!m_ring && !showsFocus()) return;
+    if (!m_ring) m_ring = new FocusRing(*this);
+    m_ring->follow();
 }
 
 bool Window::focusNextPrevChild(bool next) {

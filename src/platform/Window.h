@@ -10,6 +10,7 @@
 
 namespace av {
 
+class FocusRing;
 class WindowManager;
 
 // One screen: a top-level window addressed by name, with its widgets addressed by name too.
@@ -73,6 +74,8 @@ class Window : public QWidget {
     bool hasFocusCycle() const { return !m_cycle.isEmpty(); }
     // Whether the keyboard is in use here, so the focused item shows its focus.
     bool showsFocus() const { return testAttribute(Qt::WA_KeyboardFocusChange); }
+    // Once the keyboard is used in any window, every window shown after shows its focus at
+    // once, so that its first key acts.
     void markKeyboardInUse();
 
     // Stops the window's timers and hides it; the manager deletes it later.
@@ -90,18 +93,24 @@ class Window : public QWidget {
     virtual void onPointerOverBackground(const MouseArgs&) {}
     // Escape does what the screen's own Exit does, which its close button does too.
     virtual void escapePressed() { closeButtonPressed(); }
+    // The control that takes the focus when the window is shown without one; by default the
+    // first in reading order.
+    virtual QWidget* firstFocus() const;
 
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
 
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     friend class WindowManager;
     void applyGeometry();
     QSize frameExtra() const;
     bool moveFocusIn(const QList<QWidget*>& chain, bool next);
+    void placeFirstFocus();
+    void followFocus();
 
     QString m_name;
     Border m_border;
@@ -111,6 +120,7 @@ class Window : public QWidget {
     bool m_closing = false;
     bool m_ownTabOrder = false;
     QList<QPointer<QWidget>> m_cycle;
+    FocusRing* m_ring = nullptr; // made once the keyboard is used here
 };
 
 } // namespace av

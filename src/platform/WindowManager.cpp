@@ -100,6 +100,39 @@ void WindowManager::letGoOfCopiesUnder(Window& front) {
             covered::letGoOfCopy(*window);
 }
 
+void WindowManager::noteMinimised(Window& window, bool minimised) {
+    if (m_followingState || minimised == m_minimised || !window.isVisible()) return;
+    m_minimised = minimised;
+    m_followingState = true;
+    Window* backdrop = loaded(m_backdropName);
+    if (minimised) {
+        // The backdrop is taken off the display rather than minimised: some window managers
+        // (mutter) bring a minimised window back only when it is activated, and the backdrop
+        // takes no focus.
+        if (backdrop && backdrop != &window && backdrop->isVisible()) {
+            backdrop->hide();
+            m_backdropPutAway = true;
+        }
+        for (const auto& other : std::as_const(m_windows))
+            if (other && other != &window && other != backdrop && other->isVisible() &&
+                !other->isMinimized())
+                other->showMinimized();
+    } else {
+        if (backdrop && m_backdropPutAway) {
+            backdrop->show();
+            backdrop->lower();
+        }
+        m_backdropPutAway = false;
+        for (const auto& other : std::as_const(m_shownOrder))
+            if (other && other->isVisible() && other->isMinimized()) {
+                other->showNormal();
+                other->activateWindow();
+            }
+    }
+    m_followingState = false;
+    if (!minimised) bringToFront();
+}
+
 void WindowManager::bringToFront() {
     Window* backdrop = loaded(m_backdropName);
     if (backdrop && backdrop->isVisible()) backdrop->raise();
@@ -109,6 +142,9 @@ void WindowManager::bringToFront() {
         for (const auto& window : std::as_const(m_windows))
             if (window && window != backdrop && window->isVisible()) front = window;
     }
+    // The others keep their order above the backdrop, under the one in front.
+    for (const auto& window : std::as_const(m_shownOrder))
+        if (window && window != front && window->isVisible()) window->raise();
     if (front) front->showWindow();
 }
 

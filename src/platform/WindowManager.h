@@ -51,6 +51,12 @@ class WindowManager : public QObject {
     void bringToFront();
     // Called by a window as it is shown.
     void noteShown(Window& window);
+    // The program is minimised and restored as one: a window minimised takes every other with
+    // it, and one restored brings them all back, the window shown last in front.
+    void noteMinimised(Window& window, bool minimised);
+    // Whether the keyboard has been used in any window of the run.
+    bool keyboardUsed() const { return m_keyboardUsed; }
+    void noteKeyboardUsed() { m_keyboardUsed = true; }
 
   private:
     void adopt(Window* window);
@@ -62,6 +68,10 @@ class WindowManager : public QObject {
     QString m_backdropName;
     QPointer<Window> m_front;
     QList<QPointer<Window>> m_shownOrder; // the window shown last at the end
+    bool m_keyboardUsed = false;
+    bool m_minimised = false;
+    bool m_followingState = false;  // while this manager changes the windows' states itself
+    bool m_backdropPutAway = false; // hidden while the program is minimised
 };
 
 } // namespace av

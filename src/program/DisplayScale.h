@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -30,7 +31,20 @@ QString settingsFilePath();
 
 // Must run before the QApplication exists: Qt draws every window that many times larger in
 // device pixels, on top of any scale the window system asks for, while the program goes on
-// working in the same logical pixels and twips.
-void applyDisplayScale(int argc, char** argv);
+// working in the same logical pixels and twips. Returns the factor applied.
+double applyDisplayScale(int argc, char** argv);
+
+// The largest screen the program shows, frame included, in logical pixels at factor 1.
+inline constexpr QSize LargestScreen{800, 600};
+
+// The factor to draw at instead of `applied` when the largest screen, drawn at it, would not
+// fit whole in `available` (logical pixels at `applied`): the largest that fits, in
+// hundredths, and never below 1. 0 when `applied` fits.
+double fittingScale(double applied, QSize available);
+
+// Once the QApplication exists: when the factor applied is more than the primary screen can
+// hold, says so on standard error and starts the program again, with the same arguments, at
+// the largest factor that fits. Returns only when there is nothing to do or the start failed.
+void fitScaleToDisplay(double applied, const QStringList& arguments);
 
 } // namespace av

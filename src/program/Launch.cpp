@@ -6,14 +6,17 @@
 #include "GuardedApplication.h"
 #include "MallocTuning.h"
 #include "Program.h"
+#include "SessionPlatform.h"
 #include "SingleInstance.h"
 
 #include "platform/Fonts.h"
 #include "platform/ProgramTitle.h"
 #include "platform/WorksheetFolderProblem.h"
 
+#include <QFile>
 #include <QIcon>
 #include <cstdio>
+#include <QStandardPaths>
 #include <future>
 
 namespace av {
@@ -24,6 +27,21 @@ const QString AppId = QStringLiteral("org.marlowind.AncientVelmora");
 void nameApplication() {
     QCoreApplication::setApplicationName(QString::fromLatin1(ProgramTitle));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+}
+
+// The program's icon: the desktop's icon theme's where the program is installed, else the one
+// drawn into the build beside the program, or installed into any data folder of the desktop.
+QIcon programIcon() {
+    QIcon drawn;
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (int size : {48, 128, 256}) {
+        const QString file = QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId);
+        QString found = QStandardPaths::locate(QStandardPaths::GenericDataLocation, file);
+        if (found.isEmpty() && QFile::exists(dir + QStringLiteral("/tools/icon/") + file.mid(6)))
+            found = dir + QStringLiteral("/tools/icon/") + file.mid(6);
+        if (!found.isEmpty()) drawn.addFile(found, QSize(size, size));
+    }
+    return QIcon::fromTheme(AppId, drawn);
 }
 
 QStringList argumentList(int argc, char* argv[]) {
@@ -60,9 +78,12 @@ int launch(int argc, char* argv[]) {
     // fontconfig reads its configuration while Qt connects to the display: the title's texts
     // need it, and a bare window never pays for it.
     std::future<void> fontsReady = std::async(std::launch::async, &fonts::loadSystemConfiguration);
-    // Qt takes its scale only before the application exists.
-    applyDisplayScale(argc, argv);
+    // Qt takes its platform and its scale only before the application exists.
+    chooseSessionPlatform(argc, argv);
+    const double scale = applyDisplayScale(argc, argv);
+    const QStringList arguments = argumentList(argc, argv); // Qt takes its own options out
     GuardedApplication application(argc, argv);
+    fitScaleToDisplay(scale, arguments);
     QGuiApplication::setDesktopFileName(AppId);
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.exitCode) return finishCommandLine(line);
@@ -78,7 +99,7 @@ int launch(int argc, char* argv[]) {
                      [&program] { program.bringToFront(); });
     // The icon theme is searched once the title is up; the window takes the icon then.
     if (!line.quitAfterFirstFrame)
-        program.afterFirstFrame([] { QApplication::setWindowIcon(QIcon::fromTheme(AppId)); });
+        program.afterFirstFrame([] { QApplication::setWindowIcon(programIcon()); });
     program.start(StartOptions{line.quitAfterFirstFrame});
     return QApplication::exec();
 }

@@ -5,12 +5,20 @@
 #include "platform/NativeFill.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 
 namespace av {
 
 Backdrop::Backdrop(App& app) : Screen(app, QString::fromLatin1(Name), Border::None) {
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    // The window manager keeps it below every other window, whatever is clicked.
+    setWindowFlag(Qt::WindowStaysOnBottomHint);
+}
+
+void Backdrop::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    app().windows.bringToFront();
 }
 
 void Backdrop::onLoad() {

@@ -19,6 +19,8 @@ class Backdrop : public Screen {
     bool filledNatively() const { return m_filledNatively; }
 
   protected:
+    // A click on the backdrop brings the screen in front forward again.
+    void mousePressEvent(QMouseEvent* event) override;
     QPaintEngine* paintEngine() const override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -132,8 +132,8 @@ void WorksheetCatalogue::onEntryHovered(int entry) {
     hoverOn(m_list[entry]);
 }
 
-void WorksheetCatalogue::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(m_list, {{0, Entries}});
-}
+// The list is dense, with narrow gaps between its entries: they and Exit keep their fill
+// whatever the pointer crosses or clicks, so the list never turns into bare outlines.
+void WorksheetCatalogue::onPointerOverBackground(const MouseArgs&) {}
 
 } // namespace av

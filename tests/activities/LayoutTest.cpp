@@ -2,6 +2,7 @@
 
 #include "shell/Glossary.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 
 using namespace av;
@@ -250,6 +251,47 @@ TEST_F(LayoutTest, MissingPicturesLeaveEmptyImagesAndAWorkingActivity) {
     for (int i = 0; i < 4; ++i)
         dragInto(w, i, i);
     EXPECT_TRUE(w.link(ActivityLink::CheckScore).isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// The lowest row of a label's own drawing that holds its text colour.
+int lowestInk(Label& label) {
+    const QImage drawn = label.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = drawn.devicePixelRatio();
+    for (int y = drawn.height() - 1; y >= 0; --y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (QColor(drawn.pixel(x, y)) == label.labelForeColor()) return int(y / ratio);
+    return -1;
+}
+
+// The instruction of the words labelling activity is more than its box holds at its own size
+// in the faces the program draws with: it is drawn whole, a size smaller, not cut off.
+TEST_F(LayoutTest, ACaptionTooLongForItsBoxIsDrawnWholeInASmallerSize) {
+    ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
+    Label& instruction = w.text(glossary::activity::LabellingInstruction);
+    const int flags = Qt::AlignTop | Qt::AlignRight | Qt::TextWordWrap;
+    const QRect box = instruction.rect();
+    const auto height = [&](const QFont& font) {
+        return QFontMetrics(font, &instruction)
+            .boundingRect(box, flags, instruction.caption())
+            .height();
+    };
+    ASSERT_GT(height(instruction.font()), box.height()) << "the caption fits at its own size";
+    const QFont drawn = instruction.drawnFont();
+    EXPECT_LE(height(drawn), box.height());
+    QFont larger = drawn;
+    larger.setPixelSize(drawn.pixelSize() + 1);
+    EXPECT_GT(height(larger), box.height()) << "not the largest size that fits";
+    EXPECT_EQ(drawn.family(), instruction.font().family());
+    const int ink = lowestInk(instruction);
+    EXPECT_GT(ink, box.height() / 2) << "the caption is drawn";
+    EXPECT_LT(ink, box.height() - 1) << "the last line runs into the box's edge";
+
+    // A caption that fits keeps its own size.
+    EXPECT_EQ(w.heading.drawnFont(), w.heading.font());
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -208,6 +209,48 @@ TEST_F(OnTheDisplay, BackFromThePagesATopicKeepsOnlyItsFirstPagesPacked) {
     EXPECT_TRUE(drawnOnce(3)) << "its first page, the next one, and the notes' first page";
 }
 
+// A picture larger than the room to the window's edge takes its own size from its place and is
+// cut off there, never shrunk: the pyramids picture covers the whole labelling window, with no
+// strip of the frame's colour at the bottom and its scene where the file has it.
+TEST_F(OnTheDisplay, APictureShowsAtItsOwnSizeCutOffAtTheWindowsEdge) {
+    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    startAndWait(program);
+    auto& windows = program.app().windows;
+    windows.get<TitleScreen>().onOkClicked();
+    windows.get<MainMenu>().onEntryClicked(MenuEntry::Pyramids);
+    dynamic_cast<TopicScreen&>(*windows.loaded(QString::fromLatin1(win::PyramidsTopic)))
+        .onLinkClicked(TopicLink::LabellingActivity);
+    auto& activity =
+        dynamic_cast<ActivityWindow&>(*windows.loaded(QString::fromLatin1(win::PyramidsLabelling)));
+    runFor(150);
+
+    QImage file(QStringLiteral(VELMORA_PROGRAM_DIR "/Images/s8.jpg"));
+    ASSERT_FALSE(file.isNull());
+    file = file.convertToFormat(QImage::Format_RGB32);
+    ASSERT_GT(file.width(), activity.width()) << "the picture is wider than the window";
+    EXPECT_EQ(activity.pictures[0].size(), file.size());
+
+    // Between the boxes and lines, the window shows the file's own pixels where they fall.
+    const QImage shown = activity.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = shown.devicePixelRatio();
+    const auto near = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                   std::abs(qBlue(a) - qBlue(b)) <
+               24;
+    };
+    int same = 0, all = 0, frame = 0;
+    for (int x = 2; x < activity.width() - 2; x += 5) {
+        for (int y : {activity.height() - 1, activity.height() - 4})
+            if (shown.pixel(QPoint(x, y) * ratio) == qRgb(0, 78, 152)) ++frame;
+        for (int y : {150, 290, 400}) {
+            ++all;
+            if (near(shown.pixel(QPoint(x, y) * ratio), file.pixel(x, y))) ++same;
+        }
+    }
+    EXPECT_EQ(frame, 0) << "the frame's colour shows through";
+    EXPECT_GT(same, all * 9 / 10) << "the scene is shifted or scaled";
+}
+
 class QuitAfterFirstFrame : public ::testing::TestWithParam<const char*> {};
 
 // The real program, started as a user would, ends by itself with code 0 once its first frame
@@ -228,6 +271,76 @@ TEST_P(QuitAfterFirstFrame, TheProgramEndsCleanlyAfterItsFirstFrame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, QuitAfterFirstFrame, ::testing::Values("xcb", "offscreen"));
+
+// The real program on the private X server, with what it wrote on standard error.
+struct ProgramRun {
+    int exitCode = -1;
+    QString errors;
+};
+ProgramRun runProgram(const QStringList& arguments, const QProcessEnvironment& env) {
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora"),
+                  arguments + QStringList{QStringLiteral("--quit-after-first-frame")});
+    if (!program.waitForFinished(30000)) return {};
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromLocal8Bit(program.readAllStandardError())};
+}
+
+QProcessEnvironment plainSession() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "WAYLAND_DISPLAY",
+                             "XDG_SESSION_TYPE", "VELMORA_SCALE_FITTED"})
+        env.remove(QString::fromLatin1(name));
+    static const QTemporaryDir config; // no settings file of the user's
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    return env;
+}
+
+// On a Wayland session the program goes through XWayland unless the user chose a platform.
+// Qt says which platforms it tries, in order.
+TEST_F(OnTheDisplay, OnAWaylandSessionTheProgramRunsThroughXWayland) {
+    QProcessEnvironment env = plainSession();
+    env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.qpa.plugin=true"));
+    const QString tried = QStringLiteral("pluginNamesWithArguments \"");
+    const ProgramRun wayland = runProgram({}, env);
+    EXPECT_EQ(wayland.exitCode, 0) << wayland.errors.toStdString();
+    EXPECT_TRUE(wayland.errors.contains(tried + QStringLiteral("xcb;wayland\"")))
+        << wayland.errors.toStdString();
+
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const ProgramRun chosen = runProgram({}, env);
+    EXPECT_EQ(chosen.exitCode, 0) << chosen.errors.toStdString();
+    EXPECT_TRUE(chosen.errors.contains(tried + QStringLiteral("offscreen\"")))
+        << chosen.errors.toStdString();
+}
+
+// A scale the display cannot hold is brought down to the largest at which every screen (800 x
+// 600 at the scale 1) fits whole on it, and the program says so once; one that fits is kept.
+TEST_F(OnTheDisplay, AScaleLargerThanTheDisplayHoldsIsReducedToOneThatFits) {
+    const QSize display = QGuiApplication::primaryScreen()->size();
+    const ProgramRun large =
+        runProgram({QStringLiteral("--scale"), QStringLiteral("3")}, plainSession());
+    EXPECT_EQ(large.exitCode, 0) << large.errors.toStdString();
+    EXPECT_EQ(large.errors.count(QLatin1String("do not fit")), 1) << large.errors.toStdString();
+    const QString said = QStringLiteral("drawn at the scale ");
+    const qsizetype at = large.errors.indexOf(said);
+    ASSERT_GE(at, 0) << large.errors.toStdString();
+    const double factor =
+        large.errors.mid(at + said.size()).section(QLatin1Char(' '), 0, 0).toDouble();
+    EXPECT_LE(800 * factor, display.width());
+    EXPECT_LE(600 * factor, display.height());
+    const double larger = factor + 0.05;
+    EXPECT_TRUE(800 * larger > display.width() || 600 * larger > display.height())
+        << "not the largest that fits";
+
+    const ProgramRun fits = runProgram({QStringLiteral("--scale=1.2")}, plainSession());
+    EXPECT_EQ(fits.exitCode, 0);
+    EXPECT_FALSE(fits.errors.contains(QLatin1String("do not fit"))) << fits.errors.toStdString();
+}
 
 // In the program's own process: the end comes after the title has painted, not before.
 TEST(QuitAfterFirstFrameInProcess, EndsOnlyAfterTheTitleHasPainted) {

@@ -160,14 +160,20 @@ TEST(FilePictureService, OversizedPhotosAreDecodedAtTheSizeOfTheirBox) {
     QWidget window;
     window.resize(800, 600);
 
-    // An image takes the picture's size, but no more than the room to its window's edges.
+    // An image takes the picture's own size; only the part up to its window's edges is
+    // decoded, cut off there, never scaled down.
     Image image(&window);
     image.move(8, 0);
     image.loadPicture(pictures, QStringLiteral("photo.jpg"));
-    EXPECT_EQ(pixelsOf(image).size(), QSize(792, 528));
-    EXPECT_TRUE(window.rect().contains(image.geometry())) << "never drawn outside the window";
+    EXPECT_EQ(image.size(), QSize(3000, 2000));
+    EXPECT_EQ(pixelsOf(image).size(), QSize(792, 600));
+    const QColor imageCorner = pixelsOf(image).pixelColor(0, 0);
+    EXPECT_LT(imageCorner.red() + imageCorner.green(), 40) << "the photo's own top-left corner";
+    const QColor farEdge = pixelsOf(image).pixelColor(791, 599);
+    EXPECT_LT(farEdge.red(), 100) << "the photo's part at its own size, not all of it shrunk";
     image.loadPicture(pictures, QStringLiteral("small.jpg"));
     EXPECT_EQ(pixelsOf(image).size(), QSize(250, 118)) << "pictures that fit are as they were";
+    EXPECT_EQ(image.size(), QSize(250, 118));
 
     // A picture box shows the top-left of a picture at its own size; only that is decoded.
     PicturePanel panel(&window);

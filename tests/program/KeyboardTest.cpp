@@ -261,9 +261,45 @@ TEST_F(KeyboardTest, TheFocusedCommandIsHighlightedAndOutlined) {
     ASSERT_TRUE(tabTo(menu, guide));
     QImage after = menu.grab().toImage();
     EXPECT_EQ(after.pixelColor(at + inside), QColor(0, 0, 128));
-    EXPECT_EQ(after.pixelColor(at + QPoint(1, 1)), QColor(Qt::white));
-    EXPECT_EQ(after.pixelColor(at + QPoint(3, 3)), QColor(Qt::black));
+    // The outline stands outside the label, clear of its caption's first letter.
+    const int middle = guide.height() / 2;
+    EXPECT_EQ(after.pixelColor(at + QPoint(-4, middle)), QColor(Qt::white));
+    EXPECT_EQ(after.pixelColor(at + QPoint(-1, middle)), QColor(Qt::black));
+    EXPECT_EQ(after.pixelColor(at + QPoint(-4, -4)), QColor(Qt::white));
+    EXPECT_EQ(after.pixelColor(at + QPoint(1, 1)), QColor(0, 0, 128)) << "drawn inside the label";
+    EXPECT_EQ(after.pixelColor(at + QPoint(3, 3)), QColor(0, 0, 128)) << "drawn inside the label";
     EXPECT_FALSE(guide.isOpaque()); // the pointer's state is the pointer's own
+}
+
+// Once the keyboard has been used, a window it opens shows its focus at once, and the first
+// key pressed there acts: Space picks up the focused label of an activity.
+TEST_F(KeyboardTest, TheFirstKeyInAWindowOpenedByKeysActs) {
+    auto& lab = dynamic_cast<ActivityWindow&>(
+        openFromTopic(TopicLink::LabellingActivity, win::PyramidsLabelling));
+    EXPECT_TRUE(lab.showsFocus());
+    ASSERT_EQ(focused(), &lab.draggableLabels[0]) << "the first label in reading order";
+    key(lab, Qt::Key_Space);
+    EXPECT_EQ(lab.heldLabel(), 0);
+    const QObject* ring = lab.findChild<QObject*>(QStringLiteral("focusRing"));
+    ASSERT_NE(ring, nullptr);
+    EXPECT_TRUE(static_cast<const QWidget*>(ring)->isVisible());
+}
+
+// A page window opens with the focus on a command that does no harm: the next page, or Exit
+// where there is none; Enter then turns the page and never prints.
+TEST_F(KeyboardTest, PageWindowsOpenWithTheFocusOnTheNextPage) {
+    auto& pages = dynamic_cast<PageWindow&>(openFromTopic(TopicLink::KeyFacts, win::PageViewer));
+    EXPECT_EQ(focused(), &pages.links[PageWindow::NextLink]);
+    key(pages, Qt::Key_Return);
+    EXPECT_EQ(pages.pageNumber.caption(), QStringLiteral("Page 2 of 3"));
+    EXPECT_TRUE(t.printer.documents.empty() && t.printer.current.empty()) << "Enter printed";
+    key(pages, Qt::Key_Escape);
+    key(screen(win::PyramidsTopic), Qt::Key_Escape);
+    auto& menu = as<MainMenu>(win::MainMenu);
+    ASSERT_TRUE(tabTo(menu, menu.entry(MenuEntry::Acknowledgments)));
+    key(menu, Qt::Key_Return);
+    auto& thanks = dynamic_cast<PageWindow&>(screen(win::PageViewer));
+    EXPECT_EQ(focused(), &thanks.links[PageWindow::ExitLink]) << "one page: Exit";
 }
 
 // What a screen reader reads of a widget: its name, whether it has the focus, and the last

@@ -168,12 +168,15 @@ std::vector<ScreenRules> screens() {
          indices(0, 1), {},
          {win::WorksheetWizard, g::wizard::Links, int(WorksheetWizard::WizardLink::Exit)}, AtMenu,
          true, false},
-        // Entry 0 of the list is the catalogue's Exit, which shows the menu anew; the paging
-        // links are not reset.
+        // Entry 0 of the list is the catalogue's Exit, which shows the menu anew. The list, a
+        // dense one, keeps its fill, as the paging links do.
         {win::WorksheetCatalogue, {Ok, menuEntry(MenuEntry::WorksheetCatalogue)}, true,
-         g::catalogue::List, indices(0, 24),
+         g::catalogue::List, {},
          {{win::WorksheetCatalogue, g::catalogue::Links,
-           int(WorksheetCatalogue::CatalogueLink::NextPage)}},
+           int(WorksheetCatalogue::CatalogueLink::NextPage)},
+          {win::WorksheetCatalogue, g::catalogue::List, 0},
+          {win::WorksheetCatalogue, g::catalogue::List, 1},
+          {win::WorksheetCatalogue, g::catalogue::List, 3}},
          {win::WorksheetCatalogue, g::catalogue::List, 0}, AtMenu, true, false},
     };
     // clang-format on

@@ -1,5 +1,7 @@
 #include "Canvas.h"
 
+#include "Typeface.h"
+
 #include <algorithm>
 #include <cmath>
 #include <uemf.h>
@@ -92,6 +94,23 @@ void Canvas::label(QPointF at, const QString& text, double points, const QColor&
     // Labels keep their point size whatever the illustration's scale.
     const WinFont font{face, int(std::lround(points * 20)), bold};
     m_sheet.label(map(at), text, font, color);
+}
+
+void Canvas::labelIn(const QRectF& box, const QString& text, double points, const QColor& color) {
+    const WinFont font{QStringLiteral("Tahoma"), int(std::lround(points * 20)), true};
+    const Typeface face(font);
+    const QRect room = map(box);
+    const double height = face.ascent() + face.descent();
+    const double width = face.width(text);
+    if (width > room.width() || height > room.height())
+        m_sheet.problems << QStringLiteral("\"%1\" (%2 x %3 twips) runs out of its box (%4 x %5)")
+                                .arg(text)
+                                .arg(std::lround(width))
+                                .arg(std::lround(height))
+                                .arg(room.width())
+                                .arg(room.height());
+    const double baseline = room.top() + (room.height() - height) / 2 + face.ascent();
+    m_sheet.label(QPoint(room.center().x(), int(std::lround(baseline))), text, font, color);
 }
 
 void Canvas::tag(QPointF at, const QString& text, double points, const QColor& color) {

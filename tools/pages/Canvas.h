@@ -42,6 +42,9 @@ class Canvas {
     // A label centred on a point (its baseline), size in points.
     void label(QPointF at, const QString& text, double points, const QColor& color,
                bool bold = true, const QString& face = QStringLiteral("Tahoma"));
+    // A label centred in a box of the drawing (Tahoma bold): one that runs out of the box is a
+    // problem of the page, which fails the build.
+    void labelIn(const QRectF& box, const QString& text, double points, const QColor& color);
     // A label on a white ground, for writing over a picture.
     void tag(QPointF at, const QString& text, double points, const QColor& color);
     // The same, turned anticlockwise by `degrees` about its start.

@@ -135,9 +135,10 @@ void buildingSteps(Canvas& c, Medium) {
         c.roundRect(QRectF(x, y, 430, 170), 24);
         c.noPen();
         c.brush(QColor(196, 128, 36));
-        c.ellipse(QPointF(x + 50, y + 85), 32, 32);
-        c.label(QPointF(x + 50, y + 100), QString::number(i + 1), 12, Qt::white);
-        c.label(QPointF(x + 258, y + 96), steps[i], 8, Ink);
+        const QRectF disc(x + 16, y + 37, 96, 96);
+        c.ellipse(disc);
+        c.labelIn(disc.adjusted(14, 14, -14, -14), QString::number(i + 1), 12, Qt::white);
+        c.labelIn(QRectF(x + 114, y + 20, 312, 130), steps[i], 7, Ink);
         c.pen(StoneShade, 4);
         if (i % 2 == 0) c.line(QPointF(x + 435, y + 85), QPointF(x + 485, y + 85));
         if (i % 2 == 1 && i < 5)
@@ -155,19 +156,20 @@ void activityLabels(Canvas& c, Medium) {
     c.brush(Wood);
     c.rect(QRectF(140, 585, 130, 20));
     block(c, QRectF(150, 525, 100, 60));
-    // Empty label boxes waiting for the pupils' labels.
+    block(c, QRectF(880, 600, 90, 60)); // a stone being shaped
+    // One empty box for each of the four labels the pupils drag.
     c.dashedPen(QColor(200, 40, 40));
     c.brush(Qt::white);
     const QRectF boxes[] = {QRectF(30, 40, 280, 90), QRectF(380, 40, 280, 90),
-                            QRectF(690, 160, 280, 90)};
-    const QPointF targets[] = {QPointF(200, 555), QPointF(640, 300), QPointF(780, 480)};
-    for (int i = 0; i < 3; ++i) {
+                            QRectF(690, 160, 280, 90), QRectF(690, 300, 280, 90)};
+    const QPointF targets[] = {QPointF(200, 555), QPointF(640, 300), QPointF(780, 480),
+                               QPointF(925, 610)};
+    for (int i = 0; i < 4; ++i) {
         c.rect(boxes[i]);
         c.line(QPointF(boxes[i].center().x(), boxes[i].bottom()), targets[i]);
     }
-    c.label(QPointF(170, 100), QStringLiteral("?"), 16, QColor(200, 40, 40));
-    c.label(QPointF(520, 100), QStringLiteral("?"), 16, QColor(200, 40, 40));
-    c.label(QPointF(830, 220), QStringLiteral("?"), 16, QColor(200, 40, 40));
+    for (const QRectF& box : boxes)
+        c.labelIn(box.adjusted(4, 4, -4, -4), QStringLiteral("?"), 16, QColor(200, 40, 40));
 }
 
 void quizScroll(Canvas& c, Medium) {

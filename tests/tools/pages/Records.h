@@ -36,6 +36,7 @@ inline constexpr int CreateFont = 0x02FB;
 inline constexpr int SaveDC = 0x001E;
 inline constexpr int RestoreDC = 0x0127;
 inline constexpr int ExtTextOut = 0x0A32;
+inline constexpr int TextOut = 0x0521;
 inline constexpr int StretchDib = 0x0F43;
 
 } // namespace av::pages::test

@@ -140,3 +140,27 @@ TEST_F(CatalogueTest, ExitShowsTheMainMenuAnew) {
 }
 
 } // namespace
+
+namespace {
+
+// A click in the gap between two entries, through the window system, leaves every entry and
+// Exit filled.
+TEST_F(CatalogueTest, EntriesKeepTheirFillWhateverIsClicked) {
+    writeRegister(registerNames(3));
+    WorksheetCatalogue& w = catalogue();
+    w.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const QRect first = w.entry(1).geometry();
+    const QPoint gap(first.center().x(), (first.bottom() + w.entry(2).geometry().top()) / 2);
+    ASSERT_EQ(w.childAt(gap), nullptr) << "no gap between the entries";
+    QTest::mouseMove(w.windowHandle(), gap - QPoint(0, 1));
+    QTest::mouseMove(w.windowHandle(), gap);
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, gap);
+    for (int j = 0; j <= 3; ++j)
+        EXPECT_TRUE(w.entry(j).isOpaque()) << "entry " << j << " lost its fill";
+    const QImage drawn = w.grab().toImage();
+    const QPoint inside = w.entry(2).geometry().topLeft() + QPoint(4, 4);
+    EXPECT_EQ(drawn.pixelColor(inside * drawn.devicePixelRatio()), QColor(0, 0, 0));
+}
+
+} // namespace
