@@ -15,8 +15,8 @@
 
 #include <QFile>
 #include <QIcon>
-#include <cstdio>
 #include <QStandardPaths>
+#include <cstdio>
 #include <future>
 
 namespace av {
