@@ -12,9 +12,9 @@
 #include "platform/NumberText.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
-#include "platform/WorksheetFolderProblem.h"
 #include "platform/StagedFile.h"
 #include "platform/TextRules.h"
+#include "platform/WorksheetFolderProblem.h"
 
 namespace av {
 

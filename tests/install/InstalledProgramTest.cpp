@@ -80,7 +80,8 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     // A title naming a shipped quiz is refused, here as in the build folder.
     wizard.titleBox.setText(u"The Pyramids"_s);
     wizard.onLinkClicked(WorksheetWizard::WizardLink::SaveWorksheet);
-    EXPECT_EQ(t->messages.texts().last(), u"There was a problem saving your worksheet"_s);
+    EXPECT_EQ(t->messages.texts().last(),
+              u"That title is kept for the program's own quizzes; please choose another."_s);
 
     // The catalogue lists the new worksheet and opens it as a quiz.
     wizard.onLinkClicked(WorksheetWizard::WizardLink::Exit);
