@@ -51,7 +51,7 @@ run_tests() { # build folder, extra ctest options...
 # take for a read past its end. Nor do they look for leaks: the leak checker's own tracer
 # crashed now and then at the exit of the display tests, and the same code is leak-checked
 # in the pass before.
-on_x_server='OnTheDisplay|QuitAfterFirstFrame|atspi_tests|orca_tests'
+on_x_server='OnTheDisplay|OnADesktop|QuitAfterFirstFrame|atspi_tests|orca_tests'
 
 sanitized() { # command...
     ASAN_OPTIONS=detect_leaks=${leaks:-1}:abort_on_error=1:strict_string_checks=${strict:-1} \
