@@ -15,11 +15,16 @@ if(VELMORA_PCH)
     target_precompile_headers(velmora_pch PRIVATE ${velmora_pch_headers})
 endif()
 
-# velmora_use_pch(target...): the target compiles with the shared precompiled headers.
-function(velmora_use_pch)
+# velmora_reuse_pch(donor target...): the targets compile with the donor's precompiled headers.
+function(velmora_reuse_pch donor)
     if(VELMORA_PCH)
         foreach(target ${ARGN})
-            target_precompile_headers(${target} REUSE_FROM velmora_pch)
+            target_precompile_headers(${target} REUSE_FROM ${donor})
         endforeach()
     endif()
+endfunction()
+
+# velmora_use_pch(target...): the program's own headers, for the widget libraries.
+function(velmora_use_pch)
+    velmora_reuse_pch(velmora_pch ${ARGN})
 endfunction()
