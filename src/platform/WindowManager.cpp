@@ -89,6 +89,10 @@ void WindowManager::noteShown(Window& window) {
     m_shownOrder.removeAll(&window);
     m_shownOrder.append(&window);
     QTimer::singleShot(AfterTheFrame, &window, [this, &window] { letGoOfCopiesUnder(window); });
+    // A covered screen repaints itself as the focus leaves it, which gives its copy back; on a
+    // slow machine that comes after the first pass, so a second one follows.
+    QTimer::singleShot(AfterTheFrame * 20, &window,
+                       [this, &window] { letGoOfCopiesUnder(window); });
 }
 
 void WindowManager::letGoOfCopiesUnder(Window& front) {
