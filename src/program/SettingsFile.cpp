@@ -20,24 +20,9 @@ int hexDigit(QChar c) {
 // The escape starting after the backslash at written[i]; i is left on its last character.
 QChar escaped(const QString& written, qsizetype& i) {
     const QChar c = written.at(i);
-    switch (c.unicode()) {
-    case u'a':
-        return QChar(u'\a');
-    case u'b':
-        return QChar(u'\b');
-    case u'f':
-        return QChar(u'\f');
-    case u'n':
-        return QChar(u'\n');
-    case u'r':
-        return QChar(u'\r');
-    case u't':
-        return QChar(u'\t');
-    case u'v':
-        return QChar(u'\v');
-    default:
-        break;
-    }
+    static const QString letters = QStringLiteral("abfnrtv");
+    static const QString controls = QStringLiteral("\a\b\f\n\r\t\v");
+    if (const qsizetype k = letters.indexOf(c); k >= 0) return controls.at(k);
     char32_t code = 0;
     if (c == u'x') {
         while (i + 1 < written.size() && hexDigit(written.at(i + 1)) >= 0)
