@@ -114,10 +114,8 @@ bool TopicScreen::openQuiz() {
                                      style::programTitle(), MessageBoxService::Buttons::Ok);
         return false;
     }
-    // The quiz loads on this first touch, so it sees the questions just read.
-    QuizScreen& quiz = app().windows.get<QuizScreen>();
-    quiz.prepareForTopic(style::programTitle(), m_topic.quizPicture);
-    quiz.showWindow();
+    app().windows.get<QuizScreen>().start(state().questionSet, style::programTitle(),
+                                          m_topic.quizPicture, false);
     return true;
 }
 

@@ -150,10 +150,13 @@ void QuizScreen::finishQuiz() {
     for (int n : session.wrongQuestions())
         wrongRows.append(numberText(n) + QStringLiteral(". ") +
                          state().questionSet.question(n).text);
-    session.topic = topicHeading.caption();
     app().windows.get<WrongAnswersScreen>().list(quizTitle.caption(), wrongRows);
-    state().scoreState = {session.score(), session.total()};
-    app().windows.get<ResultsScreen>().showQuizOutcome();
+    ScoredOutcome outcome{
+        quizTitle.caption(), topicHeading.caption(), session.score(), session.total(), {}};
+    for (int n : session.wrongQuestions())
+        outcome.wrong.append(QString::number(n));
+    state().scoreState = {outcome.score, outcome.total};
+    app().windows.get<ResultsScreen>().showQuizOutcome(outcome);
     unload();
 }
 
@@ -179,6 +182,28 @@ void QuizScreen::keyPressEvent(QKeyEvent* event) {
 
 void QuizScreen::onChoiceClicked(int) {
     playSound(TypeKeySound);
+}
+
+void QuizScreen::start(const QuestionSet& set, const QString& heading, const QString& picturePath,
+                       bool printable) {
+    loadPictureOrClear(topicPicture, picturePath);
+    begin(set, heading, printable);
+}
+
+void QuizScreen::start(const QuestionSet& set, const QString& heading, const PicturePtr& picture,
+                       bool printable) {
+    topicPicture.setPicture(picture);
+    begin(set, heading, printable);
+}
+
+void QuizScreen::begin(const QuestionSet& set, const QString& heading, bool printable) {
+    state().questionSet = set;
+    state().quiz.start();
+    topicHeading.setCaption(heading);
+    quizTitle.setCaption(set.title);
+    link(QuizLink::PrintWorksheet).setVisible(printable);
+    showQuestion();
+    showWindow();
 }
 
 void QuizScreen::prepareForTopic(const QString& heading, const QString& picturePath) {

@@ -33,6 +33,12 @@ class QuizScreen : public Screen {
     // Prints the loaded worksheet on paper. Its link is offered only to quizzes taken from the
     // worksheet catalogue, which shows it.
     void printWorksheet();
+    // Starts the quiz on this question set under the heading, with the picture, and shows it;
+    // a printable quiz offers its worksheet on paper.
+    void start(const QuestionSet& set, const QString& heading, const QString& picturePath,
+               bool printable);
+    void start(const QuestionSet& set, const QString& heading, const PicturePtr& picture,
+               bool printable);
     // Sets the quiz up for a topic's own questions: its heading and picture.
     void prepareForTopic(const QString& heading, const QString& picturePath);
     // Sets the quiz up for a worksheet from the catalogue: its heading and the picture given,
@@ -63,6 +69,7 @@ class QuizScreen : public Screen {
     // The choice 1 to 4 selected now, or 0.
     int selectedChoice() const;
     void finishQuiz();
+    void begin(const QuestionSet& set, const QString& heading, bool printable);
 
     Group<OptionButton> m_choiceBoxes;
     Group<Label> m_links;

@@ -97,6 +97,11 @@ void ResultsScreen::showScoreMessage() {
     const QString hint =
         QStringLiteral("Click the button above to check which questions you answered incorrectly.");
     Label& nextStep = link(ResultsLink::NextStep);
+    // Shown again for a new score, so everything a score may change starts as first laid out.
+    tryAgainHint.setVisible(true);
+    nextStep.setVisible(false);
+    pupilName.setVisible(false);
+    nameHint.setVisible(false);
     if (score == total) {
         tryAgainHint.setVisible(false);
         nextStep.setVisible(true);
@@ -117,10 +122,19 @@ void ResultsScreen::showScoreMessage() {
     setAccessibleName(heading.caption() + QLatin1Char(' ') + scoreMessage.caption());
 }
 
-void ResultsScreen::showQuizOutcome() {
+void ResultsScreen::showQuizOutcome(const ScoredOutcome& outcome) {
+    state().scoreState = {outcome.score, outcome.total};
+    state().quiz.topic = outcome.heading;
+    showScoreMessage();
     tryAgainHint.setVisible(false);
     wrongAnswersHint.setVisible(true);
     link(ResultsLink::NextStep).setVisible(true);
+    showWindow();
+}
+
+void ResultsScreen::showActivityOutcome(const ScoredOutcome& outcome) {
+    state().scoreState = {outcome.score, outcome.total};
+    showScoreMessage();
     showWindow();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ScoredOutcome.h"
 #include "shell/Glossary.h"
 #include "shell/Screen.h"
 
@@ -28,7 +29,9 @@ class ResultsScreen : public Screen {
     void onLoad() override;
     // Shows the screen after a quiz: the wrong-answers hint and the next step in place of the
     // try-again line.
-    void showQuizOutcome();
+    void showQuizOutcome(const ScoredOutcome& outcome);
+    // Shows the screen after an activity: the try-again line under the score.
+    void showActivityOutcome(const ScoredOutcome& outcome);
     void onLinkClicked(ResultsLink link);
     void onLinkHovered(ResultsLink link);
     // Prints the certificate and says so; a printer failure is reported here.

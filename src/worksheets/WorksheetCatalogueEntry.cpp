@@ -135,10 +135,10 @@ void WorksheetCatalogue::refreshPage() {
 
 // The quiz gets the main menu's picture; reading it loads the menu unseen when it is gone.
 void WorksheetCatalogue::takeWorksheet() {
-    QuizScreen& quiz = app().windows.get<QuizScreen>();
     // A teacher taking a worksheet may also want it on paper ("Print Worksheet").
-    quiz.prepareForWorksheet(style::programTitle(), app().windows.get<MainMenu>().menuPicture());
-    quiz.showWindow();
+    const PicturePtr picture = app().windows.get<MainMenu>().menuPicture();
+    app().windows.get<QuizScreen>().start(state().questionSet, style::programTitle(), picture,
+                                          true);
 }
 
 } // namespace av
