@@ -45,6 +45,7 @@ TEST_F(DragDropTest, ACornerInsideTheCaptureAreaSnapsWithOneThud) {
     EXPECT_FLOAT_EQ(w.draggableLabels()[1].Left(), 3840);
     EXPECT_FLOAT_EQ(w.draggableLabels()[1].Top(), 3480);
     EXPECT_EQ(thuds(), 1);
+    EXPECT_EQ(w.placement().boxOf(1), 0);
 
     // The same by pointer: label 0 released with its corner near (3997.5, 3502.5).
     drag(w, 0, QPoint(327, 254));
@@ -85,6 +86,8 @@ TEST_F(DragDropTest, OverlappingHomeBoxesGoToTheLowerIndex) {
     EXPECT_FLOAT_EQ(w.draggableLabels()[0].Left(), 2160); // home box 1, not 3 at 4080
     EXPECT_FLOAT_EQ(w.draggableLabels()[0].Top(), 7200);
     EXPECT_EQ(thuds(), 1);
+    EXPECT_EQ(w.placement().spot(0).where, ActivityPlacement::Where::Home);
+    EXPECT_EQ(w.placement().spot(0).index, 1);
 
     w.onLinkClicked(ActivityLink::StartAgain);
     drag(w, 0, QPoint(293, 500)); // corner at (3487.5, 7192.5)
