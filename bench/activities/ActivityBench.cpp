@@ -77,10 +77,10 @@ void DragStep(benchmark::State& state) {
     ActivityWindow& w = rig.open(win::PyramidsOrdering);
     float dx = 600;
     for (auto _ : state) {
-        w.onLabelDragged(0, MouseArgs{1, 0, w.draggableLabels[0].Width() / 2 + dx, 400});
+        w.onLabelDragged(0, MouseArgs{1, 0, w.draggableLabels()[0].Width() / 2 + dx, 400});
         dx = -dx;
     }
-    benchmark::DoNotOptimize(w.draggableLabels[0].Left());
+    benchmark::DoNotOptimize(w.draggableLabels()[0].Left());
 }
 BENCHMARK(DragStep)->Unit(benchmark::kMicrosecond);
 
@@ -89,10 +89,10 @@ void DropStep(benchmark::State& state) {
     Rig rig;
     ActivityWindow& w = rig.open(win::PyramidsOrdering);
     for (auto _ : state) {
-        w.draggableLabels[0].setPosition(7700, 1850);
+        w.moveLabel(0, 7700, 1850);
         w.onLabelDropped(0, MouseArgs{1, 0, 0, 0});
     }
-    benchmark::DoNotOptimize(w.draggableLabels[0].Top());
+    benchmark::DoNotOptimize(w.draggableLabels()[0].Top());
 }
 BENCHMARK(DropStep)->Unit(benchmark::kMicrosecond);
 
@@ -102,7 +102,7 @@ void Drag1000Moves(benchmark::State& state, const char* name) {
     Rig rig;
     ActivityWindow& w = rig.open(name);
     QWindow* window = w.windowHandle();
-    Label& label = w.draggableLabels[1];
+    Label& label = w.draggableLabels()[1];
     int paints = 0;
     struct Counter : QObject {
         int* paints;

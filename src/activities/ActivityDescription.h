@@ -57,6 +57,7 @@ struct ActivityLine {
 // Everything one drag-and-drop activity window has of its own; the rules live in the engine.
 struct ActivityDescription {
     QString name;
+    QString kind; // "Labelling Activity" or "Ordering Activity", as the topic screen calls it
     float itemWidth = 0; // target boxes and draggable labels alike
     float itemHeight = 0;
     FontSpec itemFont;

@@ -1,5 +1,6 @@
 #include "ActivityWindow.h"
 
+#include "quiz/ResultsScreen.h"
 #include "shell/Captions.h"
 #include "shell/Glossary.h"
 #include "shell/LinkLabels.h"
@@ -13,30 +14,22 @@ void applyText(Label& label, const ActivityText& spec) {
                  spec.align);
 }
 
-// The corner of a dropped label must lie in the area that reaches half a box to the left of
-// and above the box and stops just short of its right and bottom edges. Every bound is rounded
-// to single precision before the strict comparison.
-bool captures(const Label& box, float left, float top) {
-    const float minLeft = box.Left() - box.Width() / 2;
-    const float maxLeft = box.Left() + box.Width();
-    const float minTop = box.Top() - box.Height() / 2;
-    const float maxTop = box.Top() + box.Height();
-    return left > minLeft && left < maxLeft && top > minTop && top < maxTop;
-}
-
-bool samePlace(const Label& a, const Label& b) {
-    return a.Left() == b.Left() && a.Top() == b.Top();
+QList<PlacementArea> areas(const Group<Label>& boxes, int count) {
+    QList<PlacementArea> out;
+    for (int i = 0; i < count; ++i)
+        out.append({boxes[i].Left(), boxes[i].Top(), boxes[i].Width(), boxes[i].Height()});
+    return out;
 }
 
 } // namespace
 
 ActivityWindow::ActivityWindow(App& app, const ActivityDescription& description)
     : Screen(app, description.name),
-      heading(add<Label>(QString::fromLatin1(glossary::activity::Heading))),
+      m_heading(add<Label>(QString::fromLatin1(glossary::activity::Heading))),
       m_description(description), m_count(static_cast<int>(description.items.size())) {
     buildPictures();
     buildItems();
-    applyText(heading, description.heading);
+    applyText(m_heading, description.heading);
     buildTexts();
     buildButtons();
     arrangeStacking();
@@ -47,14 +40,14 @@ void ActivityWindow::buildPictures() {
     for (const ActivityPicture& spec : m_description.pictures) {
         Image& image = add<Image>(QString::fromLatin1(glossary::activity::Pictures), spec.index);
         image.setBounds(spec.place.left, spec.place.top, spec.place.width, spec.place.height);
-        pictures.add(spec.index, &image);
+        m_pictures.add(spec.index, &image);
     }
     for (const ActivityLine& spec : m_description.lines) {
         Line& line = add<Line>(QString::fromLatin1(glossary::activity::Lines), spec.index);
         line.setEnds(spec.from.left, spec.from.top, spec.to.left, spec.to.top);
         line.setLineColor(style::Yellow);
         line.setPixelWidth(3);
-        lines.add(spec.index, &line);
+        m_lines.add(spec.index, &line);
     }
 }
 
@@ -63,22 +56,20 @@ void ActivityWindow::buildItems() {
     const float h = m_description.itemHeight;
     for (int i = 0; i < m_count; ++i) {
         const ActivityItem& item = m_description.items[static_cast<size_t>(i)];
-        // The target box holds its answer until the load hands it to the label.
         Label& box = add<Label>(QString::fromLatin1(glossary::activity::TargetBoxes), i);
         box.setBounds(item.box.left, item.box.top, w, h);
-        box.setCaption(item.text);
         box.setFontSpec(m_description.itemFont);
         box.setLabelForeColor(style::Yellow);
         box.setAlignment(Label::Align::Center);
         box.setBorder(true);
         box.setVisible(false);
-        targetBoxes.add(i, &box);
+        m_targetBoxes.add(i, &box);
 
         Label& home = add<Label>(QString::fromLatin1(glossary::activity::HomeBoxes), i);
         home.setOpaque(false);
         home.setBorder(true);
         home.setVisible(false);
-        homeBoxes.add(i, &home);
+        m_homeBoxes.add(i, &home);
 
         Label& label = add<Label>(QString::fromLatin1(glossary::activity::DraggableLabels), i);
         label.setBounds(item.start.left, item.start.top, w, h);
@@ -87,12 +78,12 @@ void ActivityWindow::buildItems() {
         label.setLabelBackColor(style::LinkBlack);
         label.setAlignment(Label::Align::Center);
         label.setBorder(true);
-        draggableLabels.add(i, &label);
+        m_draggableLabels.add(i, &label);
     }
-    draggableLabels.connectEach(&Label::mouseMove, this,
-                                [this](int i, const MouseArgs& args) { onLabelDragged(i, args); });
-    draggableLabels.connectEach(&Label::mouseUp, this,
-                                [this](int i, const MouseArgs& args) { onLabelDropped(i, args); });
+    m_draggableLabels.connectEach(
+        &Label::mouseMove, this, [this](int i, const MouseArgs& args) { onLabelDragged(i, args); });
+    m_draggableLabels.connectEach(
+        &Label::mouseUp, this, [this](int i, const MouseArgs& args) { onLabelDropped(i, args); });
 }
 
 void ActivityWindow::buildTexts() {
@@ -101,26 +92,26 @@ void ActivityWindow::buildTexts() {
 }
 
 void ActivityWindow::buildButtons() {
-    addLink(*this, links, QString::fromLatin1(glossary::activity::Links), int(ActivityLink::Exit),
+    addLink(*this, m_links, QString::fromLatin1(glossary::activity::Links), int(ActivityLink::Exit),
             10560, 7920, 1245, 495, QStringLiteral("Exit"));
-    addLink(*this, links, QString::fromLatin1(glossary::activity::Links),
+    addLink(*this, m_links, QString::fromLatin1(glossary::activity::Links),
             int(ActivityLink::StartAgain), 3360, 7920, 2565, 495, QStringLiteral("Start Again"));
-    addLink(*this, links, QString::fromLatin1(glossary::activity::Links),
+    addLink(*this, m_links, QString::fromLatin1(glossary::activity::Links),
             int(ActivityLink::CheckScore), 6000, 7920, 2565, 495, QStringLiteral("Check Score"));
     link(ActivityLink::CheckScore).setVisible(false);
-    links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(ActivityLink(i)); });
-    links.connectEach(&Label::mouseMove, this,
-                      [this](int i, const MouseArgs&) { onLinkHovered(ActivityLink(i)); });
+    m_links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(ActivityLink(i)); });
+    m_links.connectEach(&Label::mouseMove, this,
+                        [this](int i, const MouseArgs&) { onLinkHovered(ActivityLink(i)); });
 }
 
 // Pictures lie beneath everything; draggable labels pass over boxes, lines and the rest, and
 // only texts marked for it lie above the labels.
 void ActivityWindow::arrangeStacking() {
-    for (const auto& [index, label] : draggableLabels)
+    for (const auto& [index, label] : m_draggableLabels)
         label->raise();
     for (const ActivityText& spec : m_description.texts)
         if (spec.aboveLabels) text(spec.name).raise();
-    for (const auto& [index, image] : pictures)
+    for (const auto& [index, image] : m_pictures)
         image->lower();
 }
 
@@ -132,21 +123,20 @@ Label& ActivityWindow::text(const QString& name) const {
 
 void ActivityWindow::onLoad() {
     applyCommonFrame(*this, app());
-    state().scoreState.total = m_count;
     for (int i = 0; i < m_count; ++i)
-        homeBoxes[i].setBounds(homeBoxes[i].Left(), homeBoxes[i].Top(), draggableLabels[i].Width(),
-                               draggableLabels[i].Height());
+        m_homeBoxes[i].setBounds(m_homeBoxes[i].Left(), m_homeBoxes[i].Top(),
+                                 m_draggableLabels[i].Width(), m_draggableLabels[i].Height());
     loadPictures();
     for (int i = 0; i < m_count; ++i) {
-        draggableLabels[i].setCaption(targetBoxes[i].caption());
-        targetBoxes[i].setCaption(QString());
-        targetBoxes[i].setOpaque(false);
-        targetBoxes[i].setVisible(true);
-        homeBoxes[i].setPosition(draggableLabels[i].Left(), draggableLabels[i].Top());
+        m_draggableLabels[i].setCaption(m_description.items[static_cast<size_t>(i)].text);
+        m_targetBoxes[i].setOpaque(false);
+        m_targetBoxes[i].setVisible(true);
+        m_homeBoxes[i].setPosition(m_draggableLabels[i].Left(), m_draggableLabels[i].Top());
     }
+    m_placement = ActivityPlacement(areas(m_targetBoxes, m_count), areas(m_homeBoxes, m_count));
     for (int i = 0; i < m_count; ++i) {
-        draggableLabels[i].setVisible(true);
-        homeBoxes[i].setVisible(true);
+        m_draggableLabels[i].setVisible(true);
+        m_homeBoxes[i].setVisible(true);
     }
     link(ActivityLink::CheckScore).setVisible(false);
     nameScreen();
@@ -155,7 +145,7 @@ void ActivityWindow::onLoad() {
 // The activity shares its heading with its topic's screen; a screen reader tells the two apart
 // by the instruction, read with the heading as the activity opens.
 void ActivityWindow::nameScreen() {
-    QString name = heading.caption();
+    QString name = m_heading.caption();
     if (!m_description.texts.empty())
         if (auto* first = qobject_cast<Label*>(widget(m_description.texts.front().name)))
             name += QStringLiteral(". ") + first->caption();
@@ -165,61 +155,60 @@ void ActivityWindow::nameScreen() {
 void ActivityWindow::loadPictures() {
     // The pictures are shipped data; without one the activity still works on a bare window.
     for (const ActivityPicture& spec : m_description.pictures)
-        loadPictureOrClear(pictures[spec.index], spec.file);
+        loadPictureOrClear(m_pictures[spec.index], spec.file);
 }
 
 void ActivityWindow::onLabelDragged(int index, const MouseArgs& args) {
     if (args.button != 1) return;
-    Label& label = draggableLabels[index];
+    const Label& label = m_draggableLabels[index];
+    const ActivityPlacement::Spot& spot = m_placement.spot(index);
     // The label's centre jumps to the pointer; nothing keeps it inside the window.
-    const float left = label.Left() + args.x - label.Width() / 2;
-    const float top = label.Top() + args.y - label.Height() / 2;
-    label.setPosition(left, top);
+    moveLabel(index, spot.left + args.x - label.Width() / 2,
+              spot.top + args.y - label.Height() / 2);
+}
+
+void ActivityWindow::moveLabel(int index, float left, float top) {
+    m_placement.move(index, left, top);
+    showPlace(index);
 }
 
 void ActivityWindow::onLabelDropped(int index, const MouseArgs&) {
-    Label& label = draggableLabels[index];
-    // Every box is tried in turn, even after a capture, so a later box may take the label on.
-    for (int j = 0; j < m_count; ++j) {
-        snapIfCaptured(label, targetBoxes[j]);
-        snapIfCaptured(label, homeBoxes[j]);
-    }
-    if (placedPairs() == m_count) link(ActivityLink::CheckScore).setVisible(true);
+    const int captures = m_placement.drop(index);
+    showPlace(index);
+    for (int c = 0; c < captures; ++c)
+        playSound(ThudSound);
+    if (m_placement.complete()) link(ActivityLink::CheckScore).setVisible(true);
 }
 
-void ActivityWindow::snapIfCaptured(Label& label, const Label& box) {
-    if (!captures(box, label.Left(), label.Top())) return;
-    label.setPosition(box.Left(), box.Top());
-    playSound(ThudSound);
+void ActivityWindow::showPlace(int index) {
+    const ActivityPlacement::Spot& spot = m_placement.spot(index);
+    m_draggableLabels[index].setPosition(spot.left, spot.top);
 }
 
-// Any label in any target box counts, so two labels sharing a box still complete the set.
-int ActivityWindow::placedPairs() const {
-    int count = 0;
-    for (int a = 0; a < m_count; ++a)
-        for (int b = 0; b < m_count; ++b)
-            if (samePlace(draggableLabels[a], targetBoxes[b])) ++count;
-    return count;
+ScoredOutcome ActivityWindow::outcome() const {
+    ScoredOutcome out;
+    out.heading = m_heading.caption();
+    out.activity = out.heading + QStringLiteral(": ") + m_description.kind;
+    out.score = m_placement.score();
+    out.total = m_count;
+    for (int i : m_placement.misplaced())
+        out.wrong.append(m_draggableLabels[i].caption());
+    return out;
 }
 
 void ActivityWindow::onLinkClicked(ActivityLink link) {
-    ScoreState& score = state().scoreState;
-    score.score = 0;
     switch (link) {
     case ActivityLink::Exit:
         unload();
         break;
     case ActivityLink::StartAgain:
+        m_placement.startAgain();
         for (int i = 0; i < m_count; ++i)
-            draggableLabels[i].setPosition(homeBoxes[i].Left(), homeBoxes[i].Top());
+            showPlace(i);
         this->link(ActivityLink::CheckScore).setVisible(false);
         break;
     case ActivityLink::CheckScore:
-        for (int i = 0; i < m_count; ++i)
-            if (samePlace(draggableLabels[i], targetBoxes[i])) ++score.score;
-        // Another activity or the quiz may have changed the total since this window loaded.
-        score.total = m_count;
-        app().windows.show(QString::fromLatin1(glossary::window::Results));
+        app().windows.get<ResultsScreen>().showActivityOutcome(outcome());
         break;
     }
     playSound(ClickSound);
@@ -230,7 +219,7 @@ void ActivityWindow::onLinkHovered(ActivityLink link) {
 }
 
 void ActivityWindow::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(links, {{int(ActivityLink::Exit), int(ActivityLink::CheckScore)}});
+    hoverReset(m_links, {{int(ActivityLink::Exit), int(ActivityLink::CheckScore)}});
 }
 
 } // namespace av

@@ -2,6 +2,8 @@
 
 #include "ActivityDescription.h"
 
+#include "model/ActivityPlacement.h"
+#include "model/ScoredOutcome.h"
 #include "platform/Group.h"
 #include "platform/Label.h"
 #include "platform/Line.h"
@@ -16,7 +18,8 @@ inline const QString ThudSound = QStringLiteral("wav\\thud3.wav");
 enum class ActivityLink { Exit = 0, StartAgain = 1, CheckScore = 2 };
 
 // A drag-and-drop activity: labels are dragged into boxes and then scored. Every activity
-// runs these rules; what it shows comes from its description.
+// runs these rules; what it shows comes from its description, and where the labels are comes
+// from its placement, which the widgets only show.
 class ActivityWindow : public Screen {
     Q_OBJECT
   public:
@@ -42,26 +45,32 @@ class ActivityWindow : public Screen {
     int heldLabel() const { return m_held; }
 
     const ActivityDescription& description() const { return m_description; }
-    // The number of labels and boxes this window addresses, whatever the shared total says.
+    // The number of labels and boxes this window addresses.
     int itemCount() const { return m_count; }
     // A plain text label of the layout by its object name (glossary::activity).
     Label& text(const QString& name) const;
     Label& text(const char* name) const { return text(QString::fromLatin1(name)); }
 
-    Label& link(ActivityLink l) const { return links[static_cast<int>(l)]; }
+    Label& link(ActivityLink l) const { return m_links[static_cast<int>(l)]; }
 
     // Draggable label i belongs in target box i and starts on home box i.
-    Group<Label> targetBoxes;
-    Group<Label> draggableLabels;
-    Group<Label> homeBoxes;
-    Group<Label> links; // ActivityLink
-    Group<Image> pictures;
-    Group<Line> lines;
-    Label& heading;
+    const Group<Label>& targetBoxes() const { return m_targetBoxes; }
+    const Group<Label>& draggableLabels() const { return m_draggableLabels; }
+    const Group<Label>& homeBoxes() const { return m_homeBoxes; }
+    const Group<Label>& links() const { return m_links; } // ActivityLink
+    const Group<Image>& pictures() const { return m_pictures; }
+    const Group<Line>& lines() const { return m_lines; }
+    const Label& heading() const { return m_heading; }
     void setHeading(const QString& text) {
-        heading.setCaption(text);
+        m_heading.setCaption(text);
         nameScreen();
     }
+
+    const ActivityPlacement& placement() const { return m_placement; }
+    // Puts the label's corner at a place without letting go of it, as a drag does.
+    void moveLabel(int index, float left, float top);
+    // The score as the labels stand, as Check Score hands it to the results screen.
+    ScoredOutcome outcome() const;
 
   protected:
     void escapePressed() override;
@@ -69,6 +78,8 @@ class ActivityWindow : public Screen {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    friend struct ActivityWindowTestView;
+
     void setUpPickUp();
     // Names the window for assistive technology: its heading and instruction.
     void nameScreen();
@@ -81,15 +92,22 @@ class ActivityWindow : public Screen {
     void buildButtons();
     void arrangeStacking();
     void loadPictures();
-    // Snaps the label to the box when its corner lies in the box's capture area.
-    void snapIfCaptured(Label& label, const Label& box);
-    int placedPairs() const;
+    // Moves the label's widget to where the placement has it.
+    void showPlace(int index);
 
+    Group<Label> m_targetBoxes;
+    Group<Label> m_draggableLabels;
+    Group<Label> m_homeBoxes;
+    Group<Label> m_links;
+    Group<Image> m_pictures;
+    Group<Line> m_lines;
+    Label& m_heading;
     const ActivityDescription& m_description;
     const int m_count;
     int m_held = -1;
     // The target boxes' indexes as the keyboard visits them: top to bottom, left to right.
     QList<int> m_boxOrder;
+    ActivityPlacement m_placement;
 };
 
 } // namespace av

@@ -18,6 +18,7 @@ ActivityText heading(TwipRect place, const QString& title, double points) {
 ActivityDescription makeWordslab() {
     ActivityDescription d;
     d.name = QString::fromLatin1(glossary::window::WordsLabelling);
+    d.kind = QStringLiteral("Labelling Activity");
     d.itemWidth = 1815;
     d.itemHeight = 615;
     d.itemFont = style::tahomaBold(20.25);
@@ -50,6 +51,7 @@ ActivityDescription makeWordslab() {
 ActivityDescription makePyramidslab() {
     ActivityDescription d;
     d.name = QString::fromLatin1(glossary::window::PyramidsLabelling);
+    d.kind = QStringLiteral("Labelling Activity");
     d.itemWidth = 2850;
     d.itemHeight = 735;
     d.itemFont = style::tahomaBold(9);

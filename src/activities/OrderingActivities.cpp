@@ -51,6 +51,7 @@ std::vector<ActivityText> join(ActivityText first, std::vector<ActivityText> res
 ActivityDescription makeWordsord() {
     ActivityDescription d;
     d.name = QString::fromLatin1(glossary::window::WordsOrdering);
+    d.kind = QStringLiteral("Ordering Activity");
     d.itemWidth = 3315;
     d.itemHeight = 975;
     d.itemFont = style::tahomaBold(12);
@@ -77,6 +78,7 @@ ActivityDescription makeWordsord() {
 ActivityDescription makePyramidsord() {
     ActivityDescription d;
     d.name = QString::fromLatin1(glossary::window::PyramidsOrdering);
+    d.kind = QStringLiteral("Ordering Activity");
     d.itemWidth = 3555;
     d.itemHeight = 735;
     d.itemFont = style::tahomaBold(12);

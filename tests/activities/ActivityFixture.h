@@ -4,42 +4,39 @@
 
 #include "activities/ActivityWindow.h"
 #include "activities/ActivityWindows.h"
+#include "platform/NumberText.h"
+#include "quiz/QuizWindows.h"
+#include "quiz/ResultsScreen.h"
 #include "shell/Glossary.h"
 
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
-namespace av::test {
+namespace av {
 
-// What the results screen saw: the score state when it loaded, and how often it was shown.
-struct ResultsSeen {
-    int loads = 0;
-    int score = -1;
-    int total = -1;
+// Reaches into a window for what no caller may do: laying out its boxes anew.
+struct ActivityWindowTestView {
+    static void setPlacement(ActivityWindow& w, ActivityPlacement placement) {
+        w.m_placement = std::move(placement);
+    }
 };
 
-// Stands in for the results screen, which belongs to another library.
-class ResultsStandIn : public Screen {
-  public:
-    ResultsStandIn(App& app, ResultsSeen& seen)
-        : Screen(app, QString::fromLatin1(glossary::window::Results)), m_seen(seen) {}
-    void onLoad() override {
-        ++m_seen.loads;
-        m_seen.score = state().scoreState.score;
-        m_seen.total = state().scoreState.total;
-    }
+} // namespace av
 
-  private:
-    ResultsSeen& m_seen;
+namespace av::test {
+
+// What the activity showed on the real results screen, read from the screen itself.
+struct ResultsSeen {
+    const ResultsScreen* screen = nullptr; // the one loaded, nullptr when none is
+    QString message;                       // its score message
 };
 
 class ActivityTest : public ::testing::Test {
   protected:
     void SetUp() override {
         registerActivityWindows(t.app());
-        t.windows().define(QString::fromLatin1(glossary::window::Results),
-                           [this] { return new ResultsStandIn(t.app(), results); });
+        registerQuizWindows(t.app());
         t.state().soundOn = 1;
     }
 
@@ -64,25 +61,37 @@ class ActivityTest : public ::testing::Test {
     }
     // Presses on the label's centre, moves the pointer to a window pixel and lets go there.
     static void drag(ActivityWindow& w, int label, QPoint to, Qt::MouseButton b = Qt::LeftButton) {
-        press(w, centreOf(w.draggableLabels[label]), b);
+        press(w, centreOf(w.draggableLabels()[label]), b);
         moveTo(w, to);
         release(w, to, b);
     }
     // Drags a label by pointer onto the middle of a target box.
     static void dragInto(ActivityWindow& w, int label, int box) {
-        drag(w, label, centreOf(w.targetBoxes[box]));
+        drag(w, label, centreOf(w.targetBoxes()[box]));
     }
     static void clickButton(ActivityWindow& w, ActivityLink link) {
         QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, centreOf(w.link(link)));
     }
     // Puts the label's corner exactly where the figures say, then lets go of it.
     static void dropAt(ActivityWindow& w, int label, float left, float top) {
-        w.draggableLabels[label].setPosition(left, top);
+        w.moveLabel(label, left, top);
         w.onLabelDropped(label, MouseArgs{1, 0, 0, 0});
     }
 
+    ResultsSeen results() {
+        const QString name = QString::fromLatin1(ResultsScreen::Name);
+        if (!t.windows().isLoaded(name)) return {};
+        auto& screen = t.windows().get<ResultsScreen>();
+        return {&screen, screen.scoreMessage.caption()};
+    }
+    // Whether the results screen is loaded and says this score, in its own words.
+    bool resultsSay(int score, int total) {
+        return results().message.endsWith(QStringLiteral("scored") + numberText(score) +
+                                          QStringLiteral(" out of") + numberText(total) +
+                                          QLatin1Char('.'));
+    }
+
     TestApp t;
-    ResultsSeen results;
 };
 
 } // namespace av::test

@@ -228,7 +228,7 @@ TEST_F(OnTheDisplay, APictureShowsAtItsOwnSizeCutOffAtTheWindowsEdge) {
     ASSERT_FALSE(file.isNull());
     file = file.convertToFormat(QImage::Format_RGB32);
     ASSERT_GT(file.width(), activity.width()) << "the picture is wider than the window";
-    EXPECT_EQ(activity.pictures[0].size(), file.size());
+    EXPECT_EQ(activity.pictures()[0].size(), file.size());
 
     // Between the boxes and lines, the window shows the file's own pixels where they fall.
     const QImage shown = activity.grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -127,7 +127,7 @@ TEST_P(TopicScreenTest, ActivitiesTakeTheirHeadingFromTheTitleLabel) {
         auto* activity = t.windows().loaded(window);
         ASSERT_NE(activity, nullptr) << window.toStdString();
         // Set after the activity's own load, which would otherwise have the last word.
-        EXPECT_EQ(dynamic_cast<ActivityWindow&>(*activity).heading.caption(),
+        EXPECT_EQ(dynamic_cast<ActivityWindow&>(*activity).heading().caption(),
                   QStringLiteral("Heading on screen"));
         EXPECT_EQ(journal.events, QStringList{shown(window)});
         EXPECT_EQ(t.sound.played, QStringList{ClickSound});

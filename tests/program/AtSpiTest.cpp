@@ -104,9 +104,9 @@ TEST_F(AtSpiTest, AScreenReaderHearsTheFocusAndThePickUp) {
     // The keys themselves are tested on every screen elsewhere; here the focus is moved as
     // Tab moves it, and the pick-up is by key.
     shown.markKeyboardInUse();
-    w.draggableLabels[1].setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(focused(), &w.draggableLabels[1]);
-    const QString caption = w.draggableLabels[1].caption();
+    w.draggableLabels()[1].setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(focused(), &w.draggableLabels()[1]);
+    const QString caption = w.draggableLabels()[1].caption();
     key(shown, Qt::Key_Return);
     // The bridge sends its signals a moment later. Screen readers do not speak a description
     // changed under Qt 6.4, so the pick-up must reach them as a focus on an item named for it,
@@ -120,7 +120,7 @@ TEST_F(AtSpiTest, AScreenReaderHearsTheFocusAndThePickUp) {
         },
         5000))
         << "no focus on the pick-up reached the accessibility bus";
-    EXPECT_EQ(focused(), &w.draggableLabels[1]);
+    EXPECT_EQ(focused(), &w.draggableLabels()[1]);
 }
 
 } // namespace

@@ -277,7 +277,7 @@ TEST_F(KeyboardTest, TheFirstKeyInAWindowOpenedByKeysActs) {
     auto& lab = dynamic_cast<ActivityWindow&>(
         openFromTopic(TopicLink::LabellingActivity, win::PyramidsLabelling));
     EXPECT_TRUE(lab.showsFocus());
-    ASSERT_EQ(focused(), &lab.draggableLabels[0]) << "the first label in reading order";
+    ASSERT_EQ(focused(), &lab.draggableLabels()[0]) << "the first label in reading order";
     key(lab, Qt::Key_Space);
     EXPECT_EQ(lab.heldLabel(), 0);
     const QObject* ring = lab.findChild<QObject*>(QStringLiteral("focusRing"));
@@ -345,10 +345,10 @@ TEST_F(KeyboardTest, AssistiveTechnologyFollowsFocusPickUpsAndQuestions) {
 
     auto& lab = dynamic_cast<ActivityWindow&>(
         openFromTopic(TopicLink::LabellingActivity, win::PyramidsLabelling));
-    ASSERT_TRUE(tabTo(lab, lab.draggableLabels[3]));
+    ASSERT_TRUE(tabTo(lab, lab.draggableLabels()[3]));
     key(lab, Qt::Key_Return);
-    const QString text = lab.draggableLabels[3].caption();
-    EXPECT_EQ(announced(lab.draggableLabels[3]), QStringLiteral("Picked up ") + text);
+    const QString text = lab.draggableLabels()[3].caption();
+    EXPECT_EQ(announced(lab.draggableLabels()[3]), QStringLiteral("Picked up ") + text);
     key(lab, Qt::Key_Tab);
     key(lab, Qt::Key_Tab);
     QAccessibleInterface* box = reader(focused());
@@ -356,7 +356,7 @@ TEST_F(KeyboardTest, AssistiveTechnologyFollowsFocusPickUpsAndQuestions) {
     EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral("Box 2"));
     EXPECT_TRUE(box->state().focused);
     key(lab, Qt::Key_Space);
-    EXPECT_EQ(announced(lab.draggableLabels[3]), text + QStringLiteral(" placed in Box 2"));
+    EXPECT_EQ(announced(lab.draggableLabels()[3]), text + QStringLiteral(" placed in Box 2"));
 }
 
 } // namespace

@@ -89,7 +89,7 @@ TEST_F(ProgramFlowTest, EveryTopicLinkReachesItsWindow) {
     TopicScreen& words = window<TopicScreen>(win::WordsTopic);
     words.link(TopicLink::LabellingActivity).click();
     ASSERT_TRUE(shown(win::WordsLabelling));
-    EXPECT_EQ(window<ActivityWindow>(win::WordsLabelling).heading.caption(),
+    EXPECT_EQ(window<ActivityWindow>(win::WordsLabelling).heading().caption(),
               QStringLiteral("Words and Numbers"));
     words.link(TopicLink::OrderingActivity).click();
     ASSERT_TRUE(shown(win::WordsOrdering));
@@ -108,14 +108,18 @@ TEST_F(ProgramFlowTest, AnActivityScoresOnTheResultsScreen) {
     window<TopicScreen>(win::PyramidsTopic).link(TopicLink::LabellingActivity).click();
     ActivityWindow& lab = window<ActivityWindow>(win::PyramidsLabelling);
     for (int i = 0; i < 4; ++i) {
-        lab.draggableLabels[i].setPosition(lab.targetBoxes[i].Left(), lab.targetBoxes[i].Top());
+        lab.moveLabel(i, lab.targetBoxes()[i].Left(), lab.targetBoxes()[i].Top());
         lab.onLabelDropped(i, MouseArgs{1, 0, 0, 0});
     }
     ASSERT_TRUE(lab.link(ActivityLink::CheckScore).isVisibleTo(&lab));
     lab.link(ActivityLink::CheckScore).click();
     ASSERT_TRUE(shown(win::Results));
-    EXPECT_EQ(t.state().scoreState.score, 4);
-    EXPECT_EQ(t.state().scoreState.total, 4);
+    EXPECT_EQ(window<ResultsScreen>(win::Results).scoreMessage.caption(),
+              QStringLiteral("Excellent work. You have scored 4 out of 4."));
+    const ScoredOutcome outcome = lab.outcome();
+    EXPECT_EQ(outcome.activity, QStringLiteral("The Pyramids: Labelling Activity"));
+    EXPECT_EQ(outcome.heading, QStringLiteral("The Pyramids"));
+    EXPECT_EQ(outcome.score, 4);
 }
 
 TEST_F(ProgramFlowTest, MenuOpensAcknowledgmentsAndGuide) {

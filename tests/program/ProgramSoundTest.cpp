@@ -123,7 +123,7 @@ TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
     ActivityWindow& lab = window<ActivityWindow>(win::PyramidsLabelling);
     expectHeard(
         [&] {
-            lab.draggableLabels[0].setPosition(lab.targetBoxes[0].Left(), lab.targetBoxes[0].Top());
+            lab.moveLabel(0, lab.targetBoxes()[0].Left(), lab.targetBoxes()[0].Top());
             lab.onLabelDropped(0, MouseArgs{1, 0, 0, 0});
         },
         "thud3.wav");

@@ -70,7 +70,7 @@ TEST_F(ScaleTest, ADragAtTheScaledPixelsLandsInTheSameTwips) {
     ActivityWindow& w = open(QString::fromLatin1(win::WordsLabelling));
     const qreal dpr = w.devicePixelRatioF();
     const auto logical = [dpr](QPoint device) { return (QPointF(device) / dpr).toPoint(); };
-    Label& label = w.draggableLabels[1];
+    Label& label = w.draggableLabels()[1];
     press(w, centreOf(label));
     moveTo(w, logical(QPoint(512, 508)));
     EXPECT_FLOAT_EQ(label.Left(), 2160 + 15 * (256 - 144) - 907.5f);
