@@ -7,12 +7,19 @@ namespace av {
 void QuizSession::start() {
     m_current = 1;
     m_right.fill(false);
+    m_chosen = NoAnswer;
+}
+
+void QuizSession::goBack() {
+    --m_current;
+    m_chosen = NoAnswer;
 }
 
 void QuizSession::answerAndGoOn(const QuestionSet& set, int choice) {
     const size_t i = slotIndex(m_current, Questions, "question mark");
     m_right[i] = set.question(m_current).isAnsweredBy(choice);
     ++m_current;
+    m_chosen = NoAnswer;
 }
 
 bool QuizSession::isMarkedRight(int n) const {

@@ -13,15 +13,23 @@ namespace av {
 class QuizSession {
   public:
     static constexpr int Questions = QuestionSet::Size;
+    // What is chosen while a question has no answer yet.
+    static constexpr int NoAnswer = 0;
 
     // Back at question 1 with nothing answered.
     void start();
 
     int currentQuestion() const { return m_current; }
-    void goBack() { --m_current; }
+    // The choice selected on the question on show, 1 to 4, or NoAnswer. Every question
+    // appears with no answer, the one gone back to included.
+    int chosen() const { return m_chosen; }
+    void choose(int choice) { m_chosen = choice; }
+    void goBack();
     // Records the answer to the question on show (choice 1 to 4, or 0 for none) and moves to
     // the next one; past the last question the quiz is over.
     void answerAndGoOn(const QuestionSet& set, int choice);
+    // The same with the choice selected now.
+    void answerAndGoOn(const QuestionSet& set) { answerAndGoOn(set, m_chosen); }
     bool isOver() const { return m_current > Questions; }
 
     // Question n, 1 to 10; anything else is a subscript error.
@@ -31,11 +39,9 @@ class QuizSession {
     // The questions not marked right, in question order.
     QList<int> wrongQuestions() const;
 
-    // The heading of the last quiz scored, which the certificate names. Starting a quiz keeps it.
-    QString topic;
-
   private:
     int m_current = 0;
+    int m_chosen = NoAnswer;
     std::array<bool, Questions> m_right{};
 };
 

@@ -23,42 +23,40 @@ const QColor& ChoiceBack = style::FrameBlue;
 
 QuizScreen::QuizScreen(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      screenTitle(addCaption(*this, names::ScreenTitle, -1, {120, 120, 6240, 900},
-                             QStringLiteral("Multiple Choice"), style::tahomaBold(36),
-                             style::Yellow)),
-      topicHeading(addCaption(*this, names::TopicHeading, -1, {120, 1200, 6465, 585}, QString(),
-                              style::times(24), style::Green)),
-      quizTitle(addCaption(*this, names::QuizTitle, -1, {120, 1920, 6465, 705}, QString(),
-                           style::times(24), style::Lavender)),
-      topicPicture(add<PicturePanel>(QString::fromLatin1(names::TopicPicture))),
-      questionNumber(addCaption(*this, names::QuestionNumber, -1, {360, 3240, 5415, 615},
-                                QStringLiteral("Question"), style::times(24), style::Yellow,
-                                Label::Align::Left)),
-      questionText(addCaption(*this, names::QuestionText, -1, {960, 3960, 9840, 1455}, QString(),
-                              style::times(30), style::Yellow)) {
-    topicPicture.setBounds(6840, 240, 855, 615);
-    topicPicture.setDescription(QStringLiteral("Topic picture"));
-    for (int i = 1; i <= NoChoice; ++i) {
+      m_screenTitle(addCaption(*this, names::ScreenTitle, -1, {120, 120, 6240, 900},
+                               QStringLiteral("Multiple Choice"), style::tahomaBold(36),
+                               style::Yellow)),
+      m_topicHeading(addCaption(*this, names::TopicHeading, -1, {120, 1200, 6465, 585}, QString(),
+                                style::times(24), style::Green)),
+      m_quizTitle(addCaption(*this, names::QuizTitle, -1, {120, 1920, 6465, 705}, QString(),
+                             style::times(24), style::Lavender)),
+      m_topicPicture(add<PicturePanel>(QString::fromLatin1(names::TopicPicture))),
+      m_questionNumber(addCaption(*this, names::QuestionNumber, -1, {360, 3240, 5415, 615},
+                                  QStringLiteral("Question"), style::times(24), style::Yellow,
+                                  Label::Align::Left)),
+      m_questionText(addCaption(*this, names::QuestionText, -1, {960, 3960, 9840, 1455}, QString(),
+                                style::times(30), style::Yellow)) {
+    m_topicPicture.setBounds(6840, 240, 855, 615);
+    m_topicPicture.setDescription(QStringLiteral("Topic picture"));
+    addChoiceBoxes();
+    addLinks();
+}
+
+void QuizScreen::addChoiceBoxes() {
+    for (int i = 1; i <= Question::Choices; ++i) {
         auto& box = add<OptionButton>(QString::fromLatin1(names::ChoiceBoxes), i);
-        if (i < NoChoice)
-            box.setBounds(2400, 5400 + 600 * float(i - 1), 6975, 525);
-        else
-            box.setBounds(2400, 7800, 495, 375);
+        box.setBounds(2400, 5400 + 600 * float(i - 1), 6975, 525);
         box.setFontSpec(style::times(20.25));
         box.setForeColor(style::Yellow);
         m_choiceBoxes.add(i, &box);
     }
-    // The no-choice box must stay beneath the picture that hides it.
-    noChoiceBox().stackUnder(&topicPicture);
-    noChoiceBox().setAccessibleName(QStringLiteral("No answer chosen"));
-    // It shows a question unanswered; neither Tab nor the arrows lead to it, and a screen
-    // reader never meets it.
-    noChoiceBox().setKeyboardReachable(false);
-    keepFromAssistiveTechnology(noChoiceBox());
-    addLinks();
-    // Only the pupil's own choice makes a sound; showQuestion's selection does not.
+    // Only the pupil's own choice makes a sound; showQuestion's clearing does not.
     m_choiceBoxes.connectEach(&OptionButton::clicked, this,
                               [this](int i, bool) { onChoiceClicked(i); });
+    // Selected by a click, a key or the program alike: the session holds what is chosen.
+    m_choiceBoxes.connectEach(&OptionButton::toggled, this, [this](int i, bool on) {
+        if (on) m_session.choose(i);
+    });
 }
 
 void QuizScreen::addLinks() {
@@ -78,24 +76,21 @@ void QuizScreen::addLinks() {
                         [this](int i, const MouseArgs&) { onLinkHovered(QuizLink(i)); });
 }
 
+// Nothing to show until start() hands the quiz its questions.
 void QuizScreen::onLoad() {
     applyCommonFrame(*this, app());
-    state().quiz.start();
-    noChoiceBox().setPosition(topicPicture.Left() + 240, topicPicture.Top() + 240);
     for (int c = 1; c <= Question::Choices; ++c)
         choiceBox(c).setBackColor(ChoiceBack);
-    quizTitle.setCaption(state().questionSet.title);
-    showQuestion();
 }
 
 void QuizScreen::showQuestion() {
-    const int n = state().quiz.currentQuestion();
-    const Question& question = state().questionSet.question(n);
-    noChoiceBox().setChecked(true);
+    const int n = m_session.currentQuestion();
+    const Question& question = m_set.question(n);
+    clearChoices();
     link(QuizLink::PreviousQuestion).setVisible(true);
     link(QuizLink::NextQuestion).setCaption(QStringLiteral("Next Question >>"));
-    questionNumber.setCaption(QStringLiteral("Question") + numberText(n));
-    questionText.setCaption(question.text);
+    m_questionNumber.setCaption(QStringLiteral("Question") + numberText(n));
+    m_questionText.setCaption(question.text);
     for (int c = 1; c <= Question::Choices; ++c)
         choiceBox(c).setText(question.choice(c));
     if (n == 1) link(QuizLink::PreviousQuestion).setVisible(false);
@@ -103,22 +98,31 @@ void QuizScreen::showQuestion() {
         link(QuizLink::NextQuestion).setCaption(QStringLiteral("Check Score >>"));
     // A screen reader names the screen for the question and reads it before the first answer,
     // which takes the focus as each question appears.
-    setAccessibleName(questionNumber.caption());
+    setAccessibleName(m_questionNumber.caption());
     introduce(choiceBox(1),
-              questionNumber.caption() + QStringLiteral(". ") + questionText.caption());
+              m_questionNumber.caption() + QStringLiteral(". ") + m_questionText.caption());
     choiceBox(1).setFocus(Qt::OtherFocusReason);
 }
 
+// Options that clear one another cannot all be cleared while they do.
+void QuizScreen::clearChoices() {
+    for (int c = 1; c <= Question::Choices; ++c) {
+        OptionButton& box = choiceBox(c);
+        box.setAutoExclusive(false);
+        box.setChecked(false);
+        box.setAutoExclusive(true);
+    }
+}
+
 void QuizScreen::onLinkClicked(QuizLink clicked) {
-    QuizSession& session = state().quiz;
     switch (clicked) {
     case QuizLink::PreviousQuestion:
-        session.goBack();
+        m_session.goBack();
         showQuestion();
         break;
     case QuizLink::NextQuestion:
-        session.answerAndGoOn(state().questionSet, selectedChoice());
-        if (!session.isOver())
+        m_session.answerAndGoOn(m_set);
+        if (!m_session.isOver())
             showQuestion();
         else
             finishQuiz();
@@ -136,26 +140,15 @@ void QuizScreen::onLinkClicked(QuizLink clicked) {
     playSound(ClickSound);
 }
 
-int QuizScreen::selectedChoice() const {
-    for (int c = 1; c <= Question::Choices; ++c)
-        if (choiceBox(c).isChecked()) return c;
-    return 0;
-}
-
-// The wrong answers are listed before the results screen loads, and the results screen loads
-// with the final score before it is adjusted for a quiz and shown.
+// The wrong answers are listed before the results screen is shown.
 void QuizScreen::finishQuiz() {
-    QuizSession& session = state().quiz;
     QStringList wrongRows;
-    for (int n : session.wrongQuestions())
-        wrongRows.append(numberText(n) + QStringLiteral(". ") +
-                         state().questionSet.question(n).text);
-    app().windows.get<WrongAnswersScreen>().list(quizTitle.caption(), wrongRows);
-    ScoredOutcome outcome{
-        quizTitle.caption(), topicHeading.caption(), session.score(), session.total(), {}};
-    for (int n : session.wrongQuestions())
+    ScoredOutcome outcome{m_set.title, m_heading, m_session.score(), m_session.total(), {}};
+    for (int n : m_session.wrongQuestions()) {
+        wrongRows.append(numberText(n) + QStringLiteral(". ") + m_set.question(n).text);
         outcome.wrong.append(QString::number(n));
-    state().scoreState = {outcome.score, outcome.total};
+    }
+    app().windows.get<WrongAnswersScreen>().list(m_set.title, wrongRows);
     app().windows.get<ResultsScreen>().showQuizOutcome(outcome);
     unload();
 }
@@ -186,42 +179,31 @@ void QuizScreen::onChoiceClicked(int) {
 
 void QuizScreen::start(const QuestionSet& set, const QString& heading, const QString& picturePath,
                        bool printable) {
-    loadPictureOrClear(topicPicture, picturePath);
+    loadPictureOrClear(m_topicPicture, picturePath);
     begin(set, heading, printable);
 }
 
 void QuizScreen::start(const QuestionSet& set, const QString& heading, const PicturePtr& picture,
                        bool printable) {
-    topicPicture.setPicture(picture);
+    m_topicPicture.setPicture(picture);
     begin(set, heading, printable);
 }
 
 void QuizScreen::begin(const QuestionSet& set, const QString& heading, bool printable) {
-    state().questionSet = set;
-    state().quiz.start();
-    topicHeading.setCaption(heading);
-    quizTitle.setCaption(set.title);
+    m_set = set;
+    m_heading = heading;
+    m_session.start();
+    m_topicHeading.setCaption(heading);
+    m_quizTitle.setCaption(set.title);
     link(QuizLink::PrintWorksheet).setVisible(printable);
     showQuestion();
     showWindow();
 }
 
-void QuizScreen::prepareForTopic(const QString& heading, const QString& picturePath) {
-    loadPictureOrClear(topicPicture, picturePath);
-    topicHeading.setCaption(heading);
-}
-
-void QuizScreen::prepareForWorksheet(const QString& heading, const PicturePtr& picture) {
-    topicPicture.setPicture(picture);
-    topicHeading.setCaption(heading);
-    link(QuizLink::PrintWorksheet).setVisible(true);
-}
-
 void QuizScreen::printWorksheet() {
-    const QString topic = topicHeading.caption();
-    const QString title = quizTitle.caption();
-    const QuestionSet& set = state().questionSet;
-    if (!printOrReport(app(), [&](PrinterService& p) { av::printWorksheet(p, topic, title, set); }))
+    if (!printOrReport(app(), [this](PrinterService& p) {
+            av::printWorksheet(p, m_heading, m_set.title, m_set);
+        }))
         return;
     app().services.messages.show(QStringLiteral("Your worksheet is now printing."),
                                  style::programTitle(), MessageBoxService::Buttons::Ok);

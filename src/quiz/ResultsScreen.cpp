@@ -28,40 +28,41 @@ QStringList wavs(std::initializer_list<const char*> files) {
 
 } // namespace
 
-ResultsScreen::ResultsScreen(App& app)
-    : Screen(app, QString::fromLatin1(Name)),
-      heading(addCaption(*this, names::Heading, -1, {0, 120, 12000, 900},
-                         QStringLiteral("Well Done!"), style::tahomaBold(36), style::Yellow)),
-      sphinxPicture(add<PicturePanel>(QString::fromLatin1(names::SphinxPicture))),
-      scoreMessage(addCaption(*this, names::ScoreMessage, -1, {0, 5400, 12000, 855}, QString(),
-                              style::times(24), style::Yellow)),
-      wrongAnswersHint(addCaption(*this, names::WrongAnswersHint, -1, {1680, 6000, 8640, 1335},
-                                  QString(), style::times(24), style::Yellow)),
-      tryAgainHint(addCaption(*this, names::TryAgainHint, -1, {0, 6240, 12000, 855},
-                              QStringLiteral("Read the Key Facts and try again."), style::times(24),
-                              style::Yellow)),
-      pupilName(add<TextBox>(QString::fromLatin1(names::PupilName))),
-      nameHint(addCaption(*this, names::NameHint, -1, {3120, 7440, 5775, 855},
-                          QStringLiteral("Enter your name in the box above before printing your "
-                                         "certificate"),
-                          style::times(18), style::Yellow)),
-      pictureTimer(addTimer(names::PictureTimer, 1)), focusTimer(addTimer(names::FocusTimer, 10)),
-      celebrationTimer(addTimer(names::CelebrationTimer, 1)) {
-    sphinxPicture.setBounds(5880, 1440, 4800, 3600);
-    sphinxPicture.setDescription(QStringLiteral("The great sphinx of Velmora"));
-    wrongAnswersHint.setVisible(false);
-    pupilName.setBounds(3120, 6600, 5760, 615);
-    pupilName.setFontSpec(style::times(24));
-    pupilName.setMaxLength(NameLength);
+ResultsScreen::ResultsScreen(App& app, std::shared_ptr<QString> lastQuizHeading)
+    : Screen(app, QString::fromLatin1(Name)), m_lastQuizHeading(std::move(lastQuizHeading)),
+      m_heading(addCaption(*this, names::Heading, -1, {0, 120, 12000, 900},
+                           QStringLiteral("Well Done!"), style::tahomaBold(36), style::Yellow)),
+      m_sphinxPicture(add<PicturePanel>(QString::fromLatin1(names::SphinxPicture))),
+      m_scoreMessage(addCaption(*this, names::ScoreMessage, -1, {0, 5400, 12000, 855}, QString(),
+                                style::times(24), style::Yellow)),
+      m_wrongAnswersHint(addCaption(*this, names::WrongAnswersHint, -1, {1680, 6000, 8640, 1335},
+                                    QString(), style::times(24), style::Yellow)),
+      m_tryAgainHint(addCaption(*this, names::TryAgainHint, -1, {0, 6240, 12000, 855},
+                                QStringLiteral("Read the Key Facts and try again."),
+                                style::times(24), style::Yellow)),
+      m_pupilName(add<TextBox>(QString::fromLatin1(names::PupilName))),
+      m_nameHint(addCaption(*this, names::NameHint, -1, {3120, 7440, 5775, 855},
+                            QStringLiteral("Enter your name in the box above before printing your "
+                                           "certificate"),
+                            style::times(18), style::Yellow)),
+      m_pictureTimer(addTimer(names::PictureTimer, 1)),
+      m_focusTimer(addTimer(names::FocusTimer, 10)),
+      m_celebrationTimer(addTimer(names::CelebrationTimer, 1)) {
+    m_sphinxPicture.setBounds(5880, 1440, 4800, 3600);
+    m_sphinxPicture.setDescription(QStringLiteral("The great sphinx of Velmora"));
+    m_wrongAnswersHint.setVisible(false);
+    m_pupilName.setBounds(3120, 6600, 5760, 615);
+    m_pupilName.setFontSpec(style::times(24));
+    m_pupilName.setMaxLength(NameLength);
     // The name is only printed, never saved: any letter the certificate's face has is welcome.
-    pupilName.keepPrintableIn(QFont(fonts::familyFor(style::serifFace())));
-    pupilName.setAccessibleName(QStringLiteral("Your name"));
-    pupilName.setVisible(false);
-    nameHint.setVisible(false);
+    m_pupilName.keepPrintableIn(QFont(fonts::familyFor(style::serifFace())));
+    m_pupilName.setAccessibleName(QStringLiteral("Your name"));
+    m_pupilName.setVisible(false);
+    m_nameHint.setVisible(false);
     addLinks();
-    connect(&pictureTimer, &Timer::tick, this, &ResultsScreen::onPictureTimer);
-    connect(&focusTimer, &Timer::tick, this, &ResultsScreen::onFocusTimer);
-    connect(&celebrationTimer, &Timer::tick, this, &ResultsScreen::onCelebrationTimer);
+    connect(&m_pictureTimer, &Timer::tick, this, &ResultsScreen::onPictureTimer);
+    connect(&m_focusTimer, &Timer::tick, this, &ResultsScreen::onFocusTimer);
+    connect(&m_celebrationTimer, &Timer::tick, this, &ResultsScreen::onCelebrationTimer);
 }
 
 void ResultsScreen::addLinks() {
@@ -86,70 +87,78 @@ Timer& ResultsScreen::addTimer(const char* name, int interval) {
 void ResultsScreen::onLoad() {
     applyCommonFrame(*this, app());
     showScoreMessage();
-    pictureTimer.setEnabled(true);
+    m_pictureTimer.setEnabled(true);
 }
 
 void ResultsScreen::showScoreMessage() {
-    const int score = state().scoreState.score;
-    const int total = state().scoreState.total;
+    const int score = m_shown.score;
+    const int total = m_shown.total;
     const QString scored =
         numberText(score) + QStringLiteral(" out of") + numberText(total) + QLatin1Char('.');
     const QString hint =
         QStringLiteral("Click the button above to check which questions you answered incorrectly.");
     Label& nextStep = link(ResultsLink::NextStep);
     // Shown again for a new score, so everything a score may change starts as first laid out.
-    tryAgainHint.setVisible(true);
+    m_tryAgainHint.setVisible(true);
     nextStep.setVisible(false);
-    pupilName.setVisible(false);
-    nameHint.setVisible(false);
+    m_pupilName.setVisible(false);
+    m_nameHint.setVisible(false);
     if (score == total) {
-        tryAgainHint.setVisible(false);
+        m_tryAgainHint.setVisible(false);
         nextStep.setVisible(true);
         nextStep.setCaption(QStringLiteral("Print Certificate"));
-        scoreMessage.setCaption(QStringLiteral("Excellent work. You have scored") + scored);
-        pupilName.setVisible(true);
-        nameHint.setVisible(true);
+        m_scoreMessage.setCaption(QStringLiteral("Excellent work. You have scored") + scored);
+        m_pupilName.setVisible(true);
+        m_nameHint.setVisible(true);
     } else if (score == total - 1 || score == total - 2) {
-        scoreMessage.setCaption(QStringLiteral("Good work. You have scored") + scored);
-        wrongAnswersHint.setCaption(hint);
+        m_scoreMessage.setCaption(QStringLiteral("Good work. You have scored") + scored);
+        m_wrongAnswersHint.setCaption(hint);
         nextStep.setCaption(QStringLiteral("Check Wrong Answers"));
     } else if (score < total - 2) {
-        scoreMessage.setCaption(QStringLiteral("You have scored") + scored);
-        wrongAnswersHint.setCaption(hint);
+        m_scoreMessage.setCaption(QStringLiteral("You have scored") + scored);
+        m_wrongAnswersHint.setCaption(hint);
         nextStep.setCaption(QStringLiteral("Check Wrong Answers"));
     }
     // A screen reader says the message as the screen opens, with its heading.
-    setAccessibleName(heading.caption() + QLatin1Char(' ') + scoreMessage.caption());
+    setAccessibleName(m_heading.caption() + QLatin1Char(' ') + m_scoreMessage.caption());
 }
 
 void ResultsScreen::showQuizOutcome(const ScoredOutcome& outcome) {
-    state().scoreState = {outcome.score, outcome.total};
-    state().quiz.topic = outcome.heading;
+    m_shown = outcome;
+    m_latest = outcome;
+    m_messageShown = true;
+    *m_lastQuizHeading = outcome.heading;
     showScoreMessage();
-    tryAgainHint.setVisible(false);
-    wrongAnswersHint.setVisible(true);
+    m_tryAgainHint.setVisible(false);
+    m_wrongAnswersHint.setVisible(true);
     link(ResultsLink::NextStep).setVisible(true);
     showWindow();
 }
 
+// An activity checked again while this screen is up only changes what the certificate and
+// the sound read, as the screen has always done.
 void ResultsScreen::showActivityOutcome(const ScoredOutcome& outcome) {
-    state().scoreState = {outcome.score, outcome.total};
-    showScoreMessage();
+    m_latest = outcome;
+    if (!m_messageShown) {
+        m_shown = outcome;
+        m_messageShown = true;
+        showScoreMessage();
+    }
     showWindow();
 }
 
 void ResultsScreen::onPictureTimer() {
-    loadPictureOrClear(sphinxPicture, QStringLiteral("images\\sphinxsm.jpg"));
-    pictureTimer.setEnabled(false);
-    focusTimer.setEnabled(true);
+    loadPictureOrClear(m_sphinxPicture, QStringLiteral("images\\sphinxsm.jpg"));
+    m_pictureTimer.setEnabled(false);
+    m_focusTimer.setEnabled(true);
 }
 
 void ResultsScreen::onFocusTimer() {
-    if (pupilName.isVisibleTo(this)) pupilName.setFocus();
-    focusTimer.setEnabled(false);
+    if (m_pupilName.isVisibleTo(this)) m_pupilName.setFocus();
+    m_focusTimer.setEnabled(false);
     for (const auto& [index, link] : m_links)
         link->setOpaque(true);
-    celebrationTimer.setEnabled(true);
+    m_celebrationTimer.setEnabled(true);
 }
 
 QStringList ResultsScreen::celebrationSounds(int score) {
@@ -172,20 +181,19 @@ QStringList ResultsScreen::celebrationSounds(int score) {
 void ResultsScreen::onCelebrationTimer() {
     // The random source is seeded from the clock when the program starts.
     if (state().soundOn == 1) {
-        const QStringList sounds = celebrationSounds(state().scoreState.score);
+        const QStringList sounds = celebrationSounds(m_latest.score);
         if (!sounds.isEmpty()) {
             const int count = int(sounds.size());
             const int r = int(double(app().services.random.next()) * count);
             playSound(sounds[std::clamp(r, 0, count - 1)]);
         }
     }
-    celebrationTimer.setEnabled(false);
+    m_celebrationTimer.setEnabled(false);
 }
 
 void ResultsScreen::onLinkClicked(ResultsLink clicked) {
-    const ScoreState& s = state().scoreState;
     if (clicked == ResultsLink::NextStep) {
-        if (s.score == s.total) {
+        if (m_latest.score == m_latest.total) {
             try {
                 printCertificate();
             } catch (const std::exception&) {
@@ -214,10 +222,9 @@ void ResultsScreen::onPointerOverBackground(const MouseArgs&) {
 
 // The topic's size on paper depends on its width as this window's own surface measures it.
 void ResultsScreen::printCertificate() {
-    const ScoreState& s = state().scoreState;
-    const QString topic = state().quiz.topic;
-    const Certificate certificate{topic, surfaceTextWidth(surfaceFont(), topic), pupilName.text(),
-                                  s.score, s.total};
+    const QString topic = *m_lastQuizHeading;
+    const Certificate certificate{topic, surfaceTextWidth(surfaceFont(), topic), m_pupilName.text(),
+                                  m_latest.score, m_latest.total};
     if (!printOrReport(app(), [&](PrinterService& p) { av::printCertificate(p, certificate); }))
         return;
     app().services.messages.show(QStringLiteral("Your certificate is now printing."),

@@ -14,14 +14,14 @@ namespace names = glossary::wrongAnswers;
 
 WrongAnswersScreen::WrongAnswersScreen(App& app)
     : Screen(app, QString::fromLatin1(Name), Border::Sizable),
-      quizTitle(addCaption(*this, names::QuizTitle, -1, {0, 120, 12000, 540}, QString(),
-                           style::tahomaBold(20.25), style::Yellow)),
-      introduction(addCaption(*this, names::Introduction, -1, {240, 960, 12000, 540},
-                              QStringLiteral("You answered the following questions incorrectly."),
-                              style::tahomaBold(15.75), style::Yellow, Label::Align::Left)),
-      readKeyFactsHint(addCaption(*this, names::ReadKeyFactsHint, -1, {0, 7920, 12000, 540},
-                                  QStringLiteral("Read the Key Facts and try again."),
-                                  style::tahomaBold(20.25), style::Yellow)) {
+      m_quizTitle(addCaption(*this, names::QuizTitle, -1, {0, 120, 12000, 540}, QString(),
+                             style::tahomaBold(20.25), style::Yellow)),
+      m_introduction(addCaption(*this, names::Introduction, -1, {240, 960, 12000, 540},
+                                QStringLiteral("You answered the following questions incorrectly."),
+                                style::tahomaBold(15.75), style::Yellow, Label::Align::Left)),
+      m_readKeyFactsHint(addCaption(*this, names::ReadKeyFactsHint, -1, {0, 7920, 12000, 540},
+                                    QStringLiteral("Read the Key Facts and try again."),
+                                    style::tahomaBold(20.25), style::Yellow)) {
     for (int k = 0; k < Rows; ++k) {
         Label& row =
             addCaption(*this, names::Rows, k, {120, 1680 + 600.0 * k, 12000, 540}, QString(),
@@ -45,7 +45,7 @@ void WrongAnswersScreen::list(const QString& title, const QStringList& wrongQues
         m_rows[k].setCaption(wrongQuestions[k]);
         m_rows[k].setVisible(true);
     }
-    quizTitle.setCaption(title);
+    m_quizTitle.setCaption(title);
 }
 
 // Leaving the list leaves the results too; the pupil is back where the score was asked for.

@@ -11,8 +11,8 @@ namespace av {
 // The wrong-answers screen's one link; the value is its index.
 enum class WrongAnswersLink { Exit = 1 };
 
-// The questions of the last quiz answered wrongly, one row each. The quiz hands them over
-// through list(); this screen only shows them.
+// The questions of the last quiz answered wrongly, one row each, under the quiz's title. The
+// quiz hands both over through list(); this screen only shows them.
 class WrongAnswersScreen : public Screen {
     Q_OBJECT
   public:
@@ -31,12 +31,14 @@ class WrongAnswersScreen : public Screen {
     Label& row(int k) const { return m_rows[k]; }
     const Group<Label>& rows() const { return m_rows; }
     Label& link(WrongAnswersLink l) const { return m_links[int(l)]; }
-
-    Label& quizTitle;
-    Label& introduction;
-    Label& readKeyFactsHint;
+    const Label& quizTitle() const { return m_quizTitle; }
+    const Label& introduction() const { return m_introduction; }
+    const Label& readKeyFactsHint() const { return m_readKeyFactsHint; }
 
   private:
+    Label& m_quizTitle;
+    Label& m_introduction;
+    Label& m_readKeyFactsHint;
     Group<Label> m_rows;
     Group<Label> m_links;
 };

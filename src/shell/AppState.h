@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/QuestionSet.h"
-#include "model/QuizSession.h"
 #include "model/WorksheetRegister.h"
 
 #include <QString>
@@ -9,8 +8,7 @@
 
 namespace av {
 
-// The score the results screen shows, handed over by whichever quiz or activity finished last;
-// activities keep their running score here too.
+// An activity's running score.
 struct ScoreState {
     int score = 0;
     int total = 0;
@@ -24,7 +22,6 @@ struct AppState {
     int currentPage = 0;
     int logoFrame = 0; // never reset
     QuestionSet questionSet;
-    QuizSession quiz;
     ScoreState scoreState;
     WorksheetRegister worksheets; // the copy last read from the register file
 };

@@ -160,7 +160,7 @@ inline constexpr Entry Widgets[] = {
 // label3_MouseMove onLinkHovered, Option1_Click onChoiceClicked, showquest showQuestion,
 // Timer1_Timer onPictureTimer, Timer2_Timer onFocusTimer, Timer3_Timer onCelebrationTimer.
 // The question set's six arrays (slot 0 unused) are QuestionSet::question(n); the marks, score
-// and current question are QuizSession's.
+// and current question are QuizSession's, and so is the hidden fifth option's "no answer yet".
 namespace quiz {
 inline constexpr char ScreenTitle[] = "Label1";
 inline constexpr char TopicHeading[] = "Label5";
@@ -168,16 +168,22 @@ inline constexpr char QuizTitle[] = "Label6";
 inline constexpr char TopicPicture[] = "Picture1";
 inline constexpr char QuestionNumber[] = "Label4";
 inline constexpr char QuestionText[] = "Label2";
-inline constexpr char ChoiceBoxes[] = "Option1"; // 1-4 the choices, 5 no choice
+inline constexpr char ChoiceBoxes[] = "Option1"; // 1-4 the choices
 inline constexpr char Links[] = "label3";        // indices as in QuizLink
 inline constexpr Entry Widgets[] = {
-    {ScreenTitle, -1, "screenTitle"},       {TopicHeading, -1, "topicHeading"},
-    {QuizTitle, -1, "quizTitle"},           {TopicPicture, -1, "topicPicture"},
-    {QuestionNumber, -1, "questionNumber"}, {QuestionText, -1, "questionText"},
-    {ChoiceBoxes, 1, "choiceBox(1)"},       {ChoiceBoxes, 2, "choiceBox(2)"},
-    {ChoiceBoxes, 3, "choiceBox(3)"},       {ChoiceBoxes, 4, "choiceBox(4)"},
-    {ChoiceBoxes, 5, "noChoiceBox"},        {Links, 0, "link(PreviousQuestion)"},
-    {Links, 1, "link(NextQuestion)"},       {Links, 2, "link(Exit)"},
+    {ScreenTitle, -1, "screenTitle"},
+    {TopicHeading, -1, "topicHeading"},
+    {QuizTitle, -1, "quizTitle"},
+    {TopicPicture, -1, "topicPicture"},
+    {QuestionNumber, -1, "questionNumber"},
+    {QuestionText, -1, "questionText"},
+    {ChoiceBoxes, 1, "choiceBox(1)"},
+    {ChoiceBoxes, 2, "choiceBox(2)"},
+    {ChoiceBoxes, 3, "choiceBox(3)"},
+    {ChoiceBoxes, 4, "choiceBox(4)"},
+    {Links, 0, "link(PreviousQuestion)"},
+    {Links, 1, "link(NextQuestion)"},
+    {Links, 2, "link(Exit)"},
     {Links, 3, "link(PrintWorksheet)"},
 };
 } // namespace quiz

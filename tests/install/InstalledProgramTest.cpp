@@ -59,7 +59,7 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     MainMenu& menu = window<MainMenu>(win::MainMenu);
     menu.entry(MenuEntry::Pyramids).click();
     window<TopicScreen>(win::PyramidsTopic).link(TopicLink::MultipleChoice).click();
-    EXPECT_EQ(window<QuizScreen>(win::Quiz).quizTitle.caption(), u"The Pyramids"_s);
+    EXPECT_EQ(window<QuizScreen>(win::Quiz).quizTitle().caption(), u"The Pyramids"_s);
     EXPECT_EQ(t->state().questionSet.question(10).correct.size(), 1);
 
     menu.entry(MenuEntry::QuizWizard).click();

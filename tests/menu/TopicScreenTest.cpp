@@ -164,10 +164,10 @@ TEST_P(TopicScreenTest, MultipleChoiceLoadsTheQuestionsBeforeTheQuizOpens) {
     auto* quiz = t.windows().find<QuizScreen>();
     ASSERT_NE(quiz, nullptr);
     // The quiz shows the set's title from its load, so the questions were read before it.
-    EXPECT_EQ(quiz->quizTitle.caption(), QStringLiteral("Quiz about ") + topic().title);
+    EXPECT_EQ(quiz->quizTitle().caption(), QStringLiteral("Quiz about ") + topic().title);
     EXPECT_EQ(t.pictures.loaded, QStringList{topic().quizPicture});
-    EXPECT_NE(quiz->topicPicture.picture(), nullptr);
-    EXPECT_EQ(quiz->topicHeading.caption(), QStringLiteral("Ancient Velmora"));
+    EXPECT_NE(quiz->topicPicture().picture(), nullptr);
+    EXPECT_EQ(quiz->topicHeading().caption(), QStringLiteral("Ancient Velmora"));
     EXPECT_EQ(t.sound.played, QStringList{ClickSound});
     EXPECT_TRUE(t.messages.shown.empty());
 }

@@ -73,16 +73,32 @@ TEST_F(QuizSessionTest, GoingBackRecordsNothingAndTheLastWayForwardCounts) {
     EXPECT_EQ(session.score(), 3);
 }
 
-TEST_F(QuizSessionTest, StartingAgainForgetsTheMarksButKeepsTheTopic) {
+// The heading a certificate names outlives the quiz on the results side (ResultsPrintTest).
+TEST_F(QuizSessionTest, StartingAgainForgetsTheMarks) {
     answerToTheEnd({});
-    session.topic = QStringLiteral("The Pyramids");
     EXPECT_EQ(session.score(), 10);
     session.start();
     EXPECT_EQ(session.currentQuestion(), 1);
     EXPECT_FALSE(session.isOver());
     EXPECT_EQ(session.score(), 0);
     EXPECT_EQ(session.wrongQuestions().size(), 10);
-    EXPECT_EQ(session.topic, QStringLiteral("The Pyramids")) << "the certificate still names it";
+}
+
+// Each question appears with no answer yet; the answer chosen is the one recorded.
+TEST_F(QuizSessionTest, EveryQuestionAppearsWithNoAnswerYet) {
+    EXPECT_EQ(session.chosen(), QuizSession::NoAnswer);
+    session.choose(right(1));
+    session.answerAndGoOn(set);
+    EXPECT_TRUE(session.isMarkedRight(1));
+    EXPECT_EQ(session.chosen(), QuizSession::NoAnswer);
+    session.choose(right(2));
+    session.goBack();
+    EXPECT_EQ(session.chosen(), QuizSession::NoAnswer) << "going back clears the choice";
+    session.answerAndGoOn(set);
+    EXPECT_FALSE(session.isMarkedRight(1)) << "question 1 left with no answer";
+    session.choose(3);
+    session.start();
+    EXPECT_EQ(session.chosen(), QuizSession::NoAnswer);
 }
 
 TEST_F(QuizSessionTest, AnsweringOutsideTheTenQuestionsIsASubscriptError) {

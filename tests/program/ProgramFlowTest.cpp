@@ -10,6 +10,7 @@
 #include "program/Program.h"
 #include "quiz/QuizScreen.h"
 #include "quiz/ResultsScreen.h"
+#include "quiz/WrongAnswersScreen.h"
 #include "shell/Glossary.h"
 #include "shell/TitleScreen.h"
 #include "worksheets/WorksheetCatalogue.h"
@@ -62,9 +63,9 @@ TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
     window<TopicScreen>(win::PyramidsTopic).link(TopicLink::MultipleChoice).click();
     ASSERT_TRUE(shown(win::Quiz));
     QuizScreen& quiz = window<QuizScreen>(win::Quiz);
-    EXPECT_EQ(quiz.quizTitle.caption(), QStringLiteral("The Pyramids"));
+    EXPECT_EQ(quiz.quizTitle().caption(), QStringLiteral("The Pyramids"));
     for (int n = 1; n <= 10; ++n) {
-        const int right = t.state().questionSet.question(n).correct.toInt();
+        const int right = quiz.questionSet().question(n).correct.toInt();
         ASSERT_GE(right, 1);
         ASSERT_LE(right, 4);
         quiz.choiceBox(right).click();
@@ -74,9 +75,10 @@ TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
     EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::Quiz)));
     ASSERT_TRUE(shown(win::Results));
     ResultsScreen& results = window<ResultsScreen>(win::Results);
-    EXPECT_EQ(t.state().scoreState.score, 10);
-    EXPECT_TRUE(results.pupilName.isVisible());
-    EXPECT_EQ(t.state().quiz.topic, QStringLiteral("Ancient Velmora"));
+    EXPECT_EQ(results.outcome().score, 10);
+    EXPECT_EQ(results.outcome().activity, QStringLiteral("The Pyramids"));
+    EXPECT_TRUE(results.pupilName().isVisible());
+    EXPECT_EQ(results.outcome().heading, QStringLiteral("Ancient Velmora"));
     results.link(ResultsLink::Exit).click();
     processDeferredDeletes();
     EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::Results)));
@@ -153,8 +155,30 @@ TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     ASSERT_EQ(catalogue.entry(1).caption(), QStringLiteral("Rome, Greece"));
     catalogue.entry(1).click();
     ASSERT_TRUE(shown(win::Quiz));
-    EXPECT_EQ(window<QuizScreen>(win::Quiz).quizTitle.caption(), QStringLiteral("Rome, Greece"));
-    EXPECT_EQ(t.state().questionSet.question(6).correct, QStringLiteral("2"));
+    QuizScreen& quiz = window<QuizScreen>(win::Quiz);
+    EXPECT_EQ(quiz.quizTitle().caption(), QStringLiteral("Rome, Greece"));
+    EXPECT_EQ(quiz.questionSet().question(6).correct, QStringLiteral("2"));
+
+    // The title the quiz was started with is the one printed and the one the wrong answers
+    // are listed under.
+    quiz.link(QuizLink::PrintWorksheet).click();
+    ASSERT_EQ(t.printer.documents.size(), 1u);
+    bool printedTitle = false;
+    for (const auto& op : t.printer.documents[0])
+        printedTitle = printedTitle || op.text == QStringLiteral("Rome, Greece");
+    EXPECT_TRUE(printedTitle);
+    for (int n = 1; n <= 10; ++n) {
+        quiz.choiceBox(1).click();
+        quiz.link(QuizLink::NextQuestion).click();
+    }
+    processDeferredDeletes();
+    ResultsScreen& results = window<ResultsScreen>(win::Results);
+    EXPECT_EQ(results.outcome().score, 3);
+    EXPECT_EQ(results.outcome().activity, QStringLiteral("Rome, Greece"));
+    results.link(ResultsLink::NextStep).click();
+    WrongAnswersScreen& wrong = window<WrongAnswersScreen>(win::WrongAnswers);
+    EXPECT_EQ(wrong.quizTitle().caption(), QStringLiteral("Rome, Greece"));
+    EXPECT_EQ(wrong.row(0).caption(), QStringLiteral(" 2. Question 2?"));
 }
 
 } // namespace

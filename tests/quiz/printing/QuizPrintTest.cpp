@@ -82,12 +82,30 @@ TEST_F(QuizPrintTest, CatalogueWorksheetOffersPrintingAndPrintsItsQuestions) {
     EXPECT_EQ(texts[62].text, QStringLiteral("A. first"));
     EXPECT_EQ(t.messages.texts(), QStringList{QStringLiteral("Your worksheet is now printing.")});
     EXPECT_EQ(t.sound.played, QStringList{Click}) << "the click follows the confirmation";
-    EXPECT_EQ(q.questionNumber.caption(), QStringLiteral("Question 1")) << "the quiz carries on";
+    EXPECT_EQ(q.questionNumber().caption(), QStringLiteral("Question 1")) << "the quiz carries on";
 
     q.link(QuizLink::PrintWorksheet).click();
     ASSERT_EQ(t.printer.documents.size(), 2u);
     EXPECT_TRUE(sameDocument(t.printer.documents[0], t.printer.documents[1]));
     EXPECT_EQ(t.messages.shown.size(), 2u);
+}
+
+// The worksheet printed is the set the quiz was started with, under its heading and title as
+// given, even when another quiz has been started on the screen before.
+TEST_F(QuizPrintTest, TheWorksheetPrintedIsTheOneTheQuizWasStartedWith) {
+    QuizScreen& q = t.windows().get<QuizScreen>();
+    q.start(questionSet(QStringLiteral("Rivers")), QStringLiteral("Ancient Velmora"), PicturePtr{},
+            true);
+    q.start(questionSet(QStringLiteral(" Salt & Pepper")), QStringLiteral("Kitchen"), PicturePtr{},
+            true);
+    EXPECT_EQ(q.quizTitle().caption(), QStringLiteral(" Salt & Pepper"));
+    q.link(QuizLink::PrintWorksheet).click();
+    ASSERT_EQ(t.printer.documents.size(), 1u);
+    const auto texts = opsOf(t.printer.documents[0], PrintOp::Kind::Text);
+    ASSERT_EQ(texts.size(), 67u);
+    EXPECT_EQ(texts[4].text, QStringLiteral("Kitchen"));
+    EXPECT_EQ(texts[5].text, QStringLiteral(" Salt & Pepper"));
+    EXPECT_EQ(texts[7].text, QStringLiteral("Question 1     Salt & Pepper question 1"));
 }
 
 TEST_F(QuizPrintTest, TopicQuizDoesNotOfferPrintingEvenAfterACatalogueQuiz) {
@@ -129,7 +147,7 @@ TEST_F(QuizPrintTest, FullMarksQuizEndsInACertificateForTheTopic) {
     processDeferredDeletes();
     ResultsScreen& results = t.windows().get<ResultsScreen>();
     ASSERT_EQ(results.link(ResultsLink::NextStep).caption(), QStringLiteral("Print Certificate"));
-    results.pupilName.setText(QStringLiteral("Nefer"));
+    results.pupilName().setText(QStringLiteral("Nefer"));
     t.messages.shown.clear();
     results.link(ResultsLink::NextStep).click();
     ASSERT_EQ(t.printer.documents.size(), 1u);

@@ -27,10 +27,16 @@ class ResultsPrintTest : public ::testing::Test {
         registerQuizWindows(t.app());
         t.state().soundOn = 1;
     }
+    // As an activity shows it.
     ResultsScreen& showResults(int score, int total) {
-        t.state().scoreState = {score, total};
         ResultsScreen& w = t.windows().get<ResultsScreen>();
-        w.showWindow();
+        w.showActivityOutcome({QStringLiteral("An activity"), QString(), score, total, {}});
+        return w;
+    }
+    // As a quiz under this heading shows it.
+    ResultsScreen& showQuizResults(const QString& heading, int score) {
+        ResultsScreen& w = t.windows().get<ResultsScreen>();
+        w.showQuizOutcome({QStringLiteral("Rivers"), heading, score, 10, {}});
         return w;
     }
     void printCertificate(ResultsScreen& w) {
@@ -45,9 +51,8 @@ class ResultsPrintTest : public ::testing::Test {
 };
 
 TEST_F(ResultsPrintTest, FullMarksPrintTheCertificateWithTheTypedName) {
-    t.state().quiz.topic = QStringLiteral("Ancient Velmora");
-    ResultsScreen& w = showResults(10, 10);
-    w.pupilName.setText(QStringLiteral("Cleo Patera"));
+    ResultsScreen& w = showQuizResults(QStringLiteral("Ancient Velmora"), 10);
+    w.pupilName().setText(QStringLiteral("Cleo Patera"));
     t.sound.played.clear();
     printCertificate(w);
 
@@ -73,17 +78,16 @@ TEST_F(ResultsPrintTest, ANameTypedInAnyAlphabetTheFaceHasIsPrinted) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     const QString name = QStringLiteral("\u0141ucja \u0106wik \u0416\u0430\u043d\u043d\u0430 "
                                         "\u0394\u03ae\u03bc\u03b7\u03c4\u03c1\u03b1");
-    typeText(w.pupilName, name);
-    EXPECT_EQ(w.pupilName.text(), name.left(25));
+    typeText(w.pupilName(), name);
+    EXPECT_EQ(w.pupilName().text(), name.left(25));
     printCertificate(w);
     ASSERT_EQ(t.printer.documents.size(), 1u);
     EXPECT_EQ(texts()[NameText].text, name.left(25));
 }
 
 TEST_F(ResultsPrintTest, TopicWiderThanAQuarterPageOnThisScreenPrintsSmaller) {
-    t.state().quiz.topic =
-        QStringLiteral("The Great Pyramids of Velmora and the Kings Who Were Buried There");
-    printCertificate(showResults(10, 10));
+    printCertificate(showQuizResults(
+        QStringLiteral("The Great Pyramids of Velmora and the Kings Who Were Buried There"), 10));
     EXPECT_DOUBLE_EQ(texts()[TopicText].fontSize, 28);
 }
 
@@ -97,10 +101,28 @@ TEST_F(ResultsPrintTest, ActivityWithNoQuizYetPrintsAnEmptyTopicAndItsOwnScore) 
     EXPECT_EQ(printed[ScoreText].text, QStringLiteral("You have scored 4 out of 4."));
 }
 
+// The results screen goes between the quiz and the activity; the heading of the run's last quiz
+// stays for the activity's certificate, whatever heading the activity hands over.
+TEST_F(ResultsPrintTest, ActivityAfterAQuizPrintsTheLastQuizsHeading) {
+    showQuizResults(QStringLiteral("First quiz"), 3).link(ResultsLink::Exit).click();
+    processDeferredDeletes();
+    showQuizResults(QStringLiteral("Ancient Velmora"), 7).link(ResultsLink::Exit).click();
+    processDeferredDeletes();
+    ResultsScreen& w = t.windows().get<ResultsScreen>();
+    w.showActivityOutcome({QStringLiteral("The Pyramids: Labelling Activity"),
+                           QStringLiteral("The Pyramids"),
+                           4,
+                           4,
+                           {}});
+    printCertificate(w);
+    ASSERT_EQ(t.printer.documents.size(), 1u);
+    EXPECT_EQ(texts()[TopicText].text, QStringLiteral("Ancient Velmora"));
+    EXPECT_EQ(texts()[ScoreText].text, QStringLiteral("You have scored 4 out of 4."));
+}
+
 TEST_F(ResultsPrintTest, PrintingTwicePrintsTwoIdenticalPagesAndConfirmsTwice) {
-    t.state().quiz.topic = QStringLiteral("Ancient Velmora");
-    ResultsScreen& w = showResults(10, 10);
-    w.pupilName.setText(QStringLiteral("Ramose"));
+    ResultsScreen& w = showQuizResults(QStringLiteral("Ancient Velmora"), 10);
+    w.pupilName().setText(QStringLiteral("Ramose"));
     printCertificate(w);
     printCertificate(w);
     ASSERT_EQ(t.printer.documents.size(), 2u);

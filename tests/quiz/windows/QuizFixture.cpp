@@ -3,13 +3,14 @@
 #include "quiz/QuizWindows.h"
 
 #include <QTest>
+#include <stdexcept>
 
 namespace av::test {
 
 QuizFixture::QuizFixture() {
     registerQuizWindows(t.app());
     t.state().soundOn = 1;
-    QuestionSet& set = t.state().questionSet;
+    QuestionSet& set = questions;
     set.title = QStringLiteral("Rivers and Roads");
     for (int n = 1; n <= 10; ++n) {
         set.question(n).text = questionText(n);
@@ -23,10 +24,15 @@ QuizFixture::QuizFixture() {
 
 QuizScreen& QuizFixture::openQuiz() {
     QuizScreen& quiz = t.windows().get<QuizScreen>();
-    quiz.loadPicture(quiz.topicPicture, QStringLiteral("images\\pyramidssm.jpg"));
-    quiz.topicHeading.setCaption(QStringLiteral("Ancient Velmora"));
-    quiz.showWindow();
+    quiz.start(questions, QStringLiteral("Ancient Velmora"),
+               QStringLiteral("images\\pyramidssm.jpg"), false);
     return quiz;
+}
+
+QuizScreen& QuizFixture::quiz() {
+    QuizScreen* quiz = t.windows().find<QuizScreen>();
+    if (!quiz) throw std::logic_error("the quiz is not loaded");
+    return *quiz;
 }
 
 void QuizFixture::answer(QuizScreen& quiz, int choice) {
@@ -41,8 +47,7 @@ void QuizFixture::takeQuiz(const std::set<int>& wrong) {
 }
 
 ResultsScreen& QuizFixture::showResults(int score, int total) {
-    t.state().scoreState = {score, total};
-    t.windows().show(QString::fromLatin1(ResultsScreen::Name));
+    results().showActivityOutcome({QStringLiteral("An activity"), QString(), score, total, {}});
     return results();
 }
 
@@ -53,8 +58,8 @@ bool QuizFixture::loaded(const char* name) {
 void QuizFixture::runTimerChain() {
     ResultsScreen& w = results();
     auto running = [&w] {
-        return w.pictureTimer.isEnabled() || w.focusTimer.isEnabled() ||
-               w.celebrationTimer.isEnabled();
+        return w.pictureTimer().isEnabled() || w.focusTimer().isEnabled() ||
+               w.celebrationTimer().isEnabled();
     };
     for (int waited = 0; running() && waited < 2000; waited += 5)
         QTest::qWait(5);

@@ -22,13 +22,15 @@ class QuizFixture : public ::testing::Test {
         return QStringLiteral("Which river is number %1?").arg(n);
     }
 
-    // Opens the quiz as a topic screen does: picture, topic caption, show.
+    // Starts the quiz on the fixture's questions as a topic screen does: heading and picture.
     QuizScreen& openQuiz();
+    // The quiz while it is loaded.
+    QuizScreen& quiz();
     // Chooses an option (0 chooses nothing) and presses Next or Check Score.
     void answer(QuizScreen& quiz, int choice);
     // A whole quiz from question 1, wrong on the given questions and right on the others.
     void takeQuiz(const std::set<int>& wrong);
-    // The results screen as an activity shows it: score set, then shown, nothing else changed.
+    // The results screen as an activity shows it: the score handed over, nothing else.
     ResultsScreen& showResults(int score, int total);
 
     ResultsScreen& results() { return t.windows().get<ResultsScreen>(); }
@@ -38,6 +40,7 @@ class QuizFixture : public ::testing::Test {
     void runTimerChain();
 
     TestApp t;
+    QuestionSet questions;
 };
 
 // Visible as the window will show it, whether or not the window is on screen yet.

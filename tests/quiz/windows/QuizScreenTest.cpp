@@ -18,7 +18,7 @@ class QuizScreenTest : public QuizFixture {
             if (quiz.choiceBox(i).isChecked()) return i;
         return 0;
     }
-    bool markedRight(int n) { return t.state().quiz.isMarkedRight(n); }
+    bool markedRight(int n) { return quiz().session().isMarkedRight(n); }
     QStringList visibleRows() {
         QStringList rows;
         for (const auto& [k, row] : wrongAnswers().rows())
@@ -27,13 +27,15 @@ class QuizScreenTest : public QuizFixture {
     }
 };
 
-TEST_F(QuizScreenTest, LoadResetsTheScoreAndShowsTheFirstQuestion) {
-    // A quiz left half way: six questions right.
-    QuizSession& session = t.state().quiz;
-    session.start();
+TEST_F(QuizScreenTest, StartResetsTheScoreAndShowsTheFirstQuestion) {
+    // A quiz left half way: six questions right, then started again.
+    openQuiz();
     for (int n = 1; n <= 6; ++n)
-        session.answerAndGoOn(t.state().questionSet, correctChoice(n));
+        answer(quiz(), correctChoice(n));
+    ASSERT_EQ(quiz().session().score(), 6);
+    t.sound.played.clear();
     QuizScreen& quiz = openQuiz();
+    const QuizSession& session = quiz.session();
     EXPECT_EQ(session.score(), 0);
     EXPECT_EQ(session.total(), 10);
     EXPECT_EQ(session.currentQuestion(), 1);
@@ -41,17 +43,16 @@ TEST_F(QuizScreenTest, LoadResetsTheScoreAndShowsTheFirstQuestion) {
         EXPECT_FALSE(markedRight(n)) << n;
 
     EXPECT_EQ(quiz.caption(), QStringLiteral("Ancient Velmora"));
-    EXPECT_EQ(quiz.quizTitle.caption(), QStringLiteral("Rivers and Roads"));
-    EXPECT_EQ(quiz.questionNumber.caption(), QStringLiteral("Question 1"));
-    EXPECT_EQ(quiz.questionText.caption(), questionText(1));
+    EXPECT_EQ(quiz.quizTitle().caption(), QStringLiteral("Rivers and Roads"));
+    EXPECT_EQ(quiz.questionNumber().caption(), QStringLiteral("Question 1"));
+    EXPECT_EQ(quiz.questionText().caption(), questionText(1));
     EXPECT_EQ(quiz.choiceBox(1).text(), QStringLiteral("North 1"));
     EXPECT_EQ(quiz.choiceBox(4).text(), QStringLiteral("West 1"));
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(quiz.choiceBox(i).backColor(), QColor(0, 78, 152));
     EXPECT_EQ(checkedChoice(quiz), 0);
-    EXPECT_TRUE(quiz.noChoiceBox().isChecked());
-    // The first answer has the focus, so a screen reader reads the question with it; the
-    // hidden no-choice button never takes it.
+    EXPECT_EQ(session.chosen(), QuizSession::NoAnswer);
+    // The first answer has the focus, so a screen reader reads the question with it.
     EXPECT_EQ(quiz.focusWidget(), &quiz.choiceBox(1));
     EXPECT_FALSE(shown(quiz.link(QuizLink::PreviousQuestion)));
     EXPECT_EQ(quiz.link(QuizLink::NextQuestion).caption(), QStringLiteral("Next Question >>"));
@@ -60,14 +61,31 @@ TEST_F(QuizScreenTest, LoadResetsTheScoreAndShowsTheFirstQuestion) {
     EXPECT_TRUE(t.sound.played.isEmpty());
 }
 
-TEST_F(QuizScreenTest, NoChoiceButtonLiesHiddenUnderThePicture) {
+// "No answer yet" is the quiz's own value: the window holds the four answers and nothing
+// hidden, and each question appears with none of them chosen.
+TEST_F(QuizScreenTest, NoAnswerYetIsHeldByTheQuizNotByAHiddenButton) {
     QuizScreen& quiz = openQuiz();
-    OptionButton& none = quiz.noChoiceBox();
-    EXPECT_FLOAT_EQ(none.Left(), 7080);
-    EXPECT_FLOAT_EQ(none.Top(), 480);
-    EXPECT_TRUE(quiz.topicPicture.geometry().contains(none.geometry()));
-    EXPECT_EQ(quiz.childAt(none.geometry().center()), &quiz.topicPicture);
+    EXPECT_EQ(quiz.findChildren<OptionButton*>().size(), 4);
+    EXPECT_EQ(quiz.widget(QString::fromLatin1(glossary::quiz::ChoiceBoxes), 5), nullptr);
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("images\\pyramidssm.jpg")});
+    EXPECT_NE(quiz.topicPicture().picture(), nullptr);
+
+    quiz.choiceBox(3).click();
+    EXPECT_EQ(quiz.session().chosen(), 3);
+    quiz.choiceBox(1).setChecked(true); // chosen by the program as by the pupil
+    EXPECT_EQ(quiz.session().chosen(), 1);
+    answer(quiz, 0);
+    EXPECT_EQ(quiz.session().chosen(), QuizSession::NoAnswer);
+    EXPECT_EQ(checkedChoice(quiz), 0);
+    quiz.choiceBox(4).click();
+    quiz.link(QuizLink::PreviousQuestion).click();
+    EXPECT_EQ(quiz.session().chosen(), QuizSession::NoAnswer);
+    EXPECT_EQ(checkedChoice(quiz), 0) << "the question gone back to appears unanswered";
+    // With nothing chosen any answer can still be chosen, and only one at a time.
+    quiz.choiceBox(2).click();
+    quiz.choiceBox(4).click();
+    EXPECT_EQ(checkedChoice(quiz), 4);
+    EXPECT_FALSE(quiz.choiceBox(2).isChecked());
 }
 
 TEST_F(QuizScreenTest, WidgetsAreFoundByTheirObjectNames) {
@@ -106,9 +124,9 @@ TEST_F(QuizScreenTest, WidgetsAreFoundByTheirObjectNames) {
 TEST_F(QuizScreenTest, PreviousAndCheckScoreAppearOnlyWhereTheyBelong) {
     QuizScreen& quiz = openQuiz();
     for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(quiz.questionNumber.caption(),
+        EXPECT_EQ(quiz.questionNumber().caption(),
                   QStringLiteral("Question") + QLatin1Char(' ') + QString::number(n));
-        EXPECT_EQ(quiz.questionText.caption(), questionText(n));
+        EXPECT_EQ(quiz.questionText().caption(), questionText(n));
         EXPECT_EQ(quiz.choiceBox(3).text(), QStringLiteral("South %1").arg(n));
         EXPECT_EQ(shown(quiz.link(QuizLink::PreviousQuestion)), n != 1) << n;
         EXPECT_EQ(quiz.link(QuizLink::NextQuestion).caption(),
@@ -117,7 +135,7 @@ TEST_F(QuizScreenTest, PreviousAndCheckScoreAppearOnlyWhereTheyBelong) {
         if (n < 10) answer(quiz, 0);
     }
     quiz.link(QuizLink::PreviousQuestion).click();
-    EXPECT_EQ(t.state().quiz.currentQuestion(), 9);
+    EXPECT_EQ(quiz.session().currentQuestion(), 9);
     EXPECT_EQ(quiz.link(QuizLink::NextQuestion).caption(), QStringLiteral("Next Question >>"));
 }
 
@@ -132,7 +150,7 @@ TEST_F(QuizScreenTest, AQuestionLeftForwardsScoresOnlyItsLastSelection) {
 
     // Back to question 3: its choice is not restored, so Next alone now records a miss.
     quiz.link(QuizLink::PreviousQuestion).click();
-    EXPECT_EQ(t.state().quiz.currentQuestion(), 3);
+    EXPECT_EQ(quiz.session().currentQuestion(), 3);
     EXPECT_EQ(checkedChoice(quiz), 0);
     EXPECT_TRUE(markedRight(3)) << "going back records nothing";
     answer(quiz, 0);
@@ -153,7 +171,7 @@ TEST_F(QuizScreenTest, AQuestionLeftForwardsScoresOnlyItsLastSelection) {
     quiz.link(QuizLink::PreviousQuestion).click();
     answer(quiz, correctChoice(5));
     EXPECT_TRUE(markedRight(5));
-    EXPECT_EQ(t.state().quiz.currentQuestion(), 6);
+    EXPECT_EQ(quiz.session().currentQuestion(), 6);
 }
 
 TEST_F(QuizScreenTest, OnlyThePupilsChoiceMakesTheKeySound) {
@@ -170,33 +188,37 @@ TEST_F(QuizScreenTest, OnlyThePupilsChoiceMakesTheKeySound) {
 
 TEST_F(QuizScreenTest, QuizWithThreeWrongAnswersListsThemInOrder) {
     // The set comes through a question file, as a topic screen loads it.
-    QuestionSet written = t.state().questionSet;
+    QuestionSet written = questions;
     written.title = QStringLiteral("Rivers, Roads");
-    t.state().questionSet = QuestionSet{};
+    questions = QuestionSet{};
     t.writeFile(QStringLiteral("multiple/Rivers.txt"),
                 (questionFileLines(written).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))
                     .toLatin1());
     t.app().dataFile.openInput(QStringLiteral("multiple\\Rivers.txt"));
-    readQuestionSet(t.app().dataFile, t.state().questionSet);
+    readQuestionSet(t.app().dataFile, questions);
     t.app().dataFile.close();
 
     takeQuiz({2, 5, 9});
     EXPECT_FALSE(loaded(QuizScreen::Name));
-    EXPECT_EQ(t.state().scoreState.score, 7);
-    EXPECT_EQ(t.state().scoreState.total, 10);
-    EXPECT_EQ(t.state().quiz.topic, QStringLiteral("Ancient Velmora"));
+    const ScoredOutcome& outcome = results().outcome();
+    EXPECT_EQ(outcome.score, 7);
+    EXPECT_EQ(outcome.total, 10);
+    EXPECT_EQ(outcome.heading, QStringLiteral("Ancient Velmora"));
+    EXPECT_EQ(outcome.activity, QStringLiteral("Rivers, Roads"));
+    EXPECT_EQ(outcome.wrong,
+              (QStringList{QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("9")}));
     EXPECT_EQ(visibleRows(), (QStringList{QStringLiteral(" 2. ") + questionText(2),
                                           QStringLiteral(" 5. ") + questionText(5),
                                           QStringLiteral(" 9. ") + questionText(9)}));
     EXPECT_EQ(wrongAnswers().row(2).caption(), QStringLiteral(" 9. Which river is number 9?"));
-    EXPECT_EQ(wrongAnswers().quizTitle.caption(), QStringLiteral("Rivers, Roads"));
+    EXPECT_EQ(wrongAnswers().quizTitle().caption(), QStringLiteral("Rivers, Roads"));
     EXPECT_FALSE(wrongAnswers().isVisible()) << "shown only on request";
 
     ResultsScreen& w = results();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.scoreMessage.caption(), QStringLiteral("You have scored 7 out of 10."));
-    EXPECT_FALSE(shown(w.tryAgainHint));
-    EXPECT_TRUE(shown(w.wrongAnswersHint));
+    EXPECT_EQ(w.scoreMessage().caption(), QStringLiteral("You have scored 7 out of 10."));
+    EXPECT_FALSE(shown(w.tryAgainHint()));
+    EXPECT_TRUE(shown(w.wrongAnswersHint()));
     EXPECT_TRUE(shown(w.link(ResultsLink::NextStep)));
     EXPECT_EQ(w.link(ResultsLink::NextStep).caption(), QStringLiteral("Check Wrong Answers"));
     EXPECT_EQ(t.sound.played.count(Click), 10);
@@ -204,18 +226,21 @@ TEST_F(QuizScreenTest, QuizWithThreeWrongAnswersListsThemInOrder) {
     EXPECT_EQ(t.sound.played.last(), Click) << "the click follows the scoring";
 }
 
-// An activity checked while the quiz is open writes its own score and total; the quiz's
-// outcome is its own all the same.
+// An activity checked while the quiz is open shows its own score; the quiz's outcome is its
+// own all the same, and replaces the activity's message when it is scored.
 TEST_F(QuizScreenTest, AnActivityScoredMidQuizLeavesTheQuizOutcomeAlone) {
     QuizScreen& quiz = openQuiz();
     for (int n = 1; n <= 5; ++n)
         answer(quiz, n == 2 ? wrongChoice(n) : correctChoice(n));
-    t.state().scoreState = {3, 4};
+    showResults(3, 4);
+    ASSERT_EQ(results().scoreMessage().caption(),
+              QStringLiteral("Good work. You have scored 3 out of 4."));
     for (int n = 6; n <= 10; ++n)
         answer(quiz, n == 9 ? wrongChoice(n) : correctChoice(n));
-    EXPECT_EQ(t.state().scoreState.score, 8);
-    EXPECT_EQ(t.state().scoreState.total, 10);
-    EXPECT_EQ(results().scoreMessage.caption(),
+    EXPECT_EQ(results().outcome().score, 8);
+    EXPECT_EQ(results().outcome().total, 10);
+    EXPECT_FALSE(shown(results().tryAgainHint()));
+    EXPECT_EQ(results().scoreMessage().caption(),
               QStringLiteral("Good work. You have scored 8 out of 10."));
     EXPECT_EQ(visibleRows(), (QStringList{QStringLiteral(" 2. ") + questionText(2),
                                           QStringLiteral(" 9. ") + questionText(9)}));
@@ -223,35 +248,35 @@ TEST_F(QuizScreenTest, AnActivityScoredMidQuizLeavesTheQuizOutcomeAlone) {
 
 TEST_F(QuizScreenTest, AllTenRightFillsNoRow) {
     takeQuiz({});
-    EXPECT_EQ(t.state().scoreState.score, 10);
+    EXPECT_EQ(results().outcome().score, 10);
     EXPECT_TRUE(visibleRows().isEmpty());
     ResultsScreen& w = results();
-    EXPECT_EQ(w.scoreMessage.caption(),
+    EXPECT_EQ(w.scoreMessage().caption(),
               QStringLiteral("Excellent work. You have scored 10 out of 10."));
     EXPECT_EQ(w.link(ResultsLink::NextStep).caption(), QStringLiteral("Print Certificate"));
     EXPECT_TRUE(shown(w.link(ResultsLink::NextStep)));
-    EXPECT_TRUE(shown(w.pupilName));
-    EXPECT_TRUE(shown(w.nameHint));
-    EXPECT_FALSE(shown(w.tryAgainHint));
-    EXPECT_TRUE(w.wrongAnswersHint.caption().isEmpty());
+    EXPECT_TRUE(shown(w.pupilName()));
+    EXPECT_TRUE(shown(w.nameHint()));
+    EXPECT_FALSE(shown(w.tryAgainHint()));
+    EXPECT_TRUE(w.wrongAnswersHint().caption().isEmpty());
 }
 
 TEST_F(QuizScreenTest, ASecondQuizStartsFromNothing) {
     takeQuiz({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    EXPECT_EQ(t.state().scoreState.score, 0);
+    EXPECT_EQ(results().outcome().score, 0);
     EXPECT_EQ(visibleRows().size(), 10);
     results().link(ResultsLink::Exit).click();
     processDeferredDeletes();
 
     takeQuiz({10});
-    EXPECT_EQ(t.state().scoreState.score, 9);
+    EXPECT_EQ(results().outcome().score, 9);
     EXPECT_EQ(visibleRows(), QStringList{QStringLiteral(" 10. ") + questionText(10)});
-    EXPECT_EQ(results().scoreMessage.caption(),
+    EXPECT_EQ(results().scoreMessage().caption(),
               QStringLiteral("Good work. You have scored 9 out of 10."));
 }
 
 TEST_F(QuizScreenTest, CorrectValueOutsideOneToFourIsNeverRight) {
-    QuestionSet& set = t.state().questionSet;
+    QuestionSet& set = questions;
     set.question(1).correct = QStringLiteral("5");
     set.question(2).correct = QStringLiteral("0");
     set.question(3).correct = QStringLiteral("x");
@@ -269,8 +294,43 @@ TEST_F(QuizScreenTest, CorrectValueOutsideOneToFourIsNeverRight) {
     }
     for (int n = 6; n <= 10; ++n)
         answer(quiz, correctChoice(n));
-    EXPECT_EQ(t.state().scoreState.score, 5);
+    EXPECT_EQ(results().outcome().score, 5);
     EXPECT_EQ(visibleRows().size(), 5);
+}
+
+// The quiz shows the set it was last started with, under the title that set carries, and hands
+// that title on to the wrong answers as it is, blanks and "&" included.
+TEST_F(QuizScreenTest, AQuizStartedAgainWithAnotherSetShowsTheSecond) {
+    QuizScreen& quiz = openQuiz();
+    answer(quiz, correctChoice(1));
+    answer(quiz, correctChoice(2));
+
+    QuestionSet second = questions;
+    second.title = QStringLiteral("  Salt & Pepper");
+    for (int n = 1; n <= 10; ++n) {
+        second.question(n).text = QStringLiteral("Spice %1?").arg(n);
+        second.question(n).correct = QStringLiteral("4");
+    }
+    QuizScreen& again = t.windows().get<QuizScreen>();
+    ASSERT_EQ(&again, &quiz) << "still loaded";
+    again.start(second, QStringLiteral("Kitchen"), PicturePtr{}, true);
+    EXPECT_EQ(quiz.quizTitle().caption(), QStringLiteral("  Salt & Pepper"));
+    EXPECT_EQ(quiz.topicHeading().caption(), QStringLiteral("Kitchen"));
+    EXPECT_EQ(quiz.topicPicture().picture(), nullptr) << "no picture given";
+    EXPECT_EQ(quiz.questionText().caption(), QStringLiteral("Spice 1?"));
+    EXPECT_EQ(quiz.session().currentQuestion(), 1);
+    EXPECT_EQ(quiz.session().score(), 0);
+    EXPECT_TRUE(shown(quiz.link(QuizLink::PrintWorksheet)));
+    EXPECT_FALSE(shown(quiz.link(QuizLink::PreviousQuestion)));
+
+    for (int n = 1; n <= 10; ++n)
+        answer(quiz, n == 7 ? 1 : 4);
+    EXPECT_EQ(wrongAnswers().quizTitle().caption(), QStringLiteral("  Salt & Pepper"));
+    EXPECT_EQ(visibleRows(), QStringList{QStringLiteral(" 7. Spice 7?")});
+    EXPECT_EQ(results().outcome().activity, QStringLiteral("  Salt & Pepper"));
+    EXPECT_EQ(results().outcome().heading, QStringLiteral("Kitchen"));
+    EXPECT_EQ(results().scoreMessage().caption(),
+              QStringLiteral("Good work. You have scored 9 out of 10."));
 }
 
 TEST_F(QuizScreenTest, ExitPassesNothingOnAndStillClicks) {

@@ -26,15 +26,15 @@ class ResultsMessageTest : public QuizFixture, public ::testing::WithParamInterf
 TEST_P(ResultsMessageTest, ActivityRoadShowsTheMessageForItsScore) {
     const MessageCase& c = GetParam();
     ResultsScreen& w = showResults(c.score, c.total);
-    EXPECT_EQ(w.scoreMessage.caption(), QString::fromLatin1(c.message));
+    EXPECT_EQ(w.scoreMessage().caption(), QString::fromLatin1(c.message));
     EXPECT_EQ(w.link(ResultsLink::NextStep).caption(), QString::fromLatin1(c.link));
     // Without the quiz's settings only full marks offers a link besides Exit.
     EXPECT_EQ(shown(w.link(ResultsLink::NextStep)), c.fullMarks);
-    EXPECT_EQ(shown(w.pupilName), c.fullMarks);
-    EXPECT_EQ(shown(w.nameHint), c.fullMarks);
-    EXPECT_EQ(shown(w.tryAgainHint), !c.fullMarks);
-    EXPECT_FALSE(shown(w.wrongAnswersHint));
-    EXPECT_EQ(w.wrongAnswersHint.caption(), c.fullMarks ? QString() : Hint);
+    EXPECT_EQ(shown(w.pupilName()), c.fullMarks);
+    EXPECT_EQ(shown(w.nameHint()), c.fullMarks);
+    EXPECT_EQ(shown(w.tryAgainHint()), !c.fullMarks);
+    EXPECT_FALSE(shown(w.wrongAnswersHint()));
+    EXPECT_EQ(w.wrongAnswersHint().caption(), c.fullMarks ? QString() : Hint);
     EXPECT_TRUE(shown(w.link(ResultsLink::Exit)));
 }
 
@@ -58,40 +58,40 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ResultsScreenTest, LayoutAndNameBox) {
     ResultsScreen& w = showResults(10, 10);
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
-    EXPECT_EQ(w.sphinxPicture.backColor(), QColor(49, 135, 214));
-    EXPECT_EQ(QRectF(w.sphinxPicture.Left(), w.sphinxPicture.Top(), w.sphinxPicture.Width(),
-                     w.sphinxPicture.Height()),
+    EXPECT_EQ(w.sphinxPicture().backColor(), QColor(49, 135, 214));
+    EXPECT_EQ(QRectF(w.sphinxPicture().Left(), w.sphinxPicture().Top(), w.sphinxPicture().Width(),
+                     w.sphinxPicture().Height()),
               QRectF(5880, 1440, 4800, 3600));
-    EXPECT_EQ(w.sphinxPicture.picture(), nullptr) << "empty until the first tick";
+    EXPECT_EQ(w.sphinxPicture().picture(), nullptr) << "empty until the first tick";
     auto* link = qobject_cast<Label*>(
         w.widget(QString::fromLatin1(glossary::results::Links), int(ResultsLink::NextStep)));
     ASSERT_EQ(link, &w.link(ResultsLink::NextStep));
     EXPECT_FLOAT_EQ(link->Left(), 240);
     EXPECT_FLOAT_EQ(link->Top(), 1800);
     EXPECT_EQ(qobject_cast<TextBox*>(w.widget(QString::fromLatin1(glossary::results::PupilName))),
-              &w.pupilName);
-    EXPECT_FLOAT_EQ(w.pupilName.Top(), 6600);
+              &w.pupilName());
+    EXPECT_FLOAT_EQ(w.pupilName().Top(), 6600);
 
-    w.pupilName.setFocus();
-    QTest::keyClicks(&w.pupilName, QStringLiteral("Cleopatra Philopator of the Nile"));
-    EXPECT_EQ(w.pupilName.text(), QStringLiteral("Cleopatra Philopator of t"));
-    EXPECT_EQ(w.pupilName.text().size(), ResultsScreen::NameLength);
+    w.pupilName().setFocus();
+    QTest::keyClicks(&w.pupilName(), QStringLiteral("Cleopatra Philopator of the Nile"));
+    EXPECT_EQ(w.pupilName().text(), QStringLiteral("Cleopatra Philopator of t"));
+    EXPECT_EQ(w.pupilName().text().size(), ResultsScreen::NameLength);
 }
 
 TEST_F(ResultsScreenTest, TimersAreFoundByTheirObjectNames) {
     ResultsScreen& w = showResults(5, 10);
     EXPECT_EQ(w.findChild<Timer*>(QString::fromLatin1(glossary::results::PictureTimer)),
-              &w.pictureTimer);
+              &w.pictureTimer());
     EXPECT_EQ(w.findChild<Timer*>(QString::fromLatin1(glossary::results::FocusTimer)),
-              &w.focusTimer);
+              &w.focusTimer());
     EXPECT_EQ(w.findChild<Timer*>(QString::fromLatin1(glossary::results::CelebrationTimer)),
-              &w.celebrationTimer);
-    EXPECT_EQ(w.pictureTimer.interval(), 1);
-    EXPECT_EQ(w.focusTimer.interval(), 10);
-    EXPECT_EQ(w.celebrationTimer.interval(), 1);
-    EXPECT_TRUE(w.pictureTimer.isEnabled());
-    EXPECT_FALSE(w.focusTimer.isEnabled());
-    EXPECT_FALSE(w.celebrationTimer.isEnabled());
+              &w.celebrationTimer());
+    EXPECT_EQ(w.pictureTimer().interval(), 1);
+    EXPECT_EQ(w.focusTimer().interval(), 10);
+    EXPECT_EQ(w.celebrationTimer().interval(), 1);
+    EXPECT_TRUE(w.pictureTimer().isEnabled());
+    EXPECT_FALSE(w.focusTimer().isEnabled());
+    EXPECT_FALSE(w.celebrationTimer().isEnabled());
 }
 
 TEST_F(ResultsScreenTest, TimerChainShowsPictureFocusesNameAndCelebrates) {
@@ -102,8 +102,8 @@ TEST_F(ResultsScreenTest, TimerChainShowsPictureFocusesNameAndCelebrates) {
         link->setOpaque(false);
     runTimerChain();
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("images\\sphinxsm.jpg")});
-    EXPECT_NE(w.sphinxPicture.picture(), nullptr);
-    EXPECT_EQ(w.focusWidget(), &w.pupilName);
+    EXPECT_NE(w.sphinxPicture().picture(), nullptr);
+    EXPECT_EQ(w.focusWidget(), &w.pupilName());
     EXPECT_TRUE(w.link(ResultsLink::NextStep).isOpaque());
     EXPECT_TRUE(w.link(ResultsLink::Exit).isOpaque());
     EXPECT_EQ(t.sound.played, QStringList{QStringLiteral("wav\\fanf3.wav")});
@@ -115,8 +115,8 @@ TEST_F(ResultsScreenTest, MissingPictureLeavesItEmptyAndTheChainGoesOn) {
     t.random.values = {0.0f};
     ResultsScreen& w = showResults(9, 10);
     runTimerChain();
-    EXPECT_EQ(w.sphinxPicture.picture(), nullptr);
-    EXPECT_NE(w.focusWidget(), &w.pupilName) << "no name box below full marks";
+    EXPECT_EQ(w.sphinxPicture().picture(), nullptr);
+    EXPECT_NE(w.focusWidget(), &w.pupilName()) << "no name box below full marks";
     EXPECT_EQ(t.sound.played, QStringList{QStringLiteral("wav\\crowd.wav")});
 }
 
@@ -140,7 +140,7 @@ TEST_P(CelebrationTest, EachPositionOfTheRowIsReachable) {
             w.onCelebrationTimer();
             EXPECT_EQ(t.sound.played, QStringList{QString::fromLatin1(row.sounds[k])})
                 << "score " << row.score << " random " << r;
-            EXPECT_FALSE(w.celebrationTimer.isEnabled());
+            EXPECT_FALSE(w.celebrationTimer().isEnabled());
             w.unload();
             processDeferredDeletes();
         }
@@ -177,12 +177,14 @@ TEST_F(ResultsScreenTest, NoCelebrationBelowSixOrWithSoundOff) {
     EXPECT_TRUE(t.sound.played.isEmpty());
 }
 
+// An activity scored again while the screen is up leaves the message as first shown; the
+// sound follows the new score.
 TEST_F(ResultsScreenTest, SoundFollowsTheLiveScore) {
     t.random.values = {0.1f};
     ResultsScreen& w = showResults(5, 10);
-    t.state().scoreState.score = 7;
+    w.showActivityOutcome({QStringLiteral("An activity"), QString(), 7, 10, {}});
     w.onCelebrationTimer();
-    EXPECT_EQ(w.scoreMessage.caption(), QStringLiteral("You have scored 5 out of 10."));
+    EXPECT_EQ(w.scoreMessage().caption(), QStringLiteral("You have scored 5 out of 10."));
     EXPECT_EQ(t.sound.played, QStringList{QStringLiteral("wav\\drumroll.wav")});
 }
 

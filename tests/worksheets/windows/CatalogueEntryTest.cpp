@@ -56,13 +56,13 @@ TEST_F(CatalogueEntryTest, TakingAWorksheetShowsTheQuizWithTheMenusPicture) {
         QuizScreen& q = quiz();
         EXPECT_TRUE(q.isVisible());
         EXPECT_EQ(t.state().questionSet.title, loadedTitles[k]);
-        EXPECT_EQ(q.quizTitle.caption(), loadedTitles[k])
+        EXPECT_EQ(q.quizTitle().caption(), loadedTitles[k])
             << "the set was loaded before the quiz was touched";
-        EXPECT_EQ(q.topicHeading.caption(), QStringLiteral("Ancient Velmora"));
+        EXPECT_EQ(q.topicHeading().caption(), QStringLiteral("Ancient Velmora"));
         ASSERT_TRUE(loaded(MainMenu::Name)) << "reading the menu's picture loads the menu";
         EXPECT_FALSE(menu().isVisible());
-        ASSERT_NE(q.topicPicture.picture(), nullptr);
-        EXPECT_EQ(q.topicPicture.picture(), menu().menuPicture());
+        ASSERT_NE(q.topicPicture().picture(), nullptr);
+        EXPECT_EQ(q.topicPicture().picture(), menu().menuPicture());
         EXPECT_TRUE(q.link(QuizLink::PrintWorksheet).isVisibleTo(&q))
             << "the worksheet can be printed";
         EXPECT_TRUE(loaded(WorksheetCatalogue::Name)) << "the catalogue stays open behind the quiz";
