@@ -82,7 +82,7 @@ class ActivityTest : public ::testing::Test {
         const QString name = QString::fromLatin1(ResultsScreen::Name);
         if (!t.windows().isLoaded(name)) return {};
         auto& screen = t.windows().get<ResultsScreen>();
-        return {&screen, screen.scoreMessage.caption()};
+        return {&screen, screen.scoreMessage().caption()};
     }
     // Whether the results screen is loaded and says this score, in its own words.
     bool resultsSay(int score, int total) {
