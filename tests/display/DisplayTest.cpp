@@ -28,6 +28,8 @@
 #include <memory>
 
 using namespace av;
+using av::test::PageWindowView;
+using av::test::TitleScreenView;
 namespace win = av::glossary::window;
 using av::test::runFor;
 using av::test::runUntil;
