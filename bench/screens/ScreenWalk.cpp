@@ -51,7 +51,7 @@ void ScreenWalk::step(Kind kind, const QString& label, const QString& window,
 void ScreenWalk::pageStep(Kind kind, const QString& label, const QString& window,
                           const std::function<void()>& command) {
     step(kind, label, window, command,
-         [&] { return loaded<PageWindow>(m_program, window).pageBox.pictureShown(); });
+         [&] { return loaded<PageWindow>(m_program, window).pageDrawn(); });
 }
 
 void ScreenWalk::stepFromTitle() {
@@ -99,7 +99,7 @@ void ScreenWalk::pages(const QString& label, TopicLink link, const QString& topi
         pageStep(Kind::PageTurn, QStringLiteral("page turn, page seen"), viewer,
                  [&] { pagesOf().onLinkClicked(PageWindow::PreviousLink); });
     pageStep(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), viewer,
-             [&] { pagesOf().pageBox.update(); });
+             [&] { pagesOf().redrawPage(); });
     step(Kind::Step, {}, topicName, [&] { pagesOf().onLinkClicked(PageWindow::ExitLink); });
 }
 
@@ -153,7 +153,7 @@ void ScreenWalk::guide() {
         pageStep(Kind::PageTurn, QStringLiteral("page turn, page seen"), guide,
                  [&] { guideWindow().onLinkClicked(PageWindow::PreviousLink); });
     pageStep(Kind::SeenRepaint, QStringLiteral("repaint of a page seen"), guide,
-             [&] { guideWindow().pageBox.update(); });
+             [&] { guideWindow().redrawPage(); });
     step(Kind::Step, {}, QString::fromLatin1(win::MainMenu),
          [&] { guideWindow().onLinkClicked(PageWindow::ExitLink); });
 }

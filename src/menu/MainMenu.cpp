@@ -44,6 +44,12 @@ constexpr EntryLayout Entries[] = {
     {MenuEntry::Exit, "Exit", 10560, 7920, 1245, 495, 18, false},
 };
 
+QString captionOf(MenuEntry entry) {
+    for (const EntryLayout& e : Entries)
+        if (e.entry == entry) return QString::fromUtf8(e.caption);
+    return {};
+}
+
 OptionButton& soundOption(Window& w, const QString& name, float top, const QString& text) {
     auto& option = w.add<OptionButton>(name);
     option.setBounds(10440, top, 1455, 255);
@@ -64,49 +70,49 @@ Timer& namedTimer(QObject* owner, const QString& name, int interval) {
 
 MainMenu::MainMenu(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      heading(addCaption(*this, glossary::menu::Heading, -1, {0, 120, 12000, 900},
-                         style::programTitle(), style::tahomaBold(32.25))),
-      pictureFrame(add<Frame>(QString::fromLatin1(glossary::menu::PictureFrame))),
-      picture(add<Image>(QString::fromLatin1(glossary::menu::Picture), -1, &pictureFrame)),
-      soundOnOption(soundOption(*this, QString::fromLatin1(glossary::menu::SoundOnOption), 120,
-                                QStringLiteral("Sound On"))),
-      soundOffOption(soundOption(*this, QString::fromLatin1(glossary::menu::SoundOffOption), 480,
-                                 QStringLiteral("Sound Off"))),
-      copyright(addCaption(*this, glossary::menu::Copyright, -1, {0, 8280, 12000, 375},
-                           QStringLiteral("\u00A9 2026 Ancient Velmora. Pages may be printed for "
-                                          "use in the classroom."),
-                           style::tahoma(9.75))),
-      registerTimer(namedTimer(this, QString::fromLatin1(glossary::menu::RegisterTimer), 1)) {
-    pictureFrame.setBounds(6600, 1320, 5175, 3975);
-    picture.setBounds(120, 240, 4800, 3600);
-    picture.setDescription(QStringLiteral("The great statues of Velmora"));
-    soundOnOption.setChecked(true);
+      m_heading(addCaption(*this, glossary::menu::Heading, -1, {0, 120, 12000, 900},
+                           style::programTitle(), style::tahomaBold(32.25))),
+      m_pictureFrame(add<Frame>(QString::fromLatin1(glossary::menu::PictureFrame))),
+      m_picture(add<Image>(QString::fromLatin1(glossary::menu::Picture), -1, &m_pictureFrame)),
+      m_soundOnOption(soundOption(*this, QString::fromLatin1(glossary::menu::SoundOnOption), 120,
+                                  QStringLiteral("Sound On"))),
+      m_soundOffOption(soundOption(*this, QString::fromLatin1(glossary::menu::SoundOffOption), 480,
+                                   QStringLiteral("Sound Off"))),
+      m_copyright(addCaption(*this, glossary::menu::Copyright, -1, {0, 8280, 12000, 375},
+                             QStringLiteral("\u00A9 2026 Ancient Velmora. Pages may be printed for "
+                                            "use in the classroom."),
+                             style::tahoma(9.75))),
+      m_registerTimer(namedTimer(this, QString::fromLatin1(glossary::menu::RegisterTimer), 1)) {
+    m_pictureFrame.setBounds(6600, 1320, 5175, 3975);
+    m_picture.setBounds(120, 240, 4800, 3600);
+    m_picture.setDescription(QStringLiteral("The great statues of Velmora"));
+    m_soundOnOption.setChecked(true);
     buildEntries();
-    connect(&soundOnOption, &OptionButton::clicked, this, &MainMenu::onSoundOnChosen);
-    connect(&soundOffOption, &OptionButton::clicked, this, &MainMenu::onSoundOffChosen);
-    connect(&registerTimer, &Timer::tick, this, &MainMenu::onRegisterTimerFired);
+    connect(&m_soundOnOption, &OptionButton::clicked, this, &MainMenu::onSoundOnChosen);
+    connect(&m_soundOffOption, &OptionButton::clicked, this, &MainMenu::onSoundOffChosen);
+    connect(&m_registerTimer, &Timer::tick, this, &MainMenu::onRegisterTimerFired);
 }
 
 void MainMenu::buildEntries() {
     const QString name = QString::fromLatin1(glossary::menu::Entries);
     for (const EntryLayout& e : Entries)
-        addLink(*this, entries, name, int(e.entry), e.left, e.top, e.width, e.height,
+        addLink(*this, m_entries, name, int(e.entry), e.left, e.top, e.width, e.height,
                 QString::fromUtf8(e.caption), e.points,
                 e.navy ? style::LinkNavy : style::LinkBlack);
-    entries.connectEach(&Label::clicked, this, [this](int i) { onEntryClicked(MenuEntry(i)); });
-    entries.connectEach(&Label::mouseMove, this,
-                        [this](int i, const MouseArgs&) { onEntryHovered(MenuEntry(i)); });
+    m_entries.connectEach(&Label::clicked, this, [this](int i) { onEntryClicked(MenuEntry(i)); });
+    m_entries.connectEach(&Label::mouseMove, this,
+                          [this](int i, const MouseArgs&) { onEntryHovered(MenuEntry(i)); });
 }
 
 void MainMenu::onLoad() {
     applyCommonFrame(*this, app());
     // The menu has to work even when its picture has gone missing.
-    loadPictureOrClear(picture, QStringLiteral("Images\\memnonsm.jpg"));
-    soundOnOption.setBackColor(style::FrameBlue);
-    soundOffOption.setBackColor(style::FrameBlue);
-    pictureFrame.setBackColor(style::FrameBlue);
+    loadPictureOrClear(m_picture, QStringLiteral("Images\\memnonsm.jpg"));
+    m_soundOnOption.setBackColor(style::FrameBlue);
+    m_soundOffOption.setBackColor(style::FrameBlue);
+    m_pictureFrame.setBackColor(style::FrameBlue);
     state().soundOn = true;
-    registerTimer.setEnabled(true);
+    m_registerTimer.setEnabled(true);
 }
 
 // The guide and the acknowledgments open with their page already drawn.
@@ -115,7 +121,7 @@ void MainMenu::cameForward() {
 }
 
 void MainMenu::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(entries, {{0, 12}, {15, 20}});
+    hoverReset(m_entries, {{0, 12}, {15, 20}});
 }
 
 void MainMenu::onEntryHovered(MenuEntry e) {
@@ -136,7 +142,7 @@ void MainMenu::onRegisterTimerFired() {
     } catch (const RuntimeError&) {
         // Nothing to tell the pupil: the catalogue reads the register again when it opens.
     }
-    registerTimer.setEnabled(false);
+    m_registerTimer.setEnabled(false);
 }
 
 void MainMenu::onEntryClicked(MenuEntry e) {
@@ -171,30 +177,27 @@ void MainMenu::onEntryClicked(MenuEntry e) {
 
 void MainMenu::exitToTitle() {
     // The title comes in front; the menu waits under it.
-    app().windows.get<TitleScreen>().offerCancel();
-    app().windows.show(QString::fromLatin1(TitleScreen::Name));
+    TitleScreen& title = app().windows.get<TitleScreen>();
+    title.offerCancel();
+    title.showWindow();
 }
 
 void MainMenu::openCatalogue() {
     app().windows.show(QString::fromLatin1(glossary::window::WorksheetCatalogue));
     unload();
 }
+
 void MainMenu::showAcknowledgments() {
-    PageViewer& viewer = app().windows.get<PageViewer>();
-    viewer.prepareAcknowledgments();
-    viewer.showWindow();
+    app().windows.get<PageViewer>().openAcknowledgments();
 }
 
 void MainMenu::showGuide() {
-    TeachersGuide& guide = app().windows.get<TeachersGuide>();
-    guide.loadPage(GuideFirstPage, QStringLiteral("wmf2\\guide1.wmf"));
-    state().currentPage = 1;
-    guide.showWindow();
+    app().windows.get<TeachersGuide>().open();
 }
 
 void MainMenu::sayTopicIsNotInPack(MenuEntry e) {
-    app().services.messages.show(entry(e).caption() + QStringLiteral("\n\nThis topic is "
-                                                                     "not part of this pack."),
+    app().services.messages.show(captionOf(e) + QStringLiteral("\n\nThis topic is "
+                                                               "not part of this pack."),
                                  style::programTitle(), MessageBoxService::Buttons::Ok);
 }
 

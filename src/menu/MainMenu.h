@@ -11,6 +11,10 @@
 
 namespace av {
 
+namespace test {
+class MainMenuView;
+}
+
 // The menu's entries; each value is the entry's index in its link group.
 enum class MenuEntry {
     Landscape = 0,
@@ -52,29 +56,31 @@ class MainMenu : public Screen {
     void onRegisterTimerFired();
     void closeButtonPressed() override { onEntryClicked(MenuEntry::Exit); }
 
-    Label& entry(MenuEntry e) const { return entries[int(e)]; }
     // The picture the menu shows, which a worksheet's quiz shows too.
-    const PicturePtr& menuPicture() const { return picture.picture(); }
-
-    Label& heading;
-    Group<Label> entries;
-    Frame& pictureFrame;
-    Image& picture;
-    OptionButton& soundOnOption;
-    OptionButton& soundOffOption;
-    Label& copyright;
-    Timer& registerTimer;
+    const PicturePtr& menuPicture() const { return m_picture.picture(); }
 
   protected:
     void cameForward() override;
 
   private:
+    friend class test::MainMenuView;
+
+    Label& entry(MenuEntry e) const { return m_entries[int(e)]; }
     void buildEntries();
     void exitToTitle();
     void openCatalogue();
     void showAcknowledgments();
     void showGuide();
     void sayTopicIsNotInPack(MenuEntry entry);
+
+    Label& m_heading;
+    Group<Label> m_entries;
+    Frame& m_pictureFrame;
+    Image& m_picture;
+    OptionButton& m_soundOnOption;
+    OptionButton& m_soundOffOption;
+    Label& m_copyright;
+    Timer& m_registerTimer;
 };
 
 } // namespace av

@@ -30,12 +30,4 @@ TopicRecord wordsTopic() {
             3};
 }
 
-QString firstScreenPage(const QString& key) {
-    return QStringLiteral("wmf\\") + key + QStringLiteral("a.wmf");
-}
-
-QString firstPrintPage(const QString& key) {
-    return QStringLiteral("wmf2\\") + key + QStringLiteral("a.wmf");
-}
-
 } // namespace av

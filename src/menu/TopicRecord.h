@@ -21,8 +21,4 @@ struct TopicRecord {
 TopicRecord pyramidsTopic();
 TopicRecord wordsTopic();
 
-// The screen copy and the print copy of a page set's first page.
-QString firstScreenPage(const QString& key);
-QString firstPrintPage(const QString& key);
-
 } // namespace av

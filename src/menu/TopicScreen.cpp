@@ -18,20 +18,19 @@ constexpr float WindowWidth = 12000;
 } // namespace
 
 TopicScreen::TopicScreen(App& app, TopicRecord topic)
-    : Screen(app, topic.window),
-      topicTitle(add<Label>(QString::fromLatin1(glossary::topic::TopicTitle))),
-      picture(add<Image>(QString::fromLatin1(glossary::topic::Picture))),
-      m_topic(std::move(topic)) {
-    applyCaption(topicTitle, {240, 0, 6240, 900}, m_topic.title, style::times(27.75, true),
+    : Screen(app, topic.window), m_topic(std::move(topic)),
+      m_topicTitle(add<Label>(QString::fromLatin1(glossary::topic::TopicTitle))),
+      m_picture(add<Image>(QString::fromLatin1(glossary::topic::Picture))) {
+    applyCaption(m_topicTitle, {240, 0, 6240, 900}, m_topic.title, style::times(27.75, true),
                  style::Yellow, Label::Align::Left);
 
-    picture.setBounds(2640, 840, 4800, 3600);
-    picture.setBorder(true);
-    picture.setDescription(m_topic.title);
+    m_picture.setBounds(2640, 840, 4800, 3600);
+    m_picture.setBorder(true);
+    m_picture.setDescription(m_topic.title);
 
     const QString name = QString::fromLatin1(glossary::topic::Links);
     const auto add = [&](TopicLink l, float left, float top, float width, const QString& caption) {
-        addLink(*this, links, name, int(l), left, top, width, 495, caption);
+        addLink(*this, m_links, name, int(l), left, top, width, 495, caption);
     };
     add(TopicLink::KeyFacts, 6360, 120, 1995, QStringLiteral("Key Facts"));
     add(TopicLink::TeachersNotes, 8640, 120, 3195, QStringLiteral("Teacher's Notes"));
@@ -39,22 +38,23 @@ TopicScreen::TopicScreen(App& app, TopicRecord topic)
     add(TopicLink::LabellingActivity, 3600, 7920, 3195, QStringLiteral("Labelling Activity"));
     add(TopicLink::OrderingActivity, 7080, 7920, 3195, QStringLiteral("Ordering Activity"));
     add(TopicLink::Exit, 10560, 7920, 1245, QStringLiteral("Exit"));
-    links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(TopicLink(i)); });
-    links.connectEach(&Label::mouseMove, this,
-                      [this](int i, const MouseArgs&) { onLinkHovered(TopicLink(i)); });
+    m_links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(TopicLink(i)); });
+    m_links.connectEach(&Label::mouseMove, this,
+                        [this](int i, const MouseArgs&) { onLinkHovered(TopicLink(i)); });
 }
 
 void TopicScreen::onLoad() {
     applyCommonFrame(*this, app());
     // A topic whose picture has gone still opens, with an empty frame where the picture was.
-    loadPictureOrClear(picture, m_topic.picture);
-    picture.setLeft((WindowWidth - picture.Width()) / 2);
+    loadPictureOrClear(m_picture, m_topic.picture);
+    m_picture.setLeft((WindowWidth - m_picture.Width()) / 2);
 }
 
 // Key facts and teacher's notes open with their first page already drawn, and the activities
 // with their pictures decoded.
 void TopicScreen::cameForward() {
-    drawPagesAhead(*this, {firstScreenPage(m_topic.keyFactsKey), firstScreenPage(m_topic.notesKey)},
+    drawPagesAhead(*this,
+                   {screenPagePath(m_topic.keyFactsKey, 1), screenPagePath(m_topic.notesKey, 1)},
                    OtherPages::LetGo);
     // An activity's window has this screen's frame, so its pictures have the same room.
     std::vector<PictureAhead> pictures;
@@ -68,7 +68,7 @@ void TopicScreen::cameForward() {
 }
 
 void TopicScreen::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(links, {{0, 5}});
+    hoverReset(m_links, {{0, 5}});
 }
 
 void TopicScreen::onLinkHovered(TopicLink l) {
@@ -121,17 +121,12 @@ bool TopicScreen::openQuiz() {
 
 void TopicScreen::openActivity(const QString& window) {
     auto& activity = dynamic_cast<ActivityWindow&>(app().windows.touch(window));
-    activity.setHeading(topicTitle.caption());
+    activity.setHeading(m_topic.title);
     activity.showWindow();
 }
 
 void TopicScreen::openPages(const QString& key) {
-    // The viewer reads both on its first load, which the touch below may run.
-    state().pageCount = m_topic.pageCount;
-    state().pageSetKey = key;
-    PageViewer& viewer = app().windows.get<PageViewer>();
-    viewer.loadPage(firstScreenPage(key), firstPrintPage(key));
-    viewer.showWindow();
+    app().windows.get<PageViewer>().open({key, m_topic.pageCount});
 }
 
 void TopicScreen::exitToMenu() {

@@ -9,6 +9,10 @@
 
 namespace av {
 
+namespace test {
+class TopicScreenView;
+}
+
 // A topic screen's links; each value is the link's index in its group.
 enum class TopicLink {
     MultipleChoice = 0,
@@ -34,22 +38,22 @@ class TopicScreen : public Screen {
     void onLinkClicked(TopicLink link);
     void closeButtonPressed() override { onLinkClicked(TopicLink::Exit); }
 
-    Label& link(TopicLink l) const { return links[int(l)]; }
-
-    Label& topicTitle;
-    Image& picture;
-    Group<Label> links;
-
   protected:
     void cameForward() override;
 
   private:
+    friend class test::TopicScreenView;
+
+    Label& link(TopicLink l) const { return m_links[int(l)]; }
     bool openQuiz();
     void openActivity(const QString& window);
     void openPages(const QString& key);
     void exitToMenu();
 
     TopicRecord m_topic;
+    Label& m_topicTitle;
+    Image& m_picture;
+    Group<Label> m_links;
 };
 
 } // namespace av

@@ -44,76 +44,80 @@ QString logoFramePath(int frame) {
     return QStringLiteral("logo\\marl%1.gif").arg(frame, 4, 10, QLatin1Char('0'));
 }
 
-PageViewer::PageViewer(App& app)
+PageViewer::PageViewer(App& app, LogoCycle& logo)
     : PageWindow(app, QString::fromLatin1(Name), QPointF(0, 0)),
-      turningLogo(
+      m_turningLogo(
           logoBox(*this, QString::fromLatin1(glossary::pages::TurningLogo), 8760, 3840, 1800)),
-      publisherLogo(
+      m_publisherLogo(
           logoBox(*this, QString::fromLatin1(glossary::pages::PublisherLogo), 8790, 5760, 1335)),
-      logoTimer(makeLogoTimer(this)) {
-    connect(&logoTimer, &Timer::tick, this, &PageViewer::onLogoTimer);
-}
-
-void PageViewer::prepareAcknowledgments() {
-    pageNumber.hide();
-    links[NextLink].hide();
-    links[PreviousLink].hide();
-    loadPictureOrClear(pageBox, acknowledgmentsPage());
-    tellPageWords();
-    loadPictureOrClear(publisherLogo, QStringLiteral("logo\\marlowind2.bmp"));
-    loadPictureOrClear(printBox, QStringLiteral("wmf2\\acknowledgments.wmf"));
-    setBackColor(style::ViewerBlue);
-    logoTimer.setEnabled(true);
+      m_logoTimer(makeLogoTimer(this)), m_logo(logo) {
+    connect(&m_logoTimer, &Timer::tick, this, &PageViewer::onLogoTimer);
 }
 
 void PageViewer::onLoad() {
     applyCommonFrame(*this, app());
-    if (state().pageCount == 1) {
-        pageNumber.hide();
-        links[NextLink].hide();
-        links[PreviousLink].hide();
-    }
-    state().currentPage = 1;
-    pageNumber.setCaption(pageCaption(state().currentPage, state().pageCount));
 }
 
-void PageViewer::pageTurned(Link link) {
-    links[link == NextLink ? PreviousLink : NextLink].setEnabled(true);
+void PageViewer::startOnce() {
+    if (m_started) return;
+    m_started = true;
+    if (m_set.pageCount == 1) hidePaging();
+    setPage(1);
+    showPageCaption(page(), m_set.pageCount);
+}
+
+void PageViewer::open(const PageSet& set) {
+    m_set = set;
+    startOnce();
+    loadPage(screenPagePath(set.key, 1), printPagePath(set.key, 1));
+    showWindow();
+}
+
+void PageViewer::openAcknowledgments() {
+    startOnce();
+    hidePaging();
+    loadPictureOrClear(pageBox(), acknowledgmentsPage());
+    tellPageWords();
+    loadPictureOrClear(m_publisherLogo, QStringLiteral("logo\\marlowind2.bmp"));
+    loadPrintCopy(QStringLiteral("wmf2\\acknowledgments.wmf"));
+    setBackColor(style::ViewerBlue);
+    m_logoTimer.setEnabled(true);
+    showWindow();
+}
+
+void PageViewer::pageTurned(Link turned) {
+    link(turned == NextLink ? PreviousLink : NextLink).setEnabled(true);
     refresh();
 }
 
 QStringList PageViewer::neighbourPages() const {
     QStringList pages;
-    if (links[NextLink].isHidden()) return pages; // a single page: nothing to turn to
-    const int page = state().currentPage;
-    for (int n : {page + 1, page - 1})
-        if (n >= 1 && n <= state().pageCount) pages << screenPagePath(state().pageSetKey, n);
+    if (link(NextLink).isHidden()) return pages; // a single page: nothing to turn to
+    for (int n : {page() + 1, page() - 1})
+        if (n >= 1 && n <= m_set.pageCount) pages << screenPagePath(m_set.key, n);
     return pages;
 }
 
 void PageViewer::refresh() {
-    const int page = state().currentPage;
-    if (page == state().pageCount) links[NextLink].setEnabled(false);
-    if (page == 1) links[PreviousLink].setEnabled(false);
-    loadPage(screenPagePath(state().pageSetKey, page), printPagePath(state().pageSetKey, page));
-    pageNumber.setCaption(pageCaption(page, state().pageCount));
+    const int n = page();
+    if (n == m_set.pageCount) link(NextLink).setEnabled(false);
+    if (n == 1) link(PreviousLink).setEnabled(false);
+    loadPage(screenPagePath(m_set.key, n), printPagePath(m_set.key, n));
+    showPageCaption(n, m_set.pageCount);
 }
 
-// The frame number lives in the program state, so a second opening carries on where the
-// first one stopped. The frames turn forty times a second, so each is read only once.
+// The frames turn forty times a second, so each is read only once.
 void PageViewer::onLogoTimer() {
-    int& frame = state().logoFrame;
-    frame += 1;
-    if (frame == LogoFrames) frame = 0;
+    const int frame = m_logo.advance();
     std::optional<PicturePtr>& kept = m_logoFrames[size_t(frame)];
     if (kept) {
-        turningLogo.setPicture(*kept);
+        m_turningLogo.setPicture(*kept);
     } else {
-        loadPictureOrClear(turningLogo, logoFramePath(frame));
-        kept = turningLogo.picture();
+        loadPictureOrClear(m_turningLogo, logoFramePath(frame));
+        kept = m_turningLogo.picture();
     }
-    turningLogo.show();
-    publisherLogo.show();
+    m_turningLogo.show();
+    m_publisherLogo.show();
 }
 
 } // namespace av

@@ -1,42 +1,55 @@
 #include "TeachersGuide.h"
 
 namespace av {
+namespace {
+
+QString screenCopy(int page) {
+    return QStringLiteral("wmf\\guide") + QString::number(page) + QStringLiteral(".wmf");
+}
+
+QString printCopy(int page) {
+    return QStringLiteral("wmf2\\guide") + QString::number(page) + QStringLiteral(".wmf");
+}
+
+} // namespace
 
 TeachersGuide::TeachersGuide(App& app)
     : PageWindow(app, QString::fromLatin1(Name), QPointF(120, -240)) {
-    pageNumber.setCaption(pageCaption(1, PageTotal));
+    showPageCaption(1, PageTotal);
 }
 
 void TeachersGuide::onLoad() {
     applyCommonFrame(*this, app());
 }
 
+void TeachersGuide::open() {
+    setPage(1);
+    loadPage(screenCopy(1), printCopy(1));
+    showWindow();
+}
+
 QStringList TeachersGuide::neighbourPages() const {
     QStringList pages;
-    const int page = state().currentPage;
-    for (int n : {page + 1, page - 1})
-        if (n >= 1 && n <= PageTotal)
-            pages << QStringLiteral("wmf\\guide") + QString::number(n) + QStringLiteral(".wmf");
+    for (int n : {page() + 1, page() - 1})
+        if (n >= 1 && n <= PageTotal) pages << screenCopy(n);
     return pages;
 }
 
 void TeachersGuide::pageTurned(Link) {
-    showPage(state().currentPage);
+    showPage(page());
 }
 
 // Arriving at page 3 or 4 leaves "Previous Page" as it is: the way there passes page 2, which
 // enabled it.
-void TeachersGuide::showPage(int page) {
-    const QString number = QString::number(page);
-    loadPage(QStringLiteral("wmf\\guide") + number + QStringLiteral(".wmf"),
-             QStringLiteral("wmf2\\guide") + number + QStringLiteral(".wmf"));
-    Label& previous = links[PreviousLink];
-    Label& next = links[NextLink];
-    if (page == 1) previous.setEnabled(false);
-    if (page == 2) previous.setEnabled(true);
-    if (page >= 2 && page <= 4) next.setEnabled(true);
-    if (page == PageTotal) next.setEnabled(false);
-    pageNumber.setCaption(pageCaption(page, PageTotal));
+void TeachersGuide::showPage(int n) {
+    loadPage(screenCopy(n), printCopy(n));
+    Label& previous = link(PreviousLink);
+    Label& next = link(NextLink);
+    if (n == 1) previous.setEnabled(false);
+    if (n == 2) previous.setEnabled(true);
+    if (n >= 2 && n <= 4) next.setEnabled(true);
+    if (n == PageTotal) next.setEnabled(false);
+    showPageCaption(n, PageTotal);
 }
 
 } // namespace av

@@ -15,6 +15,8 @@ class TeachersGuide : public PageWindow {
     explicit TeachersGuide(App& app);
 
     void onLoad() override;
+    // Shows page 1. A guide still open from before keeps its caption and paging links.
+    void open();
 
   private:
     void pageTurned(Link link) override;

@@ -17,10 +17,6 @@ struct ScoreState {
 // Program-wide state: one instance, owned by the application and handed to every window.
 struct AppState {
     bool soundOn = false; // silent until the menu or a test turns it on
-    QString pageSetKey;
-    int pageCount = 0;
-    int currentPage = 0;
-    int logoFrame = 0; // never reset
     QuestionSet questionSet;
     ScoreState scoreState;
     WorksheetRegister worksheets; // the copy last read from the register file

@@ -26,6 +26,7 @@ void drawPagesAhead(Screen& window, const QStringList& screenCopies, OtherPages 
                                       window.devicePixelRatioF());
                 pages.push_back(page);
             } catch (const RuntimeError&) {
+                // Drawing ahead only saves time; such a page shows empty when it is opened.
             }
         }
         if (others == OtherPages::LetGo) pictures.keepDrawnOnly(pages);

@@ -10,6 +10,10 @@
 
 namespace av {
 
+namespace test {
+class TitleScreenView;
+}
+
 // The title screen: the first window, and the one the program ends from.
 class TitleScreen : public Screen {
     Q_OBJECT
@@ -26,15 +30,18 @@ class TitleScreen : public Screen {
     // Shown again over the menu, OK goes back to it and reads Cancel.
     void offerCancel();
 
-    Frame& frame;
-    Label& programTitle;
-    PicturePanel& picture;
-    Label& subtitle;
-    Label& authors;
-    Label& contents;
-    CommandButton& okButton;
-    CommandButton& exitButton;
-    Label& copyright;
+  private:
+    friend class test::TitleScreenView;
+
+    Frame& m_frame;
+    Label& m_programTitle;
+    PicturePanel& m_picture;
+    Label& m_subtitle;
+    Label& m_authors;
+    Label& m_contents;
+    CommandButton& m_okButton;
+    CommandButton& m_exitButton;
+    Label& m_copyright;
 };
 
 } // namespace av

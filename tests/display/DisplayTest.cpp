@@ -2,6 +2,8 @@
 #include "DisplayFixture.h"
 #include "EventWait.h"
 #include "PaintCounter.h"
+#include "views/PageWindowView.h"
+#include "views/TitleScreenView.h"
 
 #include "activities/ActivityWindow.h"
 #include "menu/MainMenu.h"
@@ -26,6 +28,8 @@
 #include <memory>
 
 using namespace av;
+using av::test::PageWindowView;
+using av::test::TitleScreenView;
 namespace win = av::glossary::window;
 using av::test::runFor;
 using av::test::runUntil;
@@ -70,14 +74,16 @@ TEST_F(OnTheDisplay, TheTitleShowsItsPictureAndTextsOverTheBackdrop) {
     EXPECT_EQ(QColor(screen.pixel(screen.width() - 5, screen.height() - 5)), BackdropBlue);
     EXPECT_GT(shownShare(screen, title), 0.99);
 
-    const QRect picture(title.picture.mapToGlobal(QPoint(0, 0)), title.picture.size());
+    const PicturePanel& sphinx = TitleScreenView(title).picture();
+    const QRect picture(sphinx.mapToGlobal(QPoint(0, 0)), sphinx.size());
     QSet<QRgb> colours;
     for (int y = picture.top(); y < picture.bottom(); y += 2)
         for (int x = picture.left(); x < picture.right(); x += 2)
             colours.insert(screen.pixel(x, y));
     EXPECT_GT(colours.size(), 100) << "the sphinx picture is on the screen";
 
-    const QRect heading(title.programTitle.mapToGlobal(QPoint(0, 0)), title.programTitle.size());
+    const Label& programTitle = TitleScreenView(title).programTitle();
+    const QRect heading(programTitle.mapToGlobal(QPoint(0, 0)), programTitle.size());
     int ink = 0;
     for (int y = heading.top(); y < heading.bottom(); ++y)
         for (int x = heading.left(); x < heading.right(); ++x) {
@@ -186,12 +192,13 @@ TEST_F(OnTheDisplay, BackFromThePagesATopicKeepsOnlyItsFirstPagesPacked) {
     ASSERT_TRUE(drawnOnce(2));
     topic.onLinkClicked(TopicLink::KeyFacts);
     for (int turn = 0; turn < 2; ++turn) {
-        ASSERT_TRUE(runUntil([&] { return pages().pageBox.pictureShown(); }));
+        ASSERT_TRUE(runUntil([&] { return pages().pageDrawn(); }));
         pages().onLinkClicked(PageWindow::NextLink);
     }
-    ASSERT_TRUE(runUntil([&] { return pages().pageBox.pictureShown(); }));
+    ASSERT_TRUE(runUntil([&] { return pages().pageDrawn(); }));
     ASSERT_TRUE(drawnOnce(3)) << "the page window keeps the pages next to its own";
-    const qsizetype wholePage = qsizetype(pages().pageBox.width()) * pages().pageBox.height() * 4;
+    const Image& page = PageWindowView(pages()).pageBox();
+    const qsizetype wholePage = qsizetype(page.width()) * page.height() * 4;
     EXPECT_GE(drawn.bytes(), wholePage) << "the page on show is held whole";
 
     pages().onLinkClicked(PageWindow::ExitLink);
@@ -202,10 +209,10 @@ TEST_F(OnTheDisplay, BackFromThePagesATopicKeepsOnlyItsFirstPagesPacked) {
     // Opened again at once, before the topic screen has let go of the other pages: what the
     // page window draws ahead of its first page is not let go under it.
     topic.onLinkClicked(TopicLink::KeyFacts);
-    ASSERT_TRUE(runUntil([&] { return pages().pageBox.pictureShown(); }));
+    ASSERT_TRUE(runUntil([&] { return pages().pageDrawn(); }));
     pages().onLinkClicked(PageWindow::ExitLink);
     topic.onLinkClicked(TopicLink::KeyFacts);
-    ASSERT_TRUE(runUntil([&] { return pages().pageBox.pictureShown(); }));
+    ASSERT_TRUE(runUntil([&] { return pages().pageDrawn(); }));
     EXPECT_TRUE(drawnOnce(3)) << "its first page, the next one, and the notes' first page";
 }
 

@@ -6,6 +6,7 @@
 #include "PagePixels.h"
 #include "PaintCounter.h"
 #include "SlowPages.h"
+#include "views/PageViewerView.h"
 
 #include "menu/MainMenu.h"
 #include "menu/TopicScreen.h"
@@ -69,12 +70,12 @@ class SlowPageOnTheDisplay : public ::testing::Test {
     // Runs step on a timer, from the event loop, at the third tick while the viewer has
     // painted its page without it being drawn yet; how many ticks came while it was drawn.
     int whileDrawing(PageViewer& viewer, const std::function<void()>& step) {
-        const PaintCounter paints(&viewer.pageBox);
+        const PaintCounter paints(&PageViewerView(viewer).pageBox());
         int ticks = 0;
         QTimer ticker;
         ticker.setInterval(1);
         QObject::connect(&ticker, &QTimer::timeout, [&] {
-            if (paints.count() == 0 || viewer.pageBox.pictureShown()) return;
+            if (paints.count() == 0 || viewer.pageDrawn()) return;
             if (++ticks < 3) return;
             ticker.stop();
             step();
@@ -92,18 +93,20 @@ class SlowPageOnTheDisplay : public ::testing::Test {
 TEST_F(SlowPageOnTheDisplay, APageTurnedWhileTheSlowPageDrawsIsThePageShown) {
     display::startAndWait(*program);
     PageViewer& viewer = openKeyFacts();
-    const int ticks = whileDrawing(
-        viewer, [&] { QTest::mouseClick(&viewer.links[PageWindow::NextLink], Qt::LeftButton); });
+    const int ticks = whileDrawing(viewer, [&] {
+        QTest::mouseClick(&PageViewerView(viewer).link(PageWindow::NextLink), Qt::LeftButton);
+    });
     ASSERT_GE(ticks, 3) << "the program answered no timer while the slow page was drawn";
-    EXPECT_EQ(viewer.pageNumber.caption(), QStringLiteral("Page 2 of 3"))
+    EXPECT_EQ(PageViewerView(viewer).pageNumber().caption(), QStringLiteral("Page 2 of 3"))
         << "the click was handled at once";
-    ASSERT_TRUE(runUntil([&] { return viewer.pageBox.pictureShown(); }));
+    ASSERT_TRUE(runUntil([&] { return viewer.pageDrawn(); }));
     runFor(700); // the slow page is done by now too, and must not come back
     const QColor under = viewer.backColor();
     const PicturePtr second =
         program->app().services.pictures.load(QStringLiteral("wmf\\key pyramidsb.wmf"));
-    const QImage expected = pictureFromRecords(*second, viewer.pageBox.size(), under);
-    EXPECT_EQ(differingPixels(boxPixels(viewer.pageBox, under), expected), 0);
+    const QImage expected =
+        pictureFromRecords(*second, PageViewerView(viewer).pageBox().size(), under);
+    EXPECT_EQ(differingPixels(boxPixels(PageViewerView(viewer).pageBox(), under), expected), 0);
     const PicturePtr slow =
         program->app().services.pictures.load(QStringLiteral("wmf\\") + SlowPage);
     EXPECT_GT(differingPixels(expected, pictureFromRecords(*slow, expected.size(), under)), 1000)
@@ -116,7 +119,7 @@ TEST_F(SlowPageOnTheDisplay, LeavingWhileTheSlowPageDrawsIsSafe) {
     PageViewer& viewer = openKeyFacts();
     bool left = false;
     const int ticks = whileDrawing(viewer, [&] {
-        QTest::mouseClick(&viewer.links[PageWindow::ExitLink], Qt::LeftButton);
+        QTest::mouseClick(&PageViewerView(viewer).link(PageWindow::ExitLink), Qt::LeftButton);
         left = true;
     });
     EXPECT_GE(ticks, 3);

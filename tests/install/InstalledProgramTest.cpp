@@ -1,6 +1,9 @@
 // Run by install_test.sh against a freshly installed tree, from another working folder and with
 // a temporary home: the real windows over the folder rules the installed program uses.
 #include "TestApp.h"
+#include "views/MainMenuView.h"
+#include "views/TitleScreenView.h"
+#include "views/TopicScreenView.h"
 
 #include "menu/MainMenu.h"
 #include "menu/TopicScreen.h"
@@ -54,11 +57,13 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     EXPECT_NO_THROW(pictures.load(u"wmf\\key wordsa.wmf"_s));
 
     t->windows().show(QString::fromLatin1(win::Title));
-    window<TitleScreen>(win::Title).okButton.click();
+    TitleScreenView(window<TitleScreen>(win::Title)).okButton().click();
     processDeferredDeletes();
-    MainMenu& menu = window<MainMenu>(win::MainMenu);
+    const MainMenuView menu(window<MainMenu>(win::MainMenu));
     menu.entry(MenuEntry::Pyramids).click();
-    window<TopicScreen>(win::PyramidsTopic).link(TopicLink::MultipleChoice).click();
+    TopicScreenView(window<TopicScreen>(win::PyramidsTopic))
+        .link(TopicLink::MultipleChoice)
+        .click();
     EXPECT_EQ(window<QuizScreen>(win::Quiz).quizTitle().caption(), u"The Pyramids"_s);
     EXPECT_EQ(t->state().questionSet.question(10).correct.size(), 1);
 

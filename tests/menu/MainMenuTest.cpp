@@ -1,4 +1,8 @@
 #include "Journal.h"
+#include "views/MainMenuView.h"
+#include "views/PageViewerView.h"
+#include "views/TitleScreenView.h"
+#include "views/TopicScreenView.h"
 
 #include "menu/MainMenu.h"
 #include "menu/TopicScreen.h"
@@ -31,7 +35,7 @@ class MainMenuTest : public ::testing::Test {
     // Opens the menu the pupil's way, from the title screen, and forgets what that took.
     MainMenu& openMenu() {
         t.windows().show(QString::fromLatin1(TitleScreen::Name));
-        t.windows().get<TitleScreen>().okButton.click();
+        TitleScreenView(t.windows().get<TitleScreen>()).okButton().click();
         processDeferredDeletes();
         t.sound.played.clear();
         t.pictures.loaded.clear();
@@ -53,19 +57,19 @@ class MainMenuTest : public ::testing::Test {
 TEST_F(MainMenuTest, LoadsWithItsEntriesSoundOnAndTheRegisterReaderArmed) {
     t.pictures.setSize(QStringLiteral("Images\\memnonsm.jpg"), {3000, 2250});
     t.windows().show(QString::fromLatin1(TitleScreen::Name));
-    t.windows().get<TitleScreen>().okButton.click();
-    MainMenu& m = *t.windows().find<MainMenu>();
+    TitleScreenView(t.windows().get<TitleScreen>()).okButton().click();
+    const MainMenuView m(*t.windows().find<MainMenu>());
     EXPECT_EQ(t.state().soundOn, 1);
-    EXPECT_TRUE(m.soundOnOption.isChecked());
-    EXPECT_TRUE(m.registerTimer.isEnabled());
-    EXPECT_EQ(m.registerTimer.interval(), 1);
-    EXPECT_EQ(m.pictureFrame.backColor(), QColor(0, 78, 152));
-    EXPECT_EQ(m.soundOffOption.backColor(), QColor(0, 78, 152));
-    EXPECT_EQ(m.picture.parentWidget(), &m.pictureFrame);
-    EXPECT_FLOAT_EQ(m.picture.Width(), 3000) << "the menu picture at its own size";
+    EXPECT_TRUE(m.soundOnOption().isChecked());
+    EXPECT_TRUE(m.registerTimer().isEnabled());
+    EXPECT_EQ(m.registerTimer().interval(), 1);
+    EXPECT_EQ(m.pictureFrame().backColor(), QColor(0, 78, 152));
+    EXPECT_EQ(m.soundOffOption().backColor(), QColor(0, 78, 152));
+    EXPECT_EQ(m.picture().parentWidget(), &m.pictureFrame());
+    EXPECT_FLOAT_EQ(m.picture().Width(), 3000) << "the menu picture at its own size";
 
     std::set<int> indices;
-    for (const auto& [i, label] : m.entries) {
+    for (const auto& [i, label] : m.entries()) {
         indices.insert(i);
         const bool teachers = i >= 17;
         EXPECT_EQ(label->labelBackColor(), teachers ? QColor(0, 0, 128) : QColor(0, 0, 0)) << i;
@@ -86,10 +90,10 @@ TEST_F(MainMenuTest, RegisterIsReadOnceAfterTheMenuOpens) {
     writeRegister(2, 2);
     // Checked before any event runs: the timer's millisecond may pass in the first round.
     t.windows().show(QString::fromLatin1(TitleScreen::Name));
-    t.windows().get<TitleScreen>().okButton.click();
-    MainMenu& m = *t.windows().find<MainMenu>();
+    TitleScreenView(t.windows().get<TitleScreen>()).okButton().click();
+    const MainMenuView m(*t.windows().find<MainMenu>());
     EXPECT_EQ(t.state().worksheets.count(), 0) << "not yet: the timer reads it";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !m.registerTimer.isEnabled(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m.registerTimer().isEnabled(); }, 2000));
     EXPECT_EQ(t.state().worksheets.count(), 2);
     EXPECT_EQ(t.state().worksheets.name(2), QStringLiteral("Sheet 2"));
     writeRegister(3, 3);
@@ -104,7 +108,7 @@ TEST_F(MainMenuTest, RegisterFailuresStopSilentlyKeepingWhatWasRead) {
     EXPECT_EQ(t.state().worksheets.count(), 1005);
     EXPECT_EQ(t.state().worksheets.name(1000), QStringLiteral("Sheet 1000"));
     EXPECT_FALSE(t.app().dataFile.isOpen());
-    EXPECT_FALSE(m.registerTimer.isEnabled());
+    EXPECT_FALSE(MainMenuView(m).registerTimer().isEnabled());
 
     t.state().worksheets.setName(3, QStringLiteral("from before"));
     writeRegister(5, 2);
@@ -122,22 +126,22 @@ TEST_F(MainMenuTest, RegisterFailuresStopSilentlyKeepingWhatWasRead) {
 
 TEST_F(MainMenuTest, SoundStaysOffThroughATopicAndComesBackOnThroughTheCatalogue) {
     MainMenu& m = openMenu();
-    m.soundOffOption.click();
+    MainMenuView(m).soundOffOption().click();
     EXPECT_EQ(t.state().soundOn, 0);
-    m.entry(MenuEntry::Pyramids).click();
+    MainMenuView(m).entry(MenuEntry::Pyramids).click();
     ASSERT_NE(t.windows().loaded(QString::fromLatin1(glossary::window::PyramidsTopic)), nullptr);
-    static_cast<TopicScreen&>(
-        t.windows().touch(QString::fromLatin1(glossary::window::PyramidsTopic)))
+    TopicScreenView(static_cast<TopicScreen&>(
+                        t.windows().touch(QString::fromLatin1(glossary::window::PyramidsTopic))))
         .link(TopicLink::Exit)
         .click();
     processDeferredDeletes();
     EXPECT_EQ(t.windows().find<MainMenu>(), &m);
     EXPECT_FALSE(loaded(glossary::window::PyramidsTopic));
     EXPECT_EQ(t.state().soundOn, 0);
-    EXPECT_TRUE(m.soundOffOption.isChecked());
+    EXPECT_TRUE(MainMenuView(m).soundOffOption().isChecked());
     EXPECT_TRUE(t.sound.played.isEmpty());
 
-    m.entry(MenuEntry::WorksheetCatalogue).click();
+    MainMenuView(m).entry(MenuEntry::WorksheetCatalogue).click();
     EXPECT_FALSE(loaded(MainMenu::Name)) << "the catalogue closes the menu";
     processDeferredDeletes();
     t.windows().get<WorksheetCatalogue>().closeButtonPressed();
@@ -145,21 +149,21 @@ TEST_F(MainMenuTest, SoundStaysOffThroughATopicAndComesBackOnThroughTheCatalogue
     ASSERT_NE(fresh, nullptr);
     EXPECT_TRUE(fresh->isVisible());
     EXPECT_EQ(t.state().soundOn, 1);
-    EXPECT_TRUE(fresh->soundOnOption.isChecked());
+    EXPECT_TRUE(MainMenuView(*fresh).soundOnOption().isChecked());
 }
 
 TEST_F(MainMenuTest, ExitThenCancelReturnsToTheSameMenuWithItsSoundSetting) {
     MainMenu& m = openMenu();
-    m.entry(MenuEntry::Exit).click();
+    MainMenuView(m).entry(MenuEntry::Exit).click();
     auto* title = t.windows().find<TitleScreen>();
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->okButton.text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(TitleScreenView(*title).okButton().text(), QStringLiteral("Cancel"));
     EXPECT_EQ(journal.events, QStringList{QStringLiteral("Titlefrm shown after 0 sounds")});
     EXPECT_EQ(t.sound.played, QStringList{Click});
     EXPECT_TRUE(loaded(MainMenu::Name));
 
-    m.soundOffOption.click();
-    title->okButton.click();
+    MainMenuView(m).soundOffOption().click();
+    TitleScreenView(*title).okButton().click();
     processDeferredDeletes();
     EXPECT_EQ(t.windows().find<MainMenu>(), &m);
     EXPECT_EQ(t.state().soundOn, 0);
@@ -171,10 +175,10 @@ TEST_F(MainMenuTest, TopicsOutsideThePackSayWhyAndClick) {
     const QList<int> missing{0, 1, 2, 3, 4, 7, 8, 9, 10, 11, 12, 15};
     for (int n = 0; n < missing.size(); ++n) {
         const int i = missing[n];
-        m.entry(MenuEntry(i)).click();
+        MainMenuView(m).entry(MenuEntry(i)).click();
         ASSERT_EQ(t.messages.shown.size(), size_t(n + 1)) << i;
         const ShownMessage& shown = t.messages.shown.back();
-        EXPECT_TRUE(shown.text.contains(m.entry(MenuEntry(i)).caption())) << i;
+        EXPECT_TRUE(shown.text.contains(MainMenuView(m).entry(MenuEntry(i)).caption())) << i;
         EXPECT_TRUE(shown.text.contains(QStringLiteral("not part of this pack"))) << i;
         EXPECT_EQ(shown.title, QStringLiteral("Ancient Velmora"));
         EXPECT_EQ(shown.buttons, MessageBoxService::Buttons::Ok);
@@ -196,7 +200,7 @@ TEST_F(MainMenuTest, EntriesShowTheirWindowThenClick) {
                           : openMenu();
         t.sound.played.clear();
         journal.events.clear();
-        m.entry(entry).click();
+        MainMenuView(m).entry(entry).click();
         const QString name = QString::fromLatin1(window);
         EXPECT_EQ(journal.events.last(), name + QStringLiteral(" shown after 0 sounds"));
         EXPECT_EQ(t.sound.played, QStringList{Click}) << window;
@@ -208,40 +212,52 @@ TEST_F(MainMenuTest, EntriesShowTheirWindowThenClick) {
 
 TEST_F(MainMenuTest, AcknowledgmentsDressThePageViewerInOrder) {
     MainMenu& m = openMenu();
-    m.entry(MenuEntry::Acknowledgments).click();
-    auto* viewer = t.windows().find<PageViewer>();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->pageNumber.isHidden());
-    EXPECT_FALSE(viewer->links[PageWindow::ExitLink].isHidden());
-    EXPECT_TRUE(viewer->links[PageWindow::NextLink].isHidden());
-    EXPECT_TRUE(viewer->links[PageWindow::PreviousLink].isHidden());
+    MainMenuView(m).entry(MenuEntry::Acknowledgments).click();
+    auto* found = t.windows().find<PageViewer>();
+    ASSERT_NE(found, nullptr);
+    const PageViewerView viewer(*found);
+    EXPECT_TRUE(viewer.pageNumber().isHidden());
+    EXPECT_FALSE(viewer.link(PageWindow::ExitLink).isHidden());
+    EXPECT_TRUE(viewer.link(PageWindow::NextLink).isHidden());
+    EXPECT_TRUE(viewer.link(PageWindow::PreviousLink).isHidden());
     EXPECT_EQ(t.pictures.loaded, (QStringList{QStringLiteral("wmf\\acknowledgments.wmf"),
                                               QStringLiteral("logo\\marlowind2.bmp"),
                                               QStringLiteral("wmf2\\acknowledgments.wmf")}));
-    EXPECT_NE(viewer->pageBox.picture(), nullptr);
-    EXPECT_NE(viewer->publisherLogo.picture(), nullptr);
-    EXPECT_NE(viewer->printBox.picture(), nullptr);
-    EXPECT_EQ(viewer->backColor(), QColor(49, 130, 212)) << "after the viewer's own frame";
-    EXPECT_TRUE(viewer->logoTimer.isEnabled());
-    EXPECT_EQ(viewer->pageNumber.caption(), pageCaption(1, 0)) << "loaded with no page set";
-    EXPECT_TRUE(t.state().pageSetKey.isEmpty());
+    EXPECT_NE(viewer.pageBox().picture(), nullptr);
+    EXPECT_NE(viewer.publisherLogo().picture(), nullptr);
+    EXPECT_NE(viewer.printBox().picture(), nullptr);
+    EXPECT_EQ(found->backColor(), QColor(49, 130, 212)) << "after the viewer's own frame";
+    EXPECT_TRUE(viewer.logoTimer().isEnabled());
+    EXPECT_EQ(viewer.pageNumber().caption(), pageCaption(1, 0)) << "loaded with no page set";
+    EXPECT_TRUE(found->pageSet().key.isEmpty());
     EXPECT_EQ(journal.events, QStringList{QStringLiteral("teacher shown after 0 sounds")});
     EXPECT_EQ(t.sound.played, QStringList{Click});
 }
 
 TEST_F(MainMenuTest, TeachersGuideOpensAtPageOne) {
     MainMenu& m = openMenu();
-    t.state().currentPage = 4;
     t.pictures.setMissing(QStringLiteral("wmf2\\guide1.wmf"));
-    m.entry(MenuEntry::TeachersGuide).click();
+    MainMenuView(m).entry(MenuEntry::TeachersGuide).click();
     auto* guide = t.windows().find<TeachersGuide>();
     ASSERT_NE(guide, nullptr);
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("wmf\\guide1.wmf")});
-    EXPECT_NE(guide->pageBox.picture(), nullptr);
-    EXPECT_EQ(guide->printBox.picture(), nullptr) << "a missing page leaves the box empty";
-    EXPECT_EQ(t.state().currentPage, 1);
+    EXPECT_NE(PageWindowView(*guide).pageBox().picture(), nullptr);
+    EXPECT_EQ(PageWindowView(*guide).printBox().picture(), nullptr)
+        << "a missing page leaves the box empty";
+    EXPECT_EQ(guide->page(), 1);
     EXPECT_EQ(journal.events.last(), QStringLiteral("guide shown after 0 sounds"));
     EXPECT_EQ(t.sound.played, QStringList{Click});
+
+    // Opened again while still open at page 4, it goes back to page 1.
+    for (int i = 0; i < 3; ++i)
+        PageWindowView(*guide).link(PageWindow::NextLink).click();
+    ASSERT_EQ(guide->page(), 4);
+    t.pictures.loaded.clear();
+    MainMenuView(m).entry(MenuEntry::TeachersGuide).click();
+    EXPECT_EQ(t.windows().find<TeachersGuide>(), guide);
+    EXPECT_EQ(guide->page(), 1);
+    ASSERT_FALSE(t.pictures.loaded.isEmpty());
+    EXPECT_EQ(t.pictures.loaded.first(), QStringLiteral("wmf\\guide1.wmf"));
 }
 
 } // namespace

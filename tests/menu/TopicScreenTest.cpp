@@ -1,5 +1,7 @@
 #include "EventWait.h"
 #include "Journal.h"
+#include "views/PageViewerView.h"
+#include "views/TopicScreenView.h"
 
 #include "activities/ActivityWindow.h"
 #include "menu/MainMenu.h"
@@ -54,16 +56,17 @@ class TopicScreenTest : public ::testing::TestWithParam<TopicRecord> {
 };
 
 TEST_P(TopicScreenTest, ShowsItsTitleAndSixLinks) {
-    TopicScreen& s = open();
-    EXPECT_EQ(s.name(), topic().window);
-    EXPECT_EQ(s.topicTitle.caption(), topic().title);
+    TopicScreen& screen = open();
+    const TopicScreenView s(screen);
+    EXPECT_EQ(screen.name(), topic().window);
+    EXPECT_EQ(s.topicTitle().caption(), topic().title);
     const QStringList captions{QStringLiteral("Multiple Choice"),
                                QStringLiteral("Labelling Activity"),
                                QStringLiteral("Exit"),
                                QStringLiteral("Ordering Activity"),
                                QStringLiteral("Key Facts"),
                                QStringLiteral("Teacher's Notes")};
-    ASSERT_EQ(s.links.size(), 6);
+    ASSERT_EQ(s.links().size(), 6);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(s.link(TopicLink(i)).caption(), captions[i]);
 }
@@ -71,36 +74,35 @@ TEST_P(TopicScreenTest, ShowsItsTitleAndSixLinks) {
 TEST_P(TopicScreenTest, CentresItsPictureEvenWhenWiderThanTheWindow) {
     t.pictures.setSize(topic().picture, {6000, 4500});
     TopicScreen& s = open();
-    EXPECT_FLOAT_EQ(s.picture.Width(), 6000);
-    EXPECT_FLOAT_EQ(s.picture.Left(), 3000);
-    EXPECT_FLOAT_EQ(s.picture.Top(), 840);
+    EXPECT_FLOAT_EQ(TopicScreenView(s).picture().Width(), 6000);
+    EXPECT_FLOAT_EQ(TopicScreenView(s).picture().Left(), 3000);
+    EXPECT_FLOAT_EQ(TopicScreenView(s).picture().Top(), 840);
     s.unload();
     processDeferredDeletes();
 
     t.pictures.setSize(topic().picture, {15000, 3000});
-    EXPECT_FLOAT_EQ(open().picture.Left(), -1500);
+    EXPECT_FLOAT_EQ(TopicScreenView(open()).picture().Left(), -1500);
 }
 
 TEST_P(TopicScreenTest, MissingPictureLeavesAnEmptyCentredFrameAndAWorkingScreen) {
     t.pictures.setMissing(topic().picture);
-    TopicScreen& s = open();
-    EXPECT_EQ(s.picture.picture(), nullptr);
-    EXPECT_FLOAT_EQ(s.picture.Left(), 3600);
+    const TopicScreenView s(open());
+    EXPECT_EQ(s.picture().picture(), nullptr);
+    EXPECT_FLOAT_EQ(s.picture().Left(), 3600);
     s.link(TopicLink::Exit).click();
     EXPECT_TRUE(t.windows().isLoaded(QString::fromLatin1(MainMenu::Name)));
     EXPECT_FALSE(t.windows().isLoaded(topic().window));
     EXPECT_EQ(t.sound.played.last(), ClickSound);
 }
 
-TEST_P(TopicScreenTest, PageLinksSetCountAndKeyBeforeTheViewerLoads) {
+TEST_P(TopicScreenTest, PageLinksOpenTheViewerWithTheirSet) {
     for (const TopicLink link : {TopicLink::KeyFacts, TopicLink::TeachersNotes}) {
         const QString key = link == TopicLink::KeyFacts ? topic().keyFactsKey : topic().notesKey;
-        t.state().pageCount = 0;
-        open().link(link).click();
+        TopicScreenView(open()).link(link).click();
         auto* viewer = t.windows().find<PageViewer>();
         ASSERT_NE(viewer, nullptr) << int(link);
-        EXPECT_EQ(viewer->pageNumber.caption(), pageCaption(1, 3)) << "the count was set first";
-        EXPECT_EQ(t.state().pageSetKey, key);
+        EXPECT_EQ(PageViewerView(*viewer).pageNumber().caption(), pageCaption(1, 3));
+        EXPECT_EQ(viewer->pageSet().key, key);
         EXPECT_EQ(journal.events, QStringList{shown(QString::fromLatin1(win::PageViewer))})
             << int(link);
         EXPECT_EQ(t.pictures.loaded,
@@ -113,9 +115,8 @@ TEST_P(TopicScreenTest, PageLinksSetCountAndKeyBeforeTheViewerLoads) {
     }
 }
 
-TEST_P(TopicScreenTest, ActivitiesTakeTheirHeadingFromTheTitleLabel) {
-    TopicScreen& s = open();
-    s.topicTitle.setCaption(QStringLiteral("Heading on screen"));
+TEST_P(TopicScreenTest, ActivitiesTakeTheTopicsTitleAsTheirHeading) {
+    const TopicScreenView s(open());
     t.state().questionSet.title = QStringLiteral("Quiz title");
     const std::pair<TopicLink, QString> links[] = {
         {TopicLink::LabellingActivity, topic().labellingWindow},
@@ -127,8 +128,7 @@ TEST_P(TopicScreenTest, ActivitiesTakeTheirHeadingFromTheTitleLabel) {
         auto* activity = t.windows().loaded(window);
         ASSERT_NE(activity, nullptr) << window.toStdString();
         // Set after the activity's own load, which would otherwise have the last word.
-        EXPECT_EQ(dynamic_cast<ActivityWindow&>(*activity).heading().caption(),
-                  QStringLiteral("Heading on screen"));
+        EXPECT_EQ(dynamic_cast<ActivityWindow&>(*activity).heading().caption(), topic().title);
         EXPECT_EQ(journal.events, QStringList{shown(window)});
         EXPECT_EQ(t.sound.played, QStringList{ClickSound});
     }
@@ -144,7 +144,7 @@ TEST_P(TopicScreenTest, DecodesItsActivitysPicturesAheadForTheBoxesTheyAreShownI
         EXPECT_EQ(request.holder, &s) << request.path.toStdString();
 
     t.pictures.asked.clear();
-    s.link(TopicLink::LabellingActivity).click();
+    TopicScreenView(s).link(TopicLink::LabellingActivity).click();
     ASSERT_EQ(t.pictures.asked.size(), t.pictures.ahead.size());
     for (size_t i = 0; i < t.pictures.ahead.size(); ++i) {
         const auto& before = t.pictures.ahead[i];
@@ -157,7 +157,7 @@ TEST_P(TopicScreenTest, DecodesItsActivitysPicturesAheadForTheBoxesTheyAreShownI
 
 TEST_P(TopicScreenTest, MultipleChoiceLoadsTheQuestionsBeforeTheQuizOpens) {
     writeQuestions(QStringLiteral("Quiz about ") + topic().title);
-    open().link(TopicLink::MultipleChoice).click();
+    TopicScreenView(open()).link(TopicLink::MultipleChoice).click();
     EXPECT_FALSE(t.app().dataFile.isOpen());
     EXPECT_EQ(t.state().questionSet.question(10).text, QStringLiteral("Question 10"));
     EXPECT_EQ(journal.events, QStringList{shown(QString::fromLatin1(win::Quiz))});
@@ -175,7 +175,7 @@ TEST_P(TopicScreenTest, MultipleChoiceLoadsTheQuestionsBeforeTheQuizOpens) {
 TEST_P(TopicScreenTest, MissingOrShortQuestionFileSaysSoAndKeepsTheQuizShut) {
     for (const int lines : {0, 30}) {
         if (lines > 0) writeQuestions(QStringLiteral("Cut short"), lines);
-        open().link(TopicLink::MultipleChoice).click();
+        TopicScreenView(open()).link(TopicLink::MultipleChoice).click();
         ASSERT_EQ(t.messages.shown.size(), 1u) << lines;
         EXPECT_EQ(t.messages.shown[0].text,
                   QStringLiteral("This worksheet seems to be corrupted."));

@@ -19,12 +19,13 @@ class GuideTest : public ::testing::Test {
     }
 
     TeachersGuide& guide() { return t.windows().get<TeachersGuide>(); }
-    Label& link(int index) { return guide().links[index]; }
+    PageWindowView view() { return PageWindowView(guide()); }
+    Label& link(int index) { return view().link(index); }
     void press(int index) {
         ASSERT_TRUE(link(index).isEnabled()) << "link " << index << " is greyed";
         link(index).click();
     }
-    QString caption() { return guide().pageNumber.caption(); }
+    QString caption() { return view().pageNumber().caption(); }
     bool nextOn() { return link(PageWindow::NextLink).isEnabled(); }
     bool previousOn() { return link(PageWindow::PreviousLink).isEnabled(); }
 
@@ -37,9 +38,9 @@ TEST_F(GuideTest, OpensOnPageOneInItsDesignState) {
     EXPECT_EQ(caption(), QStringLiteral("Page 1 of 5"));
     EXPECT_FALSE(previousOn());
     EXPECT_TRUE(nextOn());
-    EXPECT_EQ(g.pageBox.Left(), 120);
-    EXPECT_EQ(g.printBox.Top(), -240);
-    EXPECT_TRUE(g.printBox.isHidden());
+    EXPECT_EQ(view().pageBox().Left(), 120);
+    EXPECT_EQ(view().printBox().Top(), -240);
+    EXPECT_TRUE(view().printBox().isHidden());
     EXPECT_EQ(t.pictures.loaded,
               (QStringList{QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf")}));
 }
@@ -53,7 +54,7 @@ TEST_F(GuideTest, PagesToTheEndAndBack) {
         EXPECT_TRUE(previousOn()) << want.toStdString();
     }
     EXPECT_FALSE(nextOn());
-    EXPECT_EQ(t.state().currentPage, 5);
+    EXPECT_EQ(guide().page(), 5);
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\guide5.wmf"));
 
     press(PageWindow::PreviousLink);
@@ -86,24 +87,28 @@ TEST_F(GuideTest, ExitAndReopenStartsAgainAtPageOne) {
 TEST_F(GuideTest, MissingPageIsShownEmpty) {
     t.pictures.setMissing(QStringLiteral("wmf\\guide2.wmf"));
     press(PageWindow::NextLink);
-    EXPECT_EQ(guide().pageBox.picture(), nullptr);
-    EXPECT_NE(guide().printBox.picture(), nullptr);
+    EXPECT_EQ(view().pageBox().picture(), nullptr);
+    EXPECT_NE(view().printBox().picture(), nullptr);
     press(PageWindow::NextLink);
-    EXPECT_NE(guide().pageBox.picture(), nullptr);
+    EXPECT_NE(view().pageBox().picture(), nullptr);
     EXPECT_EQ(caption(), QStringLiteral("Page 3 of 5"));
 }
 
-// The page number is one variable: a click in one window carries on from the other's.
-TEST_F(GuideTest, SharesThePageNumberWithTheViewer) {
-    openPageSet(t, QStringLiteral("key words"), 3);
-    EXPECT_EQ(t.state().currentPage, 1);
+// Each page window keeps its own page number: paging in one leaves the other where it was.
+TEST_F(GuideTest, KeepsItsPageNumberApartFromTheViewer) {
     press(PageWindow::NextLink);
-    EXPECT_EQ(caption(), QStringLiteral("Page 2 of 5"));
+    openPageSet(t, QStringLiteral("key words"), 3);
+    EXPECT_EQ(guide().page(), 2);
+    press(PageWindow::NextLink);
+    EXPECT_EQ(caption(), QStringLiteral("Page 3 of 5"));
     PageViewer& viewer = t.windows().get<PageViewer>();
-    viewer.links[PageWindow::NextLink].click();
-    EXPECT_EQ(viewer.pageNumber.caption(), QStringLiteral("Page 3 of 3"));
-    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\key wordsc.wmf"));
-    EXPECT_FALSE(viewer.links[PageWindow::NextLink].isEnabled());
+    PageViewerView(viewer).link(PageWindow::NextLink).click();
+    EXPECT_EQ(PageViewerView(viewer).pageNumber().caption(), QStringLiteral("Page 2 of 3"));
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\key wordsb.wmf"));
+    EXPECT_TRUE(PageViewerView(viewer).link(PageWindow::NextLink).isEnabled());
+    press(PageWindow::PreviousLink);
+    EXPECT_EQ(caption(), QStringLiteral("Page 2 of 5"));
+    EXPECT_EQ(viewer.page(), 2);
 }
 
 } // namespace

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "TestApp.h"
+#include "views/PageViewerView.h"
 
 #include "pages/PageViewer.h"
 #include "pages/TeachersGuide.h"
 
 namespace av::test {
 
-// What the topic screens and the main menu do to open the page windows, touching them by name
-// as those screens do.
+// The page windows opened as the topic screens and the main menu open them.
 void openPageSet(TestApp& t, const QString& key, int pageCount);
 void openAcknowledgments(TestApp& t);
 void openGuide(TestApp& t);

@@ -19,7 +19,8 @@ class PageViewerTest : public ::testing::Test {
     void SetUp() override { registerPageWindows(t.app()); }
 
     PageViewer& viewer() { return t.windows().get<PageViewer>(); }
-    Label& link(int index) { return viewer().links[index]; }
+    PageViewerView view() { return PageViewerView(viewer()); }
+    Label& link(int index) { return view().link(index); }
     // Clicks a link as the pointer would: a disabled link takes no clicks.
     void press(int index) {
         ASSERT_TRUE(link(index).isEnabled()) << "link " << index << " is greyed";
@@ -30,7 +31,7 @@ class PageViewerTest : public ::testing::Test {
         processDeferredDeletes();
         ASSERT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::PageViewer)));
     }
-    QString caption() { return viewer().pageNumber.caption(); }
+    QString caption() { return view().pageNumber().caption(); }
     bool nextOn() { return link(PageWindow::NextLink).isEnabled(); }
     bool previousOn() { return link(PageWindow::PreviousLink).isEnabled(); }
 
@@ -60,7 +61,7 @@ TEST_F(PageViewerTest, ThreePageSetPagesForwardAndBack) {
     press(PageWindow::PreviousLink);
     press(PageWindow::PreviousLink);
     EXPECT_EQ(caption(), QStringLiteral("Page 1 of 3"));
-    EXPECT_EQ(t.state().currentPage, 1);
+    EXPECT_EQ(viewer().page(), 1);
     EXPECT_FALSE(previousOn());
     EXPECT_TRUE(nextOn());
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\key pyramidsa.wmf"));
@@ -68,17 +69,18 @@ TEST_F(PageViewerTest, ThreePageSetPagesForwardAndBack) {
 
 TEST_F(PageViewerTest, OpensInItsDesignStateWithTheCommonFrame) {
     openPageSet(t, QStringLiteral("words"), 3);
-    PageViewer& w = viewer();
-    EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
-    EXPECT_EQ(w.backColor(), QColor(0, 78, 152));
-    EXPECT_EQ(w.pageBox.Left(), 120);
-    EXPECT_EQ(w.pageBox.Top(), 0);
-    EXPECT_TRUE(w.printBox.isHidden()) << "the print copy is never shown";
-    EXPECT_TRUE(w.turningLogo.isHidden());
-    EXPECT_TRUE(w.publisherLogo.isHidden());
-    EXPECT_FALSE(w.logoTimer.isEnabled());
-    EXPECT_EQ(w.logoTimer.interval(), 25);
-    EXPECT_EQ(w.turningLogo.backColor(), QColor(49, 135, 214))
+    PageViewer& v = viewer();
+    const PageViewerView w = view();
+    EXPECT_EQ(v.caption(), QStringLiteral("Ancient Velmora"));
+    EXPECT_EQ(v.backColor(), QColor(0, 78, 152));
+    EXPECT_EQ(w.pageBox().Left(), 120);
+    EXPECT_EQ(w.pageBox().Top(), 0);
+    EXPECT_TRUE(w.printBox().isHidden()) << "the print copy is never shown";
+    EXPECT_TRUE(w.turningLogo().isHidden());
+    EXPECT_TRUE(w.publisherLogo().isHidden());
+    EXPECT_FALSE(w.logoTimer().isEnabled());
+    EXPECT_EQ(w.logoTimer().interval(), 25);
+    EXPECT_EQ(w.turningLogo().backColor(), QColor(49, 135, 214))
         << "the frame colours the tinted panel";
     for (int i = 0; i < 4; ++i)
         EXPECT_FALSE(link(i).isHidden());
@@ -88,7 +90,7 @@ TEST_F(PageViewerTest, OpensInItsDesignStateWithTheCommonFrame) {
 
 TEST_F(PageViewerTest, SinglePageSetHidesCaptionAndPaging) {
     openPageSet(t, QStringLiteral("key words"), 1);
-    EXPECT_TRUE(viewer().pageNumber.isHidden());
+    EXPECT_TRUE(view().pageNumber().isHidden());
     EXPECT_TRUE(link(PageWindow::NextLink).isHidden());
     EXPECT_TRUE(link(PageWindow::PreviousLink).isHidden());
     EXPECT_FALSE(link(PageWindow::PrintLink).isHidden());
@@ -102,7 +104,7 @@ TEST_F(PageViewerTest, SecondSetWhileLoadedKeepsPageNumberAndCaption) {
     openPageSet(t, QStringLiteral("key pyramids"), 3);
     press(PageWindow::NextLink);
     openPageSet(t, QStringLiteral("pyramids"), 3);
-    EXPECT_EQ(t.state().currentPage, 2) << "the load step does not run again";
+    EXPECT_EQ(viewer().page(), 2) << "the load step does not run again";
     EXPECT_EQ(caption(), QStringLiteral("Page 2 of 3"));
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\pyramidsa.wmf"));
     press(PageWindow::NextLink);
@@ -110,72 +112,120 @@ TEST_F(PageViewerTest, SecondSetWhileLoadedKeepsPageNumberAndCaption) {
     EXPECT_FALSE(nextOn());
 }
 
+// Each opening is handed its set: what one set left behind does not show in the next.
+TEST_F(PageViewerTest, SetsOpenedInTurnShowTheirOwnPageCount) {
+    openPageSet(t, QStringLiteral("key words"), 1);
+    EXPECT_TRUE(view().pageNumber().isHidden());
+    exitViewer();
+
+    openPageSet(t, QStringLiteral("words"), 3);
+    EXPECT_EQ(viewer().pageSet().key, QStringLiteral("words"));
+    EXPECT_FALSE(view().pageNumber().isHidden());
+    EXPECT_EQ(caption(), QStringLiteral("Page 1 of 3"));
+    press(PageWindow::NextLink);
+    press(PageWindow::NextLink);
+    EXPECT_EQ(caption(), QStringLiteral("Page 3 of 3"));
+    EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("wmf2\\wordsc.wmf"));
+    EXPECT_FALSE(nextOn());
+    exitViewer();
+
+    openPageSet(t, QStringLiteral("key pyramids"), 2);
+    EXPECT_EQ(caption(), QStringLiteral("Page 1 of 2"));
+    EXPECT_EQ(viewer().page(), 1) << "a new window starts at page 1";
+    press(PageWindow::NextLink);
+    EXPECT_FALSE(nextOn()) << "two pages end at the second";
+}
+
 TEST_F(PageViewerTest, MissingPageShowsEmptyAndPagingGoesOn) {
     openPageSet(t, QStringLiteral("key words"), 3);
-    EXPECT_NE(viewer().pageBox.picture(), nullptr);
+    EXPECT_NE(view().pageBox().picture(), nullptr);
     t.pictures.setMissing(QStringLiteral("wmf\\key wordsb.wmf"));
     t.pictures.setMissing(QStringLiteral("wmf2\\key wordsb.wmf"));
     press(PageWindow::NextLink);
-    EXPECT_EQ(viewer().pageBox.picture(), nullptr);
-    EXPECT_EQ(viewer().printBox.picture(), nullptr);
+    EXPECT_EQ(view().pageBox().picture(), nullptr);
+    EXPECT_EQ(view().printBox().picture(), nullptr);
     EXPECT_EQ(caption(), QStringLiteral("Page 2 of 3"));
     press(PageWindow::NextLink);
-    EXPECT_NE(viewer().pageBox.picture(), nullptr);
+    EXPECT_NE(view().pageBox().picture(), nullptr);
     EXPECT_EQ(caption(), QStringLiteral("Page 3 of 3"));
 }
 
 TEST_F(PageViewerTest, AcknowledgmentsHidePagingAndStartTheLogo) {
-    t.state().pageCount = 3;
+    openPageSet(t, QStringLiteral("key words"), 3);
+    exitViewer();
     openAcknowledgments(t);
-    PageViewer& w = viewer();
-    EXPECT_TRUE(w.pageNumber.isHidden());
+    PageViewer& v = viewer();
+    const PageViewerView w = view();
+    EXPECT_TRUE(w.pageNumber().isHidden());
     EXPECT_TRUE(link(PageWindow::NextLink).isHidden());
     EXPECT_TRUE(link(PageWindow::PreviousLink).isHidden());
-    EXPECT_EQ(w.backColor(), QColor(49, 130, 212));
-    EXPECT_TRUE(w.logoTimer.isEnabled());
-    EXPECT_TRUE(w.turningLogo.isHidden()) << "the logo waits for the first tick";
-    EXPECT_NE(w.publisherLogo.picture(), nullptr);
+    EXPECT_EQ(v.backColor(), QColor(49, 130, 212));
+    EXPECT_TRUE(w.logoTimer().isEnabled());
+    EXPECT_TRUE(w.turningLogo().isHidden()) << "the logo waits for the first tick";
+    EXPECT_NE(w.publisherLogo().picture(), nullptr);
 
-    QTRY_VERIFY_WITH_TIMEOUT(!w.turningLogo.isHidden(), 2000);
-    EXPECT_FALSE(w.publisherLogo.isHidden());
-    EXPECT_GE(t.state().logoFrame, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.turningLogo().isHidden(), 2000);
+    EXPECT_FALSE(w.publisherLogo().isHidden());
+    EXPECT_GE(w.logoFrame(), 1);
     EXPECT_TRUE(t.pictures.loaded.contains(QStringLiteral("logo\\marl0001.gif")));
-    EXPECT_NE(w.turningLogo.picture(), nullptr);
+    EXPECT_NE(w.turningLogo().picture(), nullptr);
 }
 
 TEST_F(PageViewerTest, LogoCarriesOnFromItsLastFrameAndWraps) {
     openAcknowledgments(t);
-    viewer().logoTimer.setEnabled(false); // ticks by hand from here
+    view().logoTimer().setEnabled(false); // ticks by hand from here
     for (int i = 0; i < 3; ++i)
         viewer().onLogoTimer();
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0003.gif"));
     exitViewer();
 
     openAcknowledgments(t);
-    viewer().logoTimer.setEnabled(false);
+    view().logoTimer().setEnabled(false);
     viewer().onLogoTimer();
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0004.gif"));
 
-    t.state().logoFrame = 18;
-    viewer().onLogoTimer();
+    for (int frame = 5; frame <= 19; ++frame)
+        viewer().onLogoTimer();
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0019.gif"));
     viewer().onLogoTimer();
     EXPECT_EQ(t.pictures.loaded.last(), QStringLiteral("logo\\marl0000.gif"));
-    EXPECT_EQ(t.state().logoFrame, 0);
+    EXPECT_EQ(view().logoFrame(), 0);
+}
+
+// The logo's place belongs to the program that shows it: another program's viewer starts at
+// its own first frame.
+TEST_F(PageViewerTest, EachProgramTurnsItsOwnLogo) {
+    openAcknowledgments(t);
+    view().logoTimer().setEnabled(false);
+    for (int i = 0; i < 5; ++i)
+        viewer().onLogoTimer();
+    EXPECT_EQ(view().logoFrame(), 5);
+
+    TestApp other;
+    registerPageWindows(other.app());
+    PageViewer& second = other.windows().get<PageViewer>();
+    second.openAcknowledgments();
+    PageViewerView(second).logoTimer().setEnabled(false);
+    second.onLogoTimer();
+    EXPECT_EQ(PageViewerView(second).logoFrame(), 1);
+    EXPECT_EQ(other.pictures.loaded.last(), QStringLiteral("logo\\marl0001.gif"));
+    viewer().onLogoTimer();
+    EXPECT_EQ(view().logoFrame(), 6);
 }
 
 // Forty ticks a second: each frame is read and decoded once, for the logo's box, and the ticks
 // after that show it from memory for as long as the page is open.
 TEST_F(PageViewerTest, EachLogoFrameIsDecodedOnceWhileThePageIsOpen) {
     openAcknowledgments(t);
-    PageViewer& w = viewer();
+    PageViewer& v = viewer();
+    const PageViewerView w = view();
     std::map<int, PicturePtr> shown;
     int ticks = 0;
     bool sameEveryRound = true;
-    QObject::connect(&w.logoTimer, &Timer::tick, &w, [&] {
+    QObject::connect(&w.logoTimer(), &Timer::tick, &v, [&] {
         ++ticks;
-        const PicturePtr& picture = w.turningLogo.picture();
-        const auto [kept, first] = shown.emplace(t.state().logoFrame, picture);
+        const PicturePtr& picture = w.turningLogo().picture();
+        const auto [kept, first] = shown.emplace(w.logoFrame(), picture);
         if (!first && kept->second != picture) sameEveryRound = false;
     });
     QTRY_VERIFY_WITH_TIMEOUT(ticks >= 2 * 20 + 5, 20000);
@@ -185,7 +235,7 @@ TEST_F(PageViewerTest, EachLogoFrameIsDecodedOnceWhileThePageIsOpen) {
     for (const FakePictures::Request& asked : t.pictures.asked) {
         if (!asked.path.startsWith(QStringLiteral("logo\\marl0"))) continue;
         ++frameLoads;
-        EXPECT_EQ(asked.box, w.turningLogo.size()) << "decoded for the box it is shown in";
+        EXPECT_EQ(asked.box, w.turningLogo().size()) << "decoded for the box it is shown in";
         EXPECT_TRUE(asked.crop);
     }
     EXPECT_EQ(frameLoads, 20);
@@ -197,13 +247,14 @@ TEST_F(PageViewerTest, KeyFactsAfterAcknowledgmentsShowNoLogo) {
     exitViewer();
 
     openPageSet(t, QStringLiteral("key pyramids"), 3);
-    PageViewer& w = viewer();
-    EXPECT_FALSE(w.logoTimer.isEnabled());
-    EXPECT_TRUE(w.turningLogo.isHidden());
-    EXPECT_TRUE(w.publisherLogo.isHidden());
-    EXPECT_EQ(w.publisherLogo.picture(), nullptr);
-    EXPECT_EQ(w.backColor(), QColor(0, 78, 152));
-    EXPECT_FALSE(w.pageNumber.isHidden());
+    PageViewer& v = viewer();
+    const PageViewerView w = view();
+    EXPECT_FALSE(w.logoTimer().isEnabled());
+    EXPECT_TRUE(w.turningLogo().isHidden());
+    EXPECT_TRUE(w.publisherLogo().isHidden());
+    EXPECT_EQ(w.publisherLogo().picture(), nullptr);
+    EXPECT_EQ(v.backColor(), QColor(0, 78, 152));
+    EXPECT_FALSE(w.pageNumber().isHidden());
     EXPECT_EQ(caption(), QStringLiteral("Page 1 of 3"));
     const int mark = int(t.pictures.loaded.size());
     QTest::qWait(80);
@@ -217,11 +268,11 @@ TEST_F(PageViewerTest, MissingLogoFramesLeaveTheBoxesEmpty) {
     t.pictures.setMissing(QStringLiteral("logo\\marl0001.gif"));
     openAcknowledgments(t);
     viewer().onLogoTimer();
-    EXPECT_EQ(viewer().turningLogo.picture(), nullptr);
-    EXPECT_EQ(viewer().publisherLogo.picture(), nullptr);
-    EXPECT_FALSE(viewer().turningLogo.isHidden());
+    EXPECT_EQ(view().turningLogo().picture(), nullptr);
+    EXPECT_EQ(view().publisherLogo().picture(), nullptr);
+    EXPECT_FALSE(view().turningLogo().isHidden());
     viewer().onLogoTimer();
-    EXPECT_NE(viewer().turningLogo.picture(), nullptr);
+    EXPECT_NE(view().turningLogo().picture(), nullptr);
 }
 
 } // namespace

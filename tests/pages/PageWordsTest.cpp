@@ -5,6 +5,7 @@
 #include "platform/wmf/Metafile.h"
 
 #include "TestApp.h"
+#include "views/PageViewerView.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -23,12 +24,13 @@ TEST(PageWordsTest, AKeyFactsPageGivesItsTitleAndAllItsWordsInReadingOrder) {
     const PicturePtr page = wmf::decodePicture(file.readAll());
     ASSERT_NE(page, nullptr);
     auto& viewer = t.windows().get<PageViewer>();
-    viewer.pageBox.setPicture(page);
+    PageViewerView(viewer).pageBox().setPicture(page);
     viewer.tellPageWords();
 
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&viewer)->text(QAccessible::Name),
               QStringLiteral("Why build a pyramid?"));
-    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(&viewer.pageBox);
+    QAccessibleInterface* picture =
+        QAccessible::queryAccessibleInterface(&PageViewerView(viewer).pageBox());
     EXPECT_EQ(picture->text(QAccessible::Name), QStringLiteral("Why build a pyramid?"));
     QAccessibleTextInterface* text = picture->textInterface();
     ASSERT_NE(text, nullptr);

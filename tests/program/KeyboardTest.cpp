@@ -3,6 +3,10 @@
 // of every screen by Escape.
 #include "KeyEvents.h"
 #include "ShippedQuizzes.h"
+#include "views/MainMenuView.h"
+#include "views/PageWindowView.h"
+#include "views/TitleScreenView.h"
+#include "views/TopicScreenView.h"
 
 #include "activities/ActivityWindow.h"
 #include "menu/MainMenu.h"
@@ -51,7 +55,7 @@ class KeyboardTest : public ::testing::Test {
         t.windows().show(QString::fromLatin1(win::Title));
         key(screen(win::Title), Qt::Key_Return); // OK is the default button
         auto& menu = as<MainMenu>(win::MainMenu);
-        EXPECT_TRUE(tabTo(menu, menu.entry(entry)));
+        EXPECT_TRUE(tabTo(menu, MainMenuView(menu).entry(entry)));
         key(menu, Qt::Key_Space);
         return screen(name);
     }
@@ -59,7 +63,7 @@ class KeyboardTest : public ::testing::Test {
     Window& openFromTopic(TopicLink link, const char* name) {
         auto& topic =
             dynamic_cast<TopicScreen&>(openFromMenu(MenuEntry::Pyramids, win::PyramidsTopic));
-        EXPECT_TRUE(tabTo(topic, topic.link(link)));
+        EXPECT_TRUE(tabTo(topic, TopicScreenView(topic).link(link)));
         key(topic, Qt::Key_Return);
         return screen(name);
     }
@@ -127,17 +131,17 @@ TEST_F(KeyboardTest, TheSoundOptionsAreOneGroupForTheArrows) {
     t.windows().show(QString::fromLatin1(win::Title));
     key(screen(win::Title), Qt::Key_Return);
     auto& menu = as<MainMenu>(win::MainMenu);
-    ASSERT_TRUE(tabTo(menu, menu.soundOnOption));
+    ASSERT_TRUE(tabTo(menu, MainMenuView(menu).soundOnOption()));
     key(menu, Qt::Key_Down);
-    EXPECT_TRUE(menu.soundOffOption.isChecked());
+    EXPECT_TRUE(MainMenuView(menu).soundOffOption().isChecked());
     EXPECT_EQ(t.state().soundOn, 0);
     key(menu, Qt::Key_Right);
-    EXPECT_TRUE(menu.soundOnOption.isChecked());
+    EXPECT_TRUE(MainMenuView(menu).soundOnOption().isChecked());
     EXPECT_EQ(t.state().soundOn, 1);
     // Only the chosen option stands in the Tab order.
     const QList<QWidget*> stops = menu.tabStops();
-    EXPECT_TRUE(stops.contains(&menu.soundOnOption));
-    EXPECT_FALSE(stops.contains(&menu.soundOffOption));
+    EXPECT_TRUE(stops.contains(&MainMenuView(menu).soundOnOption()));
+    EXPECT_FALSE(stops.contains(&MainMenuView(menu).soundOffOption()));
 }
 
 // Every command shown on a screen is reached by Tab in reading order, and the round closes.
@@ -235,12 +239,15 @@ TEST_F(KeyboardTest, EscapeLeavesEveryScreenAsItsExitDoes) {
     key(screen(win::PyramidsTopic), Qt::Key_Escape);
     EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::PyramidsTopic)));
     auto& menu = as<MainMenu>(win::MainMenu);
-    menu.entry(MenuEntry::WorksheetCatalogue).click(); // the catalogue, which replaces the menu
+    MainMenuView(menu)
+        .entry(MenuEntry::WorksheetCatalogue)
+        .click(); // the catalogue, which replaces the menu
     key(screen(win::WorksheetCatalogue), Qt::Key_Escape);
     ASSERT_TRUE(shown(win::MainMenu));
     key(screen(win::MainMenu), Qt::Key_Escape);
     ASSERT_TRUE(shown(win::Title));
-    EXPECT_EQ(as<TitleScreen>(win::Title).okButton.text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(TitleScreenView(as<TitleScreen>(win::Title)).okButton().text(),
+              QStringLiteral("Cancel"));
     EXPECT_EQ(t.display.quitCalls, 0);
     key(screen(win::Title), Qt::Key_Escape);
     EXPECT_EQ(t.display.quitCalls, 1);
@@ -252,7 +259,7 @@ TEST_F(KeyboardTest, TheFocusedCommandIsHighlightedAndOutlined) {
     key(screen(win::Title), Qt::Key_Return);
     auto& menu = as<MainMenu>(win::MainMenu);
     menu.onPointerOverBackground(MouseArgs{}); // every entry loses its box
-    Label& guide = menu.entry(MenuEntry::TeachersGuide);
+    Label& guide = MainMenuView(menu).entry(MenuEntry::TeachersGuide);
     ASSERT_FALSE(guide.isOpaque());
     const QPoint at = guide.mapTo(&menu, QPoint());
     const QPoint inside(8, guide.height() / 2);
@@ -289,17 +296,17 @@ TEST_F(KeyboardTest, TheFirstKeyInAWindowOpenedByKeysActs) {
 // where there is none; Enter then turns the page and never prints.
 TEST_F(KeyboardTest, PageWindowsOpenWithTheFocusOnTheNextPage) {
     auto& pages = dynamic_cast<PageWindow&>(openFromTopic(TopicLink::KeyFacts, win::PageViewer));
-    EXPECT_EQ(focused(), &pages.links[PageWindow::NextLink]);
+    EXPECT_EQ(focused(), &PageWindowView(pages).link(PageWindow::NextLink));
     key(pages, Qt::Key_Return);
-    EXPECT_EQ(pages.pageNumber.caption(), QStringLiteral("Page 2 of 3"));
+    EXPECT_EQ(PageWindowView(pages).pageNumber().caption(), QStringLiteral("Page 2 of 3"));
     EXPECT_TRUE(t.printer.documents.empty() && t.printer.current.empty()) << "Enter printed";
     key(pages, Qt::Key_Escape);
     key(screen(win::PyramidsTopic), Qt::Key_Escape);
     auto& menu = as<MainMenu>(win::MainMenu);
-    ASSERT_TRUE(tabTo(menu, menu.entry(MenuEntry::Acknowledgments)));
+    ASSERT_TRUE(tabTo(menu, MainMenuView(menu).entry(MenuEntry::Acknowledgments)));
     key(menu, Qt::Key_Return);
     auto& thanks = dynamic_cast<PageWindow&>(screen(win::PageViewer));
-    EXPECT_EQ(focused(), &thanks.links[PageWindow::ExitLink]) << "one page: Exit";
+    EXPECT_EQ(focused(), &PageWindowView(thanks).link(PageWindow::ExitLink)) << "one page: Exit";
 }
 
 // What a screen reader reads of a widget: its name, whether it has the focus, and the last

@@ -2,11 +2,15 @@
 // address each other by the wrong name or expect the wrong kind of widget.
 #include "ShippedQuizzes.h"
 #include "TestApp.h"
+#include "views/MainMenuView.h"
+#include "views/TitleScreenView.h"
+#include "views/TopicScreenView.h"
 
 #include "activities/ActivityWindow.h"
 #include "menu/MainMenu.h"
 #include "menu/TopicScreen.h"
 #include "pages/PageViewer.h"
+#include "pages/TeachersGuide.h"
 #include "program/Program.h"
 #include "quiz/QuizScreen.h"
 #include "quiz/ResultsScreen.h"
@@ -48,7 +52,7 @@ class ProgramFlowTest : public ::testing::Test {
     }
     MainMenu& openMenu() {
         t.windows().show(QString::fromLatin1(win::Title));
-        t.windows().get<TitleScreen>().okButton.click();
+        TitleScreenView(t.windows().get<TitleScreen>()).okButton().click();
         processDeferredDeletes();
         return window<MainMenu>(win::MainMenu);
     }
@@ -58,9 +62,11 @@ class ProgramFlowTest : public ::testing::Test {
 
 TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
     MainMenu& menu = openMenu();
-    menu.entry(MenuEntry::Pyramids).click();
+    MainMenuView(menu).entry(MenuEntry::Pyramids).click();
     ASSERT_TRUE(shown(win::PyramidsTopic));
-    window<TopicScreen>(win::PyramidsTopic).link(TopicLink::MultipleChoice).click();
+    TopicScreenView(window<TopicScreen>(win::PyramidsTopic))
+        .link(TopicLink::MultipleChoice)
+        .click();
     ASSERT_TRUE(shown(win::Quiz));
     QuizScreen& quiz = window<QuizScreen>(win::Quiz);
     EXPECT_EQ(quiz.quizTitle().caption(), QStringLiteral("The Pyramids"));
@@ -87,27 +93,29 @@ TEST_F(ProgramFlowTest, APupilTakesThePyramidsQuizToFullMarks) {
 
 TEST_F(ProgramFlowTest, EveryTopicLinkReachesItsWindow) {
     MainMenu& menu = openMenu();
-    menu.entry(MenuEntry::WordsAndNumbers).click();
+    MainMenuView(menu).entry(MenuEntry::WordsAndNumbers).click();
     TopicScreen& words = window<TopicScreen>(win::WordsTopic);
-    words.link(TopicLink::LabellingActivity).click();
+    TopicScreenView(words).link(TopicLink::LabellingActivity).click();
     ASSERT_TRUE(shown(win::WordsLabelling));
     EXPECT_EQ(window<ActivityWindow>(win::WordsLabelling).heading().caption(),
               QStringLiteral("Words and Numbers"));
-    words.link(TopicLink::OrderingActivity).click();
+    TopicScreenView(words).link(TopicLink::OrderingActivity).click();
     ASSERT_TRUE(shown(win::WordsOrdering));
-    words.link(TopicLink::KeyFacts).click();
+    TopicScreenView(words).link(TopicLink::KeyFacts).click();
     ASSERT_TRUE(shown(win::PageViewer));
-    EXPECT_EQ(t.state().pageSetKey, QStringLiteral("key words"));
+    EXPECT_EQ(window<PageViewer>(win::PageViewer).pageSet().key, QStringLiteral("key words"));
     EXPECT_TRUE(t.pictures.loaded.contains(QStringLiteral("wmf\\key wordsa.wmf")));
-    words.link(TopicLink::Exit).click();
+    TopicScreenView(words).link(TopicLink::Exit).click();
     processDeferredDeletes();
     EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::WordsTopic)));
     EXPECT_TRUE(shown(win::MainMenu));
 }
 
 TEST_F(ProgramFlowTest, AnActivityScoresOnTheResultsScreen) {
-    openMenu().entry(MenuEntry::Pyramids).click();
-    window<TopicScreen>(win::PyramidsTopic).link(TopicLink::LabellingActivity).click();
+    MainMenuView(openMenu()).entry(MenuEntry::Pyramids).click();
+    TopicScreenView(window<TopicScreen>(win::PyramidsTopic))
+        .link(TopicLink::LabellingActivity)
+        .click();
     ActivityWindow& lab = window<ActivityWindow>(win::PyramidsLabelling);
     for (int i = 0; i < 4; ++i) {
         lab.moveLabel(i, lab.targetBoxes()[i].Left(), lab.targetBoxes()[i].Top());
@@ -126,16 +134,16 @@ TEST_F(ProgramFlowTest, AnActivityScoresOnTheResultsScreen) {
 
 TEST_F(ProgramFlowTest, MenuOpensAcknowledgmentsAndGuide) {
     MainMenu& menu = openMenu();
-    menu.entry(MenuEntry::Acknowledgments).click();
+    MainMenuView(menu).entry(MenuEntry::Acknowledgments).click();
     ASSERT_TRUE(shown(win::PageViewer));
-    menu.entry(MenuEntry::TeachersGuide).click();
+    MainMenuView(menu).entry(MenuEntry::TeachersGuide).click();
     ASSERT_TRUE(shown(win::TeachersGuide));
-    EXPECT_EQ(t.state().currentPage, 1);
+    EXPECT_EQ(window<TeachersGuide>(win::TeachersGuide).page(), 1);
 }
 
 TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     MainMenu& menu = openMenu();
-    menu.entry(MenuEntry::QuizWizard).click();
+    MainMenuView(menu).entry(MenuEntry::QuizWizard).click();
     WorksheetWizard& wizard = window<WorksheetWizard>(win::WorksheetWizard);
     wizard.titleBox.setText(QStringLiteral("Rome, Greece"));
     for (int q = 0; q < 10; ++q) {
@@ -148,7 +156,7 @@ TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     EXPECT_EQ(t.messages.texts().last(), QStringLiteral("Your worksheet has been saved."));
     EXPECT_TRUE(t.readFile(QStringLiteral("multiple/track.txt")).contains("\"Rome, Greece\""));
 
-    menu.entry(MenuEntry::WorksheetCatalogue).click();
+    MainMenuView(menu).entry(MenuEntry::WorksheetCatalogue).click();
     processDeferredDeletes();
     EXPECT_FALSE(t.windows().isLoaded(QString::fromLatin1(win::MainMenu)));
     WorksheetCatalogue& catalogue = window<WorksheetCatalogue>(win::WorksheetCatalogue);
@@ -188,8 +196,8 @@ namespace {
 // A pupil or teacher with a screen reader must be able to find and press every command and
 // know what every box and tick is for, on every screen.
 TEST_F(ProgramFlowTest, EveryControlIsNamedForAssistiveTechnology) {
-    openMenu().entry(MenuEntry::Pyramids).click();
-    window<TopicScreen>(win::PyramidsTopic)
+    MainMenuView(openMenu()).entry(MenuEntry::Pyramids).click();
+    TopicScreenView(window<TopicScreen>(win::PyramidsTopic))
         .link(TopicLink::MultipleChoice)
         .click(); // the quiz, with its questions
     for (const char* name :

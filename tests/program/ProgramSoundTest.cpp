@@ -3,6 +3,9 @@
 #include "Listening.h"
 #include "PulseCapture.h"
 #include "TestApp.h"
+#include "views/MainMenuView.h"
+#include "views/TitleScreenView.h"
+#include "views/TopicScreenView.h"
 
 #include "activities/ActivityWindow.h"
 #include "menu/MainMenu.h"
@@ -101,7 +104,9 @@ TEST_F(ProgramSoundTest, TheFirstSoundOpensTheCardWhenNothingHasBeenTouched) {
     program->start();
     pump(300ms);
     ASSERT_FALSE(mapped("libSDL2"));
-    expectHeard([&] { program->app().windows.get<TitleScreen>().okButton.click(); }, "click.wav");
+    expectHeard(
+        [&] { TitleScreenView(program->app().windows.get<TitleScreen>()).okButton().click(); },
+        "click.wav");
 }
 
 TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
@@ -109,16 +114,27 @@ TEST_F(ProgramSoundTest, TheClickTheQuizKeyAndASnapAreHeard) {
     pump(300ms);   // the title screen is up
     movePointer(); // the card opens while the pointer goes to the first click
     pump(300ms);
-    expectHeard([&] { program->app().windows.get<TitleScreen>().okButton.click(); }, "click.wav");
-    expectHeard([&] { window<MainMenu>(win::MainMenu).entry(MenuEntry::Pyramids).click(); },
-                "click.wav");
     expectHeard(
-        [&] { window<TopicScreen>(win::PyramidsTopic).link(TopicLink::MultipleChoice).click(); },
+        [&] { TitleScreenView(program->app().windows.get<TitleScreen>()).okButton().click(); },
+        "click.wav");
+    expectHeard(
+        [&] { MainMenuView(window<MainMenu>(win::MainMenu)).entry(MenuEntry::Pyramids).click(); },
+        "click.wav");
+    expectHeard(
+        [&] {
+            TopicScreenView(window<TopicScreen>(win::PyramidsTopic))
+                .link(TopicLink::MultipleChoice)
+                .click();
+        },
         "click.wav");
     expectHeard([&] { window<QuizScreen>(win::Quiz).choiceBox(2).click(); }, "typekey.wav");
     expectHeard([&] { window<QuizScreen>(win::Quiz).link(QuizLink::Exit).click(); }, "click.wav");
     expectHeard(
-        [&] { window<TopicScreen>(win::PyramidsTopic).link(TopicLink::LabellingActivity).click(); },
+        [&] {
+            TopicScreenView(window<TopicScreen>(win::PyramidsTopic))
+                .link(TopicLink::LabellingActivity)
+                .click();
+        },
         "click.wav");
     ActivityWindow& lab = window<ActivityWindow>(win::PyramidsLabelling);
     expectHeard(

@@ -1,4 +1,5 @@
 #include "TestApp.h"
+#include "views/TitleScreenView.h"
 
 #include "platform/Label.h"
 #include "shell/Backdrop.h"
@@ -36,6 +37,7 @@ class TitleScreenTest : public ::testing::Test {
         t.windows().define(MenuName, [this] { return new MenuStandIn(t.app()); });
     }
     TitleScreen& title() { return t.windows().get<TitleScreen>(); }
+    TitleScreenView view() { return TitleScreenView(title()); }
     TestApp t;
 };
 
@@ -52,9 +54,9 @@ TEST_F(TitleScreenTest, StartsCentredOverTheBackdropWithItsPicture) {
     EXPECT_FLOAT_EQ(w.Left(), 15360 / 2.0f - w.Width() / 2);
     EXPECT_FLOAT_EQ(w.Top(), 11520 / 2.0f - w.Height() / 2);
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("images\\sphinx2sm.jpg")});
-    EXPECT_NE(w.picture.picture(), nullptr);
-    EXPECT_EQ(w.okButton.text(), QStringLiteral("OK"));
-    EXPECT_EQ(w.exitButton.text(), QStringLiteral("Exit"));
+    EXPECT_NE(view().picture().picture(), nullptr);
+    EXPECT_EQ(view().okButton().text(), QStringLiteral("OK"));
+    EXPECT_EQ(view().exitButton().text(), QStringLiteral("Exit"));
 }
 
 TEST_F(TitleScreenTest, MissingPictureFallsBackToTheCommonFrame) {
@@ -63,7 +65,7 @@ TEST_F(TitleScreenTest, MissingPictureFallsBackToTheCommonFrame) {
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
     EXPECT_FLOAT_EQ(w.Width(), 12000);
     EXPECT_FLOAT_EQ(w.Height(), 9000);
-    EXPECT_EQ(w.picture.backColor(), QColor(49, 135, 214));
+    EXPECT_EQ(view().picture().backColor(), QColor(49, 135, 214));
     EXPECT_EQ(t.pictures.loaded, QStringList{QStringLiteral("images\\sphinxsm.jpg")});
 }
 
@@ -71,14 +73,14 @@ TEST_F(TitleScreenTest, BothPicturesMissingStillLeavesAUsableScreen) {
     t.pictures.setMissing(QStringLiteral("images\\sphinx2sm.jpg"));
     t.pictures.setMissing(QStringLiteral("images\\sphinxsm.jpg"));
     TitleScreen& w = title();
-    EXPECT_EQ(w.picture.picture(), nullptr);
+    EXPECT_EQ(view().picture().picture(), nullptr);
     w.onExitClicked();
     EXPECT_EQ(t.display.quitCalls, 1);
 }
 
 TEST_F(TitleScreenTest, ExitBeforeTheMenuPlaysNoSoundAndEndsTheProgram) {
     title().showWindow();
-    title().exitButton.click();
+    view().exitButton().click();
     EXPECT_TRUE(t.sound.played.isEmpty());
     EXPECT_EQ(t.display.quitCalls, 1);
     EXPECT_FALSE(t.windows().isLoaded(TitleName));
@@ -88,14 +90,14 @@ TEST_F(TitleScreenTest, ExitBeforeTheMenuPlaysNoSoundAndEndsTheProgram) {
 
 TEST_F(TitleScreenTest, OkOpensTheMenuUnloadsItselfAndClicksAfterwards) {
     title().showWindow();
-    title().okButton.click();
+    view().okButton().click();
     EXPECT_TRUE(t.windows().isLoaded(MenuName));
     EXPECT_TRUE(t.windows().touch(MenuName).isVisible());
     EXPECT_FALSE(t.windows().isLoaded(TitleName));
     EXPECT_EQ(t.sound.played, QStringList{ClickSound});
     processDeferredDeletes();
     // Re-shown from the menu: a fresh title screen, and now Exit clicks.
-    title().okButton.setText(QStringLiteral("Cancel"));
+    title().offerCancel();
     title().showWindow();
     title().onExitClicked();
     EXPECT_EQ(t.sound.played, (QStringList{ClickSound, ClickSound}));

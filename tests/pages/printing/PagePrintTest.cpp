@@ -1,4 +1,5 @@
 #include "TestApp.h"
+#include "views/PageViewerView.h"
 
 #include "pages/PageViewer.h"
 #include "pages/PageWindows.h"
@@ -25,24 +26,18 @@ class PagePrintTest : public ::testing::Test {
         t.pictures.setSize(QStringLiteral("wmf2\\guide3.wmf"), {9600, 13500});
     }
 
-    // As an opener does: state first, then the two pictures of page one, then show.
-    template <class W> W& open(const QString& screenCopy, const QString& printCopy) {
-        t.state().currentPage = 1;
-        W& window = t.windows().get<W>();
-        window.pageBox.setPicture(t.app().services.pictures.load(screenCopy));
-        window.printBox.setPicture(t.app().services.pictures.load(printCopy));
-        t.windows().show(QString::fromLatin1(W::Name));
-        return window;
-    }
     PageViewer& openTeachersNotes() {
-        t.state().pageSetKey = QStringLiteral("pyramids");
-        t.state().pageCount = 3;
-        return open<PageViewer>(QStringLiteral("wmf\\pyramidsa.wmf"),
-                                QStringLiteral("wmf2\\pyramidsa.wmf"));
+        PageViewer& viewer = t.windows().get<PageViewer>();
+        viewer.open({QStringLiteral("pyramids"), 3});
+        return viewer;
     }
     TeachersGuide& openGuide() {
-        return open<TeachersGuide>(QStringLiteral("wmf\\guide1.wmf"),
-                                   QStringLiteral("wmf2\\guide1.wmf"));
+        TeachersGuide& guide = t.windows().get<TeachersGuide>();
+        guide.open();
+        return guide;
+    }
+    static Label& link(PageWindow& window, PageWindow::Link which) {
+        return PageWindowView(window).link(which);
     }
 
     // One empty line at the top, then the picture at (1000, 1000) at its own size.
@@ -65,25 +60,25 @@ class PagePrintTest : public ::testing::Test {
 
 TEST_F(PagePrintTest, ViewerPrintsThePrintCopyOfThePageOnShow) {
     PageViewer& viewer = openTeachersNotes();
-    viewer.links[PageWindow::NextLink].click();
-    viewer.links[PageWindow::PrintLink].click();
+    link(viewer, PageWindow::NextLink).click();
+    link(viewer, PageWindow::PrintLink).click();
     ASSERT_EQ(t.printer.documents.size(), 1u);
     expectPrintCopy(t.printer.documents[0], 9000, 12000);
     EXPECT_TRUE(t.messages.shown.empty()) << "pages print without a message";
     EXPECT_TRUE(t.sound.played.isEmpty());
-    EXPECT_EQ(viewer.pageNumber.caption(), QStringLiteral("Page 2 of 3"));
-    EXPECT_EQ(t.state().currentPage, 2);
+    EXPECT_EQ(PageWindowView(viewer).pageNumber().caption(), QStringLiteral("Page 2 of 3"));
+    EXPECT_EQ(viewer.page(), 2);
 
-    viewer.links[PageWindow::PrintLink].click();
+    link(viewer, PageWindow::PrintLink).click();
     ASSERT_EQ(t.printer.documents.size(), 2u);
     expectPrintCopy(t.printer.documents[1], 9000, 12000);
 }
 
 TEST_F(PagePrintTest, GuidePrintsThePrintCopyOfThePageOnShow) {
     TeachersGuide& guide = openGuide();
-    guide.links[PageWindow::NextLink].click();
-    guide.links[PageWindow::NextLink].click();
-    guide.links[PageWindow::PrintLink].click();
+    link(guide, PageWindow::NextLink).click();
+    link(guide, PageWindow::NextLink).click();
+    link(guide, PageWindow::PrintLink).click();
     ASSERT_EQ(t.printer.documents.size(), 1u);
     expectPrintCopy(t.printer.documents[0], 9600, 13500);
     EXPECT_TRUE(t.messages.shown.empty());
@@ -92,25 +87,25 @@ TEST_F(PagePrintTest, GuidePrintsThePrintCopyOfThePageOnShow) {
 TEST_F(PagePrintTest, PrinterFailureIsReportedAndTheWindowStaysUsable) {
     PageViewer& viewer = openTeachersNotes();
     t.printer.noPrinter = true;
-    viewer.links[PageWindow::PrintLink].click();
+    link(viewer, PageWindow::PrintLink).click();
     EXPECT_EQ(t.messages.texts(),
               QStringList{QStringLiteral("There was a problem printing to your printer.")});
 
     t.printer.noPrinter = false;
     t.printer.failAtOp = 2; // the picture, after the empty line opened the page
-    viewer.links[PageWindow::PrintLink].click();
+    link(viewer, PageWindow::PrintLink).click();
     EXPECT_EQ(t.messages.shown.size(), 2u);
     EXPECT_TRUE(t.printer.documents.empty());
     EXPECT_EQ(t.printer.abandoned, 1);
-    viewer.links[PageWindow::NextLink].click();
-    EXPECT_EQ(viewer.pageNumber.caption(), QStringLiteral("Page 2 of 3"));
+    link(viewer, PageWindow::NextLink).click();
+    EXPECT_EQ(PageWindowView(viewer).pageNumber().caption(), QStringLiteral("Page 2 of 3"));
 }
 
 TEST_F(PagePrintTest, MissingPrintCopyPrintsNothingAndSaysSo) {
     t.pictures.setMissing(QStringLiteral("wmf2\\guide2.wmf"));
     TeachersGuide& guide = openGuide();
-    guide.links[PageWindow::NextLink].click();
-    guide.links[PageWindow::PrintLink].click();
+    link(guide, PageWindow::NextLink).click();
+    link(guide, PageWindow::PrintLink).click();
     EXPECT_TRUE(t.printer.documents.empty());
     EXPECT_TRUE(t.printer.current.empty());
     EXPECT_EQ(t.messages.texts(), QStringList{printingProblem});
@@ -150,11 +145,12 @@ TEST_F(PagePrintTest, DamagedPrintFilesAreReportedThroughTheRealPictureService) 
         t.messages.shown.clear();
         const QString path = QStringLiteral("wmf2\\%1.wmf").arg(QLatin1String(name));
         try {
-            viewer.printBox.setPicture(files.load(path));
+            PageWindowView(viewer).printBox().setPicture(files.load(path));
         } catch (const RuntimeError&) {
-            viewer.printBox.setPicture(nullptr); // as the viewer's own page loading does
+            PageWindowView(viewer).printBox().setPicture(
+                nullptr); // as the viewer's own page loading does
         }
-        viewer.links[PageWindow::PrintLink].click();
+        link(viewer, PageWindow::PrintLink).click();
         EXPECT_EQ(t.messages.texts(), QStringList{printingProblem});
         EXPECT_TRUE(t.printer.documents.empty());
         EXPECT_TRUE(t.printer.current.empty());

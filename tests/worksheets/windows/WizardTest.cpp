@@ -5,6 +5,7 @@
 #include "shell/TitleScreen.h"
 
 #include "TypeText.h"
+#include "views/TitleScreenView.h"
 
 #include <QApplication>
 #include <QTest>
@@ -315,11 +316,11 @@ TEST_F(WizardTest, EndingTheProgramAsksOverUnsavedText) {
     typeText(wizard().titleBox, QStringLiteral("Half done"));
     TitleScreen& title = t.windows().get<TitleScreen>();
     t.messages.answers = {MessageBoxService::Answer::Cancel};
-    title.exitButton.click();
+    TitleScreenView(title).exitButton().click();
     EXPECT_EQ(t.messages.shown.size(), 1u);
     EXPECT_EQ(t.display.quitCalls, 0);
     EXPECT_EQ(wizard().titleBox.text(), QStringLiteral("Half done"));
-    title.exitButton.click(); // OK this time
+    TitleScreenView(title).exitButton().click(); // OK this time
     EXPECT_EQ(t.display.quitCalls, 1);
 }
 
