@@ -1,5 +1,6 @@
 #include "PrintedOps.h"
 #include "TestApp.h"
+#include "views/TopicScreenView.h"
 
 #include "menu/MenuWindows.h"
 #include "menu/TopicScreen.h"
@@ -51,7 +52,7 @@ class QuizPrintTest : public ::testing::Test {
         writeQuestions(QStringLiteral("multiple/The Pyramids.txt"), QStringLiteral("The Pyramids"));
         const QString topic = QString::fromLatin1(win::PyramidsTopic);
         t.windows().show(topic);
-        dynamic_cast<TopicScreen&>(t.windows().touch(topic))
+        TopicScreenView(dynamic_cast<TopicScreen&>(t.windows().touch(topic)))
             .link(TopicLink::MultipleChoice)
             .click();
         return quiz();
