@@ -2,7 +2,6 @@
 
 #include "model/QuestionSet.h"
 #include "model/QuizSession.h"
-#include "model/WorksheetRegister.h"
 
 #include <QString>
 #include <array>
@@ -26,7 +25,6 @@ struct AppState {
     QuestionSet questionSet;
     QuizSession quiz;
     ScoreState scoreState;
-    WorksheetRegister worksheets; // the copy last read from the register file
 };
 
 } // namespace av

@@ -64,7 +64,7 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
 
     menu.entry(MenuEntry::QuizWizard).click();
     WorksheetWizard& wizard = window<WorksheetWizard>(win::WorksheetWizard);
-    wizard.titleBox.setText(u"Romans"_s);
+    wizard.titleBox().setText(u"Romans"_s);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
         wizard.questionBox(q).setText(u"Who?"_s);
         for (int c = 0; c < WorksheetWizard::Choices; ++c)
@@ -78,7 +78,7 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     ASSERT_TRUE(track.open(QIODevice::ReadOnly));
     EXPECT_EQ(track.readAll(), QByteArray(" 1 \r\nRomans\r\n"));
     // A title naming a shipped quiz is refused, here as in the build folder.
-    wizard.titleBox.setText(u"The Pyramids"_s);
+    wizard.titleBox().setText(u"The Pyramids"_s);
     wizard.onLinkClicked(WorksheetWizard::WizardLink::SaveWorksheet);
     EXPECT_EQ(t->messages.texts().last(),
               u"That title is kept for the program's own quizzes; please choose another."_s);

@@ -1,6 +1,6 @@
 // The worksheet library's rules, in a temporary worksheet folder without a display.
-#include "FileSizeLimit.h"
 #include "../RegisterFolder.h"
+#include "FileSizeLimit.h"
 
 #include "model/QuestionFile.h"
 #include "model/RegisterLock.h"
