@@ -1,6 +1,5 @@
 #include "MainMenu.h"
 
-#include "model/Register.h"
 #include "pages/PageViewer.h"
 #include "pages/TeachersGuide.h"
 #include "shell/Captions.h"
@@ -137,11 +136,8 @@ void MainMenu::onSoundOffChosen() {
 }
 
 void MainMenu::onRegisterTimerFired() {
-    try {
-        loadRegister(app().dataFile, state().worksheets);
-    } catch (const RuntimeError&) {
-        // Nothing to tell the pupil: the catalogue reads the register again when it opens.
-    }
+    // Nothing to tell the pupil on failure: the catalogue reads the register again when it opens.
+    app().worksheets.reload();
     m_registerTimer.setEnabled(false);
 }
 

@@ -2,7 +2,6 @@
 
 #include "activities/ActivityDescriptions.h"
 #include "activities/ActivityWindow.h"
-#include "model/QuestionFile.h"
 #include "pages/PageViewer.h"
 #include "quiz/QuizScreen.h"
 #include "shell/Captions.h"
@@ -102,20 +101,15 @@ void TopicScreen::onLinkClicked(TopicLink l) {
 }
 
 bool TopicScreen::openQuiz() {
-    SequentialFile& file = app().dataFile;
-    try {
-        file.openInput(m_topic.questionFile);
-        readQuestionSet(file, state().questionSet);
-        file.close();
-    } catch (const RuntimeError&) {
-        // A missing or cut-short quiz must not open half filled; the catalogue says the same.
-        file.close();
-        app().services.messages.show(QStringLiteral("This worksheet seems to be corrupted."),
-                                     style::programTitle(), MessageBoxService::Buttons::Ok);
+    // A missing or cut-short quiz must not open half filled; the catalogue says the same.
+    const WorksheetLibrary::Opened quiz = app().worksheets.openTopicQuiz(m_topic.questionFile);
+    if (!quiz.ok()) {
+        app().services.messages.show(quiz.message, style::programTitle(),
+                                     MessageBoxService::Buttons::Ok);
         return false;
     }
-    app().windows.get<QuizScreen>().start(state().questionSet, style::programTitle(),
-                                          m_topic.quizPicture, false);
+    app().windows.get<QuizScreen>().start(quiz.set, style::programTitle(), m_topic.quizPicture,
+                                          false);
     return true;
 }
 

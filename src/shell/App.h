@@ -2,14 +2,15 @@
 
 #include "AppState.h"
 
-#include "platform/SequentialFile.h"
+#include "model/WorksheetLibrary.h"
+
 #include "platform/Services.h"
 #include "platform/WindowManager.h"
 
 namespace av {
 
 // Everything the windows share: the services, the windows by name, the program-wide state and
-// the program's one file number.
+// the worksheet library.
 class App {
   public:
     explicit App(Services services);
@@ -19,8 +20,8 @@ class App {
     Services services;
     WindowManager windows;
     AppState state;
-    // The one file open at a time for the worksheet register and the worksheets.
-    SequentialFile dataFile;
+    // The worksheet folder; the screens file, open and remove worksheets only through it.
+    WorksheetLibrary worksheets;
 
     // Plays a wave file when sound is on; callers carry on at once.
     void playSound(const QString& path);

@@ -6,8 +6,6 @@
 #include "platform/NumberText.h"
 #include "platform/RuntimeError.h"
 
-#include "model/RegisterRecovery.h"
-
 namespace av {
 namespace {
 
@@ -25,14 +23,14 @@ CheckBox& modeBox(Window& w, const QString& name, float left, const QString& tex
 
 WorksheetCatalogue::WorksheetCatalogue(App& app)
     : Screen(app, QString::fromLatin1(Name)),
-      heading(addCaption(*this, glossary::catalogue::Heading, -1, {0, 0, 12000, 780},
-                         QStringLiteral("Worksheets Catalogue"), style::tahomaBold(27.75))),
-      editMode(modeBox(*this, QString::fromLatin1(glossary::catalogue::EditMode), 120,
-                       QStringLiteral("Edit Worksheet"), style::Yellow)),
-      deleteMode(modeBox(*this, QString::fromLatin1(glossary::catalogue::DeleteMode), 9240,
-                         QStringLiteral("Delete Worksheet"), style::Red)),
-      pageCaption(addCaption(*this, glossary::catalogue::PageCaption, -1, {120, 7920, 1995, 495},
-                             QStringLiteral("Page 1"), style::tahomaBold(15.75))) {
+      m_heading(addCaption(*this, glossary::catalogue::Heading, -1, {0, 0, 12000, 780},
+                           QStringLiteral("Worksheets Catalogue"), style::tahomaBold(27.75))),
+      m_editMode(modeBox(*this, QString::fromLatin1(glossary::catalogue::EditMode), 120,
+                         QStringLiteral("Edit Worksheet"), style::Yellow)),
+      m_deleteMode(modeBox(*this, QString::fromLatin1(glossary::catalogue::DeleteMode), 9240,
+                           QStringLiteral("Delete Worksheet"), style::Red)),
+      m_pageCaption(addCaption(*this, glossary::catalogue::PageCaption, -1, {120, 7920, 1995, 495},
+                               QStringLiteral("Page 1"), style::tahomaBold(15.75))) {
     const QString list = QString::fromLatin1(glossary::catalogue::List);
     for (int j = 1; j <= Entries; ++j) {
         const int k = (j - 1) % 12;
@@ -42,9 +40,10 @@ WorksheetCatalogue::WorksheetCatalogue(App& app)
     }
     addLink(*this, m_list, list, 0, 10560, 7920, 1245, 495, QStringLiteral("Exit"), 18);
     const QString paging = QString::fromLatin1(glossary::catalogue::Links);
-    addLink(*this, links, paging, 0, 2640, 7920, 3195, 495, QStringLiteral("<< Previous Page"))
+    addLink(*this, m_links, paging, 0, 2640, 7920, 3195, 495, QStringLiteral("<< Previous Page"))
         .hide();
-    addLink(*this, links, paging, 1, 6000, 7920, 3195, 495, QStringLiteral("Next Page >>")).hide();
+    addLink(*this, m_links, paging, 1, 6000, 7920, 3195, 495, QStringLiteral("Next Page >>"))
+        .hide();
     connectHandlers();
 }
 
@@ -57,27 +56,25 @@ void WorksheetCatalogue::connectHandlers() {
     });
     m_list.connectEach(&Label::mouseMove, this,
                        [this](int i, const MouseArgs&) { onEntryHovered(i); });
-    links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(CatalogueLink(i)); });
-    connect(&editMode, &QCheckBox::toggled, this, &WorksheetCatalogue::onEditModeToggled);
-    connect(&deleteMode, &QCheckBox::toggled, this, &WorksheetCatalogue::onDeleteModeToggled);
+    m_links.connectEach(&Label::clicked, this, [this](int i) { onLinkClicked(CatalogueLink(i)); });
+    connect(&m_editMode, &QCheckBox::toggled, this, &WorksheetCatalogue::onEditModeToggled);
+    connect(&m_deleteMode, &QCheckBox::toggled, this, &WorksheetCatalogue::onDeleteModeToggled);
 }
 
 void WorksheetCatalogue::onLoad() {
-    AppState& s = state();
     skipOnFailure([&] { applyCommonFrame(*this, app()); });
-    skipOnFailure([&] {
-        const QString keptAs = recoverRegister(app().dataFile, app().services.folder, s.worksheets);
-        if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
-    });
-    editMode.setBackColor(style::FrameBlue);
-    deleteMode.setBackColor(style::FrameBlue);
+    // A register that cannot be read even so lists what was read last; nothing to tell.
+    sayNotice(app().worksheets.refresh());
+    m_titles = app().worksheets.titles();
+    m_editMode.setBackColor(style::FrameBlue);
+    m_deleteMode.setBackColor(style::FrameBlue);
     m_page = 0;
     for (int j = 1; j <= Entries; ++j) {
         entry(j).hide();
         entry(j).setFontSpec(style::tahomaBold(12));
     }
-    int last = s.worksheets.count();
-    if (s.worksheets.count() >= Entries + 1) {
+    int last = int(m_titles.size());
+    if (last >= Entries + 1) {
         last = Entries;
         link(CatalogueLink::NextPage).show();
     }
@@ -88,7 +85,7 @@ void WorksheetCatalogue::onLoad() {
 void WorksheetCatalogue::showEntries(int first, int last) {
     for (int i = first; i <= last; ++i) {
         Label& label = entry(i - first + 1);
-        label.setCaption(state().worksheets.name(i));
+        label.setCaption(m_titles.value(i - 1));
         label.show();
     }
 }
@@ -104,10 +101,10 @@ void WorksheetCatalogue::showPage() {
     next.show();
     if (m_page == 0) previous.hide();
     if (m_page == LastPage) next.hide();
-    pageCaption.setCaption(QStringLiteral("Page") + numberText(m_page + 1));
+    m_pageCaption.setCaption(QStringLiteral("Page") + numberText(m_page + 1));
     int last = Entries * m_page + Entries;
-    if (state().worksheets.count() < last + 1) {
-        last = state().worksheets.count();
+    if (m_titles.size() < last + 1) {
+        last = int(m_titles.size());
         next.hide();
     }
     showEntries(Entries * m_page + 1, last);
@@ -120,11 +117,11 @@ void WorksheetCatalogue::onLinkClicked(CatalogueLink link) {
 }
 
 void WorksheetCatalogue::onEditModeToggled() {
-    if (editMode.isChecked()) deleteMode.setChecked(false);
+    if (m_editMode.isChecked()) m_deleteMode.setChecked(false);
 }
 
 void WorksheetCatalogue::onDeleteModeToggled() {
-    if (deleteMode.isChecked()) editMode.setChecked(false);
+    if (m_deleteMode.isChecked()) m_editMode.setChecked(false);
 }
 
 // Entry 0 is the exit link.

@@ -3,6 +3,7 @@
 #include "shell/Glossary.h"
 #include "shell/Screen.h"
 
+#include "model/WorksheetLibrary.h"
 #include "model/WorksheetRegister.h"
 
 #include "platform/Buttons.h"
@@ -11,8 +12,9 @@
 
 namespace av {
 
-// The worksheet catalogue: the register's titles 24 to a page, each taken as a quiz, edited in
-// the wizard or deleted, as the two mode boxes say.
+// The worksheet catalogue: the library's titles 24 to a page, each taken as a quiz, edited in
+// the wizard or deleted, as the two mode boxes say. It keeps the titles it lists; an entry
+// stands for its place in that list, never for its caption.
 class WorksheetCatalogue : public Screen {
     Q_OBJECT
   public:
@@ -38,35 +40,38 @@ class WorksheetCatalogue : public Screen {
     void showPage();
     // The page on show, counted from 0.
     int page() const { return m_page; }
-    // Fills the wizard from the loaded question set and shows it. The title box gets the name
-    // the worksheet is filed under: its file's first line loses leading blanks and turns "&"
-    // into ",", and saving under that would file a second worksheet.
-    void editWorksheet(const QString& name);
+    // The titles listed, as the library gave them when the catalogue last asked.
+    const QStringList& titles() const { return m_titles; }
 
     // Entries 1 to 24 show the page's titles.
     Label& entry(int j) const { return m_list[j]; }
     Label& exitLink() const { return m_list[0]; }
-    Label& link(CatalogueLink l) const { return links[static_cast<int>(l)]; }
-
-    Label& heading;
-    CheckBox& editMode;
-    CheckBox& deleteMode;
-    Label& pageCaption;
-    Group<Label> links;
+    Label& link(CatalogueLink l) const { return m_links[static_cast<int>(l)]; }
+    Label& heading() const { return m_heading; }
+    CheckBox& editMode() const { return m_editMode; }
+    CheckBox& deleteMode() const { return m_deleteMode; }
+    Label& pageCaption() const { return m_pageCaption; }
 
   protected:
     void onPointerOverBackground(const MouseArgs&) override;
 
   private:
     void connectHandlers();
-    void openWorksheet(const QString& name);
-    void deleteWorksheet(const QString& name);
+    void editWorksheet(const QuestionSet& set, const QString& title);
+    void deleteWorksheet(const QString& title);
     void refreshPage();
-    void takeWorksheet();
+    void takeWorksheet(const QuestionSet& set);
     void showEntries(int first, int last);
     void say(const QString& text);
+    void sayNotice(const WorksheetLibrary::Outcome& outcome);
 
+    Label& m_heading;
+    CheckBox& m_editMode;
+    CheckBox& m_deleteMode;
+    Label& m_pageCaption;
+    Group<Label> m_links;
     Group<Label> m_list; // the exit link, then the entries
+    QStringList m_titles;
     int m_page = 0;
 };
 

@@ -1,34 +1,25 @@
 #include "WorksheetCatalogue.h"
 #include "WorksheetWizard.h"
-#include "model/PlantedLink.h"
-#include "model/Register.h"
-#include "model/RegisterLock.h"
-#include "model/RegisterRecovery.h"
-#include "model/WorksheetFile.h"
 
 #include "menu/MainMenu.h"
-#include "model/QuestionFile.h"
 #include "quiz/QuizScreen.h"
 #include "shell/Style.h"
 
-#include "platform/PictureBox.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
-#include "platform/StagedFile.h"
 
 namespace av {
 namespace {
 
 const QString Corrupted = QStringLiteral("This worksheet seems to be corrupted.");
+// The picture the main menu shows; a quiz taken from the catalogue shows it too.
+const QString MenuPicture = QStringLiteral("Images\\memnonsm.jpg");
 
-// The number of the correct choice, 1 to 4; anything else would tick a box of another
-// question, so it is refused as a damaged file.
-int correctChoice(const QString& field) {
-    bool ok = false;
-    const int d = field.trimmed().toInt(&ok);
-    if (!ok || d < 1 || d > WorksheetWizard::Choices)
-        throw RuntimeError(RuntimeError::SubscriptOutOfRange, QStringLiteral("correct ") + field);
-    return d;
+// Every question names one of its four choices as correct; anything else would tick a box of
+// another question, so the file is taken as damaged before the wizard is touched.
+bool editable(const QuestionSet& set) {
+    for (int n = 1; n <= QuestionSet::Size; ++n)
+        if (WorksheetWizard::correctChoice(set.question(n).correct) == 0) return false;
+    return true;
 }
 
 } // namespace
@@ -39,80 +30,58 @@ void WorksheetCatalogue::onExitClicked() {
         app().windows.show(QString::fromLatin1(MainMenu::Name));
         unload();
     } catch (const RuntimeError&) {
-        app().dataFile.abandon();
         say(Corrupted);
     }
 }
 
+// Entry j stands for the j-th title of the page on show, as listed when the page was filled.
 void WorksheetCatalogue::onEntryClicked(int j) {
+    playSound(ClickSound);
+    const QString title = m_titles.value(Entries * m_page + j - 1);
+    // Deleting touches only the register, so a worksheet whose file is gone or damaged can
+    // still be taken off the list.
+    if (m_deleteMode.isChecked() && !m_editMode.isChecked()) {
+        deleteWorksheet(title);
+        return;
+    }
+    // Every mode starts from the worksheet freshly read, so a missing or short file stops each.
+    const WorksheetLibrary::Opened sheet = app().worksheets.open(title);
+    if (!sheet.ok()) {
+        say(sheet.message);
+        return;
+    }
     try {
-        playSound(ClickSound);
-        const QString name = entry(j).caption();
-        // Deleting touches only the register, so a worksheet whose file is gone or damaged can
-        // still be taken off the list.
-        if (deleteMode.isChecked() && !editMode.isChecked()) {
-            deleteWorksheet(name);
-            return;
-        }
-        openWorksheet(name);
-        if (editMode.isChecked())
-            editWorksheet(name);
+        if (m_editMode.isChecked())
+            editWorksheet(sheet.set, title);
         else
-            takeWorksheet();
+            takeWorksheet(sheet.set);
     } catch (const RuntimeError&) {
-        app().dataFile.abandon();
         say(Corrupted);
     }
 }
 
-// Every mode starts from the worksheet freshly loaded, so a missing or short file stops each.
-void WorksheetCatalogue::openWorksheet(const QString& name) {
-    SequentialFile& file = app().dataFile;
-    file.openInput(worksheetPath(name));
-    readQuestionSet(file, state().questionSet);
-    file.close();
-}
-
-void WorksheetCatalogue::editWorksheet(const QString& name) {
-    const QuestionSet& set = state().questionSet;
-    // Checked before the wizard is touched, so a damaged file never leaves it half filled.
-    std::array<int, WorksheetWizard::Questions> correct{};
-    for (int q = 0; q < WorksheetWizard::Questions; ++q)
-        correct[q] = correctChoice(set.question(q + 1).correct);
+void WorksheetCatalogue::editWorksheet(const QuestionSet& set, const QString& title) {
+    if (!editable(set)) {
+        say(Corrupted);
+        return;
+    }
     const bool open = app().windows.isLoaded(QString::fromLatin1(WorksheetWizard::Name));
     WorksheetWizard& wizard = app().windows.get<WorksheetWizard>();
     if (open && !wizard.mayDiscardChanges()) return; // the teacher keeps what was typed
-    wizard.titleBox.setText(name);
-    for (int q = 0; q < WorksheetWizard::Questions; ++q) {
-        wizard.questionBox(q).setText(set.question(q + 1).text);
-        for (int c = 0; c < WorksheetWizard::Choices; ++c)
-            wizard.choiceBox(q, c).setText(set.question(q + 1).choice(c + 1));
-        wizard.correctTick(q, correct[q] - 1).setChecked(true);
-    }
-    wizard.holdWorksheet(name);
+    wizard.edit(set, title);
     wizard.showWindow();
 }
 
-void WorksheetCatalogue::deleteWorksheet(const QString& name) {
+void WorksheetCatalogue::deleteWorksheet(const QString& title) {
     const auto answer = app().services.messages.show(
-        QStringLiteral("Are you sure that you want to delete the worksheet ") + name +
+        QStringLiteral("Are you sure that you want to delete the worksheet ") + title +
             QLatin1Char('?'),
         QString(), MessageBoxService::Buttons::OkCancel);
     if (answer != MessageBoxService::Answer::Ok) return;
-    SequentialFile& file = app().dataFile;
-    try {
-        const QString keptAs = recoverRegister(file, app().services.folder, state().worksheets);
-        if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
-        RegisterLock lock(app().services.folder);
-        removeAbandonedStagedFiles(app().services.folder.worksheetFolder(), AbandonedAfter);
-        unregisterWorksheet(file, state().worksheets, name);
-    } catch (const PlantedLink&) {
-        file.abandon();
-        say(PlantedLink::message());
-        return;
-    } catch (const RuntimeError&) {
-        file.abandon();
-        say(QStringLiteral("There was a problem deleting your worksheet."));
+    const WorksheetLibrary::Outcome outcome = app().worksheets.remove(title);
+    sayNotice(outcome);
+    if (!outcome.ok()) {
+        say(outcome.message);
         return;
     }
     refreshPage();
@@ -122,23 +91,26 @@ void WorksheetCatalogue::say(const QString& text) {
     app().services.messages.show(text, style::programTitle(), MessageBoxService::Buttons::Ok);
 }
 
+void WorksheetCatalogue::sayNotice(const WorksheetLibrary::Outcome& outcome) {
+    if (!outcome.notice.isEmpty()) say(outcome.notice);
+}
+
 // The page keeps its number, caption and paging labels; only its entries move up.
 void WorksheetCatalogue::refreshPage() {
+    m_titles = app().worksheets.titles();
     const int base = Entries * m_page;
     for (int j = 1; j <= Entries; ++j) {
         entry(j).hide();
-        entry(j).setCaption(state().worksheets.name(base + j));
+        entry(j).setCaption(m_titles.value(base + j - 1));
     }
-    for (int j = 1; j <= Entries && base + j <= state().worksheets.count(); ++j)
+    for (int j = 1; j <= Entries && base + j <= m_titles.size(); ++j)
         entry(j).show();
 }
 
-// The quiz gets the main menu's picture; reading it loads the menu unseen when it is gone.
-void WorksheetCatalogue::takeWorksheet() {
-    // A teacher taking a worksheet may also want it on paper ("Print Worksheet").
-    const PicturePtr picture = app().windows.get<MainMenu>().menuPicture();
-    app().windows.get<QuizScreen>().start(state().questionSet, style::programTitle(), picture,
-                                          true);
+// A teacher taking a worksheet may also want it on paper ("Print Worksheet"). The quiz shows
+// the main menu's picture, read here from its file.
+void WorksheetCatalogue::takeWorksheet(const QuestionSet& set) {
+    app().windows.get<QuizScreen>().start(set, style::programTitle(), MenuPicture, true);
 }
 
 } // namespace av

@@ -1,20 +1,9 @@
 #include "WorksheetWizard.h"
-#include "model/PlantedLink.h"
-#include "model/Register.h"
-#include "model/RegisterLock.h"
-#include "model/RegisterRecovery.h"
-#include "model/WorksheetFile.h"
-
-#include "model/QuestionFile.h"
 
 #include "shell/Style.h"
 
 #include "platform/NumberText.h"
-#include "platform/ProgramFolder.h"
-#include "platform/RuntimeError.h"
-#include "platform/StagedFile.h"
 #include "platform/TextRules.h"
-#include "platform/WorksheetFolderProblem.h"
 
 namespace av {
 
@@ -27,14 +16,14 @@ void WorksheetWizard::say(const QString& text) {
 QString WorksheetWizard::missingPart(int n) const {
     const int q = n - 1;
     const QString number = numberText(n);
-    if (questionBoxes[q].text().isEmpty())
+    if (m_questionBoxes[q].text().isEmpty())
         return QStringLiteral("You have not completed Question") + number;
     int ticked = 0;
     for (int c = 0; c < Choices; ++c) {
         const int i = Choices * q + c;
-        if (choiceBoxes[i].text().isEmpty())
+        if (m_choiceBoxes[i].text().isEmpty())
             return QStringLiteral("You have not completed Question") + number;
-        if (correctTicks[i].isChecked()) ++ticked;
+        if (m_correctTicks[i].isChecked()) ++ticked;
     }
     if (ticked == 0)
         return QStringLiteral("You have not ticked the correct answer for Question") + number;
@@ -45,7 +34,7 @@ QString WorksheetWizard::missingPart(int n) const {
 
 void WorksheetWizard::checkAndSave() {
     // Blanks alone would file a worksheet with a name nobody can see in the catalogue.
-    if (titleBox.text().trimmed().isEmpty()) {
+    if (m_titleBox.text().trimmed().isEmpty()) {
         say(QStringLiteral("You have not chosen a title for your worksheet"));
         return;
     }
@@ -69,9 +58,9 @@ void WorksheetWizard::checkAndSave() {
 // The boxes keep out what a file cannot hold; checked again here so that nothing that got past
 // them is ever written as a '?' or a line of its own. The name of the first such box, or empty.
 QString WorksheetWizard::unstorableBox() const {
-    QList<const TextBox*> boxes{&titleBox};
+    QList<const TextBox*> boxes{&m_titleBox};
     for (int q = 0; q < Questions; ++q) {
-        boxes.append(&questionBoxes[q]);
+        boxes.append(&m_questionBoxes[q]);
         for (int c = 0; c < Choices; ++c)
             boxes.append(&choiceBox(q, c));
     }
@@ -82,17 +71,15 @@ QString WorksheetWizard::unstorableBox() const {
     return {};
 }
 
-// The widgets as a question set; the correct line holds the digit of each ticked box, which
-// after checkAndSave is exactly one.
 QuestionSet WorksheetWizard::worksheet() const {
     QuestionSet set;
-    set.title = titleBox.text();
+    set.title = m_titleBox.text();
     for (int n = 1; n <= Questions; ++n) {
         const int first = Choices * (n - 1);
-        set.question(n).text = questionBoxes[n - 1].text();
+        set.question(n).text = m_questionBoxes[n - 1].text();
         for (int c = 0; c < Choices; ++c) {
-            set.question(n).choice(c + 1) = choiceBoxes[first + c].text();
-            if (correctTicks[first + c].isChecked())
+            set.question(n).choice(c + 1) = m_choiceBoxes[first + c].text();
+            if (m_correctTicks[first + c].isChecked())
                 set.question(n).correct += QString::number(c + 1);
         }
     }
@@ -101,7 +88,6 @@ QuestionSet WorksheetWizard::worksheet() const {
 
 // Asked only over a worksheet this wizard does not hold already.
 bool WorksheetWizard::mayReplace(const QString& title) {
-    if (title == m_heldTitle || !state().worksheets.contains(title)) return true;
     const auto answer =
         app().services.messages.show(QStringLiteral("There is already a worksheet called ") +
                                          title + QStringLiteral(". Do you want to replace it?"),
@@ -109,57 +95,26 @@ bool WorksheetWizard::mayReplace(const QString& title) {
     return answer == MessageBoxService::Answer::Ok;
 }
 
-// The question file goes under a temporary name and takes its own only once the register lists
-// it; a failure on the way removes the temporary file and puts the register back.
-void WorksheetWizard::writeAndRegister(const QString& title) {
-    const ProgramFolder& folder = app().services.folder;
-    removeAbandonedStagedFiles(folder.worksheetFolder(), AbandonedAfter);
-    SequentialFile sheet(folder);
-    sheet.openOutput(worksheetPathForSaving(folder, title));
-    writeQuestionFile(sheet, worksheet());
-    sheet.flush();
-    const std::optional<QByteArray> before = registerSnapshot(folder);
-    bool registered = false; // a failed registration has left the register as it was
-    try {
-        registered = registerWorksheet(app().dataFile, state().worksheets, title);
-        sheet.close();
-    } catch (const RuntimeError&) {
-        app().dataFile.abandon();
-        if (registered) restoreRegister(folder, before);
-        throw;
-    }
-}
-
 void WorksheetWizard::saveWorksheet() {
-    SequentialFile& file = app().dataFile;
-    try {
-        const QString title = titleBox.text();
-        const QString refusal = titleRefusal(app().services.folder, title);
-        if (!refusal.isEmpty()) {
-            say(refusal);
-            return;
-        }
-        worksheetPathForSaving(app().services.folder, title);
-        const QString keptAs = recoverRegister(file, app().services.folder, state().worksheets);
-        if (!keptAs.isEmpty()) say(rebuiltMessage(keptAs));
-        if (!file.exists(RegisterPath)) state().worksheets.setCount(0); // made on this first save
+    using Library = WorksheetLibrary;
+    Library& library = app().worksheets;
+    const QString title = m_titleBox.text();
+    const QuestionSet set = worksheet();
+    const Library::Replace held =
+        title == m_heldTitle ? Library::Replace::Yes : Library::Replace::Ask;
+    Library::Outcome outcome = library.save(title, set, held);
+    if (!outcome.notice.isEmpty()) say(outcome.notice);
+    if (outcome.failure == Library::Failure::Exists) {
         if (!mayReplace(title)) return;
-        {
-            // Taken first, so without it nothing at all is written; let go before the message,
-            // which may stay open for as long as the teacher likes.
-            RegisterLock lock(app().services.folder);
-            writeAndRegister(title);
-        }
-        holdWorksheet(title);
-        say(QStringLiteral("Your worksheet has been saved."));
-    } catch (const PlantedLink&) {
-        file.abandon();
-        say(PlantedLink::message());
-    } catch (const RuntimeError&) {
-        file.abandon();
-        say(withWorksheetFolderProblem(QStringLiteral("There was a problem saving your worksheet"),
-                                       app().services.folder));
+        outcome = library.save(title, set, Library::Replace::Yes);
+        if (!outcome.notice.isEmpty()) say(outcome.notice);
     }
+    if (!outcome.ok()) {
+        say(outcome.message);
+        return;
+    }
+    holdWorksheet(title);
+    say(QStringLiteral("Your worksheet has been saved."));
 }
 
 } // namespace av

@@ -65,11 +65,11 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
         .link(TopicLink::MultipleChoice)
         .click();
     EXPECT_EQ(window<QuizScreen>(win::Quiz).quizTitle().caption(), u"The Pyramids"_s);
-    EXPECT_EQ(t->state().questionSet.question(10).correct.size(), 1);
+    EXPECT_EQ(window<QuizScreen>(win::Quiz).questionSet().question(10).correct.size(), 1);
 
     menu.entry(MenuEntry::QuizWizard).click();
     WorksheetWizard& wizard = window<WorksheetWizard>(win::WorksheetWizard);
-    wizard.titleBox.setText(u"Romans"_s);
+    wizard.titleBox().setText(u"Romans"_s);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
         wizard.questionBox(q).setText(u"Who?"_s);
         for (int c = 0; c < WorksheetWizard::Choices; ++c)
@@ -83,7 +83,7 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     ASSERT_TRUE(track.open(QIODevice::ReadOnly));
     EXPECT_EQ(track.readAll(), QByteArray(" 1 \r\nRomans\r\n"));
     // A title naming a shipped quiz is refused, here as in the build folder.
-    wizard.titleBox.setText(u"The Pyramids"_s);
+    wizard.titleBox().setText(u"The Pyramids"_s);
     wizard.onLinkClicked(WorksheetWizard::WizardLink::SaveWorksheet);
     EXPECT_EQ(t->messages.texts().last(),
               u"That title is kept for the program's own quizzes; please choose another."_s);
@@ -95,7 +95,7 @@ TEST_F(InstalledProgramTest, FindsItsDataOpensATopicQuizAndSavesUnderTheHome) {
     WorksheetCatalogue& catalogue = window<WorksheetCatalogue>(win::WorksheetCatalogue);
     ASSERT_EQ(catalogue.entry(1).caption(), u"Romans"_s);
     catalogue.entry(1).click();
-    EXPECT_EQ(t->state().questionSet.title, u"Romans"_s);
+    EXPECT_EQ(window<QuizScreen>(win::Quiz).questionSet().title, u"Romans"_s);
 }
 
 } // namespace

@@ -154,7 +154,7 @@ TEST_F(FolderRulesTest, AFolderThatCannotBeUsedIsReportedNeverReplaced) {
     test::TestApp t(folder);
     registerAllWindows(t.app());
     auto& wizard = t.windows().get<WorksheetWizard>();
-    wizard.titleBox.setText(u"Romans"_s);
+    wizard.titleBox().setText(u"Romans"_s);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
         wizard.questionBox(q).setText(u"Who?"_s);
         for (int c = 0; c < WorksheetWizard::Choices; ++c)

@@ -196,7 +196,7 @@ TEST_F(KeyboardTest, TabGoesRoundEveryScreenInReadingOrder) {
 TEST_F(KeyboardTest, TheWizardKeepsItsOwnOrderAndEndsOnItsCommands) {
     auto& wizard =
         dynamic_cast<WorksheetWizard&>(openFromMenu(MenuEntry::QuizWizard, win::WorksheetWizard));
-    ASSERT_TRUE(tabTo(wizard, wizard.titleBox));
+    ASSERT_TRUE(tabTo(wizard, wizard.titleBox()));
     std::vector<QWidget*> round{focused()};
     for (int i = 0; i < 1 + 50 + 40 + 2; ++i) {
         key(wizard, Qt::Key_Tab);
@@ -205,11 +205,11 @@ TEST_F(KeyboardTest, TheWizardKeepsItsOwnOrderAndEndsOnItsCommands) {
     const auto at = [&](QWidget* w) {
         return std::find(round.begin(), round.end(), w) - round.begin();
     };
-    EXPECT_LT(at(&wizard.titleBox), at(&wizard.questionBox(0)));
-    EXPECT_LT(at(&wizard.questionBox(0)), at(&wizard.choiceBoxes[0]));
-    EXPECT_LT(at(&wizard.choiceBoxes[39]), at(&wizard.correctTicks[0]));
+    EXPECT_LT(at(&wizard.titleBox()), at(&wizard.questionBox(0)));
+    EXPECT_LT(at(&wizard.questionBox(0)), at(&wizard.choiceBoxes()[0]));
+    EXPECT_LT(at(&wizard.choiceBoxes()[39]), at(&wizard.correctTicks()[0]));
     EXPECT_EQ(at(&wizard.link(WorksheetWizard::WizardLink::SaveWorksheet)),
-              at(&wizard.correctTicks[39]) + 1);
+              at(&wizard.correctTicks()[39]) + 1);
     EXPECT_EQ(at(&wizard.link(WorksheetWizard::WizardLink::Exit)),
               at(&wizard.link(WorksheetWizard::WizardLink::SaveWorksheet)) + 1);
     EXPECT_EQ(round.back(), round.front()); // and round again

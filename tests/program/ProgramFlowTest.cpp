@@ -145,7 +145,7 @@ TEST_F(ProgramFlowTest, ATeacherWritesAWorksheetAndAPupilTakesIt) {
     MainMenu& menu = openMenu();
     MainMenuView(menu).entry(MenuEntry::QuizWizard).click();
     WorksheetWizard& wizard = window<WorksheetWizard>(win::WorksheetWizard);
-    wizard.titleBox.setText(QStringLiteral("Rome, Greece"));
+    wizard.titleBox().setText(QStringLiteral("Rome, Greece"));
     for (int q = 0; q < 10; ++q) {
         wizard.questionBox(q).setText(QStringLiteral("Question %1?").arg(q + 1));
         for (int c = 0; c < 4; ++c)

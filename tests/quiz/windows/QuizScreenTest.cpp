@@ -194,9 +194,10 @@ TEST_F(QuizScreenTest, QuizWithThreeWrongAnswersListsThemInOrder) {
     t.writeFile(QStringLiteral("multiple/Rivers.txt"),
                 (questionFileLines(written).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))
                     .toLatin1());
-    t.app().dataFile.openInput(QStringLiteral("multiple\\Rivers.txt"));
-    readQuestionSet(t.app().dataFile, questions);
-    t.app().dataFile.close();
+    SequentialFile file(t.app().services.folder);
+    file.openInput(QStringLiteral("multiple\\Rivers.txt"));
+    readQuestionSet(file, questions);
+    file.close();
 
     takeQuiz({2, 5, 9});
     EXPECT_FALSE(loaded(QuizScreen::Name));

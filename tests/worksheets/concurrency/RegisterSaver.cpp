@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (int i = 1; i <= count; ++i) {
         const QString title = QStringLiteral("%1 sheet %2").arg(tag).arg(i);
-        wizard.titleBox.setText(title);
+        wizard.titleBox().setText(title);
         for (int q = 0; q < WorksheetWizard::Questions; ++q) {
             wizard.questionBox(q).setText(QStringLiteral("%1, question %2").arg(title).arg(q + 1));
             for (int c = 0; c < WorksheetWizard::Choices; ++c) {

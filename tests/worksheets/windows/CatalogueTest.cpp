@@ -1,4 +1,5 @@
 #include "WorksheetFixture.h"
+#include "quiz/QuizScreen.h"
 
 #include <QTest>
 
@@ -11,20 +12,20 @@ class CatalogueTest : public WorksheetFixture {
   protected:
     bool previousShown() { return !catalogue().link(CatalogueLink::PreviousPage).isHidden(); }
     bool nextShown() { return !catalogue().link(CatalogueLink::NextPage).isHidden(); }
-    QString pageCaption() { return catalogue().pageCaption.caption(); }
+    QString pageCaption() { return catalogue().pageCaption().caption(); }
 };
 
 TEST_F(CatalogueTest, HasItsControls) {
     WorksheetCatalogue& w = catalogue();
     EXPECT_EQ(w.caption(), QStringLiteral("Ancient Velmora"));
-    EXPECT_EQ(w.heading.caption(), QStringLiteral("Worksheets Catalogue"));
-    EXPECT_EQ(w.editMode.text(), QStringLiteral("Edit Worksheet"));
-    EXPECT_EQ(w.deleteMode.text(), QStringLiteral("Delete Worksheet"));
-    EXPECT_EQ(w.editMode.foreColor(), QColor(255, 255, 0));
-    EXPECT_EQ(w.deleteMode.foreColor(), QColor(255, 0, 0));
-    EXPECT_EQ(w.editMode.backColor(), QColor(0, 78, 152));
-    EXPECT_EQ(w.deleteMode.backColor(), QColor(0, 78, 152));
-    EXPECT_FLOAT_EQ(w.deleteMode.Left(), 9240);
+    EXPECT_EQ(w.heading().caption(), QStringLiteral("Worksheets Catalogue"));
+    EXPECT_EQ(w.editMode().text(), QStringLiteral("Edit Worksheet"));
+    EXPECT_EQ(w.deleteMode().text(), QStringLiteral("Delete Worksheet"));
+    EXPECT_EQ(w.editMode().foreColor(), QColor(255, 255, 0));
+    EXPECT_EQ(w.deleteMode().foreColor(), QColor(255, 0, 0));
+    EXPECT_EQ(w.editMode().backColor(), QColor(0, 78, 152));
+    EXPECT_EQ(w.deleteMode().backColor(), QColor(0, 78, 152));
+    EXPECT_FLOAT_EQ(w.deleteMode().Left(), 9240);
     EXPECT_EQ(w.exitLink().caption(), QStringLiteral("Exit"));
     EXPECT_DOUBLE_EQ(w.exitLink().fontSpec().size, 18);
     EXPECT_EQ(w.link(CatalogueLink::PreviousPage).caption(), QStringLiteral("<< Previous Page"));
@@ -50,12 +51,11 @@ TEST_F(CatalogueTest, AnEmptyRegisterShowsNothingButPageOne) {
 }
 
 TEST_F(CatalogueTest, AMissingRegisterStillLoadsTheWindow) {
+    writeRegister({QStringLiteral("Kept")});
+    t.app().worksheets.reload();
     QFile::remove(t.folderPath() + QStringLiteral("/multiple/track.txt"));
-    t.state().worksheets.setCount(1);
-    t.state().worksheets.setName(1, QStringLiteral("Kept"));
-    EXPECT_EQ(shown(), QStringList{QStringLiteral("Kept")}) << "the shared copy is listed";
-    EXPECT_EQ(catalogue().deleteMode.backColor(), QColor(0, 78, 152));
-    EXPECT_FALSE(t.app().dataFile.isOpen());
+    EXPECT_EQ(shown(), QStringList{QStringLiteral("Kept")}) << "the titles read last are listed";
+    EXPECT_EQ(catalogue().deleteMode().backColor(), QColor(0, 78, 152));
 }
 
 TEST_F(CatalogueTest, TwentyFourTitlesFitOnePage) {
@@ -102,7 +102,8 @@ TEST_F(CatalogueTest, EveryRegisteredWorksheetCanBeReached) {
 
     w.entry(16).click();
     EXPECT_TRUE(loaded(QuizScreen::Name)) << "the thousandth worksheet is taken";
-    EXPECT_EQ(t.state().questionSet.question(1).text, QStringLiteral("Sheet1000 asks 1"));
+    EXPECT_EQ(t.windows().get<QuizScreen>().questionSet().question(1).text,
+              QStringLiteral("Sheet1000 asks 1"));
     unload(QuizScreen::Name);
 
     w.link(CatalogueLink::PreviousPage).click();
@@ -113,22 +114,22 @@ TEST_F(CatalogueTest, EveryRegisteredWorksheetCanBeReached) {
 
 TEST_F(CatalogueTest, ModeBoxesExcludeEachOther) {
     WorksheetCatalogue& w = catalogue();
-    w.editMode.click();
-    EXPECT_TRUE(w.editMode.isChecked());
-    w.deleteMode.click();
-    EXPECT_TRUE(w.deleteMode.isChecked());
-    EXPECT_FALSE(w.editMode.isChecked());
-    w.deleteMode.click();
-    EXPECT_FALSE(w.editMode.isChecked());
-    EXPECT_FALSE(w.deleteMode.isChecked()) << "unticking returns to take mode";
-    w.deleteMode.click();
-    w.editMode.click();
-    EXPECT_FALSE(w.deleteMode.isChecked());
+    w.editMode().click();
+    EXPECT_TRUE(w.editMode().isChecked());
+    w.deleteMode().click();
+    EXPECT_TRUE(w.deleteMode().isChecked());
+    EXPECT_FALSE(w.editMode().isChecked());
+    w.deleteMode().click();
+    EXPECT_FALSE(w.editMode().isChecked());
+    EXPECT_FALSE(w.deleteMode().isChecked()) << "unticking returns to take mode";
+    w.deleteMode().click();
+    w.editMode().click();
+    EXPECT_FALSE(w.deleteMode().isChecked());
 }
 
 TEST_F(CatalogueTest, ExitShowsTheMainMenuAnew) {
     t.state().soundOn = 1;
-    catalogue().editMode.click();
+    catalogue().editMode().click();
     catalogue().exitLink().click();
     EXPECT_FALSE(loaded(WorksheetCatalogue::Name));
     ASSERT_TRUE(loaded(MainMenu::Name));
@@ -136,7 +137,7 @@ TEST_F(CatalogueTest, ExitShowsTheMainMenuAnew) {
     EXPECT_EQ(menuLoads(), 1);
     EXPECT_EQ(t.sound.played, QStringList{click});
     processDeferredDeletes();
-    EXPECT_FALSE(catalogue().editMode.isChecked()) << "the modes start unticked again";
+    EXPECT_FALSE(catalogue().editMode().isChecked()) << "the modes start unticked again";
 }
 
 } // namespace

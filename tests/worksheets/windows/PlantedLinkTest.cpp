@@ -111,7 +111,7 @@ void PlantedLinkTest::runScenario(const OtherAccount* other) {
         EXPECT_EQ(saveDinosaurs(), PlantedLink::message());
         EXPECT_EQ(privateBytes(), Private);
         EXPECT_TRUE(QFileInfo(inFolder(name)).isSymLink());
-        catalogue().deleteMode.setChecked(true);
+        catalogue().deleteMode().setChecked(true);
         t.messages.answers = {MessageBoxService::Answer::Ok};
         t.messages.shown.clear();
         if (!catalogue().entry(1).isHidden()) {

@@ -45,7 +45,7 @@ TEST_F(RegisterLockTest, NoMessageIsShownWhileTheLockIsHeld) {
     ASSERT_TRUE(other.tryLock(0));
     save();
     other.unlock();
-    catalogue().deleteMode.click();
+    catalogue().deleteMode().click();
     catalogue().entry(1).click();
     EXPECT_EQ(t.messages.texts(),
               (QStringList{saved, problem,
@@ -73,7 +73,7 @@ TEST_F(RegisterLockTest, ADeleteThatCannotHaveTheLockSaysSoAndKeepsTheRegister) 
     writeRegister({QStringLiteral("A")});
     QLockFile other(lockPath());
     ASSERT_TRUE(other.tryLock(0));
-    catalogue().deleteMode.click();
+    catalogue().deleteMode().click();
     catalogue().entry(1).click();
     EXPECT_EQ(t.messages.texts().last(),
               QStringLiteral("There was a problem deleting your worksheet."));

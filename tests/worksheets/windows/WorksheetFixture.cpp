@@ -20,13 +20,14 @@ WorksheetFixture::WorksheetFixture() {
 
 void WorksheetFixture::fillWizard(const QString& title) {
     WorksheetWizard& w = wizard();
-    w.titleBox.setText(title);
+    w.titleBox().setText(title);
     for (int q = 0; q < WorksheetWizard::Questions; ++q) {
         w.questionBox(q).setText(QStringLiteral("Question text %1").arg(q + 1));
         for (int c = 0; c < WorksheetWizard::Choices; ++c) {
             const int i = WorksheetWizard::Choices * q + c;
-            w.choiceBoxes[i].setText(QStringLiteral("Choice %1%2").arg(q + 1).arg(QChar(u'A' + c)));
-            w.correctTicks[i].setChecked(c == q % WorksheetWizard::Choices);
+            w.choiceBoxes()[i].setText(
+                QStringLiteral("Choice %1%2").arg(q + 1).arg(QChar(u'A' + c)));
+            w.correctTicks()[i].setChecked(c == q % WorksheetWizard::Choices);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "FileSizeLimit.h"
 #include "WorksheetFixture.h"
+#include "quiz/QuizScreen.h"
 
 #include "model/RegisterRecovery.h"
 #include "platform/StagedFile.h"
@@ -76,9 +77,9 @@ TEST_F(WorksheetSafetyTest, AQuestionFileInUtf8ReadsAsWrittenAndIsSavedInTheCode
     writeRegister({QStringLiteral("Gaul")});
     for (const QByteArray& bytes : {utf8, QByteArray("\xEF\xBB\xBF") + utf8}) {
         t.writeFile(sheet(QStringLiteral("Gaul")), bytes);
-        catalogue().editMode.setChecked(true);
+        catalogue().editMode().setChecked(true);
         clickTitle(QStringLiteral("Gaul"));
-        EXPECT_EQ(wizard().titleBox.text(), QStringLiteral("Gaul"));
+        EXPECT_EQ(wizard().titleBox().text(), QStringLiteral("Gaul"));
         EXPECT_EQ(wizard().questionBox(0).text(), QStringLiteral("Où est Lutèce ?"));
     }
     t.messages.shown.clear();
@@ -88,9 +89,10 @@ TEST_F(WorksheetSafetyTest, AQuestionFileInUtf8ReadsAsWrittenAndIsSavedInTheCode
     EXPECT_TRUE(written.startsWith("Gaul\r\n \r\nO\xF9 est Lut\xE8"
                                    "ce ?\r\n"));
     // Windows-1252 that is not valid UTF-8 still reads as Windows-1252.
-    catalogue().editMode.setChecked(false);
+    catalogue().editMode().setChecked(false);
     clickTitle(QStringLiteral("Gaul"));
-    EXPECT_EQ(t.state().questionSet.question(1).text, QStringLiteral("Où est Lutèce ?"));
+    EXPECT_EQ(t.windows().get<QuizScreen>().questionSet().question(1).text,
+              QStringLiteral("Où est Lutèce ?"));
 }
 
 TEST_F(WorksheetSafetyTest, AMissingRegisterIsCreatedByTheFirstSave) {
@@ -181,7 +183,6 @@ TEST_F(WorksheetSafetyTest, AFailedSaveLeavesEveryFileAsItWas) {
     }
     EXPECT_EQ(t.messages.texts().last(), problem);
     EXPECT_EQ(snapshot(), registered);
-    EXPECT_FALSE(t.app().dataFile.isOpen());
 }
 
 TEST_F(WorksheetSafetyTest, SavingOverARegisteredTitleAsksFirstAndCancelWritesNothing) {
@@ -215,14 +216,14 @@ TEST_F(WorksheetSafetyTest, AWorksheetOpenedByEditSavesUnasked) {
     writeWorksheet(QStringLiteral("Romans"));
     writeWorksheet(QStringLiteral("Greeks"));
     writeRegister({QStringLiteral("Romans"), QStringLiteral("Greeks")});
-    catalogue().editMode.setChecked(true);
+    catalogue().editMode().setChecked(true);
     clickTitle(QStringLiteral("Romans"));
     wizard().questionBox(0).setText(QStringLiteral("Changed"));
     save();
     EXPECT_EQ(t.messages.texts(), QStringList{saved});
     EXPECT_EQ(lines(sheet(QStringLiteral("Romans")))[2], QStringLiteral("Changed"));
     // Renamed to another registered worksheet, it asks again.
-    wizard().titleBox.setText(QStringLiteral("Greeks"));
+    wizard().titleBox().setText(QStringLiteral("Greeks"));
     t.messages.answers.push_back(Answer::Cancel);
     t.messages.shown.clear();
     save();
@@ -243,7 +244,7 @@ TEST_F(WorksheetSafetyTest, ATitleOfBlanksIsNoTitle) {
 TEST_F(WorksheetSafetyTest, DeletingAnEntryWhoseFileIsGoneRemovesTheEntry) {
     writeWorksheet(QStringLiteral("Kept"));
     writeRegister({QStringLiteral("Gone"), QStringLiteral("Kept")});
-    catalogue().deleteMode.setChecked(true);
+    catalogue().deleteMode().setChecked(true);
     clickTitle(QStringLiteral("Gone"));
     ASSERT_EQ(t.messages.shown.size(), 1u);
     EXPECT_EQ(t.messages.shown[0].buttons, MessageBoxService::Buttons::OkCancel);
@@ -255,7 +256,7 @@ TEST_F(WorksheetSafetyTest, ADeleteThatCannotWriteSaysSoAndChangesNothing) {
     writeWorksheet(QStringLiteral("A"));
     writeWorksheet(QStringLiteral("B"));
     writeRegister({QStringLiteral("A"), QStringLiteral("B")});
-    catalogue().deleteMode.setChecked(true);
+    catalogue().deleteMode().setChecked(true);
     const auto before = snapshot();
     {
         FileSizeLimit full(4); // a full disk
@@ -264,7 +265,7 @@ TEST_F(WorksheetSafetyTest, ADeleteThatCannotWriteSaysSoAndChangesNothing) {
     EXPECT_EQ(t.messages.texts().last(), deleteProblem);
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
-    EXPECT_EQ(t.state().worksheets.count(), 2);
+    EXPECT_EQ(t.app().worksheets.titles().size(), 2);
 
     // The folder made unwritable, also for root: a file stands in its place.
     const QString folder = t.folderPath() + QStringLiteral("/multiple");
@@ -275,7 +276,6 @@ TEST_F(WorksheetSafetyTest, ADeleteThatCannotWriteSaysSoAndChangesNothing) {
     EXPECT_EQ(t.messages.texts().last(), deleteProblem);
     EXPECT_EQ(t.readFile(QStringLiteral("multiple")), QByteArray("not a folder"));
     EXPECT_EQ(shown(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
-    EXPECT_FALSE(t.app().dataFile.isOpen());
 }
 
 // A save killed half way (the power cut, the program killed) leaves its staged copies behind; the
