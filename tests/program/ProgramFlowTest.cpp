@@ -124,7 +124,7 @@ TEST_F(ProgramFlowTest, AnActivityScoresOnTheResultsScreen) {
     ASSERT_TRUE(lab.link(ActivityLink::CheckScore).isVisibleTo(&lab));
     lab.link(ActivityLink::CheckScore).click();
     ASSERT_TRUE(shown(win::Results));
-    EXPECT_EQ(window<ResultsScreen>(win::Results).scoreMessage.caption(),
+    EXPECT_EQ(window<ResultsScreen>(win::Results).scoreMessage().caption(),
               QStringLiteral("Excellent work. You have scored 4 out of 4."));
     const ScoredOutcome outcome = lab.outcome();
     EXPECT_EQ(outcome.activity, QStringLiteral("The Pyramids: Labelling Activity"));

@@ -2,7 +2,7 @@
 
 #include "RecordingPrinter.h"
 
-#include "shell/AppState.h"
+#include "model/QuestionSet.h"
 
 #include <QColor>
 #include <QString>
