@@ -132,6 +132,8 @@ ResultsFolder::Reading ResultsFolder::read() const {
                 ++reading.skippedLines;
         }
     }
+    // Within one second, the line written last is the newer.
+    std::reverse(reading.results.begin(), reading.results.end());
     std::stable_sort(reading.results.begin(), reading.results.end(),
                      [](const PupilResult& a, const PupilResult& b) { return a.when > b.when; });
     return reading;
