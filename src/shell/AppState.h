@@ -18,7 +18,8 @@ struct ScoreState {
 
 // Program-wide state: one instance, owned by the application and handed to every window.
 struct AppState {
-    bool soundOn = false; // silent until the menu or a test turns it on
+    bool soundOn = false;     // silent until the menu or a test turns it on
+    bool keepResults = false; // pupils' results are kept, and the teacher may see them
     QString pageSetKey;
     int pageCount = 0;
     int currentPage = 0;
