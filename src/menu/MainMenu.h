@@ -32,6 +32,7 @@ enum class MenuEntry {
     WorksheetCatalogue = 18,
     Acknowledgments = 19,
     TeachersGuide = 20,
+    PupilsResults = 21, // only while pupils' results are kept
 };
 
 // The main menu: the topics of the pack, the teachers' entries and the sound switch. It reads
@@ -70,6 +71,7 @@ class MainMenu : public Screen {
 
   private:
     void buildEntries();
+    void addResultsEntry();
     void exitToTitle();
     void openCatalogue();
     void showAcknowledgments();
