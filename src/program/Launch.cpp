@@ -69,8 +69,7 @@ ProgramFolder workingFolders(const QString& programDir, const QString& worksheet
 }
 
 // "--export-results FILE": the CSV for the worksheet folder in use, with no window or display.
-int exportFromCommandLine(int argc, char* argv[], const CommandLine& line) {
-    QCoreApplication application(argc, argv);
+int exportFromCommandLine(const CommandLine& line) {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const FolderChoice choice =
         chooseFolders(QCoreApplication::applicationDirPath(), line.worksheets, env);
@@ -91,8 +90,10 @@ int launch(int argc, char* argv[]) {
     const CommandLine early = parseCommandLine(argumentList(argc, argv));
     if (early.exitCode == 0 || (early.exitCode && !mayHoldQtOptions(argc, argv)))
         return finishCommandLine(early);
-    if (!early.exitCode && !early.exportResults.isEmpty())
-        return exportFromCommandLine(argc, argv, early);
+    if (!early.exitCode && !early.exportResults.isEmpty()) {
+        const QCoreApplication application(argc, argv);
+        return exportFromCommandLine(early);
+    }
     tuneMalloc();
     // fontconfig reads its configuration while Qt connects to the display: the title's texts
     // need it, and a bare window never pays for it.
@@ -106,6 +107,7 @@ int launch(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(AppId);
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.exitCode) return finishCommandLine(line);
+    if (!line.exportResults.isEmpty()) return exportFromCommandLine(line);
 
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     SingleInstance instance(env.value(QStringLiteral("XDG_RUNTIME_DIR")));
