@@ -135,7 +135,12 @@ ResultsFolder::Reading ResultsFolder::read() const {
     // Within one second, the line written last is the newer.
     std::reverse(reading.results.begin(), reading.results.end());
     std::stable_sort(reading.results.begin(), reading.results.end(),
-                     [](const PupilResult& a, const PupilResult& b) { return a.when > b.when; });
+                     [](const PupilResult& a, const PupilResult& b) {
+                         // By the local date and time as written: comparing QDateTimes would
+                         // look up the time zone twice for every comparison.
+                         const QDate da = a.when.date(), db = b.when.date();
+                         return da != db ? da > db : a.when.time() > b.when.time();
+                     });
     return reading;
 }
 

@@ -1,6 +1,7 @@
 // What the teacher's window narrows and counts, and the one call that keeps a pupil's result.
 #include "model/ResultsSelection.h"
 #include "model/RecordResult.h"
+#include "model/ResultsCsv.h"
 #include "model/ResultsExport.h"
 #include "model/ResultsFolder.h"
 
@@ -122,6 +123,59 @@ TEST(ResultsExportTest, AnExportThatCannotBeWrittenLeavesNoHalfFile) {
     QFile file(good);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count('\n'), 2);
+}
+
+} // namespace
+} // namespace av
+
+namespace av {
+namespace {
+
+// The zone is read again for every local time, so a test may change it for a while.
+class ZoneForTest {
+  public:
+    explicit ZoneForTest(const QByteArray& zone)
+        : m_old(qgetenv("TZ")), m_had(qEnvironmentVariableIsSet("TZ")) {
+        qputenv("TZ", zone);
+    }
+    ~ZoneForTest() {
+        if (m_had)
+            qputenv("TZ", m_old);
+        else
+            qunsetenv("TZ");
+    }
+
+  private:
+    QByteArray m_old;
+    bool m_had;
+};
+
+TEST(ResultsCsvTest, LocalTimesReadBackAsWrittenInAnyZoneAndAcrossSummerTime) {
+    for (const QByteArray zone : {"Europe/London", "America/New_York", "Australia/Adelaide"}) {
+        const ZoneForTest inZone(zone);
+        // A summer day, a winter day, and the days summer time starts and ends in Europe and
+        // in North America, at hours either side of the change.
+        for (const QDateTime& when : {QDateTime(QDate(2026, 7, 1), QTime(14, 5, 9)),
+                                      QDateTime(QDate(2026, 12, 8), QTime(10, 15, 3)),
+                                      QDateTime(QDate(2026, 3, 29), QTime(0, 30)),
+                                      QDateTime(QDate(2026, 3, 29), QTime(9, 0)),
+                                      QDateTime(QDate(2026, 10, 25), QTime(0, 30)),
+                                      QDateTime(QDate(2026, 10, 25), QTime(23, 0)),
+                                      QDateTime(QDate(2026, 3, 8), QTime(1, 0)),
+                                      QDateTime(QDate(2026, 11, 1), QTime(12, 0))}) {
+            PupilResult r = made(QStringLiteral("Amir"), Pyramids, 0, {});
+            r.when = when;
+            const QByteArray text = resultsCsv::line(r);
+            EXPECT_TRUE(text.startsWith(when.toString(Qt::ISODate).toLatin1() + ','))
+                << zone.constData() << ' ' << text.constData();
+            const auto back = resultsCsv::parse(text.chopped(2));
+            ASSERT_TRUE(back.has_value()) << text.constData();
+            EXPECT_EQ(back->when, when) << zone.constData() << ' ' << text.constData();
+            EXPECT_EQ(back->when.date(), when.date());
+            EXPECT_EQ(back->when.time(), when.time());
+            EXPECT_EQ(resultsCsv::line(*back), text);
+        }
+    }
 }
 
 } // namespace
