@@ -18,10 +18,12 @@ namespace {
 
 const QString Program = QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora");
 const QString Recorder = QStringLiteral(RESULT_RECORDER);
+const QString WindowTests = QStringLiteral(RESULTS_TESTS);
 
 struct Outcome {
     int code = -1;
     QByteArray err;
+    QByteArray out;
 };
 
 Outcome run(const QStringList& command) {
@@ -29,10 +31,12 @@ Outcome run(const QStringList& command) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.insert(QStringLiteral("HOME"), QStringLiteral("/nonexistent"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     p.setProcessEnvironment(env);
     p.start(command[0], command.mid(1));
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit) return {};
-    return {p.exitCode(), p.readAllStandardError()};
+    return {p.exitCode(), p.readAllStandardError(), p.readAllStandardOutput()};
 }
 
 // Local accounts and a teachers' group made for the test, removed after it.
@@ -123,6 +127,13 @@ TEST(ResultsAccountsTest, PupilsAddResultsButOnlyTheTeachersGroupReadsThem) {
     EXPECT_TRUE(refused.err.contains("may not be read")) << refused.err.constData();
     EXPECT_EQ(refused.err.count('\n'), 1) << refused.err.constData();
     EXPECT_FALSE(QFile::exists(pupilExport));
+
+    // The teacher's window, opened by a pupil's account, says who may see results.
+    const QString onlyTeachers = QStringLiteral(
+        "--gtest_filter=ResultsWindowTest.AnAccountThatMayNotReadTheResultsIsToldOnlyTeachersMay");
+    const Outcome window = run(school.as(second, {WindowTests, onlyTeachers}));
+    EXPECT_EQ(window.code, 0) << window.out.constData();
+    EXPECT_TRUE(window.out.contains("[       OK ]")) << window.out.constData();
 
     // The teacher reads every pupil's results.
     const QString teacherExport = out + QStringLiteral("/teacher.csv");
