@@ -2,6 +2,7 @@
 
 #include "pages/PageViewer.h"
 #include "pages/TeachersGuide.h"
+#include "results/PupilsResultsScreen.h"
 #include "shell/Captions.h"
 #include "shell/DrawAhead.h"
 #include "shell/LinkLabels.h"
@@ -98,9 +99,19 @@ void MainMenu::buildEntries() {
         addLink(*this, m_entries, name, int(e.entry), e.left, e.top, e.width, e.height,
                 QString::fromUtf8(e.caption), e.points,
                 e.navy ? style::LinkNavy : style::LinkBlack);
+    addResultsEntry();
     m_entries.connectEach(&Label::clicked, this, [this](int i) { onEntryClicked(MenuEntry(i)); });
     m_entries.connectEach(&Label::mouseMove, this,
-                          [this](int i, const MouseArgs&) { onEntryHovered(MenuEntry(i)); });
+                        [this](int i, const MouseArgs&) { onEntryHovered(MenuEntry(i)); });
+}
+
+// Under the catalogue, in its style, ending clear of Exit; a school that keeps no results sees
+// the menu as it always was.
+void MainMenu::addResultsEntry() {
+    if (!state().keepResults) return;
+    addLink(*this, m_entries, QString::fromLatin1(glossary::menu::Entries),
+            int(MenuEntry::PupilsResults), 6840, 7680, 3480, 495, QStringLiteral("Pupils' Results"),
+            18, style::LinkNavy);
 }
 
 void MainMenu::onLoad() {
@@ -120,7 +131,7 @@ void MainMenu::cameForward() {
 }
 
 void MainMenu::onPointerOverBackground(const MouseArgs&) {
-    hoverReset(m_entries, {{0, 12}, {15, 20}});
+    hoverReset(m_entries, {{0, 12}, {15, 21}});
 }
 
 void MainMenu::onEntryHovered(MenuEntry e) {
@@ -163,6 +174,9 @@ void MainMenu::onEntryClicked(MenuEntry e) {
         break;
     case MenuEntry::TeachersGuide:
         showGuide();
+        break;
+    case MenuEntry::PupilsResults:
+        app().windows.show(QString::fromLatin1(PupilsResultsScreen::Name));
         break;
     default:
         sayTopicIsNotInPack(e);

@@ -36,6 +36,7 @@ enum class MenuEntry {
     WorksheetCatalogue = 18,
     Acknowledgments = 19,
     TeachersGuide = 20,
+    PupilsResults = 21, // only while pupils' results are kept
 };
 
 // The main menu: the topics of the pack, the teachers' entries and the sound switch. It reads
@@ -67,6 +68,7 @@ class MainMenu : public Screen {
 
     Label& entry(MenuEntry e) const { return m_entries[int(e)]; }
     void buildEntries();
+    void addResultsEntry();
     void exitToTitle();
     void openCatalogue();
     void showAcknowledgments();

@@ -114,26 +114,40 @@ ResultsFolder::Reading ResultsFolder::read() const {
             ++reading.skippedFiles;
             continue;
         }
-        QList<QByteArray> lines = file.readAll().split('\n');
-        if (lines.isEmpty() || !isResultsFile(lines.first())) {
+        const QByteArray bytes = file.readAll();
+        qsizetype end = bytes.indexOf('\n');
+        if (!isResultsFile(end < 0 ? bytes : bytes.first(end))) {
             ++reading.skippedFiles;
             continue;
         }
-        // What follows the last line break is a line a crash cut short, or nothing.
-        if (!lines.last().isEmpty()) ++reading.skippedLines;
-        lines.removeLast();
-        for (qsizetype i = 1; i < lines.size(); ++i) {
-            QByteArray text = lines[i];
-            if (text.endsWith('\r')) text.chop(1);
-            if (text.isEmpty()) continue;
-            if (const auto result = resultsCsv::parse(text))
+        if (end < 0) end = bytes.size(); // a header a crash cut short: no results yet
+        // Each line is read in place; what follows the last line break is a line a crash cut
+        // short, or nothing.
+        for (qsizetype from = end + 1; from < bytes.size(); from = end + 1) {
+            end = bytes.indexOf('\n', from);
+            if (end < 0) {
+                ++reading.skippedLines;
+                break;
+            }
+            qsizetype length = end - from;
+            if (length > 0 && bytes[end - 1] == '\r') --length;
+            if (length == 0) continue;
+            if (const auto result =
+                    resultsCsv::parse(QByteArray::fromRawData(bytes.constData() + from, length)))
                 reading.results << *result;
             else
                 ++reading.skippedLines;
         }
     }
+    // Within one second, the line written last is the newer.
+    std::reverse(reading.results.begin(), reading.results.end());
     std::stable_sort(reading.results.begin(), reading.results.end(),
-                     [](const PupilResult& a, const PupilResult& b) { return a.when > b.when; });
+                     [](const PupilResult& a, const PupilResult& b) {
+                         // By the local date and time as written: comparing QDateTimes would
+                         // look up the time zone twice for every comparison.
+                         const QDate da = a.when.date(), db = b.when.date();
+                         return da != db ? da > db : a.when.time() > b.when.time();
+                     });
     return reading;
 }
 

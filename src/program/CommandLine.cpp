@@ -18,6 +18,17 @@ QString usageMistake(const QString& what) {
 
 } // namespace
 
+std::optional<bool> onOffValue(const QString& text) {
+    const QString word = text.trimmed().toLower();
+    if (word == QLatin1String("on") || word == QLatin1String("true") ||
+        word == QLatin1String("yes") || word == QLatin1String("1"))
+        return true;
+    if (word == QLatin1String("off") || word == QLatin1String("false") ||
+        word == QLatin1String("no") || word == QLatin1String("0"))
+        return false;
+    return std::nullopt;
+}
+
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -43,6 +54,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("End once the title screen's first frame is on the display (for timing "
                        "starts)."));
     parser.addOption(quitAfterFirstFrame);
+    const QCommandLineOption results(
+        QStringLiteral("results"),
+        QStringLiteral("Keep pupils' results (on) or not (off) for this start; the same as "
+                       "results=on in ~/.config/ancient-velmora/settings.ini."),
+        QStringLiteral("on|off"));
+    parser.addOption(results);
+    const QCommandLineOption exportResults(
+        QStringLiteral("export-results"),
+        QStringLiteral("Write the pupils' results kept in the worksheet folder to <file> as "
+                       "comma-separated values, and end."),
+        QStringLiteral("file"));
+    parser.addOption(exportResults);
 
     CommandLine line;
     if (!parser.parse(arguments)) {
@@ -79,6 +102,20 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     line.worksheets = parser.value(worksheets);
     line.quitAfterFirstFrame = parser.isSet(quitAfterFirstFrame);
+    if (parser.isSet(results)) {
+        line.results = onOffValue(parser.value(results));
+        if (!line.results) {
+            line.exitCode = 2;
+            line.message = usageMistake(QStringLiteral("--results needs on or off."));
+            return line;
+        }
+    }
+    line.exportResults = parser.value(exportResults);
+    if (parser.isSet(exportResults) && line.exportResults.isEmpty()) {
+        line.exitCode = 2;
+        line.message = usageMistake(QStringLiteral("--export-results needs a file."));
+        return line;
+    }
     if (parser.isSet(worksheets) && line.worksheets.isEmpty()) {
         line.exitCode = 2;
         line.message = usageMistake(QStringLiteral("--worksheets needs a folder."));

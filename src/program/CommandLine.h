@@ -12,6 +12,8 @@ struct CommandLine {
     QString scale;                    // --scale FACTOR, 1 to 3; empty when not given (applied
                                       // before the application starts, by applyDisplayScale)
     bool quitAfterFirstFrame = false; // --quit-after-first-frame, for timing starts
+    std::optional<bool> results;      // --results on|off; unset when not given
+    QString exportResults;            // --export-results FILE; empty when not given
 
     // Set when the program ends here: 0 after --help or --version, 2 after a mistake.
     std::optional<int> exitCode;
@@ -22,6 +24,9 @@ struct CommandLine {
 // Reads the arguments, the program's own name first, as QCoreApplication::arguments() gives
 // them (Qt's own options already taken out).
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// "on" or "off" (or true/false, yes/no, 1/0), in any case; nothing for any other text.
+std::optional<bool> onOffValue(const QString& text);
 
 // Whether an argument may be one of Qt's own options, which are single-dash words.
 bool mayHoldQtOptions(int argc, char** argv);

@@ -6,12 +6,15 @@
 #include "GuardedApplication.h"
 #include "MallocTuning.h"
 #include "Program.h"
+#include "ResultsSetting.h"
 #include "SessionPlatform.h"
 #include "SingleInstance.h"
 
 #include "platform/Fonts.h"
 #include "platform/ProgramTitle.h"
 #include "platform/WorksheetFolderProblem.h"
+
+#include "model/ResultsExport.h"
 
 #include <QFile>
 #include <QIcon>
@@ -65,6 +68,19 @@ ProgramFolder workingFolders(const QString& programDir, const QString& worksheet
     return folder;
 }
 
+// "--export-results FILE": the CSV for the worksheet folder in use, with no window or display.
+int exportFromCommandLine(const CommandLine& line) {
+    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const FolderChoice choice =
+        chooseFolders(QCoreApplication::applicationDirPath(), line.worksheets, env);
+    for (const QString& warning : choice.warnings)
+        std::fprintf(stderr, "%s\n", qPrintable(warning));
+    QString error;
+    if (exportResults(choice.plan.worksheets, line.exportResults, &error)) return 0;
+    std::fprintf(stderr, "ancient-velmora: %s\n", qPrintable(error));
+    return 1;
+}
+
 } // namespace
 
 int launch(int argc, char* argv[]) {
@@ -74,6 +90,10 @@ int launch(int argc, char* argv[]) {
     const CommandLine early = parseCommandLine(argumentList(argc, argv));
     if (early.exitCode == 0 || (early.exitCode && !mayHoldQtOptions(argc, argv)))
         return finishCommandLine(early);
+    if (!early.exitCode && !early.exportResults.isEmpty()) {
+        const QCoreApplication application(argc, argv);
+        return exportFromCommandLine(early);
+    }
     tuneMalloc();
     // fontconfig reads its configuration while Qt connects to the display: the title's texts
     // need it, and a bare window never pays for it.
@@ -87,6 +107,7 @@ int launch(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(AppId);
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.exitCode) return finishCommandLine(line);
+    if (!line.exportResults.isEmpty()) return exportFromCommandLine(line);
 
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     SingleInstance instance(env.value(QStringLiteral("XDG_RUNTIME_DIR")));
@@ -95,6 +116,10 @@ int launch(int argc, char* argv[]) {
         std::fprintf(stderr, "Ancient Velmora: %s.\n", qPrintable(instance.problem()));
     Program program(workingFolders(QCoreApplication::applicationDirPath(), line.worksheets, env),
                     std::move(fontsReady));
+    const ResultsChoice results = chooseResults(line.results, settingsFilePath(), env);
+    for (const QString& warning : results.warnings)
+        std::fprintf(stderr, "%s\n", qPrintable(warning));
+    program.app().state.keepResults = results.keep;
     QObject::connect(&instance, &SingleInstance::activated, &instance,
                      [&program] { program.bringToFront(); });
     // The icon theme is searched once the title is up; the window takes the icon then.

@@ -9,6 +9,7 @@
 #include "platform/Accessibility.h"
 #include "platform/Fonts.h"
 #include "quiz/QuizWindows.h"
+#include "results/ResultsWindows.h"
 #include "shell/ShellWindows.h"
 #include "shell/TitleScreen.h"
 #include "worksheets/WorksheetWindows.h"
@@ -80,6 +81,7 @@ void registerAllWindows(App& app) {
     registerActivityWindows(app);
     registerPageWindows(app);
     registerWorksheetWindows(app);
+    registerResultsWindows(app);
 }
 
 } // namespace av
