@@ -102,7 +102,7 @@ void MainMenu::buildEntries() {
     addResultsEntry();
     m_entries.connectEach(&Label::clicked, this, [this](int i) { onEntryClicked(MenuEntry(i)); });
     m_entries.connectEach(&Label::mouseMove, this,
-                        [this](int i, const MouseArgs&) { onEntryHovered(MenuEntry(i)); });
+                          [this](int i, const MouseArgs&) { onEntryHovered(MenuEntry(i)); });
 }
 
 // Under the catalogue, in its style, ending clear of Exit; a school that keeps no results sees

@@ -1,6 +1,8 @@
 // The main menu's entry to the teacher's window: there only while results are kept.
 #include "KeyEvents.h"
 #include "TestApp.h"
+#include "views/MainMenuView.h"
+#include "views/TitleScreenView.h"
 
 #include "menu/MainMenu.h"
 #include "program/Program.h"
@@ -32,7 +34,7 @@ QStringList menuAsMet(const MainMenu& menu) {
 
 MainMenu& openMenu(TestApp& t) {
     t.windows().show(QString::fromLatin1(TitleScreen::Name));
-    t.windows().get<TitleScreen>().okButton.click();
+    TitleScreenView(t.windows().get<TitleScreen>()).okButton().click();
     processDeferredDeletes();
     return *t.windows().find<MainMenu>();
 }
@@ -41,8 +43,8 @@ TEST(ResultsMenuEntryTest, WithResultsOffTheMenuIsExactlyAsItWas) {
     TestApp before;
     registerAllWindows(before.app());
     MainMenu& menu = openMenu(before);
-    EXPECT_FALSE(menu.entries.contains(int(MenuEntry::PupilsResults)));
-    EXPECT_EQ(menu.entries.size(), 19);
+    EXPECT_FALSE(MainMenuView(menu).entries().contains(int(MenuEntry::PupilsResults)));
+    EXPECT_EQ(MainMenuView(menu).entries().size(), 19);
 
     TestApp on;
     registerAllWindows(on.app());
@@ -63,8 +65,8 @@ TEST(ResultsMenuEntryTest, TheEntrySitsUnderTheCatalogueClearOfExitAndOpensTheWi
     registerAllWindows(t.app());
     t.state().keepResults = true;
     MainMenu& menu = openMenu(t);
-    const Label& entry = menu.entry(MenuEntry::PupilsResults);
-    const Label& catalogue = menu.entry(MenuEntry::WorksheetCatalogue);
+    const Label& entry = MainMenuView(menu).entry(MenuEntry::PupilsResults);
+    const Label& catalogue = MainMenuView(menu).entry(MenuEntry::WorksheetCatalogue);
     EXPECT_EQ(entry.caption(), QStringLiteral("Pupils' Results"));
     EXPECT_TRUE(entry.isCommand());
     EXPECT_EQ(entry.labelBackColor(), catalogue.labelBackColor());
@@ -77,7 +79,7 @@ TEST(ResultsMenuEntryTest, TheEntrySitsUnderTheCatalogueClearOfExitAndOpensTheWi
         EXPECT_FALSE(entry.geometry().intersects(other->geometry()))
             << qPrintable(other->caption());
     }
-    EXPECT_LE(entry.geometry().bottom(), menu.copyright.geometry().top());
+    EXPECT_LE(entry.geometry().bottom(), MainMenuView(menu).copyright().geometry().top());
 
     // By keyboard: Tab to it, Enter opens the teacher's window; Escape comes back.
     Window& active = activeWindow(t.windows(), MainMenu::Name);

@@ -16,6 +16,7 @@ class MainMenuView {
     OptionButton& soundOnOption() const { return m_menu.m_soundOnOption; }
     OptionButton& soundOffOption() const { return m_menu.m_soundOffOption; }
     Timer& registerTimer() const { return m_menu.m_registerTimer; }
+    Label& copyright() const { return m_menu.m_copyright; }
 
   private:
     MainMenu& m_menu;
