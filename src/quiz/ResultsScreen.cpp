@@ -2,6 +2,8 @@
 
 #include "CertificatePrint.h"
 #include "WrongAnswersScreen.h"
+#include "model/RecordResult.h"
+#include "platform/ProgramFolder.h"
 #include "shell/Captions.h"
 
 #include "platform/Fonts.h"
@@ -45,6 +47,9 @@ ResultsScreen::ResultsScreen(App& app, std::shared_ptr<QString> lastQuizHeading)
                             QStringLiteral("Enter your name in the box above before printing your "
                                            "certificate"),
                             style::times(18), style::Yellow)),
+      m_nameCaption(addCaption(*this, names::NameCaption, -1, {360, 7440, 2640, 495},
+                               QStringLiteral("Your name:"), style::times(18), style::Yellow,
+                               Label::Align::Right)),
       m_pictureTimer(addTimer(names::PictureTimer, 1)),
       m_focusTimer(addTimer(names::FocusTimer, 10)),
       m_celebrationTimer(addTimer(names::CelebrationTimer, 1)) {
@@ -59,6 +64,7 @@ ResultsScreen::ResultsScreen(App& app, std::shared_ptr<QString> lastQuizHeading)
     m_pupilName.setAccessibleName(QStringLiteral("Your name"));
     m_pupilName.setVisible(false);
     m_nameHint.setVisible(false);
+    m_nameCaption.setVisible(false);
     addLinks();
     connect(&m_pictureTimer, &Timer::tick, this, &ResultsScreen::onPictureTimer);
     connect(&m_focusTimer, &Timer::tick, this, &ResultsScreen::onFocusTimer);
@@ -103,6 +109,18 @@ void ResultsScreen::showScoreMessage() {
     nextStep.setVisible(false);
     m_pupilName.setVisible(false);
     m_nameHint.setVisible(false);
+    m_nameCaption.setVisible(false);
+    m_pupilName.setBounds(3120, 6600, 5760, 615);
+    if (app().state.keepResults) {
+        // The same pupil's next score starts with the name they typed last.
+        m_pupilName.setText(app().lastPupilName);
+        if (score != total) {
+            // Below the hints, where no certificate's box would be.
+            m_pupilName.setBounds(3120, 7440, 5760, 495);
+            m_pupilName.setVisible(true);
+            m_nameCaption.setVisible(true);
+        }
+    }
     if (score == total) {
         m_tryAgainHint.setVisible(false);
         nextStep.setVisible(true);
@@ -204,12 +222,26 @@ void ResultsScreen::onLinkClicked(ResultsLink clicked) {
         }
         app().windows.show(WrongName);
     } else if (clicked == ResultsLink::Exit) {
+        keepResult();
         if (app().windows.isLoaded(WrongName)) app().windows.unload(WrongName);
         unload();
     } else {
         return;
     }
     playSound(ClickSound);
+}
+
+// Kept whole on disk before the screen closes; a school whose folder refuses it is told, so no
+// result is lost unseen.
+void ResultsScreen::keepResult() {
+    if (!app().state.keepResults || !m_messageShown) return;
+    app().lastPupilName = m_pupilName.text();
+    QString why;
+    if (recordResult(app().services.folder.worksheetFolder(), m_latest, m_pupilName.text(), &why))
+        return;
+    app().services.messages.show(
+        QStringLiteral("Your result could not be kept for your teacher (") + why + u')',
+        style::programTitle(), MessageBoxService::Buttons::Ok);
 }
 
 void ResultsScreen::onLinkHovered(ResultsLink hovered) {

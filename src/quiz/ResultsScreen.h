@@ -64,6 +64,7 @@ class ResultsScreen : public Screen {
     const Label& wrongAnswersHint() const { return m_wrongAnswersHint; }
     const Label& tryAgainHint() const { return m_tryAgainHint; }
     const Label& nameHint() const { return m_nameHint; }
+    const Label& nameCaption() const { return m_nameCaption; }
     const Timer& pictureTimer() const { return m_pictureTimer; }
     const Timer& focusTimer() const { return m_focusTimer; }
     const Timer& celebrationTimer() const { return m_celebrationTimer; }
@@ -75,6 +76,8 @@ class ResultsScreen : public Screen {
     Timer& addTimer(const char* name, int interval);
     void addLinks();
     void showScoreMessage();
+    // Appends the outcome shown to the pupils' results while they are kept.
+    void keepResult();
 
     ScoredOutcome m_shown;  // the score the message states
     ScoredOutcome m_latest; // the outcome handed over last
@@ -87,6 +90,7 @@ class ResultsScreen : public Screen {
     Label& m_tryAgainHint;
     TextBox& m_pupilName;
     Label& m_nameHint;
+    Label& m_nameCaption; // names the box at a score that earns no certificate
     Timer& m_pictureTimer;
     Timer& m_focusTimer;
     Timer& m_celebrationTimer;

@@ -22,6 +22,9 @@ class App {
     AppState state;
     // The worksheet folder; the screens file, open and remove worksheets only through it.
     WorksheetLibrary worksheets;
+    // While results are kept: the name typed last on the results screen since the title screen
+    // was left, offered at the next score so that a pupil taking several quizzes types it once.
+    QString lastPupilName;
 
     // Plays a wave file when sound is on; callers carry on at once.
     void playSound(const QString& path);

@@ -196,7 +196,8 @@ inline constexpr char WrongAnswersHint[] = "Label5";
 inline constexpr char TryAgainHint[] = "Label6";
 inline constexpr char PupilName[] = "Text1";
 inline constexpr char NameHint[] = "Label2";
-inline constexpr char Links[] = "label3"; // indices as in ResultsLink
+inline constexpr char NameCaption[] = "pupilNameCaption"; // added later: its role is its name
+inline constexpr char Links[] = "label3";                 // indices as in ResultsLink
 inline constexpr char PictureTimer[] = "Timer1";
 inline constexpr char FocusTimer[] = "Timer2";
 inline constexpr char CelebrationTimer[] = "Timer3";
@@ -207,6 +208,7 @@ inline constexpr Entry Widgets[] = {
     {NameHint, -1, "nameHint"},         {Links, 0, "link(NextStep)"},
     {Links, 1, "link(Exit)"},           {PictureTimer, -1, "pictureTimer"},
     {FocusTimer, -1, "focusTimer"},     {CelebrationTimer, -1, "celebrationTimer"},
+    {NameCaption, -1, "nameCaption"},
 };
 } // namespace results
 

@@ -73,6 +73,7 @@ void TitleScreen::offerCancel() {
 }
 
 void TitleScreen::onOkClicked() {
+    app().lastPupilName.clear(); // whoever comes next types their own name
     app().windows.show(QString::fromLatin1(glossary::window::MainMenu));
     unload();
     playSound(ClickSound);
