@@ -6,12 +6,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <signal.h>
 
 namespace {
 
@@ -40,17 +43,27 @@ class Orca {
                         {QStringLiteral("-qfec"), command, QStringLiteral("/dev/null")});
         if (!m_process.waitForStarted(10000)) return QStringLiteral("orca did not start");
         if (!waitFor(QStringLiteral("Screen reader on"), 60000))
-            return QStringLiteral("orca started but never said it was on: ") + lastWords();
+            return QStringLiteral("orca started but never said it was on: ") + lastWords() +
+                   QStringLiteral(" (its last output: ") +
+                   QString::fromUtf8(m_all.right(300)).trimmed() + QLatin1Char(')');
         return QString();
     }
 
     void stop() {
         if (m_process.state() == QProcess::NotRunning) return;
+        const qint64 orca = orcaPid();
+        if (orca > 0) ::kill(pid_t(orca), SIGTERM);
         m_process.terminate();
         if (!m_process.waitForFinished(10000)) {
             m_process.kill();
             m_process.waitForFinished(5000);
         }
+        // Orca can outlive script(1) for a moment, and the next Orca of this account refuses to
+        // start while it is there.
+        QElapsedTimer clock;
+        clock.start();
+        while (orca > 0 && running(orca) && clock.elapsed() < 10000)
+            QThread::msleep(50);
     }
 
     // Everything Orca has said, one utterance a line.
@@ -77,9 +90,26 @@ class Orca {
     bool waitFor(const QString& words, int ms = 15000) {
         return waitUntil([&] { return sinceMark().contains(words); }, ms);
     }
-    // Waits until Orca has said something more than the echo of a key.
-    bool waitForMoreThanTheKey(int ms) {
-        return waitUntil([&] { return said().size() - m_from >= 2; }, ms);
+    // Waits for the words, or for Orca to say something else and then fall quiet for a moment;
+    // true when the words were heard. A key press is answered by one utterance or by several
+    // (an echo of the key first), so a count of lines cannot tell when Orca is done.
+    bool hearsBeforeQuiet(const QString& words, int ms) {
+        bool heard = false;
+        qsizetype lines = -1;
+        QElapsedTimer quiet;
+        waitUntil(
+            [&] {
+                heard = sinceMark().contains(words);
+                if (heard) return true;
+                if (said().size() != lines) {
+                    lines = said().size();
+                    quiet.start();
+                    return false;
+                }
+                return lines > m_from && quiet.elapsed() >= 400;
+            },
+            ms);
+        return heard;
     }
 
     // Orca's whole debug output, kept where the test ran when it fails.
@@ -103,6 +133,17 @@ class Orca {
     QString lastWords() { return said().mid(m_from).join(QStringLiteral(" | ")); }
 
   private:
+    // Orca itself, the one child of script(1); 0 when there is none.
+    qint64 orcaPid() const {
+        QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(m_process.processId()));
+        if (!children.open(QIODevice::ReadOnly)) return 0;
+        return children.readAll().trimmed().split(' ').value(0).toLongLong();
+    }
+    // Until it is reaped, an ended Orca still counts for the next one's check.
+    static bool running(qint64 pid) {
+        return QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
+    }
+
     QProcess m_process;
     QByteArray m_all;
     QByteArray m_partial;
@@ -165,8 +206,7 @@ class OrcaTest : public ::testing::Test {
         for (int i = 0; i < 30; ++i) {
             orca.mark();
             ASSERT_TRUE(press(QStringLiteral("Tab")));
-            orca.waitForMoreThanTheKey(3000);
-            if (orca.waitFor(words, 200)) return;
+            if (orca.hearsBeforeQuiet(words, 3000)) return;
         }
         FAIL() << "Tab never reached \"" << qPrintable(words) << "\"";
     }
