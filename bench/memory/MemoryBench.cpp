@@ -11,6 +11,7 @@
 // this benchmark for the walk (older builds, say). The walks open the sound card on a private
 // PulseAudio server, as a classroom desktop has a sound server; --no-sound-server walks without
 // one, where the card falls back to ALSA.
+#include "BuildFolders.h"
 #include "FrameClock.h"
 #include "ProcessMemory.h"
 #include "ScreenWalk.h"
@@ -67,7 +68,7 @@ Contender parseContender(const QString& value, bool walker) {
 Settings parse(const QStringList& args) {
     Settings s;
     s.contenders.push_back(contender(QStringLiteral("ancient-velmora"),
-                                     QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora")));
+                                     built::programDir() + QStringLiteral("/ancient-velmora")));
     s.contenders.push_back(
         contender(QStringLiteral("walk"), QCoreApplication::applicationFilePath(), true));
     for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
@@ -83,8 +84,8 @@ Settings parse(const QStringList& args) {
             s.contenders.push_back(parseContender(args[i + 1], true));
     }
     s.soundServer = !args.contains(QLatin1String("--no-sound-server"));
-    s.contenders.push_back(
-        contender(QStringLiteral("bare Qt Widgets window"), QStringLiteral(BARE_WINDOW)));
+    s.contenders.push_back(contender(QStringLiteral("bare Qt Widgets window"),
+                                     built::program(u"startup_bare_window")));
     return s;
 }
 
@@ -156,7 +157,7 @@ bool onScreen(Settings settings, QSize screen) {
 int walk(int argc, char** argv) {
     av::tuneMalloc(); // as a start of the program does
     QApplication app(argc, argv);
-    av::Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    av::Program program(built::programDir());
     program.start();
     settle(SettleMs);
     const double title = ownStatusMb("VmRSS:");

@@ -1,3 +1,4 @@
+#include "BuildFolders.h"
 #include "PageLayout.h"
 #include "wmf/Metafile.h"
 
@@ -12,7 +13,7 @@
 namespace {
 
 QByteArray readPage(const QString& folder, const QString& stem) {
-    QFile file(QStringLiteral(VELMORA_PROGRAM_DIR "/") + folder + QLatin1Char('/') + stem +
+    QFile file(built::programDir() + QStringLiteral("/") + folder + QLatin1Char('/') + stem +
                QStringLiteral(".wmf"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

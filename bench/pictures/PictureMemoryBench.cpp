@@ -4,6 +4,7 @@
 // the part shown, so they are refused once their header shows the cost). Each run is a process of
 // its own, started on a copy of the data tree, and reports its peak resident size. The photo runs
 // fail when their peak reaches 100 MB.
+#include "BuildFolders.h"
 #include "program/Program.h"
 #include "shell/TitleScreen.h"
 
@@ -54,12 +55,12 @@ Trees& trees() {
         Trees made;
         made.plain = made.dir.path() + QStringLiteral("/plain");
         made.photo = made.dir.path() + QStringLiteral("/photo");
-        copyTree(QStringLiteral(VELMORA_PROGRAM_DIR), made.plain);
+        copyTree(built::programDir(), made.plain);
         made.png = made.dir.path() + QStringLiteral("/png");
-        copyTree(QStringLiteral(VELMORA_PROGRAM_DIR), made.photo);
-        copyTree(QStringLiteral(VELMORA_PROGRAM_DIR), made.png);
+        copyTree(built::programDir(), made.photo);
+        copyTree(built::programDir(), made.png);
         made.bmp = made.dir.path() + QStringLiteral("/bmp");
-        copyTree(QStringLiteral(VELMORA_PROGRAM_DIR), made.bmp);
+        copyTree(built::programDir(), made.bmp);
         QImage photo(6000, 4000, QImage::Format_RGB32);
         for (int y = 0; y < photo.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));

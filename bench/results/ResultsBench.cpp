@@ -4,6 +4,7 @@
 //
 //   results_bench [--rounds N] [--results N] [--files N]
 #include "BenchDisplay.h"
+#include "BuildFolders.h"
 #include "FrameClock.h"
 #include "Stats.h"
 
@@ -105,7 +106,7 @@ int main(int argc, char** argv) {
     const int count = int(folder.read().results.size()); // also warms the page cache
 
     FolderPlan plan;
-    plan.data = QStringLiteral(VELMORA_PROGRAM_DIR);
+    plan.data = built::programDir();
     plan.worksheets = worksheets;
     Program program{ProgramFolder(plan)};
     program.app().state.keepResults = true;

@@ -4,6 +4,7 @@
 //
 //   screens_bench [--rounds N] [--size WxH]
 #include "BenchDisplay.h"
+#include "BuildFolders.h"
 #include "ScreenWalk.h"
 #include "Stats.h"
 
@@ -93,7 +94,7 @@ int main(int argc, char** argv) {
     }
     av::tuneMalloc(); // as a start of the program does
     QApplication app(argc, argv);
-    av::Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    av::Program program(built::programDir());
     FrameClock clock;
     const double title = clock.time([&] { program.start(); }, QString::fromLatin1(win::Title));
     settle(100);

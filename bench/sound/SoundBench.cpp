@@ -2,6 +2,7 @@
 // reaches a real PulseAudio server's pipe sink: with the card open, and for the first click of
 // a process right after the card is asked to open. The anchor is pacat, PulseAudio's own
 // client, writing the same click into a low-latency stream: the server's share of the delay.
+#include "BuildFolders.h"
 #include "PulseCapture.h"
 
 #include "platform/SdlSoundService.h"
@@ -76,7 +77,7 @@ bool ready(benchmark::State& state) {
 
 void PlayCall(benchmark::State& state) {
     if (!ready(state)) return;
-    SdlSoundService sound{ProgramFolder(QStringLiteral(VELMORA_PROGRAM_DIR))};
+    SdlSoundService sound{ProgramFolder(built::programDir())};
     sound.prepare();
     sound.waitForDevice(10s);
     for (auto _ : state)
@@ -85,14 +86,14 @@ void PlayCall(benchmark::State& state) {
 
 // What one look at the file system costs on the same thread, for scale.
 void FileExistsAnchor(benchmark::State& state) {
-    const QString path = QStringLiteral(VELMORA_PROGRAM_DIR "/wav/click.wav");
+    const QString path = built::programDir() + QStringLiteral("/wav/click.wav");
     for (auto _ : state)
         benchmark::DoNotOptimize(QFile::exists(path));
 }
 
 void CallToFirstSample(benchmark::State& state) {
     if (!ready(state)) return;
-    SdlSoundService sound{ProgramFolder(QStringLiteral(VELMORA_PROGRAM_DIR))};
+    SdlSoundService sound{ProgramFolder(built::programDir())};
     sound.prepare();
     sound.waitForDevice(10s);
     std::vector<double> delays;
@@ -127,7 +128,7 @@ void FirstClickOfAProcess(benchmark::State& state) {
 }
 
 int firstClick() {
-    SdlSoundService sound{ProgramFolder(QStringLiteral(VELMORA_PROGRAM_DIR))};
+    SdlSoundService sound{ProgramFolder(built::programDir())};
     sound.prepare();
     const Clock::time_point asked = Clock::now();
     sound.play(Click);
@@ -142,7 +143,7 @@ int firstClick() {
 
 void PacatAnchor(benchmark::State& state) {
     if (!ready(state)) return;
-    QFile file(QStringLiteral(VELMORA_PROGRAM_DIR "/wav/click.wav"));
+    QFile file(built::programDir() + QStringLiteral("/wav/click.wav"));
     if (!file.open(QIODevice::ReadOnly)) {
         state.SkipWithError("no click.wav");
         return;

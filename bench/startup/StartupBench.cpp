@@ -7,6 +7,7 @@
 //
 // --program adds a build to compare (an older one, say); the Xvfb is private to the run unless
 // VELMORA_BENCH_DISPLAY names a display to use.
+#include "BuildFolders.h"
 #include "ProcessTimer.h"
 #include "Stats.h"
 #include "Xvfb.h"
@@ -72,7 +73,7 @@ bool measure(Settings settings, const char* heading, const QStringList& changes)
 Settings parse(const QStringList& args) {
     Settings s;
     s.contenders.push_back({QStringLiteral("ancient-velmora"),
-                            QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora"),
+                            built::programDir() + QStringLiteral("/ancient-velmora"),
                             {},
                             {}});
     for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
@@ -88,7 +89,7 @@ Settings parse(const QStringList& args) {
         }
     }
     s.contenders.push_back(
-        {QStringLiteral("bare Qt Widgets window"), QStringLiteral(BARE_WINDOW), {}, {}});
+        {QStringLiteral("bare Qt Widgets window"), built::program(u"startup_bare_window"), {}, {}});
     return s;
 }
 

@@ -1,4 +1,5 @@
 // Parsing and drawing the largest corpus metafiles at screen size (96 dpi).
+#include "BuildFolders.h"
 #include "SlowPages.h"
 #include "wmf/Metafile.h"
 
@@ -16,8 +17,7 @@ const char* const kFiles[] = {"tika-testWMF.wmf", "libuemf-test_libuemf_ref.wmf"
                               "poi-santa.wmf",    "poi-64716_image3.wmf"};
 
 QByteArray corpusFile(int index) {
-    QFile file(QString::fromUtf8(VELMORA_WMF_CORPUS) + QLatin1Char('/') +
-               QLatin1String(kFiles[index]));
+    QFile file(built::sharedDir() + QStringLiteral("/wmf-corpus/") + QLatin1String(kFiles[index]));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

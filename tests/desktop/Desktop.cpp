@@ -1,4 +1,5 @@
 #include "Desktop.h"
+#include "BuildFolders.h"
 
 #include <QRegularExpression>
 #include <QThread>
@@ -89,7 +90,7 @@ QProcessEnvironment Desktop::environment() const {
 bool Desktop::startProgram(const QStringList& arguments) {
     m_program.setProcessEnvironment(environment());
     ownGroup(m_program);
-    m_program.start(QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora"), arguments);
+    m_program.start(built::programDir() + QStringLiteral("/ancient-velmora"), arguments);
     if (!m_program.waitForStarted(5000)) return false;
     // The title and the backdrop.
     return waitFor([this] { return programWindows().size() >= 2; }, 20000);

@@ -1,3 +1,4 @@
+#include "BuildFolders.h"
 #include "DisplayEnvironment.h"
 #include "DisplayFixture.h"
 #include "EventWait.h"
@@ -61,7 +62,7 @@ double shownShare(const QImage& screen, QWidget& window) {
 }
 
 TEST_F(OnTheDisplay, TheTitleShowsItsPictureAndTextsOverTheBackdrop) {
-    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    Program program(built::programDir());
     startAndWait(program);
     auto& windows = program.app().windows;
     auto& title = windows.get<TitleScreen>();
@@ -95,7 +96,7 @@ TEST_F(OnTheDisplay, TheTitleShowsItsPictureAndTextsOverTheBackdrop) {
 
 // Each screen opened is shown whole above the backdrop, and the backdrop still fills the rest.
 TEST_F(OnTheDisplay, TheBackdropStaysBehindEveryScreen) {
-    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    Program program(built::programDir());
     startAndWait(program);
     auto& windows = program.app().windows;
     auto check = [&](const char* name) {
@@ -131,7 +132,7 @@ TEST_F(OnTheDisplay, TheBackdropStaysBehindEveryScreen) {
 // Screens stacked on one another hold an off-screen copy only for the one in front; as each
 // goes, the screen under it is shown whole again, drawn anew, not what covered it.
 TEST_F(OnTheDisplay, CoveredScreensLetGoOfTheirCopiesAndComeBackWhole) {
-    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    Program program(built::programDir());
     startAndWait(program);
     auto& windows = program.app().windows;
     auto loaded = [&](const char* name) -> Window& {
@@ -174,7 +175,7 @@ TEST_F(OnTheDisplay, CoveredScreensLetGoOfTheirCopiesAndComeBackWhole) {
 // Back from the pages, a topic screen keeps only its two first pages, packed: the page window's
 // copies, the one it showed held whole among them, are let go.
 TEST_F(OnTheDisplay, BackFromThePagesATopicKeepsOnlyItsFirstPagesPacked) {
-    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    Program program(built::programDir());
     startAndWait(program);
     auto& windows = program.app().windows;
     const auto& drawn =
@@ -220,7 +221,7 @@ TEST_F(OnTheDisplay, BackFromThePagesATopicKeepsOnlyItsFirstPagesPacked) {
 // cut off there, never shrunk: the pyramids picture covers the whole labelling window, with no
 // strip of the frame's colour at the bottom and its scene where the file has it.
 TEST_F(OnTheDisplay, APictureShowsAtItsOwnSizeCutOffAtTheWindowsEdge) {
-    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    Program program(built::programDir());
     startAndWait(program);
     auto& windows = program.app().windows;
     windows.get<TitleScreen>().onOkClicked();
@@ -231,7 +232,7 @@ TEST_F(OnTheDisplay, APictureShowsAtItsOwnSizeCutOffAtTheWindowsEdge) {
         dynamic_cast<ActivityWindow&>(*windows.loaded(QString::fromLatin1(win::PyramidsLabelling)));
     runFor(150);
 
-    QImage file(QStringLiteral(VELMORA_PROGRAM_DIR "/Images/s8.jpg"));
+    QImage file(built::programDir() + QStringLiteral("/Images/s8.jpg"));
     ASSERT_FALSE(file.isNull());
     file = file.convertToFormat(QImage::Format_RGB32);
     ASSERT_GT(file.width(), activity.width()) << "the picture is wider than the window";
@@ -270,7 +271,7 @@ TEST_P(QuitAfterFirstFrame, TheProgramEndsCleanlyAfterItsFirstFrame) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora"),
+    program.start(built::programDir() + QStringLiteral("/ancient-velmora"),
                   {QStringLiteral("--quit-after-first-frame")});
     ASSERT_TRUE(program.waitForFinished(30000)) << "still running after 30 s";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -287,7 +288,7 @@ struct ProgramRun {
 ProgramRun runProgram(const QStringList& arguments, const QProcessEnvironment& env) {
     QProcess program;
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora"),
+    program.start(built::programDir() + QStringLiteral("/ancient-velmora"),
                   arguments + QStringList{QStringLiteral("--quit-after-first-frame")});
     if (!program.waitForFinished(30000)) return {};
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
@@ -351,7 +352,7 @@ TEST_F(OnTheDisplay, AScaleLargerThanTheDisplayHoldsIsReducedToOneThatFits) {
 
 // In the program's own process: the end comes after the title has painted, not before.
 TEST(QuitAfterFirstFrameInProcess, EndsOnlyAfterTheTitleHasPainted) {
-    Program program(QStringLiteral(VELMORA_PROGRAM_DIR));
+    Program program(built::programDir());
     bool quitAfterPaint = false;
     StartOptions options;
     options.quitAfterFirstFrame = true;

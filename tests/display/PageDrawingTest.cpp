@@ -1,6 +1,7 @@
 // The whole program with one page of the pyramids' key facts replaced by a page that takes
 // the player its full time to draw: the program keeps answering while it is drawn, a page
 // turned meanwhile is the page that ends on show, and leaving meanwhile is safe.
+#include "BuildFolders.h"
 #include "DisplayFixture.h"
 #include "EventWait.h"
 #include "PagePixels.h"
@@ -34,7 +35,7 @@ const QString SlowPage = QStringLiteral("key pyramidsa.wmf");
 class SlowPageTree {
   public:
     SlowPageTree() {
-        const QDir program(QStringLiteral(VELMORA_PROGRAM_DIR));
+        const QDir program(built::programDir());
         const QDir here(m_dir.path());
         for (const QString& folder :
              {QStringLiteral("Images"), QStringLiteral("wav"), QStringLiteral("wmf2"),

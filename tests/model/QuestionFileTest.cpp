@@ -1,3 +1,4 @@
+#include "BuildFolders.h"
 #include "FileSizeLimit.h"
 
 #include "model/QuestionFile.h"
@@ -238,8 +239,8 @@ class ShippedQuestionFileTest : public QuestionFileTest,
                                 public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(ShippedQuestionFileTest, LoadsAndWritesBackByteForByte) {
-    QFile shipped(QStringLiteral(VELMORA_CONTENT_DIR "/") + QString::fromUtf8(GetParam()) +
-                  QStringLiteral(".txt"));
+    QFile shipped(built::sourceDir() + QStringLiteral("/content/multiple/") +
+                  QString::fromUtf8(GetParam()) + QStringLiteral(".txt"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     const QByteArray bytes = shipped.readAll();
     load(bytes);
@@ -251,8 +252,8 @@ TEST_P(ShippedQuestionFileTest, LoadsAndWritesBackByteForByte) {
 // The quiz screen shows the choice a digit names, and the shipped sets should not always put
 // the answer in the same place.
 TEST_P(ShippedQuestionFileTest, EveryQuestionIsCompleteAndAnswersUseAllFourPlaces) {
-    QFile shipped(QStringLiteral(VELMORA_CONTENT_DIR "/") + QString::fromUtf8(GetParam()) +
-                  QStringLiteral(".txt"));
+    QFile shipped(built::sourceDir() + QStringLiteral("/content/multiple/") +
+                  QString::fromUtf8(GetParam()) + QStringLiteral(".txt"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     load(shipped.readAll());
     QSet<QString> places;

@@ -1,5 +1,6 @@
 // What a screen reader gets of a real page: the shipped key-facts page, decoded by the real
 // metafile decoder, read from its own text records.
+#include "BuildFolders.h"
 #include "pages/PageViewer.h"
 #include "pages/PageWindows.h"
 #include "platform/wmf/Metafile.h"
@@ -19,7 +20,7 @@ namespace {
 TEST(PageWordsTest, AKeyFactsPageGivesItsTitleAndAllItsWordsInReadingOrder) {
     TestApp t;
     registerPageWindows(t.app());
-    QFile file(QStringLiteral(VELMORA_PROGRAM_DIR "/wmf/key pyramidsa.wmf"));
+    QFile file(built::programDir() + QStringLiteral("/wmf/key pyramidsa.wmf"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(file.fileName());
     const PicturePtr page = wmf::decodePicture(file.readAll());
     ASSERT_NE(page, nullptr);

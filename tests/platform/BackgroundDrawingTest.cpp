@@ -1,6 +1,7 @@
 // Pages drawn off the UI thread: the thread keeps answering meanwhile, a box shows only the
 // picture it holds and only once it is whole, and nothing breaks when the box, or every
 // picture, goes while a drawing is under way.
+#include "BuildFolders.h"
 #include "EventWait.h"
 #include "PagePixels.h"
 #include "PaintCounter.h"
@@ -55,7 +56,7 @@ class WatchedPicture : public Picture {
 };
 
 PicturePtr programPage(const char* name) {
-    QFile file(QStringLiteral(VELMORA_PROGRAM_DIR "/wmf/") + QString::fromLatin1(name));
+    QFile file(built::programDir() + QStringLiteral("/wmf/") + QString::fromLatin1(name));
     if (!file.open(QIODevice::ReadOnly)) return nullptr;
     return wmf::Metafile::load(file.readAll());
 }

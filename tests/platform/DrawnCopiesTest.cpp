@@ -1,3 +1,4 @@
+#include "BuildFolders.h"
 #include "EventWait.h"
 #include "PagePixels.h"
 
@@ -30,7 +31,7 @@ QImage canvas(QSize size, qreal ratio) {
 
 class KeptPageTest : public ::testing::TestWithParam<qreal> {
   protected:
-    ProgramFolder folder{QStringLiteral(VELMORA_PROGRAM_DIR)};
+    ProgramFolder folder{built::programDir()};
     FilePictureService pictures{folder};
 };
 
@@ -215,7 +216,7 @@ TEST(PackedImage, UnpacksIntoASpareOnlyWhenNothingElseHoldsIt) {
 TEST(DrawnCopies, APageFileThatChangesIsDrawnAnew) {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("wmf"));
-    const QString source = QStringLiteral(VELMORA_PROGRAM_DIR "/wmf/");
+    const QString source = built::programDir() + QStringLiteral("/wmf/");
     const QString copy = dir.path() + QStringLiteral("/wmf/page.wmf");
     ASSERT_TRUE(QFile::copy(source + QStringLiteral("key wordsa.wmf"), copy));
     ProgramFolder folder(dir.path());

@@ -1,3 +1,4 @@
+#include "BuildFolders.h"
 #include "platform/PictureBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
@@ -37,7 +38,7 @@ TEST(FilePictureService, RasterAndMetafilePicturesAtTheirOwnSize) {
     const PicturePtr sum = pictures.load(QStringLiteral("images\\sum1.jpg"));
     EXPECT_EQ(sum->sizeTwips(), QSizeF(3750, 1770));
 
-    const QString corpus = QStringLiteral(VELMORA_SHARED_DIR "/wmf-corpus/imagemagick-clock.wmf");
+    const QString corpus = built::sharedDir() + QStringLiteral("/wmf-corpus/imagemagick-clock.wmf");
     if (!QFile::exists(corpus)) GTEST_SKIP() << "the metafile corpus is not beside the project";
     QFile::copy(corpus, dir.path() + QStringLiteral("/Images/clock.wmf"));
     const PicturePtr clock = pictures.load(QStringLiteral("Images/clock.wmf"));

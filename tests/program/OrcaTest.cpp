@@ -2,6 +2,7 @@
 // accessibility bus that run-with-atspi.sh starts, driven by keys alone through the X server
 // (xdotool), with what Orca says read from its debug log. Skips, saying why, where Orca or
 // xdotool cannot run.
+#include "BuildFolders.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,7 +19,7 @@
 
 namespace {
 
-const QString ProgramDir = QStringLiteral(VELMORA_PROGRAM_DIR);
+const QString ProgramDir = built::programDir();
 
 // One Orca for the test. Its debug output, where every utterance is logged, is written to a
 // terminal (script(1) makes one) so that each line arrives as it is written, not when a file

@@ -1,5 +1,6 @@
 // The whole program over the real sound engine and a PulseAudio server of the test's own: the
 // sounds of a pupil's first minutes reach the loudspeaker, each one whole.
+#include "BuildFolders.h"
 #include "Listening.h"
 #include "PulseCapture.h"
 #include "TestApp.h"
@@ -51,14 +52,14 @@ class ProgramSoundTest : public ::testing::Test {
     void SetUp() override {
         if (!capture.failure().isEmpty())
             GTEST_SKIP() << "no sound server of our own: " << capture.failure().toStdString();
-        program = std::make_unique<Program>(QStringLiteral(VELMORA_PROGRAM_DIR));
+        program = std::make_unique<Program>(built::programDir());
     }
 
     // What arrives after `act`, measured against the shipped file it should be.
     template <class F> void expectHeard(F act, const char* sound) {
         SCOPED_TRACE(sound);
         const std::optional<Signal> file =
-            readPlainWave(QStringLiteral(VELMORA_PROGRAM_DIR "/wav/") + QLatin1String(sound));
+            readPlainWave(built::programDir() + QStringLiteral("/wav/") + QLatin1String(sound));
         ASSERT_TRUE(file);
         const std::size_t mark = capture.frames();
         act();

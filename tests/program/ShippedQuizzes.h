@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BuildFolders.h"
 #include "TestApp.h"
 
 #include <QFile>
@@ -10,7 +11,7 @@ namespace av::test {
 // Puts the two quizzes that ship with the topics into the test's program folder.
 inline void copyShippedQuizzes(TestApp& t) {
     for (const char* name : {"The Pyramids.txt", "Words and Numbers.txt"}) {
-        QFile file(QStringLiteral(VELMORA_SOURCE_DIR "/content/multiple/") + QLatin1String(name));
+        QFile file(built::sourceDir() + QStringLiteral("/content/multiple/") + QLatin1String(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         t.writeFile(QStringLiteral("multiple/") + QLatin1String(name), file.readAll());
     }

@@ -1,5 +1,6 @@
 // A school's shared results folder with real accounts: pupils add results but cannot read or
 // export one another's; the teachers' group reads them all.
+#include "BuildFolders.h"
 #include "model/ResultsFolder.h"
 
 #include <QDir>
@@ -16,9 +17,9 @@ using namespace av;
 
 namespace {
 
-const QString Program = QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora");
-const QString Recorder = QStringLiteral(RESULT_RECORDER);
-const QString WindowTests = QStringLiteral(RESULTS_TESTS);
+const QString Program = built::programDir() + QStringLiteral("/ancient-velmora");
+const QString Recorder = built::program(u"result_recorder");
+const QString WindowTests = built::program(u"results_tests");
 
 struct Outcome {
     int code = -1;

@@ -1,4 +1,5 @@
 // The program itself exporting results, and the rule of who may read them, with real accounts.
+#include "BuildFolders.h"
 #include "model/ResultsFolder.h"
 #include "program/CommandLine.h"
 #include "program/ResultsSetting.h"
@@ -17,7 +18,7 @@ using namespace av;
 
 namespace {
 
-const QString Program = QStringLiteral(VELMORA_PROGRAM_DIR "/ancient-velmora");
+const QString Program = built::programDir() + QStringLiteral("/ancient-velmora");
 
 struct Finished {
     int code = -1;

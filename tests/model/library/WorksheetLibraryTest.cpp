@@ -1,5 +1,6 @@
 // The worksheet library's rules, in a temporary worksheet folder without a display.
 #include "../RegisterFolder.h"
+#include "BuildFolders.h"
 #include "FileSizeLimit.h"
 
 #include "model/QuestionFile.h"
@@ -229,9 +230,9 @@ TEST(WorksheetLibraryPrograms, TwoProgramsSavingAtOnceLoseNothing) {
     QProcess first;
     QProcess second;
     const QString folder = f.path() + QStringLiteral("/share");
-    first.start(QStringLiteral(WORKSHEET_SAVER),
+    first.start(built::program(u"worksheet_saver"),
                 {folder, QStringLiteral("First"), QStringLiteral("30")});
-    second.start(QStringLiteral(WORKSHEET_SAVER),
+    second.start(built::program(u"worksheet_saver"),
                  {folder, QStringLiteral("Second"), QStringLiteral("30")});
     for (QProcess* p : {&first, &second}) {
         ASSERT_TRUE(p->waitForFinished(240000));

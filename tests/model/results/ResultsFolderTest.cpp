@@ -1,6 +1,7 @@
 // Pupils' results in a shared folder: real files, real processes, and a CSV reader that is not
 // ours.
 #include "model/ResultsFolder.h"
+#include "BuildFolders.h"
 #include "model/ResultsCsv.h"
 
 #include <QDir>
@@ -118,9 +119,9 @@ TEST(ResultsFolderTest, TwoComputersRecordingAtOnceLoseNothing) {
     QTemporaryDir dir;
     constexpr int PerComputer = 200;
     QProcess first, second;
-    first.start(QStringLiteral(RESULT_RECORDER),
+    first.start(built::program(u"result_recorder"),
                 {dir.path(), QStringLiteral("pc1"), QString::number(PerComputer)});
-    second.start(QStringLiteral(RESULT_RECORDER),
+    second.start(built::program(u"result_recorder"),
                  {dir.path(), QStringLiteral("pc2"), QString::number(PerComputer)});
     for (QProcess* p : {&first, &second}) {
         ASSERT_TRUE(p->waitForFinished(60000));

@@ -1,4 +1,5 @@
 #include "EngineFixture.h"
+#include "BuildFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,7 @@ const char* const ShippedSounds[16] = {"click",    "typekey", "thud3", "fanf2", 
                                        "drumroll", "laser2",  "whizz", "clown"};
 
 static QString shipped(const QString& name) {
-    return QStringLiteral(VELMORA_PROGRAM_DIR "/wav/") + name + QStringLiteral(".wav");
+    return built::programDir() + QStringLiteral("/wav/") + name + QStringLiteral(".wav");
 }
 
 Signal reference(const QString& name) {

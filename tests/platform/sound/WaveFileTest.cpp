@@ -1,5 +1,6 @@
 // The player's wave reader: what it takes, what it refuses, and that no damaged file can make it
 // read out of bounds (run under the sanitizers in the sanitized build).
+#include "BuildFolders.h"
 #include "WaveBuilder.h"
 
 #include "platform/WaveFile.h"
@@ -126,7 +127,7 @@ TEST(WaveFile, EveryShippedSoundIsReadWhole) {
                            "cheer2",   "klaxon",  "flute", "gong",  "clap2", "clap3",
                            "drumroll", "laser2",  "whizz", "clown"};
     for (const char* name : names) {
-        QFile file(QStringLiteral(VELMORA_PROGRAM_DIR "/wav/") + QLatin1String(name) +
+        QFile file(built::programDir() + QStringLiteral("/wav/") + QLatin1String(name) +
                    QStringLiteral(".wav"));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         const QByteArray bytes = file.readAll();

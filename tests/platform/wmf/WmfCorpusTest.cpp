@@ -1,3 +1,4 @@
+#include "BuildFolders.h"
 #include "wmf/Metafile.h"
 
 #include <QDir>
@@ -11,7 +12,7 @@ namespace {
 using av::wmf::Metafile;
 
 QString corpusDir() {
-    return QString::fromUtf8(VELMORA_WMF_CORPUS);
+    return built::sharedDir() + QStringLiteral("/wmf-corpus");
 }
 
 QStringList corpusFiles() {
@@ -64,7 +65,8 @@ double coarseDifference(const QImage& a, const QImage& b) {
 class WmfCorpus : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (corpusFiles().isEmpty()) GTEST_SKIP() << "no metafile corpus at " << VELMORA_WMF_CORPUS;
+        if (corpusFiles().isEmpty())
+            GTEST_SKIP() << "no metafile corpus at " << qPrintable(corpusDir());
     }
 };
 

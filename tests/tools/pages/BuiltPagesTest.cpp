@@ -1,3 +1,4 @@
+#include "BuildFolders.h"
 #include "Records.h"
 
 #include "PageLayout.h"
@@ -11,7 +12,7 @@
 namespace av::pages::test {
 namespace {
 
-const QString ProgramDir = QStringLiteral(VELMORA_PROGRAM_DIR);
+const QString ProgramDir = built::programDir();
 
 QByteArray readAll(const QString& path) {
     QFile file(path);

@@ -1,4 +1,5 @@
 #include "Logo.h"
+#include "BuildFolders.h"
 #include "GifWriter.h"
 
 #include <QBuffer>
@@ -9,7 +10,7 @@
 namespace av::pages {
 namespace {
 
-const QString LogoDir = QStringLiteral(VELMORA_PROGRAM_DIR "/logo/");
+const QString LogoDir = built::programDir() + QStringLiteral("/logo/");
 
 QImage readBack(const QString& path, QByteArray* format) {
     QImageReader reader(path);

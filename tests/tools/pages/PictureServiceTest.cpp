@@ -1,3 +1,4 @@
+#include "BuildFolders.h"
 #include "Logo.h"
 #include "PageLayout.h"
 #include "platform/ProgramFolder.h"
@@ -11,7 +12,7 @@ namespace {
 // The program loads the pages and the logo through its pictures service, by the names its
 // windows use: every one must come back at the size its box expects.
 TEST(BuiltFilesThroughThePicturesService, LoadAtTheirOwnSizes) {
-    const ProgramFolder folder(QStringLiteral(VELMORA_PROGRAM_DIR));
+    const ProgramFolder folder(built::programDir());
     FilePictureService pictures(folder);
     for (const PageSpec& spec : pageCatalogue()) {
         const PicturePtr screen =

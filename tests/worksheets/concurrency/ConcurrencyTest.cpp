@@ -1,4 +1,5 @@
 // Two programs saving into one worksheet folder at the same time lose nothing.
+#include "BuildFolders.h"
 #include "model/QuestionFile.h"
 #include "model/Register.h"
 #include "model/WorksheetFile.h"
@@ -19,9 +20,9 @@ TEST(RegisterConcurrency, TwoProgramsSavingFiftyEachAtOnceListAllHundred) {
     const QString shared = dir.filePath(QStringLiteral("school share"));
     QProcess first;
     QProcess second;
-    first.start(QStringLiteral(REGISTER_SAVER),
+    first.start(built::program(u"register_saver"),
                 {shared, QStringLiteral("First"), QStringLiteral("50")});
-    second.start(QStringLiteral(REGISTER_SAVER),
+    second.start(built::program(u"register_saver"),
                  {shared, QStringLiteral("Second"), QStringLiteral("50")});
     for (QProcess* p : {&first, &second}) {
         ASSERT_TRUE(p->waitForFinished(240000));
