@@ -26,6 +26,9 @@ install_missing() {
 build() { # build folder, extra cmake options...
     local dir=$1
     shift
+    # Ninja, where it is installed, starts each step with less ado than make; a folder set up
+    # with make before keeps it.
+    [ ! -f "$dir/CMakeCache.txt" ] && command -v ninja >/dev/null && set -- -G Ninja "$@"
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
 }
