@@ -44,7 +44,7 @@ WorksheetLibrary::Outcome WorksheetLibrary::reload() {
     try {
         loadRegister(file, m_list);
     } catch (const RuntimeError&) {
-        return failed(Failure::Unwritable, {});
+        return failed(Failure::Unreadable, {});
     }
     return {};
 }

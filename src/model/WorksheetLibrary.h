@@ -23,6 +23,7 @@ class WorksheetLibrary {
         Exists,     // saving without leave to replace a listed title; nothing was written
         Link,       // a symbolic link stands where the register or its lock belongs
         Unwritable, // the folder, the register or the file could not be written or read
+        Unreadable, // the register could not be read; nothing was written
     };
     // Replace::Yes files over a listed title unasked (the worksheet the wizard holds).
     enum class Replace { Ask, Yes };
@@ -47,7 +48,7 @@ class WorksheetLibrary {
 
     // Reads the register again without changing any file. A read that stops part way keeps what
     // it got and the titles from before in the slots it did not reach; a missing register
-    // leaves the titles as they were.
+    // leaves the titles as they were (Unreadable).
     Outcome reload();
     // Reads the register for a teacher's change, making it again from the question files when
     // it cannot be read.

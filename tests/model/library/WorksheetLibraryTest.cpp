@@ -129,7 +129,7 @@ TEST_F(WorksheetLibraryTest, AMissingRegisterListsWhatWasReadAndTheFirstSaveMake
     f.write(Track, " 1 \r\nKept\r\n");
     ASSERT_TRUE(library.reload().ok());
     QFile::remove(f.path() + QLatin1Char('/') + Track);
-    EXPECT_EQ(library.reload().failure, Failure::Unwritable);
+    EXPECT_EQ(library.reload().failure, Failure::Unreadable);
     EXPECT_TRUE(library.refresh().ok());
     EXPECT_EQ(library.titles(), QStringList{QStringLiteral("Kept")}) << "the titles read last";
 
