@@ -97,8 +97,9 @@ void ResultsScreen::onLoad() {
 }
 
 void ResultsScreen::showScoreMessage() {
-    const int score = m_shown.score;
-    const int total = m_shown.total;
+    const ScoredOutcome shown = m_shown.value_or(ScoredOutcome{});
+    const int score = shown.score;
+    const int total = shown.total;
     const QString scored =
         numberText(score) + QStringLiteral(" out of") + numberText(total) + QLatin1Char('.');
     const QString hint =
@@ -144,7 +145,6 @@ void ResultsScreen::showScoreMessage() {
 void ResultsScreen::showQuizOutcome(const ScoredOutcome& outcome) {
     m_shown = outcome;
     m_latest = outcome;
-    m_messageShown = true;
     *m_lastQuizHeading = outcome.heading;
     showScoreMessage();
     m_tryAgainHint.setVisible(false);
@@ -157,9 +157,8 @@ void ResultsScreen::showQuizOutcome(const ScoredOutcome& outcome) {
 // the sound read, as the screen has always done.
 void ResultsScreen::showActivityOutcome(const ScoredOutcome& outcome) {
     m_latest = outcome;
-    if (!m_messageShown) {
+    if (!m_shown) {
         m_shown = outcome;
-        m_messageShown = true;
         showScoreMessage();
     }
     showWindow();
@@ -234,7 +233,7 @@ void ResultsScreen::onLinkClicked(ResultsLink clicked) {
 // Kept whole on disk before the screen closes; a school whose folder refuses it is told, so no
 // result is lost unseen.
 void ResultsScreen::keepResult() {
-    if (!app().state.keepResults || !m_messageShown) return;
+    if (!app().state.keepResults || !m_shown) return;
     app().lastPupilName = m_pupilName.text();
     QString why;
     if (recordResult(app().services.folder.worksheetFolder(), m_latest, m_pupilName.text(), &why))

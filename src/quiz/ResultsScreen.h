@@ -11,6 +11,7 @@
 #include "platform/Timer.h"
 
 #include <memory>
+#include <optional>
 
 namespace av {
 
@@ -79,9 +80,8 @@ class ResultsScreen : public Screen {
     // Appends the outcome shown to the pupils' results while they are kept.
     void keepResult();
 
-    ScoredOutcome m_shown;  // the score the message states
-    ScoredOutcome m_latest; // the outcome handed over last
-    bool m_messageShown = false;
+    std::optional<ScoredOutcome> m_shown; // the score the message states, once there is one
+    ScoredOutcome m_latest;               // the outcome handed over last
     std::shared_ptr<QString> m_lastQuizHeading;
     Label& m_heading;
     PicturePanel& m_sphinxPicture;
