@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <csignal>
+#include <cstdio>
 #include <unistd.h>
 
 namespace av::test::desktop {
@@ -89,11 +90,20 @@ QProcessEnvironment Desktop::environment() const {
 
 bool Desktop::startProgram(const QStringList& arguments) {
     m_program.setProcessEnvironment(environment());
+    // What the program says goes straight to the test's log: kept in a pipe that nothing reads
+    // while the test polls, it could fill the pipe and stop the program.
+    m_program.setProcessChannelMode(QProcess::ForwardedChannels);
     ownGroup(m_program);
     m_program.start(built::programDir() + QStringLiteral("/ancient-velmora"), arguments);
     if (!m_program.waitForStarted(5000)) return false;
     // The title and the backdrop.
-    return waitFor([this] { return programWindows().size() >= 2; }, 20000);
+    if (waitFor([this] { return programWindows().size() >= 2; }, 20000)) return true;
+    if (m_program.waitForFinished(0) || m_program.state() == QProcess::NotRunning)
+        std::fprintf(stderr, "the program ended, exit code %d\n", m_program.exitCode());
+    else
+        std::fprintf(stderr, "the program is running with %d window(s) shown\n",
+                     int(programWindows().size()));
+    return false;
 }
 
 QString Desktop::run(const QString& tool, const QStringList& arguments) {
