@@ -11,6 +11,7 @@
 #include "menu/TopicScreen.h"
 #include "pages/PageWindow.h"
 #include "platform/Label.h"
+#include "platform/Timer.h"
 #include "program/Program.h"
 #include "quiz/QuizScreen.h"
 #include "quiz/ResultsScreen.h"
@@ -22,6 +23,7 @@
 #include <QAbstractButton>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace av;
@@ -260,6 +262,18 @@ void pointerOverBackground(Window& w) {
         QTest::mouseMove(w.windowHandle(), spot);
 }
 
+// A screen lights or loads things from its own timers as it opens (the results screen lights
+// every link once its picture is in); a hover checked before they have run races them.
+bool timersHaveRun(const Window& w) {
+    const auto timers = w.findChildren<Timer*>();
+    return QTest::qWaitFor(
+        [&] {
+            return std::none_of(timers.begin(), timers.end(),
+                                [](Timer* t) { return t->isEnabled(); });
+        },
+        5000);
+}
+
 std::string text(const QStringList& list) {
     return list.join(QStringLiteral(" | ")).toStdString();
 }
@@ -306,6 +320,7 @@ TEST_P(SharedRules, HoverLightsOneLinkAndTheBackgroundClearsThem) {
     run.follow(s.road);
     Window& w = run.window(s.window);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(timersHaveRun(w)) << s.window << " keeps a timer running";
     for (int i : s.hovered)
         EXPECT_TRUE(run.link(s.window, s.links, i).isOpaque()) << "link " << i << " starts lit";
     pointerOverBackground(w);
