@@ -67,6 +67,12 @@ void DrawnCopies::show(const QString& key) {
     });
 }
 
+bool DrawnCopies::shownSince(const QString& key, quint64 clock) const {
+    return std::any_of(m_entries.begin(), m_entries.end(), [&](const Entry& e) {
+        return e.key != key && !e.whole.isNull() && e.wanted > clock;
+    });
+}
+
 void DrawnCopies::keepWithinBudget() {
     auto packedBytes = [this] {
         qsizetype sum = 0;
@@ -113,12 +119,19 @@ void DrawnCopies::drawLater(const QString& key, PicturePtr picture, QSizeF size,
         m_drawer = std::make_unique<CopyDrawer>(
             [this](const CopyDrawer::Order& order, const QImage& copy, const PackedImage& packed) {
                 const Waiting waiting = m_waiting.take(orderId(order.key, order.size, order.ratio));
-                const bool whole = !copy.isNull();
-                keep({order.key, whole ? copy.size() : packed.size(),
-                      whole ? copy.devicePixelRatio() : packed.ratio(), packed, copy,
-                      waiting.wanted});
-                // Drawn whole only for a window waiting to show it.
-                if (whole) show(order.key);
+                // Drawn whole only for a window waiting to show it, unless another copy went on
+                // show since it was ordered (a page turned again before the worker got to this
+                // one): that copy stays on show, and this one is kept packed, like one drawn
+                // ahead.
+                const bool stale = !copy.isNull() && shownSince(order.key, waiting.wanted);
+                const PackedImage kept = stale ? PackedImage::pack(copy) : packed;
+                const QImage whole = stale ? QImage() : copy;
+                if (!whole.isNull() || !kept.isNull()) {
+                    keep({order.key, whole.isNull() ? kept.size() : whole.size(),
+                          whole.isNull() ? kept.ratio() : whole.devicePixelRatio(), kept, whole,
+                          waiting.wanted});
+                    if (!whole.isNull()) show(order.key);
+                }
                 for (const auto& call : waiting.calls)
                     if (call) call();
             });

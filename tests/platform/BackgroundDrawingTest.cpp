@@ -141,6 +141,31 @@ TEST_F(PageBoxTest, TheUiThreadAnswersWhileASlowPageDrawsAndTheBoxShowsThePageIt
     EXPECT_EQ(differingPixels(boxPixels(*box, WindowBlue), expected(*next)), 0);
 }
 
+// The page is turned before the worker has begun the first one: the page turned to comes back
+// first and stays on show when the first comes back after it; the first is kept for a return.
+TEST_F(PageBoxTest, APageTurnedBeforeTheFirstWasBegunStaysOnShowWhenTheFirstComesBack) {
+    std::promise<void> release;
+    const auto busy = std::make_shared<WatchedPicture>(slowPage(), release.get_future().share());
+    copies->drawLater(QStringLiteral("drawn ahead"), busy, QSizeF(100, 100), 1, false);
+    ASSERT_TRUE(runUntil([&] { return busy->draws() == 1; })) << "the worker never began";
+    const PicturePtr first = programPage("key pyramidsa.wmf");
+    const PicturePtr next = programPage("key pyramidsb.wmf");
+    ASSERT_TRUE(first && next);
+    showPicture(kept(first, QStringLiteral("first")));
+    ASSERT_TRUE(runUntil([&] { return paints.count() == 1; }));
+    box->setPicture(kept(next, QStringLiteral("next")));
+    ASSERT_TRUE(runUntil([&] { return paints.count() == 2; }));
+    release.set_value();
+    ASSERT_TRUE(runUntil([&] { return copies->drawing() == 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(differingPixels(boxPixels(*box, WindowBlue), expected(*next)), 0);
+    EXPECT_TRUE(box->pictureShown());
+
+    box->setPicture(kept(first, QStringLiteral("first")));
+    EXPECT_EQ(differingPixels(boxPixels(*box, WindowBlue), expected(*first)), 0);
+    EXPECT_EQ(copies->drawing(), 0) << "the first page was drawn again";
+}
+
 // The box and its window go while their page is drawn, then every picture and the drawn
 // copies themselves: the drawing is waited for or dropped, nothing is called on what is gone.
 TEST_F(PageBoxTest, ClosingWhileAPageDrawsIsSafe) {
