@@ -152,9 +152,10 @@ TEST_F(PageBoxTest, APageTurnedBeforeTheFirstWasBegunStaysOnShowWhenTheFirstCome
     const PicturePtr next = programPage("key pyramidsb.wmf");
     ASSERT_TRUE(first && next);
     showPicture(kept(first, QStringLiteral("first")));
-    ASSERT_TRUE(runUntil([&] { return paints.count() == 1; }));
+    ASSERT_TRUE(runUntil([&] { return paints.count() > 0; }));
+    const int paintsOfTheFirst = paints.count();
     box->setPicture(kept(next, QStringLiteral("next")));
-    ASSERT_TRUE(runUntil([&] { return paints.count() == 2; }));
+    ASSERT_TRUE(runUntil([&] { return paints.count() > paintsOfTheFirst; }));
     release.set_value();
     ASSERT_TRUE(runUntil([&] { return copies->drawing() == 0; }));
     QCoreApplication::processEvents();
