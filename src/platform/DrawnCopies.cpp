@@ -111,6 +111,26 @@ QString DrawnCopies::orderId(const QString& key, QSizeF size, qreal ratio) {
     return key + QStringLiteral("|%1x%2@%3").arg(size.width()).arg(size.height()).arg(ratio);
 }
 
+void DrawnCopies::delivered(const QString& key, const QString& order, QImage copy,
+                            PackedImage packed) {
+    const Waiting waiting = m_waiting.take(order);
+    // Drawn whole only for a window waiting to show it, unless another copy went on show since
+    // it was ordered (a page turned again before the worker got to this one): that copy stays
+    // on show, and this one is kept packed, like one drawn ahead.
+    if (!copy.isNull() && shownSince(key, waiting.wanted)) {
+        packed = PackedImage::pack(copy);
+        copy = QImage();
+    }
+    if (!copy.isNull()) {
+        keep({key, copy.size(), copy.devicePixelRatio(), packed, copy, waiting.wanted});
+        show(key);
+    } else if (!packed.isNull()) {
+        keep({key, packed.size(), packed.ratio(), packed, {}, waiting.wanted});
+    }
+    for (const auto& call : waiting.calls)
+        if (call) call();
+}
+
 void DrawnCopies::drawLater(const QString& key, PicturePtr picture, QSizeF size, qreal ratio,
                             bool urgent, std::function<void()> drawn) {
     if (!m_drawer) {
@@ -118,22 +138,7 @@ void DrawnCopies::drawLater(const QString& key, PicturePtr picture, QSizeF size,
         fonts::registerFaces();
         m_drawer = std::make_unique<CopyDrawer>(
             [this](const CopyDrawer::Order& order, const QImage& copy, const PackedImage& packed) {
-                const Waiting waiting = m_waiting.take(orderId(order.key, order.size, order.ratio));
-                // Drawn whole only for a window waiting to show it, unless another copy went on
-                // show since it was ordered (a page turned again before the worker got to this
-                // one): that copy stays on show, and this one is kept packed, like one drawn
-                // ahead.
-                const bool stale = !copy.isNull() && shownSince(order.key, waiting.wanted);
-                const PackedImage kept = stale ? PackedImage::pack(copy) : packed;
-                const QImage whole = stale ? QImage() : copy;
-                if (!whole.isNull() || !kept.isNull()) {
-                    keep({order.key, whole.isNull() ? kept.size() : whole.size(),
-                          whole.isNull() ? kept.ratio() : whole.devicePixelRatio(), kept, whole,
-                          waiting.wanted});
-                    if (!whole.isNull()) show(order.key);
-                }
-                for (const auto& call : waiting.calls)
-                    if (call) call();
+                delivered(order.key, orderId(order.key, order.size, order.ratio), copy, packed);
             });
     }
     Waiting& waiting = m_waiting[orderId(key, size, ratio)];

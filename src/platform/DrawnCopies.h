@@ -69,6 +69,8 @@ class DrawnCopies {
     void keep(Entry entry);
     // Key's copy becomes the copy on show: every other copy lets go of its whole pixels.
     void show(const QString& key);
+    // Key's copy back from the worker for an order: kept, and shown when a window waits for it.
+    void delivered(const QString& key, const QString& order, QImage copy, PackedImage packed);
     // Whether a copy of another key went on show after clock.
     bool shownSince(const QString& key, quint64 clock) const;
     void keepWithinBudget();

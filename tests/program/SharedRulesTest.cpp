@@ -3,6 +3,7 @@
 // bar's close button doing exactly what the screen's Exit does. Each screen is reached the way
 // a pupil or teacher reaches it, by clicking what the window system shows, and the pointer
 // moves through the window system too.
+#include "EventWait.h"
 #include "ShippedQuizzes.h"
 #include "TestApp.h"
 
@@ -266,7 +267,7 @@ void pointerOverBackground(Window& w) {
 // every link once its picture is in); a hover checked before they have run races them.
 bool timersHaveRun(const Window& w) {
     const auto timers = w.findChildren<Timer*>();
-    return QTest::qWaitFor(
+    return runUntil(
         [&] {
             return std::none_of(timers.begin(), timers.end(),
                                 [](Timer* t) { return t->isEnabled(); });
